@@ -1,0 +1,47 @@
+// The error every operation of the component raises: a classic automation error number and text.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace rnx10 {
+
+class AutomationError : public std::runtime_error {
+public:
+    AutomationError(int number, std::string description)
+        : std::runtime_error(description), m_number(number), m_description(std::move(description)) {}
+
+    int number() const { return m_number; }
+    const std::string &description() const { return m_description; }
+
+private:
+    int m_number;
+    std::string m_description;
+};
+
+// The runtime's standard errors, with their standard texts (the detail, when given, is appended).
+namespace err {
+constexpr int InvalidCall = 5;
+constexpr int TypeMismatch = 13;
+constexpr int FileNotFound = 53;
+constexpr int FileExists = 58;
+constexpr int PermissionDenied = 70;
+constexpr int PathFileAccess = 75;
+constexpr int PathNotFound = 76;
+constexpr int ObjectNotSet = 91;
+constexpr int CantCreateObject = 429;
+
+AutomationError invalidCall(const std::string &detail = {});
+AutomationError fileNotFound(const std::string &detail = {});
+AutomationError fileExists(const std::string &detail = {});
+AutomationError permissionDenied(const std::string &detail = {});
+AutomationError pathFileAccess(const std::string &detail = {});
+AutomationError pathNotFound(const std::string &detail = {});
+AutomationError objectNotSet();
+AutomationError cantCreateObject(const std::string &detail = {});
+
+// Maps an errno value from a file-system call to the matching error, naming the path.
+AutomationError fromErrno(int errnoValue, const std::string &path);
+} // namespace err
+
+} // namespace rnx10

@@ -1,0 +1,36 @@
+// The twenty command keys of ExecuteSupportCenter and their handlers.
+#pragma once
+
+#include "automation/Variant.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace rnx10 {
+
+// The six arguments every handler receives (none of them is read).
+struct CommandArguments {
+    std::int32_t &lhWnd;
+    const std::string &key;
+    const std::string &parametersA;
+    const std::string &parametersB;
+    const Variant &parametersC;
+    const Variant &parametersD;
+};
+
+using CommandHandler = Variant (*)(CommandArguments &);
+
+struct Command {
+    const char *key;
+    CommandHandler handler;
+};
+
+// The table in the order keys are compared.
+const std::vector<Command> &commandTable();
+
+// Runs the handler of the first key equal to args.key (exact, case-sensitive, whole text);
+// returns false when no key matched (which is no error).
+bool dispatchCommand(CommandArguments &args);
+
+} // namespace rnx10

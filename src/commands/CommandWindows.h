@@ -1,0 +1,12 @@
+// The modal windows of the command table that live in this folder.
+#pragma once
+
+namespace rnx10 {
+
+// "RNXRUN_UPDATES": a new updates notice window, modal, released when closed.
+void showUpdatesNotice();
+
+// "RNXRUN_REGISTRY": the thread's registry navigator, loaded afresh, modal.
+void showRegistryNavigator();
+
+} // namespace rnx10

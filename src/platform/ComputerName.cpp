@@ -1,0 +1,15 @@
+#include "platform/ComputerName.h"
+
+#include <unistd.h>
+
+namespace rnx10 {
+
+std::string computerName()
+{
+    char buffer[256] = {};
+    if (gethostname(buffer, sizeof buffer - 1) != 0)
+        return {};
+    return buffer;
+}
+
+} // namespace rnx10

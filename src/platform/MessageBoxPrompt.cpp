@@ -1,0 +1,40 @@
+#include "platform/MessageBoxPrompt.h"
+
+#include "platform/Application.h"
+
+#include <QMessageBox>
+
+namespace rnx10 {
+
+namespace {
+QMessageBox::Icon toQt(Icon icon)
+{
+    switch (icon) {
+    case Icon::Question: return QMessageBox::Question;
+    case Icon::Information: return QMessageBox::Information;
+    case Icon::Warning: return QMessageBox::Warning;
+    case Icon::Critical: return QMessageBox::Critical;
+    case Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+} // namespace
+
+Answer MessageBoxPrompt::ask(const std::string &text, const std::string &title, bool systemModal)
+{
+    ensureApplication();
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No);
+    if (systemModal)
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+void MessageBoxPrompt::tell(const std::string &text, const std::string &title, Icon icon)
+{
+    ensureApplication();
+    QMessageBox box(toQt(icon), QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok);
+    box.exec();
+}
+
+} // namespace rnx10

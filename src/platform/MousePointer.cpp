@@ -1,0 +1,24 @@
+#include "platform/MousePointer.h"
+
+#include <QApplication>
+#include <QCursor>
+
+namespace rnx10 {
+
+namespace {
+MousePointer g_pointer = MousePointer::Arrow;
+}
+
+void setMousePointer(MousePointer pointer)
+{
+    g_pointer = pointer;
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return;
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+    QApplication::setOverrideCursor(pointer == MousePointer::Busy ? Qt::BusyCursor : Qt::ArrowCursor);
+}
+
+MousePointer currentMousePointer() { return g_pointer; }
+
+} // namespace rnx10

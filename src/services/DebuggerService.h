@@ -1,0 +1,12 @@
+// The debugger service: a modal dialog listing every environment key, its value and its source.
+#pragma once
+
+namespace rnx10 {
+
+class DebuggerService {
+public:
+    virtual ~DebuggerService() = default;
+    virtual void ShowDebuggerOptions();
+};
+
+} // namespace rnx10

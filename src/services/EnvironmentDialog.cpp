@@ -1,0 +1,54 @@
+#include "services/EnvironmentDialog.h"
+
+#include "automation/AutomationError.h"
+#include "services/RuntimeService.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace rnx10 {
+
+EnvironmentDialog::EnvironmentDialog(QWidget *parent) : QDialog(parent), m_table(new QTableWidget(this))
+{
+    setWindowTitle(QStringLiteral("Zorvane Debugger - Environment"));
+    setObjectName(QStringLiteral("frmDebuggerOptions"));
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(tr("Environment keys as the suite resolves them now. Configuration file: %1")
+                                     .arg(QString::fromStdString(RuntimeService::configurationFile())),
+                                 this));
+    m_table->setObjectName(QStringLiteral("tblEnvironment"));
+    m_table->setColumnCount(3);
+    m_table->setHorizontalHeaderLabels({tr("Key"), tr("Value"), tr("Source")});
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    layout->addWidget(m_table);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    fill();
+    resize(760, 340);
+}
+
+void EnvironmentDialog::fill()
+{
+    RuntimeService runtime;
+    const auto &keys = RuntimeService::keys();
+    m_table->setRowCount(static_cast<int>(keys.size()));
+    for (int row = 0; row < static_cast<int>(keys.size()); ++row) {
+        RuntimeService::Lookup found;
+        try {
+            found = runtime.lookup(keys[row]);
+        } catch (const AutomationError &e) {
+            found = {{}, e.description()};
+        }
+        m_table->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(keys[row])));
+        m_table->setItem(row, 1, new QTableWidgetItem(QString::fromLocal8Bit(found.value.c_str())));
+        m_table->setItem(row, 2, new QTableWidgetItem(QString::fromStdString(found.source)));
+    }
+    m_table->resizeColumnsToContents();
+}
+
+} // namespace rnx10

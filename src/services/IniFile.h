@@ -1,0 +1,18 @@
+// One value of an INI settings file: sections and keys matched without regard to case, comments
+// and order kept; every write replaces the file atomically.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace rnx10::IniFile {
+
+// The value under section and key, or nothing when the file, section or key is missing or the
+// file cannot be read.
+std::optional<std::string> read(const std::string &path, const std::string &section, const std::string &key);
+
+// Stores the value, creating the file, section and key when missing and keeping everything else.
+// The file's folder must exist (76 otherwise); a write that fails leaves the old file as it was.
+void write(const std::string &path, const std::string &section, const std::string &key, const std::string &value);
+
+} // namespace rnx10::IniFile

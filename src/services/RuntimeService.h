@@ -1,0 +1,33 @@
+// Resolves the suite's environment keys: process environment, then the configuration file,
+// then defaults under the XDG base folders and the install prefix.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace rnx10 {
+
+class RuntimeService {
+public:
+    struct Lookup {
+        std::string value;
+        std::string source; // "environment", the configuration file's path, or "default"
+    };
+
+    virtual ~RuntimeService() = default;
+
+    // The value of a key as text. Raises 5 for a key the suite does not know.
+    virtual std::string EnvironGet(std::int16_t kind, const std::string &key);
+
+    // The value and where it came from.
+    virtual Lookup lookup(const std::string &key);
+
+    // Every key the suite knows, in display order.
+    static const std::vector<std::string> &keys();
+
+    // $XDG_CONFIG_HOME/zorvane/environment.ini (or ~/.config/...).
+    static std::string configurationFile();
+};
+
+} // namespace rnx10

@@ -1,0 +1,144 @@
+#include "support/TestSupport.h"
+
+#include "automation/AutomationError.h"
+
+#include <QApplication>
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace rnx10::test {
+
+EnvironmentScope::~EnvironmentScope()
+{
+    for (auto &[name, value] : m_saved) {
+        if (value)
+            ::setenv(name.c_str(), value->c_str(), 1);
+        else
+            ::unsetenv(name.c_str());
+    }
+}
+
+void EnvironmentScope::remember(const std::string &name)
+{
+    if (m_saved.count(name))
+        return;
+    const char *old = std::getenv(name.c_str());
+    m_saved[name] = old ? std::optional<std::string>(old) : std::nullopt;
+}
+
+void EnvironmentScope::set(const std::string &name, const std::string &value)
+{
+    remember(name);
+    ::setenv(name.c_str(), value.c_str(), 1);
+}
+
+void EnvironmentScope::unset(const std::string &name)
+{
+    remember(name);
+    ::unsetenv(name.c_str());
+}
+
+ScratchDir::ScratchDir() : m_path(m_dir.path().toStdString()) {}
+
+void makeFolders(const std::string &path)
+{
+    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+        ::mkdir(path.substr(0, slash).c_str(), 0755);
+        if (slash == std::string::npos)
+            return;
+    }
+}
+
+void writeFile(const std::string &path, const std::string &content)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << content;
+}
+
+std::string readFile(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+bool exists(const std::string &path)
+{
+    struct stat st{};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+Answer FakePrompt::ask(const std::string &text, const std::string &title, bool systemModal)
+{
+    boxes.push_back({text, title, true, Icon::Question, systemModal});
+    if (answers.empty())
+        return Answer::Yes;
+    Answer a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+void FakePrompt::tell(const std::string &text, const std::string &title, Icon icon)
+{
+    boxes.push_back({text, title, false, icon, false});
+}
+
+bool FakeShell::open(const std::string &target, int showCommand)
+{
+    opened.emplace_back(target, showCommand);
+    return result;
+}
+
+long FakeStarter::start(const std::string &path, int windowStyle)
+{
+    struct stat st{};
+    if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        throw err::fileNotFound();
+    started.emplace_back(path, windowStyle);
+    return static_cast<long>(started.size());
+}
+
+Installation::Installation() : m_platform(PlatformHooks{prompt, shell, starter})
+{
+    for (const char *sub : {"home", "programs/1.0/Sys", "store", "locker", "logs", "tmp", "home/Local/Temp", "xdg/config",
+                            "xdg/data", "xdg/state", "xdg/cache"})
+        makeFolders(m_scratch / sub);
+    env.set("HOME", home());
+    env.set("XDG_CONFIG_HOME", m_scratch / "xdg/config");
+    env.set("XDG_DATA_HOME", m_scratch / "xdg/data");
+    env.set("XDG_STATE_HOME", m_scratch / "xdg/state");
+    env.set("XDG_CACHE_HOME", m_scratch / "xdg/cache");
+    env.set("ZVENVSYS32MASK", programRoot());
+    env.set("ZVENVSBAK", store());
+    env.set("ZVENVSFAM", locker());
+    env.set("ZVENVSLOGS", logs());
+    env.set("ZVENVSTMP", suiteTemp());
+    env.set("ZVENVSCOM", "report");
+    env.set("TEMP", userTemp());
+    env.set("ZVENVSTRDNWEB", "https://zorvane.example/downloads");
+    env.set("ZVENVSTRBUY", "https://zorvane.example/shop");
+    env.set("ZVENVSTRBRINDLEX", "https://brindlex.example/");
+}
+
+void Installation::installProgram(const std::string &relative)
+{
+    const std::string path = programRoot() + "/1.0/" + relative;
+    makeFolders(path.substr(0, path.rfind('/')));
+    writeFile(path, "#!/bin/sh\nexit 0\n");
+    ::chmod(path.c_str(), 0755);
+}
+
+} // namespace rnx10::test
+
+int main(int argc, char **argv)
+{
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,106 @@
+// Shared test helpers: scratch folders, environment scopes and fakes at the platform boundary.
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rnx10::test {
+
+// Sets or unsets environment variables for a scope, restoring the old values at its end.
+class EnvironmentScope {
+public:
+    EnvironmentScope() = default;
+    ~EnvironmentScope();
+    EnvironmentScope(const EnvironmentScope &) = delete;
+    EnvironmentScope &operator=(const EnvironmentScope &) = delete;
+    void set(const std::string &name, const std::string &value);
+    void unset(const std::string &name);
+
+private:
+    void remember(const std::string &name);
+    std::map<std::string, std::optional<std::string>> m_saved;
+};
+
+// A scratch folder removed at the end of the test.
+class ScratchDir {
+public:
+    ScratchDir();
+    const std::string &path() const { return m_path; }
+    std::string operator/(const std::string &relative) const { return m_path + "/" + relative; }
+
+private:
+    QTemporaryDir m_dir;
+    std::string m_path;
+};
+
+void makeFolders(const std::string &path);
+void writeFile(const std::string &path, const std::string &content);
+std::string readFile(const std::string &path);
+bool exists(const std::string &path);
+
+// Answers questions from a script (Yes when the script is empty) and records every box shown.
+class FakePrompt : public Prompt {
+public:
+    struct Box {
+        std::string text, title;
+        bool question = false;
+        Icon icon = Icon::None;
+        bool systemModal = false;
+    };
+    Answer ask(const std::string &text, const std::string &title, bool systemModal) override;
+    void tell(const std::string &text, const std::string &title, Icon icon) override;
+
+    std::deque<Answer> answers;
+    std::vector<Box> boxes;
+};
+
+class FakeShell : public Shell {
+public:
+    bool open(const std::string &target, int showCommand) override;
+    std::vector<std::pair<std::string, int>> opened;
+    bool result = true;
+};
+
+// Records starts; a path that is not an existing file raises 53 as the real starter does.
+class FakeStarter : public ProgramStarter {
+public:
+    long start(const std::string &path, int windowStyle) override;
+    std::vector<std::pair<std::string, int>> started;
+};
+
+// A whole installation in a scratch folder: HOME, XDG folders and every environment key point
+// into it, and the platform boundary is faked. Folders: root/{home,programs,store,locker,logs,tmp,temp}.
+class Installation {
+public:
+    Installation();
+    std::string root() const { return m_scratch.path(); }
+    std::string home() const { return m_scratch / "home"; }
+    std::string programRoot() const { return m_scratch / "programs"; }
+    std::string store() const { return m_scratch / "store"; }
+    std::string locker() const { return m_scratch / "locker"; }
+    std::string logs() const { return m_scratch / "logs"; }
+    std::string suiteTemp() const { return m_scratch / "tmp"; }
+    std::string userTemp() const { return m_scratch / "home/Local/Temp"; }
+    // Puts an executable placeholder at programRoot/1.0/<sub>/<name>.
+    void installProgram(const std::string &relative);
+
+    EnvironmentScope env;
+    std::shared_ptr<FakePrompt> prompt = std::make_shared<FakePrompt>();
+    std::shared_ptr<FakeShell> shell = std::make_shared<FakeShell>();
+    std::shared_ptr<FakeStarter> starter = std::make_shared<FakeStarter>();
+
+private:
+    ScratchDir m_scratch;
+    ScopedPlatform m_platform;
+};
+
+} // namespace rnx10::test
