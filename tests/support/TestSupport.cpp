@@ -73,6 +73,12 @@ bool exists(const std::string &path)
     return ::lstat(path.c_str(), &st) == 0;
 }
 
+std::string builtProgramRoot()
+{
+    const char *dir = std::getenv("RNX10_BINARY_DIR");
+    return std::string(dir ? dir : ".") + "/programs";
+}
+
 Answer FakePrompt::ask(const std::string &text, const std::string &title, bool systemModal)
 {
     boxes.push_back({text, title, true, Icon::Question, systemModal});

@@ -47,6 +47,9 @@ void writeFile(const std::string &path, const std::string &content);
 std::string readFile(const std::string &path);
 bool exists(const std::string &path);
 
+// The program root the build makes (stand-ins under 1.0/Sys); from RNX10_BINARY_DIR set by ctest.
+std::string builtProgramRoot();
+
 // Answers questions from a script (Yes when the script is empty) and records every box shown.
 class FakePrompt : public Prompt {
 public:
