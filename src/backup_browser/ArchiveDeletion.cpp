@@ -1,0 +1,122 @@
+#include "backup_browser/ArchiveDeletion.h"
+
+#include "automation/AutomationError.h"
+#include "component/ServiceSet.h"
+#include "platform/FileSystemObject.h"
+
+#include <vector>
+
+namespace rnx10 {
+
+namespace {
+
+std::vector<std::string> components(const std::string &path)
+{
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        std::size_t end = path.find('/', start);
+        if (end == std::string::npos)
+            end = path.size();
+        if (end > start)
+            parts.push_back(path.substr(start, end - start));
+        start = end + 1;
+    }
+    return parts;
+}
+
+const std::string &levelVariable(const StoreFolders &f, StoreLevel level)
+{
+    switch (level) {
+    case StoreLevel::Year: return f.year;
+    case StoreLevel::Month: return f.month;
+    case StoreLevel::Day: return f.day;
+    case StoreLevel::Hour: break;
+    }
+    return f.hour;
+}
+
+const std::string &levelAbove(const StoreFolders &f, StoreLevel level)
+{
+    switch (level) {
+    case StoreLevel::Year: return f.computer;
+    case StoreLevel::Month: return f.year;
+    case StoreLevel::Day: return f.month;
+    case StoreLevel::Hour: break;
+    }
+    return f.day;
+}
+
+bool isDirectlyInside(const std::string &child, const std::string &parent)
+{
+    return !child.empty() && !parent.empty() && parentPath(child) == parent;
+}
+
+// year/month/day/hour: the hour folder sits exactly four levels below the computer folder.
+bool isHourOfComputer(const std::string &hour, const std::string &computer)
+{
+    if (hour.empty() || computer.empty() || computer == "/")
+        return false;
+    if (hour.compare(0, computer.size() + 1, computer + "/") != 0)
+        return false;
+    return components(hour.substr(computer.size())).size() == 4;
+}
+
+} // namespace
+
+std::string canonicalStorePath(const std::string &path)
+{
+    if (path.empty() || path.front() != '/')
+        return {};
+    std::string result;
+    for (const std::string &part : components(path)) {
+        if (part == "." || part == "..")
+            return {};
+        result += "/" + part;
+    }
+    return result.empty() ? "/" : result;
+}
+
+std::optional<std::string> levelFolderToDelete(const StoreFolders &folders, StoreLevel level)
+{
+    std::string folder = canonicalStorePath(levelVariable(folders, level));
+    if (!isDirectlyInside(folder, canonicalStorePath(levelAbove(folders, level))))
+        return std::nullopt;
+    return folder;
+}
+
+std::string nothingSelectedText(StoreLevel level)
+{
+    switch (level) {
+    case StoreLevel::Year: return "No year is selected.";
+    case StoreLevel::Month: return "No month is selected.";
+    case StoreLevel::Day: return "No day is selected.";
+    case StoreLevel::Hour: break;
+    }
+    return "No hour is selected.";
+}
+
+std::string archiveFolderOf(const std::string &selectedDestinationDir)
+{
+    if (!services().fileSystem().folderExists(selectedDestinationDir))
+        throw err::pathNotFound(selectedDestinationDir);
+    return parentPath(selectedDestinationDir);
+}
+
+void checkArchiveFolder(const StoreFolders &folders, const std::string &archiveFolder)
+{
+    const std::string hour = canonicalStorePath(folders.hour);
+    const std::string archive = canonicalStorePath(archiveFolder);
+    if (isHourOfComputer(hour, canonicalStorePath(folders.computer)) && isDirectlyInside(archive, hour))
+        return;
+    throw err::invalidCall(archiveFolder + " is not an archive of the hour in view; nothing was deleted");
+}
+
+void deleteStoreFolder(const std::string &folder)
+{
+    FileSystemObject &fso = services().fileSystem();
+    if (fso.folderExists(folder))
+        fso.deleteFolder(folder, true);
+}
+
+} // namespace rnx10

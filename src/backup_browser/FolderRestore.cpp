@@ -1,0 +1,200 @@
+#include "backup_browser/FolderRestore.h"
+
+#include "automation/AutomationError.h"
+#include "component/ServiceSet.h"
+#include "platform/FileSystemObject.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace rnx10 {
+
+namespace {
+
+std::string realPath(const std::string &path)
+{
+    char *resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved)
+        return {};
+    std::string result(resolved);
+    std::free(resolved);
+    return result;
+}
+
+// Where the source is or would be, links resolved: a missing source resolves through its parent.
+std::string resolvedTarget(const std::string &sourceDir)
+{
+    std::string real = realPath(sourceDir);
+    if (!real.empty())
+        return real;
+    std::string parent = realPath(parentPath(sourceDir));
+    return parent.empty() ? std::string() : joinPath(parent, baseName(sourceDir));
+}
+
+bool isSameOrInside(const std::string &path, const std::string &folder)
+{
+    if (path.empty() || folder.empty())
+        return false;
+    if (folder == "/" || path == folder)
+        return true;
+    return path.compare(0, folder.size() + 1, folder + "/") == 0;
+}
+
+bool hasDotComponent(const std::string &path)
+{
+    return path == "." || path == ".." || path.find("/./") != std::string::npos ||
+           path.find("/../") != std::string::npos || path.ends_with("/.") || path.ends_with("/..");
+}
+
+[[noreturn]] void refuse(const std::string &why) { throw err::invalidCall(why + "; nothing was changed"); }
+
+void checkAgainstStore(const std::string &sourceDir, const std::string &storeRoot)
+{
+    const std::string target = resolvedTarget(sourceDir);
+    const std::string store = realPath(storeRoot);
+    if (store.empty() || target.empty())
+        return; // no store to protect, or a missing parent that the restore itself reports
+    if (isSameOrInside(target, store))
+        refuse("the source " + sourceDir + " lies inside the backup store");
+    if (isSameOrInside(store, target))
+        refuse("the source " + sourceDir + " holds the backup store");
+}
+
+bool entryExists(const std::string &path)
+{
+    struct stat st{};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+// A new, empty folder beside the source, on its file system, so the swap is a rename.
+std::string makeSibling(const std::string &parent)
+{
+    std::string name = joinPath(parent, ".rnx10-restore-XXXXXX");
+    if (!::mkdtemp(name.data()))
+        throw err::fromErrno(errno, parent);
+    return name;
+}
+
+// Best effort: the folder is ours and holds nothing the user had.
+void discard(FileSystemObject &fso, const std::string &folder)
+{
+    try {
+        fso.deleteFolder(folder, true);
+    } catch (...) {
+        ::rmdir(folder.c_str());
+    }
+}
+
+// The copy's own folder keeps its permissions, as every folder inside it does.
+void copyMode(const std::string &from, const std::string &to)
+{
+    struct stat st{};
+    if (::stat(from.c_str(), &st) == 0)
+        ::chmod(to.c_str(), st.st_mode & 07777);
+}
+
+// Puts staging in the source's place; returns where the old source now lies.
+std::string swapIn(const std::string &staging, const std::string &source)
+{
+    if (::renameat2(AT_FDCWD, staging.c_str(), AT_FDCWD, source.c_str(), RENAME_EXCHANGE) == 0)
+        return staging;
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+        throw err::fromErrno(errno, source);
+    // A file system without the atomic exchange: two renames, undone if the second fails.
+    std::string old = makeSibling(parentPath(source));
+    ::rmdir(old.c_str());
+    if (::rename(source.c_str(), old.c_str()) != 0)
+        throw err::fromErrno(errno, source);
+    if (::rename(staging.c_str(), source.c_str()) != 0) {
+        int e = errno;
+        ::rename(old.c_str(), source.c_str());
+        throw err::fromErrno(e, source);
+    }
+    return old;
+}
+
+void copyIntoStaging(FileSystemObject &fso, const std::string &copyDir, const std::string &staging)
+{
+    try {
+        fso.copyFolder(copyDir, staging, true);
+        copyMode(copyDir, staging);
+    } catch (...) {
+        discard(fso, staging);
+        throw;
+    }
+}
+
+// A copy inside the source would be lost with the old source; a source inside the copy would
+// put the staging folder into the tree being copied.
+void checkNoOverlap(const std::string &copyDir, const std::string &sourceDir)
+{
+    const std::string copy = realPath(copyDir);
+    const std::string target = resolvedTarget(sourceDir);
+    if (isSameOrInside(copy, target) || isSameOrInside(target, copy))
+        refuse("the copy " + copyDir + " and the source " + sourceDir + " overlap");
+}
+
+void removeOldSource(FileSystemObject &fso, const std::string &old)
+{
+    try {
+        fso.deleteFolder(old, true);
+    } catch (const AutomationError &e) {
+        throw AutomationError(e.number(), e.description() + " (the copy was restored; the old content is left in " + old + ")");
+    }
+}
+
+} // namespace
+
+void checkRestoreTarget(const std::string &sourceDir, const std::string &storeRoot)
+{
+    if (sourceDir == "REGKEYS")
+        refuse("this archive holds registry keys, not a folder, and cannot be restored here");
+    if (sourceDir.empty())
+        refuse("no archive is selected");
+    if (sourceDir.front() != '/' || hasDotComponent(sourceDir))
+        refuse("the source " + sourceDir + " is not a full path");
+    if (sourceDir.find_first_not_of('/') == std::string::npos || isProtectedFolder(sourceDir))
+        refuse("the source " + sourceDir + " is the root, the home folder or an ancestor of it");
+    checkAgainstStore(sourceDir, storeRoot);
+}
+
+void restoreFolder(const std::string &copyDir, const std::string &sourceDir, const std::string &storeRoot)
+{
+    checkRestoreTarget(sourceDir, storeRoot);
+    FileSystemObject &fso = services().fileSystem();
+    if (!fso.folderExists(copyDir))
+        throw err::pathNotFound(copyDir);
+    checkNoOverlap(copyDir, sourceDir);
+    const std::string parent = parentPath(sourceDir);
+    if (!fso.folderExists(parent))
+        throw err::pathNotFound(parent);
+    const bool sourcePresent = entryExists(sourceDir);
+    if (sourcePresent && !fso.folderExists(sourceDir))
+        throw err::fileExists(sourceDir);
+
+    const std::string staging = makeSibling(parent);
+    copyIntoStaging(fso, copyDir, staging);
+    if (!sourcePresent) {
+        if (::rename(staging.c_str(), sourceDir.c_str()) != 0) {
+            int e = errno;
+            discard(fso, staging);
+            throw err::fromErrno(e, sourceDir);
+        }
+        return;
+    }
+    std::string old;
+    try {
+        old = swapIn(staging, sourceDir);
+    } catch (...) {
+        discard(fso, staging);
+        throw;
+    }
+    removeOldSource(fso, old);
+}
+
+} // namespace rnx10

@@ -1,0 +1,21 @@
+// Putting an archive's copy back in place of its source folder.
+#pragma once
+
+#include <string>
+
+namespace rnx10 {
+
+// Raises 5, naming the reason, when sourceDir must not be replaced: "REGKEYS" (registry keys,
+// not a folder), empty, relative, "/", the home folder or an ancestor of it, or the backup store,
+// a folder inside it or one that holds it. storeRoot is the store's root folder.
+void checkRestoreTarget(const std::string &sourceDir, const std::string &storeRoot);
+
+// Replaces sourceDir with a copy of copyDir. The copy is made into a new folder beside the
+// source first and only then swapped in; the old source is removed after the swap. So a copy
+// that fails leaves the source as it was and no partial folder behind. A missing source is
+// created (its parent must exist, else 76). Links in the copy are copied as links.
+// Raises as checkRestoreTarget does, 76 when the copy is not a folder, 58 when the source is
+// something other than a folder, and the file system's error when a step fails.
+void restoreFolder(const std::string &copyDir, const std::string &sourceDir, const std::string &storeRoot);
+
+} // namespace rnx10

@@ -1,0 +1,30 @@
+// One text panel of the browser's status bar: keeps the whole text, shows it on one line.
+#pragma once
+
+#include <QLabel>
+
+#include <string>
+
+namespace rnx10 {
+
+class StatusPanel : public QLabel {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(StatusPanel)
+
+public:
+    explicit StatusPanel(QWidget *parent = nullptr);
+
+    void setPanelText(const std::string &text);
+    const std::string &panelText() const { return m_text; }
+
+signals:
+    void doubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    std::string m_text;
+};
+
+} // namespace rnx10

@@ -1,0 +1,21 @@
+// The folder report of the backup store: every folder below the root, one full path a line.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace rnx10 {
+
+// $ZVENVSBAK + "/" + $ZVENVSCOM + ".txt", both read from the process environment.
+// Raises 76 when ZVENVSBAK is not set, rather than writing into the file system's root.
+std::string storeReportPath();
+
+// Rewrites reportPath with one line per folder below root (not root itself, no files): its full
+// path and CR LF, parents before their children, in listing order, hidden folders included,
+// links to folders not followed. beforeEachFolder runs before each folder is written (the window
+// lets its events run there). Raises when the file cannot be created or written or a folder
+// cannot be read; the file is closed in every case, holding the lines written so far.
+void writeStoreReport(const std::string &root, const std::string &reportPath,
+                      const std::function<void()> &beforeEachFolder = {});
+
+} // namespace rnx10

@@ -1,0 +1,133 @@
+// The backup archive browser: date, hour and archive of the store, and the operations on them.
+#pragma once
+
+#include "automation/Variant.h"
+#include "backup_browser/BrowserFolders.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <string>
+
+class QCalendarWidget;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QStandardItemModel;
+class QStatusBar;
+class QModelIndex;
+
+namespace rnx10 {
+
+class ArchiveListView;
+class PictureLabel;
+class StatusPanel;
+
+class frmBackUpRestoreA : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmBackUpRestoreA)
+
+public:
+    explicit frmBackUpRestoreA(QWidget *parent = nullptr);
+    ~frmBackUpRestoreA() override;
+
+    // Load handler: SetMe, then AddinTV. The browser command runs it once per window.
+    void Form_Load();
+
+    // The window's public methods, in their established order.
+    void Startbakcup();
+    void SetMe();
+    void OpenSelFolder();
+    Variant SelectedFolderOperations(const std::string &sSourceFolder, const std::string &sDestinationFolder);
+    void ClearALL();
+    void AddinTV();
+    void AddinLv();
+    void RefreshAdd();
+
+    // Operations behind the buttons, the popup entries and the locker picture.
+    void mnuPopUpDeleteArchive_Click();
+    void mnuPopUpDeleteHour_Click();
+    void mnuPopUpDeleteDay_Click();
+    void mnuPopUpDeleteMonth_Click();
+    void mnuPopUpDeleteYear_Click();
+    void mnuPopUpStartRestore_Click();
+    void cmdReport_Click();
+    void cmdRegBackup_Click();
+    void mnuPopUpStartBackup_Click();
+    void cmdRegBackup2_Click();
+    void mnuPopUpScheduleBackups_Click();
+    void imgLocker_DblClick();
+
+    // The form variables.
+    const BrowserFolders &folders() const { return m_folders; }
+    const std::string &BackupDrive() const { return m_folders.BackupDrive; }
+    const std::string &ComputerFolder() const { return m_folders.ComputerFolder; }
+    const std::string &YearFolder() const { return m_folders.YearFolder; }
+    const std::string &MonthFolder() const { return m_folders.MonthFolder; }
+    const std::string &DayFolder() const { return m_folders.DayFolder; }
+    const std::string &HourFolder() const { return m_folders.HourFolder; }
+    const std::string &SelectedSourceDir() const { return m_folders.SelectedSourceDir; }
+    const std::string &SelectedDestinationDir() const { return m_folders.SelectedDestinationDir; }
+    std::int16_t ReportFileNumber() const { return m_ReportFileNumber; }
+    const std::string &ReportFilePath() const { return m_ReportFilePath; }
+
+    // Full texts of the two status panels (a panel may show them shortened).
+    std::string statusText(int panel) const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Layout (frmBackUpRestoreALayout.cpp).
+    void buildControls();
+    void buildCommandPanel();
+    void buildDateArea();
+    void buildListArea();
+    void buildStatusBar();
+    void buildPopupMenu();
+    void wireEvents();
+    void wireOperations();
+
+    // Scan and list (frmBackUpRestoreAScan.cpp).
+    void MonthView1_SelChange();
+    void MonthView1_Click();
+    void lstTime_Click();
+    void setStatusText(int panel, const std::string &text);
+    void showFillError(const std::string &description);
+
+    // Selection, open, F7 and popup (frmBackUpRestoreASelection.cpp).
+    void lvBody_ItemClick(const QModelIndex &index);
+    void lvBody_DblClick();
+    void lvBody_KeyDown(int keyCode);
+    void lvBody_MouseDown(Qt::MouseButton button);
+    void mnuPopUpOpenFolder_Click();
+    void StatusBar1_PanelDblClick(int panel);
+
+    // Report walk, with the operations (frmBackUpRestoreAOperations.cpp).
+    void WriteFolderTree(const std::string &folder);
+
+    BrowserFolders m_folders;
+    std::int16_t m_ReportFileNumber = 0;
+    std::string m_ReportFilePath;
+
+    QWidget *m_picCommand = nullptr;
+    QPushButton *m_cmdRegBackup = nullptr;
+    QPushButton *m_cmdRegBackup2 = nullptr;
+    QPushButton *m_cmdReport = nullptr;
+    QPushButton *m_cmdExit = nullptr;
+    PictureLabel *m_imgLocker = nullptr;
+    QCalendarWidget *m_MonthView1 = nullptr;
+    QLabel *m_Image2 = nullptr;
+    QLabel *m_lblHour = nullptr;
+    QComboBox *m_lstTime = nullptr;
+    QLabel *m_lblSize = nullptr;
+    QLabel *m_lblArchives = nullptr;
+    ArchiveListView *m_lvBody = nullptr;
+    QStandardItemModel *m_archives = nullptr;
+    QStatusBar *m_StatusBar1 = nullptr;
+    StatusPanel *m_panels[2] = {nullptr, nullptr};
+    QMenu *m_mnupopupmenu = nullptr;
+};
+
+} // namespace rnx10

@@ -1,0 +1,95 @@
+// The scan by date, the hour list and the archive list of the browser.
+#include "backup_browser/frmBackUpRestoreA.h"
+
+#include "backup_browser/ArchiveItems.h"
+#include "backup_browser/ArchiveList.h"
+#include "backup_browser/ArchiveListView.h"
+#include "backup_browser/PictureLabel.h"
+#include "backup_browser/StoreScan.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QLabel>
+#include <QLocale>
+#include <QSignalBlocker>
+#include <QStandardItemModel>
+
+namespace rnx10 {
+
+namespace {
+QString dateToolTip(const QDate &date) { return QLocale::system().toString(date, QStringLiteral("ddd, dd-MMM-yyyy")); }
+} // namespace
+
+void frmBackUpRestoreA::SetMe()
+{
+    {
+        // Loading scans once, after SetMe; the date set here is no user's selection change.
+        const QSignalBlocker quiet(m_MonthView1);
+        m_MonthView1->setSelectedDate(QDate::currentDate());
+    }
+    m_MonthView1->setToolTip(dateToolTip(m_MonthView1->selectedDate()));
+    m_lvBody->setView(ArchiveListView::Icon);
+}
+
+void frmBackUpRestoreA::ClearALL()
+{
+    m_lstTime->clear();
+    m_archives->removeRows(0, m_archives->rowCount());
+    m_folders.clear();
+}
+
+void frmBackUpRestoreA::AddinTV()
+{
+    ClearALL();
+    const QDate date = m_MonthView1->selectedDate();
+    ScanResult scan = scanStore(date.year(), date.month(), date.day());
+    m_folders = scan.folders;
+    if (scan.lockerToolTip)
+        m_imgLocker->setToolTip(displayText(*scan.lockerToolTip));
+    for (const std::string &hour : scan.hours)
+        m_lstTime->addItem(displayText(hour), QByteArray::fromStdString(hour));
+    // A drop-down list selects its first entry by itself; the hour is the user's to pick.
+    m_lstTime->setCurrentIndex(-1);
+    if (scan.status)
+        setStatusText(1, *scan.status);
+    if (scan.error)
+        showFillError(scan.error->description());
+}
+
+void frmBackUpRestoreA::AddinLv()
+{
+    m_archives->removeRows(0, m_archives->rowCount());
+    std::optional<std::string> hour;
+    if (m_lstTime->currentIndex() >= 0)
+        hour = m_lstTime->currentData().toByteArray().toStdString();
+    ArchiveListResult list = fillArchiveList(m_folders.DayFolder, hour);
+    m_folders.HourFolder = list.hourFolder;
+    if (list.sizeCaption)
+        m_lblSize->setText(QString::fromStdString(*list.sizeCaption));
+    if (list.sizeToolTip)
+        m_lblSize->setToolTip(QString::fromStdString(*list.sizeToolTip));
+    for (const ArchiveRow &row : list.rows)
+        m_archives->appendRow(archiveItems(row));
+    if (list.error)
+        showFillError(list.error->description());
+}
+
+void frmBackUpRestoreA::RefreshAdd()
+{
+    AddinTV();
+    AddinLv();
+}
+
+void frmBackUpRestoreA::MonthView1_SelChange()
+{
+    m_MonthView1->setToolTip(dateToolTip(m_MonthView1->selectedDate()));
+    AddinTV();
+}
+
+void frmBackUpRestoreA::MonthView1_Click() { AddinTV(); }
+
+void frmBackUpRestoreA::lstTime_Click() { AddinLv(); }
+
+void frmBackUpRestoreA::showFillError(const std::string &description) { setStatusText(2, description); }
+
+} // namespace rnx10

@@ -1,0 +1,71 @@
+// What the user does with the archive list: click, open, F7, the popup, and the status panels.
+#include "backup_browser/frmBackUpRestoreA.h"
+
+#include "backup_browser/ArchiveItems.h"
+#include "backup_browser/ArchiveListView.h"
+#include "backup_browser/SelectionSizes.h"
+#include "backup_browser/StatusPanel.h"
+#include "commands/Launching.h"
+#include "platform/Platform.h"
+
+#include <QCursor>
+#include <QMenu>
+#include <QStandardItemModel>
+
+namespace rnx10 {
+
+void frmBackUpRestoreA::lvBody_ItemClick(const QModelIndex &index)
+{
+    const int row = index.row();
+    const std::string source = rawBytes(m_archives->item(row, 1));
+    const std::string destination = rawBytes(m_archives->item(row, 2));
+    m_folders.SelectedSourceDir = source;
+    m_folders.SelectedDestinationDir = destination;
+    SelectedFolderOperations(source, destination);
+}
+
+Variant frmBackUpRestoreA::SelectedFolderOperations(const std::string &sSourceFolder, const std::string &sDestinationFolder)
+{
+    const SelectionPanels panels = selectionSizes(sSourceFolder, sDestinationFolder);
+    if (!panels.selects)
+        return {};
+    m_folders.SelectedSourceDir = sSourceFolder;
+    m_folders.SelectedDestinationDir = sDestinationFolder;
+    if (panels.panel1)
+        setStatusText(1, *panels.panel1);
+    if (panels.panel2)
+        setStatusText(2, *panels.panel2);
+    return {};
+}
+
+void frmBackUpRestoreA::OpenSelFolder()
+{
+    const QModelIndex row = m_lvBody->selectedRow();
+    if (!row.isValid())
+        return;
+    ShellExecuteOpen(rawBytes(m_archives->item(row.row(), 2)), 1);
+}
+
+void frmBackUpRestoreA::lvBody_DblClick() { OpenSelFolder(); }
+
+void frmBackUpRestoreA::mnuPopUpOpenFolder_Click() { OpenSelFolder(); }
+
+void frmBackUpRestoreA::lvBody_KeyDown(int keyCode)
+{
+    if (keyCode != Qt::Key_F7)
+        return;
+    m_lvBody->setView(m_lvBody->view() == ArchiveListView::Icon ? ArchiveListView::Report : ArchiveListView::Icon);
+}
+
+void frmBackUpRestoreA::lvBody_MouseDown(Qt::MouseButton button)
+{
+    if (button == Qt::RightButton)
+        m_mnupopupmenu->exec(QCursor::pos());
+}
+
+void frmBackUpRestoreA::StatusBar1_PanelDblClick(int panel)
+{
+    platform().prompt->tell(statusText(panel), "Status...", Icon::Information);
+}
+
+} // namespace rnx10
