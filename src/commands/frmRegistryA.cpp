@@ -1,0 +1,95 @@
+#include "commands/frmRegistryA.h"
+
+#include "automation/AutomationError.h"
+#include "commands/CommandPictures.h"
+#include "commands/RegistryNavigation.h"
+#include "platform/Platform.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace rnx10 {
+
+frmRegistryA::frmRegistryA(QWidget *parent)
+    : QDialog(parent), m_cmbViewRegEditForKey(new QComboBox(this)),
+      m_cmdViewRegEditForKey(new QPushButton(QStringLiteral("Navigate To ZV Env"), this))
+{
+    setObjectName(QStringLiteral("frmRegistryA"));
+    setWindowTitle(QStringLiteral("Zorvane Support Center - Registry"));
+    setWindowIcon(registryIcon());
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    buildControls();
+    connect(m_cmdViewRegEditForKey, &QPushButton::clicked, this, &frmRegistryA::cmdViewRegEditForKey_Click);
+    // The window sees key presses before its controls, so Escape works wherever the focus is.
+    for (QWidget *child : findChildren<QWidget *>())
+        child->installEventFilter(this);
+}
+
+void frmRegistryA::buildControls()
+{
+    m_cmbViewRegEditForKey->setObjectName(QStringLiteral("cmbViewRegEditForKey"));
+    m_cmbViewRegEditForKey->setFont(QFont(QStringLiteral("Verdana"), 9));
+    m_cmbViewRegEditForKey->setEditable(true);
+    m_cmbViewRegEditForKey->setInsertPolicy(QComboBox::NoInsert);
+    m_cmbViewRegEditForKey->setMinimumWidth(330);
+    m_cmdViewRegEditForKey->setObjectName(QStringLiteral("cmdViewRegEditForKey"));
+    m_cmdViewRegEditForKey->setAutoDefault(false);
+
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    buttonRow->addWidget(m_cmdViewRegEditForKey);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->setSpacing(10);
+    layout->addWidget(m_cmbViewRegEditForKey);
+    layout->addLayout(buttonRow);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void frmRegistryA::Form_Load()
+{
+    m_cmbViewRegEditForKey->clear();
+    m_cmbViewRegEditForKey->addItem(QString::fromUtf8(kLumoraEntry));
+    // Adding to an empty list selects the entry; the dialog starts with none chosen.
+    m_cmbViewRegEditForKey->setCurrentIndex(-1);
+    m_cmbViewRegEditForKey->setEditText(QString());
+}
+
+void frmRegistryA::cmdViewRegEditForKey_Click()
+{
+    try {
+        navigateToRegistryKey(m_cmbViewRegEditForKey->currentText().toStdString());
+    } catch (const AutomationError &e) {
+        platform().prompt->tell(e.description(), kDefaultTitle, Icon::Critical);
+    }
+}
+
+bool frmRegistryA::Form_KeyDown(int keyCode, Qt::KeyboardModifiers /*shift*/)
+{
+    if (keyCode != Qt::Key_Escape)
+        return false;
+    close();
+    return true;
+}
+
+bool frmRegistryA::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (Form_KeyDown(key->key(), key->modifiers()))
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmRegistryA::keyPressEvent(QKeyEvent *event)
+{
+    if (!Form_KeyDown(event->key(), event->modifiers()))
+        QDialog::keyPressEvent(event);
+}
+
+} // namespace rnx10
