@@ -1,0 +1,8 @@
+// tvqs.exe: placeholder of the suite's QRS tool.
+#include "Placeholder.h"
+
+int main(int argc, char **argv)
+{
+    return rnx10::placeholder::run(argc, argv, "Zorvane QRS",
+                                   "The QRS tool is not part of this installation; this is its placeholder.");
+}

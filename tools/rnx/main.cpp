@@ -1,0 +1,46 @@
+// rnx.exe [--screenshot FILE]: the support-centre program; with --screenshot it renders its window
+// to FILE (PNG) and ends.
+#include "SupportCenterWindow.h"
+
+#include "automation/AutomationError.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <memory>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("rnx"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Zorvane Support Center"));
+    parser.addHelpOption();
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"), QStringLiteral("Render the window to <file> (PNG) and quit."),
+                                        QStringLiteral("file"));
+    parser.addOption(screenshot);
+    parser.process(app);
+
+    std::unique_ptr<rnx10::SupportCenterWindow> window;
+    try {
+        window = std::make_unique<rnx10::SupportCenterWindow>();
+    } catch (const rnx10::AutomationError &e) {
+        const QString text = QStringLiteral("Error %1: %2").arg(e.number()).arg(QString::fromStdString(e.description()));
+        std::fprintf(stderr, "rnx.exe: %s\n", qPrintable(text));
+        if (!parser.isSet(screenshot))
+            QMessageBox::critical(nullptr, QStringLiteral("Zorvane Support Center"), text);
+        return 1;
+    }
+    window->show();
+    if (parser.isSet(screenshot)) {
+        const QString file = parser.value(screenshot);
+        if (!window->grab().save(file, "PNG")) {
+            std::fprintf(stderr, "rnx.exe: cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+        return 0;
+    }
+    return app.exec();
+}
