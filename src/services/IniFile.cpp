@@ -2,6 +2,7 @@
 
 #include "automation/AutomationError.h"
 #include "platform/FileSystemObject.h"
+#include "services/IniText.h"
 
 #include <SimpleIni.h>
 
@@ -20,6 +21,34 @@ void loadInto(CSimpleIniA &ini, const std::string &path)
     ini.SetMultiKey(false);
     ini.SetMultiLine(false);
     ini.LoadFile(path.c_str());
+}
+
+// The file's bytes; the empty text when it does not exist yet.
+std::string readExisting(const std::string &path)
+{
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            return {};
+        throw err::fromErrno(errno, path);
+    }
+    std::string text;
+    char buffer[8192];
+    while (true) {
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            int e = errno;
+            ::close(fd);
+            throw err::fromErrno(e, path);
+        }
+        if (n == 0)
+            break;
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return text;
 }
 
 void writeAll(int fd, const std::string &data, const std::string &path)
@@ -54,13 +83,8 @@ void write(const std::string &path, const std::string &section, const std::strin
     if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
         throw err::pathNotFound(folder);
 
-    CSimpleIniA ini;
-    loadInto(ini, path);
-    if (ini.SetValue(section.c_str(), key.c_str(), value.c_str()) < 0)
-        throw err::pathFileAccess(path);
-    std::string data;
-    if (ini.Save(data, false) < 0)
-        throw err::pathFileAccess(path);
+    // Only the one entry changes: every other byte of the file stays as it was.
+    const std::string data = IniText::setValue(readExisting(path), section, key, value);
 
     mode_t mode = 0644;
     if (::stat(path.c_str(), &st) == 0)

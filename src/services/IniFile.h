@@ -1,5 +1,5 @@
-// One value of an INI settings file: sections and keys matched without regard to case, comments
-// and order kept; every write replaces the file atomically.
+// One value of an INI settings file: sections and keys matched without regard to case; a write
+// changes that one entry and keeps every other byte, and replaces the file atomically.
 #pragma once
 
 #include <optional>
