@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 
 #include <cfenv>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -19,22 +20,16 @@ std::string GetMachineName() { return computerName(); }
 
 std::string BytesToMBText(double bytes)
 {
-    const double quotient = bytes / 1048576.0;
+    // to_chars, unlike printf, ignores the C library's locale: the separator is put in below
+    // from the user's locale, whatever the process's LC_NUMERIC says. The general form already
+    // drops trailing zeros.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15G", quotient);
-    std::string text = buffer;
-    // Trailing zeros of the fraction go, as the runtime's general conversion drops them.
-    auto exponent = text.find('E');
-    std::string mantissa = text.substr(0, exponent);
-    std::string rest = exponent == std::string::npos ? "" : text.substr(exponent);
-    if (mantissa.find('.') != std::string::npos) {
-        while (!mantissa.empty() && mantissa.back() == '0')
-            mantissa.pop_back();
-        if (!mantissa.empty() && mantissa.back() == '.')
-            mantissa.pop_back();
-    }
-    text = mantissa + rest;
-    const QString separator = QLocale::system().decimalPoint();
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, bytes / 1048576.0, std::chars_format::general, 15);
+    std::string text(buffer, result.ptr);
+    for (char &c : text)
+        if (c == 'e')
+            c = 'E';
+    const QString separator = QLocale().decimalPoint();
     if (separator != QStringLiteral("."))
         text = QString::fromStdString(text).replace(QLatin1Char('.'), separator).toStdString();
     return text;
@@ -43,7 +38,7 @@ std::string BytesToMBText(double bytes)
 std::string roundedMegabytes(std::uint64_t bytes)
 {
     bool ok = false;
-    double value = QLocale::system().toDouble(QString::fromStdString(BytesToMBText(static_cast<double>(bytes))), &ok);
+    double value = QLocale().toDouble(QString::fromStdString(BytesToMBText(static_cast<double>(bytes))), &ok);
     if (!ok)
         value = static_cast<double>(bytes) / 1048576.0;
     const int saved = std::fegetround();
@@ -76,11 +71,22 @@ void WriteLogINIValue(const std::string &section, const std::string &key, const 
     ini.setValue(value);
 }
 
+namespace {
+// The locale's short date with the year in full, as the desktop's general date shows it.
+QString shortDateFormat(const QLocale &locale)
+{
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QStringLiteral("yyyy")))
+        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return format;
+}
+} // namespace
+
 std::string generalDateText()
 {
     const QDateTime now = QDateTime::currentDateTime();
-    const QLocale locale = QLocale::system();
-    const QString date = locale.toString(now.date(), QLocale::ShortFormat);
+    const QLocale locale = QLocale();
+    const QString date = locale.toString(now.date(), shortDateFormat(locale));
     if (now.time() == QTime(0, 0))
         return date.toStdString();
     // The long time without a time-zone name, as the general date form shows it.
