@@ -1,0 +1,142 @@
+#include "StoreFixture.h"
+
+#include "automation/AutomationError.h"
+#include "backup_browser/FolderRestore.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace rnx10;
+using namespace rnx10::test;
+
+namespace {
+
+class FolderRestore : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        source = store.inst.home() + "/Documents";
+        makeFolders(source + "/old");
+        writeFile(source + "/a.txt", "old a");
+        writeFile(source + "/only-in-source.txt", "extra");
+        archive = store.addArchive("0900", "arch1", source);
+        copy = archive + "/copy";
+    }
+
+    StoreFixture store;
+    std::string source, archive, copy;
+};
+
+TEST_F(FolderRestore, SourceEndsHoldingExactlyTheCopyAndTheCopyIsUntouched)
+{
+    const auto copyBefore = treeListing(copy);
+    restoreFolder(copy, source, store.inst.store());
+    EXPECT_EQ(treeListing(source), copyBefore);
+    EXPECT_EQ(treeListing(copy), copyBefore);
+    for (const auto &entry : treeListing(store.inst.home()))
+        EXPECT_EQ(entry.find(".rnx10-restore"), std::string::npos) << entry;
+}
+
+TEST_F(FolderRestore, MissingSourceIsCreatedButItsParentMustExist)
+{
+    const std::string fresh = store.inst.home() + "/New";
+    restoreFolder(copy, fresh, store.inst.store());
+    EXPECT_EQ(treeListing(fresh), treeListing(copy));
+
+    try {
+        restoreFolder(copy, store.inst.home() + "/no/such", store.inst.store());
+        FAIL() << "restored below a missing parent";
+    } catch (const AutomationError &e) {
+        EXPECT_EQ(e.number(), 76);
+    }
+    EXPECT_FALSE(exists(store.inst.home() + "/no"));
+}
+
+TEST_F(FolderRestore, FailedCopyLeavesTheSourceAsItWasAndNoPartialFolder)
+{
+    auto failing = FileSystemOverride::of<FailingCopyFileSystem>();
+    const auto homeBefore = treeListing(store.inst.home());
+    EXPECT_THROW(restoreFolder(copy, source, store.inst.store()), AutomationError);
+    EXPECT_EQ(treeListing(store.inst.home()), homeBefore);
+}
+
+TEST_F(FolderRestore, RefusedTargetsChangeNothing)
+{
+    const std::string link = store.inst.home() + "/store-link";
+    ASSERT_EQ(::symlink(store.inst.store().c_str(), link.c_str()), 0);
+    const struct {
+        const char *name;
+        std::string target;
+    } refused[] = {
+        {"registry keys", "REGKEYS"},
+        {"empty", ""},
+        {"relative", "Documents"},
+        {"dotted", store.inst.home() + "/Documents/../Documents"},
+        {"root", "/"},
+        {"doubled root", "//"},
+        {"home", store.inst.home()},
+        {"home with a trailing slash", store.inst.home() + "/"},
+        {"ancestor of home", store.inst.root()},
+        {"store root", store.inst.store()},
+        {"inside the store", store.computer() + "/2026"},
+        {"inside the store through a link", link + "/PC01"},
+        {"a folder holding the store", store.inst.root()},
+        {"inside the copy", copy + "/sub"},
+        {"the copy itself", copy},
+    };
+    const auto before = treeListing(store.inst.root());
+    for (const auto &r : refused) {
+        SCOPED_TRACE(r.name);
+        try {
+            restoreFolder(copy, r.target, store.inst.store());
+            ADD_FAILURE() << "restored into " << r.target;
+        } catch (const AutomationError &e) {
+            EXPECT_EQ(e.number(), 5);
+            EXPECT_NE(e.description().find("nothing was changed"), std::string::npos) << e.description();
+        }
+    }
+    EXPECT_EQ(treeListing(store.inst.root()), before);
+}
+
+TEST_F(FolderRestore, LinksAreCopiedAsLinksAndReadOnlyEntriesKeepTheirModes)
+{
+    const std::string outside = store.inst.home() + "/elsewhere";
+    makeFolders(outside);
+    writeFile(outside + "/target.txt", "target");
+    ASSERT_EQ(::symlink(outside.c_str(), (copy + "/folder-link").c_str()), 0);
+    ASSERT_EQ(::symlink("a.txt", (copy + "/file-link").c_str()), 0);
+    ::chmod((copy + "/sub/b.txt").c_str(), 0444);
+    ::chmod((copy + "/sub").c_str(), 0555);
+    // The old source holds a link too: it goes as a link, its target stays.
+    ASSERT_EQ(::symlink(outside.c_str(), (source + "/old-link").c_str()), 0);
+
+    restoreFolder(copy, source, store.inst.store());
+
+    char buf[256] = {};
+    ASSERT_GT(::readlink((source + "/folder-link").c_str(), buf, sizeof buf - 1), 0);
+    EXPECT_EQ(std::string(buf), outside);
+    EXPECT_FALSE(exists(source + "/old-link"));
+    EXPECT_EQ(readFile(outside + "/target.txt"), "target");
+    struct stat st{};
+    ASSERT_EQ(::stat((source + "/sub/b.txt").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0444u);
+    ASSERT_EQ(::stat((source + "/sub").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0555u);
+
+    restoreFolder(copy, source, store.inst.store()); // again, over the read-only tree
+    EXPECT_EQ(readFile(source + "/sub/b.txt"), "b");
+    ::chmod((copy + "/sub").c_str(), 0755);
+    ::chmod((source + "/sub").c_str(), 0755);
+}
+
+TEST_F(FolderRestore, NamesThatAreNotUtf8Survive)
+{
+    const std::string odd = copy + "/caf\xe9-\xff";
+    makeFolders(odd);
+    writeFile(odd + "/n\xe4me.txt", "latin-1");
+    const std::string oddSource = store.inst.home() + "/Docs-\xfe";
+    restoreFolder(copy, oddSource, store.inst.store());
+    EXPECT_EQ(readFile(oddSource + "/caf\xe9-\xff/n\xe4me.txt"), "latin-1");
+}
+
+} // namespace

@@ -1,0 +1,84 @@
+#include "StoreFixture.h"
+
+#include "automation/AutomationError.h"
+#include "backup_browser/StoreReport.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <sstream>
+#include <vector>
+
+using namespace rnx10;
+using namespace rnx10::test;
+
+namespace {
+
+std::vector<std::string> reportLines(const std::string &path)
+{
+    std::vector<std::string> lines;
+    std::string text = readFile(path);
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    EXPECT_EQ(start, text.size()) << "text after the last CR LF";
+    return lines;
+}
+
+TEST(StoreReport, ListsEveryFolderParentsFirstHiddenIncludedFilesAndLinksLeftOut)
+{
+    StoreFixture store;
+    store.addArchive("0900", "arch1", "/src");
+    makeFolders(store.inst.store() + "/.hidden-one/inner");
+    ASSERT_EQ(::symlink(store.inst.home().c_str(), (store.inst.store() + "/home-link").c_str()), 0);
+    const std::string report = storeReportPath();
+    EXPECT_EQ(report, store.inst.store() + "/report.txt");
+
+    int yields = 0;
+    writeStoreReport(store.inst.store(), report, [&] { ++yields; });
+    const auto lines = reportLines(report);
+
+    const std::string root = store.inst.store();
+    const std::string archive = store.hour("0900") + "/arch1";
+    const std::vector<std::string> expected = {root + "/PC01", root + "/PC01/2026", root + "/PC01/2026/12", store.day(),
+                                               store.hour("0900"), archive, archive + "/copy", archive + "/copy/sub",
+                                               root + "/.hidden-one", root + "/.hidden-one/inner"};
+    EXPECT_EQ(std::multiset<std::string>(lines.begin(), lines.end()),
+              std::multiset<std::string>(expected.begin(), expected.end()));
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        for (std::size_t j = i + 1; j < lines.size(); ++j)
+            EXPECT_NE(lines[i].rfind(lines[j] + "/", 0), 0u) << lines[j] << " came after its child " << lines[i];
+    EXPECT_EQ(yields, static_cast<int>(lines.size()));
+}
+
+TEST(StoreReport, RewritesThePreviousReportAndAnEmptyStoreGivesAnEmptyFile)
+{
+    StoreFixture store;
+    const std::string report = storeReportPath();
+    writeFile(report, std::string(10000, 'x'));
+    writeStoreReport(store.inst.store(), report);
+    EXPECT_EQ(reportLines(report).size(), 4u); // PC01, year, month, day
+
+    ScratchDir empty;
+    writeStoreReport(empty.path(), report);
+    EXPECT_EQ(readFile(report), "");
+}
+
+TEST(StoreReport, FailuresRaiseAndLeaveNoOpenFile)
+{
+    StoreFixture store;
+    EXPECT_THROW(writeStoreReport(store.inst.store() + "/missing", store.inst.store() + "/r.txt"), AutomationError);
+    EXPECT_THROW(writeStoreReport(store.inst.store(), store.inst.store() + "/no/such/r.txt"), AutomationError);
+    if (exists("/dev/full")) {
+        try {
+            writeStoreReport(store.inst.store(), "/dev/full");
+            ADD_FAILURE() << "a full disk went unnoticed";
+        } catch (const AutomationError &e) {
+            EXPECT_NE(e.description().find("/dev/full"), std::string::npos);
+        }
+    }
+    store.inst.env.unset("ZVENVSBAK");
+    EXPECT_THROW(storeReportPath(), AutomationError);
+}
+
+} // namespace
