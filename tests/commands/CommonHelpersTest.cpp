@@ -1,0 +1,71 @@
+#include "commands/CommonHelpers.h"
+#include "support/TestSupport.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+#include <clocale>
+
+using namespace rnx10;
+
+namespace {
+
+constexpr double MiB = 1048576.0;
+
+// Sets the user's locale for a scope.
+class LocaleScope {
+public:
+    explicit LocaleScope(const QLocale &locale) : m_saved(QLocale()) { QLocale::setDefault(locale); }
+    ~LocaleScope() { QLocale::setDefault(m_saved); }
+
+private:
+    QLocale m_saved;
+};
+
+struct SizeCase {
+    double bytes;
+    const char *text;    // BytesToMBText with "." as separator
+    const char *rounded; // what callers show before " MB"
+};
+
+class SizeText : public ::testing::TestWithParam<SizeCase> {};
+
+TEST_P(SizeText, FifteenDigitsUnroundedAndRoundedHalfToEven)
+{
+    const SizeCase &c = GetParam();
+    LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(BytesToMBText(c.bytes), c.text);
+    EXPECT_EQ(roundedMegabytes(static_cast<std::uint64_t>(c.bytes)), c.rounded);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SizeText,
+                         ::testing::Values(SizeCase{0, "0", "0"}, SizeCase{MiB, "1", "1"},
+                                           SizeCase{3 * MiB, "3", "3"},
+                                           SizeCase{1000000, "0.95367431640625", "1"},
+                                           SizeCase{1.5 * MiB, "1.5", "2"}, SizeCase{2.5 * MiB, "2.5", "2"},
+                                           SizeCase{3.5 * MiB, "3.5", "4"}, SizeCase{524287, "0.499999046325684", "0"},
+                                           SizeCase{524288, "0.5", "0"}, SizeCase{1, "9.5367431640625E-07", "0"},
+                                           SizeCase{1152921504606846976.0, "1099511627776", "1099511627776"}),
+                         [](const auto &info) { return "bytes" + std::to_string(static_cast<std::uint64_t>(info.param.bytes)); });
+
+TEST(SizeText, UsesTheLocalesDecimalSeparatorWhateverTheCLibrarySays)
+{
+    LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(BytesToMBText(2.5 * MiB), "2,5");
+    EXPECT_EQ(BytesToMBText(1000000), "0,95367431640625");
+    EXPECT_EQ(roundedMegabytes(static_cast<std::uint64_t>(2.5 * MiB)), "2");
+    EXPECT_EQ(roundedMegabytes(static_cast<std::uint64_t>(3.5 * MiB)), "4");
+    EXPECT_EQ(roundedMegabytes(1000000), "1");
+}
+
+TEST(GeneralDate, ShortDateWithFullYearThenLongTime)
+{
+    LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QString text = QString::fromStdString(generalDateText());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{1,2}/\\d{1,2}/\\d{4}( \\d{1,2}:\\d{2}:\\d{2} [AP]M)?$"))
+                    .match(text)
+                    .hasMatch())
+        << text.toStdString();
+}
+
+} // namespace
