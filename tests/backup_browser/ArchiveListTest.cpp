@@ -1,0 +1,106 @@
+// The archive list of one hour: rows, the five details values and the hour's size.
+#include "StoreFixture.h"
+
+#include "backup_browser/ArchiveList.h"
+
+using namespace rnx10;
+using namespace rnx10::test;
+
+namespace {
+
+class ArchiveListTest : public StoreFixture {
+protected:
+    std::string day = folder("2026/12/10");
+    std::string hour = folder("2026/12/10/21-05");
+};
+
+using Values = std::array<std::string, 5>;
+
+TEST_F(ArchiveListTest, RowsCarryTheFiveDetailsValuesAndTheHourSize)
+{
+    const std::string regDetails = details("REGKEYS", hour + "/registry/settings");
+    const std::string docDetails = details("/home/ann/Documents", hour + "/shell/Documents");
+    archive(hour, "registry", &regDetails, 1048576);
+    archive(hour, "shell", &docDetails, 524288);
+    fileOfSize(hour + "/not-an-archive.txt", 100);
+    const ArchiveListResult list = fillArchiveList(day, "21-05");
+    ASSERT_FALSE(list.error);
+    EXPECT_EQ(list.hourFolder, hour);
+    EXPECT_EQ(list.sizeCaption, "Size : 2 MB");
+    EXPECT_EQ(list.sizeToolTip, std::to_string(1048576 + 524288 + 100 + regDetails.size() + docDetails.size()) + " Bytes");
+    ASSERT_EQ(list.rows.size(), 2u);
+    auto rows = list.rows;
+    std::sort(rows.begin(), rows.end(), [](auto &a, auto &b) { return a.name < b.name; });
+    EXPECT_EQ(rows[0].name, "registry");
+    EXPECT_EQ(rows[0].values, (Values{"REGKEYS", hour + "/registry/settings", "PC01", "ann", "10/12/2026 21:05:00"}));
+    EXPECT_EQ(rows[1].values[0], "/home/ann/Documents");
+}
+
+TEST_F(ArchiveListTest, EmptyHourShowsNoRowsAndZeroSize)
+{
+    const ArchiveListResult list = fillArchiveList(day, "21-05");
+    ASSERT_FALSE(list.error);
+    EXPECT_TRUE(list.rows.empty());
+    EXPECT_EQ(list.sizeCaption, "Size : 0 MB");
+    EXPECT_EQ(list.sizeToolTip, "0 Bytes");
+}
+
+TEST_F(ArchiveListTest, NoHourPickedListsAndMeasuresNothing)
+{
+    archive(hour, "a", nullptr);
+    for (const std::string &d : {day, std::string()}) {
+        const ArchiveListResult list = fillArchiveList(d, std::nullopt);
+        EXPECT_FALSE(list.error);
+        EXPECT_EQ(list.hourFolder, "");
+        EXPECT_FALSE(list.sizeCaption);
+        EXPECT_TRUE(list.rows.empty());
+    }
+}
+
+TEST_F(ArchiveListTest, MissingHourEndsTheFillBeforeMeasuring)
+{
+    const ArchiveListResult list = fillArchiveList(day, "gone");
+    ASSERT_TRUE(list.error);
+    EXPECT_EQ(list.hourFolder, day + "/gone");
+    EXPECT_FALSE(list.sizeCaption);
+}
+
+TEST_F(ArchiveListTest, EveryDetailsFileStillGivesARow)
+{
+    const std::string hugeLine = "[DETAILS]\nSourceDir=" + std::string(10 * 1024 * 1024, 'x') + "\nComputer=PC01\n";
+    const std::pair<const char *, std::string> cases[] = {
+        {"empty", ""},
+        {"binary", std::string("\0\xff\xfe\x01[DE\0TAILS]\x80", 13)},
+        {"crlf", "[DETAILS]\r\nSourceDir=/s\r\nComputer=PC01\r\n"},
+        {"bom", "\xef\xbb\xbf[DETAILS]\nSourceDir=/s\nComputer=PC01\n"},
+        {"other-case", "[details]\nsourcedir=/s\nCOMPUTER=PC01\n"},
+        {"no-section", "SourceDir=/s\nComputer=PC01\n"},
+        {"other-section", "[OTHER]\nSourceDir=/s\n"},
+        {"huge-line", hugeLine},
+    };
+    for (const auto &[name, content] : cases)
+        archive(hour, name, &content);
+    archive(hour, "missing", nullptr);
+    const ArchiveListResult list = fillArchiveList(day, "21-05");
+    ASSERT_FALSE(list.error) << list.error->description();
+    ASSERT_EQ(list.rows.size(), std::size(cases) + 1);
+    for (const ArchiveRow &row : list.rows) {
+        SCOPED_TRACE(row.name);
+        const bool readable = row.name == "crlf" || row.name == "bom" || row.name == "other-case";
+        EXPECT_EQ(row.values[0], readable ? "/s" : row.name == "huge-line" ? std::string(10 * 1024 * 1024, 'x') : "");
+        EXPECT_EQ(row.values[1], "");
+    }
+}
+
+TEST_F(ArchiveListTest, UnreadableArchiveFolderEndsTheFillAtTheHourSize)
+{
+    ScopedUnreadable unreadable("/21-05");
+    archive(hour, "a", nullptr);
+    const ArchiveListResult list = fillArchiveList(day, "21-05");
+    ASSERT_TRUE(list.error);
+    EXPECT_EQ(list.error->number(), 70);
+    EXPECT_FALSE(list.sizeCaption);
+    EXPECT_TRUE(list.rows.empty());
+}
+
+} // namespace

@@ -1,0 +1,115 @@
+// The stand-in backup tools write archives that the browser lists with all five values.
+#include "StoreFixture.h"
+
+#include "backup_browser/ArchiveList.h"
+#include "backup_browser/StoreScan.h"
+#include "commands/CommonHelpers.h"
+#include "component/clsRNX10A.h"
+#include "services/IniFile.h"
+
+#include <QDate>
+#include <QProcess>
+
+#include <thread>
+
+using namespace rnx10;
+using namespace rnx10::test;
+
+namespace {
+
+class BackupToolsTest : public StoreFixture {
+protected:
+    void SetUp() override
+    {
+        inst.env.set("ZVENVSYS32MASK", builtProgramRoot());
+        settings = inst.root() + "/xdg/config/zorvane";
+        makeFolders(settings);
+        writeFile(settings + "/environment.ini", "[Environment]\n");
+    }
+
+    int runTool(const char *name)
+    {
+        QProcess tool;
+        tool.start(QString::fromStdString(builtProgramRoot() + "/1.0/Sys/" + name), {});
+        EXPECT_TRUE(tool.waitForFinished(60000));
+        output = tool.readAllStandardError().toStdString() + tool.readAllStandardOutput().toStdString();
+        return tool.exitCode();
+    }
+
+    // Every archive of today, over all hours.
+    std::vector<ArchiveRow> todaysArchives()
+    {
+        const QDate today = QDate::currentDate();
+        const ScanResult scan = scanStore(today.year(), today.month(), today.day());
+        EXPECT_FALSE(scan.error);
+        std::vector<ArchiveRow> rows;
+        for (const std::string &hour : scan.hours)
+            for (ArchiveRow &row : fillArchiveList(scan.folders.DayFolder, hour).rows)
+                rows.push_back(std::move(row));
+        return rows;
+    }
+
+    std::string settings, output;
+};
+
+void expectComplete(const ArchiveRow &row)
+{
+    SCOPED_TRACE(row.name);
+    for (const std::string &value : row.values)
+        EXPECT_FALSE(value.empty());
+    EXPECT_EQ(row.values[2], GetMachineName());
+    EXPECT_EQ(parentPath(parentPath(row.values[1])).rfind('/'), parentPath(parentPath(row.values[1])).size() - 6);
+}
+
+TEST_F(BackupToolsTest, RegbakArchivesTheSettingsFolderAsRegistryKeys)
+{
+    writeFile(settings + "/bar.ini", "[Backup]\nLastTaken=now\n");
+    ASSERT_EQ(runTool("regbak.exe"), 0) << output;
+    const auto rows = todaysArchives();
+    ASSERT_EQ(rows.size(), 1u) << output;
+    expectComplete(rows[0]);
+    EXPECT_EQ(rows[0].values[0], "REGKEYS");
+    EXPECT_EQ(readFile(rows[0].values[1] + "/bar.ini"), "[Backup]\nLastTaken=now\n");
+    EXPECT_EQ(baseName(parentPath(rows[0].values[1])), rows[0].name);
+}
+
+TEST_F(BackupToolsTest, ShellbakArchivesTheListedFoldersOrDocuments)
+{
+    makeFolders(inst.home() + "/Documents");
+    writeFile(inst.home() + "/Documents/letter.txt", "hello");
+    ASSERT_EQ(runTool("shellbak.exe"), 0) << output;
+    auto rows = todaysArchives();
+    ASSERT_EQ(rows.size(), 1u);
+    expectComplete(rows[0]);
+    EXPECT_EQ(rows[0].values[0], inst.home() + "/Documents");
+    EXPECT_EQ(readFile(rows[0].values[1] + "/letter.txt"), "hello");
+
+    makeFolders(inst.root() + "/one");
+    writeFile(settings + "/environment.ini", "[ShellBackup]\nFolder1=" + inst.root() + "/one\nFolder2=" + inst.root() +
+                                                 "/missing\nFolder3=" + inst.store() + "/x\nFolder4=" + inst.home() + "\n");
+    EXPECT_EQ(runTool("shellbak.exe"), 1) << output;
+    rows = todaysArchives();
+    ASSERT_EQ(rows.size(), 2u) << output;
+    const auto one = std::find_if(rows.begin(), rows.end(), [&](auto &r) { return r.values[0] == inst.root() + "/one"; });
+    ASSERT_NE(one, rows.end());
+    expectComplete(*one);
+}
+
+TEST_F(BackupToolsTest, QuickBackupStartsBothToolsAndTheirArchivesAreListed)
+{
+    makeFolders(inst.home() + "/Documents");
+    ScopedPlatform realStarts(PlatformHooks{inst.prompt, std::make_shared<SystemShell>(), inst.starter});
+    clsRNX10A().RunBackupComputer();
+    std::vector<ArchiveRow> rows;
+    for (int i = 0; i < 600 && rows.size() < 2; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        rows = todaysArchives();
+        // An archive is complete once its details file names its stamp.
+        std::erase_if(rows, [](const ArchiveRow &r) { return r.values[4].empty(); });
+    }
+    ASSERT_EQ(rows.size(), 2u);
+    for (const ArchiveRow &row : rows)
+        expectComplete(row);
+}
+
+} // namespace

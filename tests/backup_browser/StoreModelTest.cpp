@@ -1,0 +1,129 @@
+// Folder procedures, leading-number matching, the backup drive and the selection sizes.
+#include "StoreFixture.h"
+
+#include "automation/AutomationError.h"
+#include "backup_browser/DirStructure.h"
+#include "backup_browser/LeadingNumber.h"
+#include "backup_browser/MountPoint.h"
+#include "backup_browser/SelectionSizes.h"
+
+#include <sys/stat.h>
+
+using namespace rnx10;
+using namespace rnx10::test;
+
+namespace {
+
+TEST(DirStructure, DirExistsOnlyForFolders)
+{
+    ScratchDir dir;
+    makeFolders(dir / "a");
+    writeFile(dir / "file", "x");
+    for (const std::string &path : {std::string(), std::string("."), std::string(".."), std::string("/"), dir / "file",
+                                    dir / "file/", dir / "missing"}) {
+        SCOPED_TRACE(path);
+        EXPECT_FALSE(DirExists(path));
+    }
+    EXPECT_TRUE(DirExists(dir / "a"));
+    EXPECT_TRUE(DirExists(dir / "a/"));
+}
+
+class CreateDirStructureTest : public StoreFixture {};
+
+TEST_F(CreateDirStructureTest, CreatesEveryMissingLevelAndKeepsExistingOnes)
+{
+    const std::string deep = inst.root() + "/x/y/z";
+    EXPECT_TRUE(CreateDirStructure(deep + "/"));
+    EXPECT_TRUE(DirExists(deep));
+    writeFile(deep + "/keep", "k");
+    EXPECT_TRUE(CreateDirStructure(deep));
+    EXPECT_EQ(readFile(deep + "/keep"), "k");
+    // Doubled separators give empty pieces that create nothing.
+    EXPECT_TRUE(CreateDirStructure(inst.root() + "//p//q"));
+    EXPECT_TRUE(DirExists(inst.root() + "/p/q"));
+}
+
+TEST_F(CreateDirStructureTest, AFileInTheWayRaisesAndKeepsTheLevelsMade)
+{
+    writeFile(inst.root() + "/a", "");
+    EXPECT_THROW(CreateDirStructure(inst.root() + "/a/b"), AutomationError);
+    makeFolders(inst.root() + "/m");
+    writeFile(inst.root() + "/m/n", "");
+    EXPECT_THROW(CreateDirStructure(inst.root() + "/m/n/o"), AutomationError);
+    EXPECT_TRUE(DirExists(inst.root() + "/m"));
+}
+
+TEST(LeadingNumber, ReadsTheNumberANameStartsWith)
+{
+    const std::pair<const char *, double> cases[] = {
+        {"2009", 2009}, {"02009", 2009}, {"2009a", 2009}, {"  5", 5},   {"\t7x", 7},  {"05", 5},     {"abc", 0},
+        {"", 0},        {"-3", -3},      {"+4", 4},      {"1.5", 1.5}, {".5", 0.5}, {"1e2", 100},  {"1E+2", 100},
+        {"1d1", 10},    {"1e", 1},       {".", 0},       {"5 6", 5},   {"1e999", 0}, {"0x10", 0},  {"٣", 0},
+    };
+    for (const auto &[name, value] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(leadingNumber(name), value);
+    }
+    EXPECT_TRUE(matchesNumber("05", 5));
+    EXPECT_FALSE(matchesNumber("5.5", 5));
+    EXPECT_TRUE(matchesNumber("x", 0));
+    EXPECT_EQ(canonicalNumberText(5), "5");
+}
+
+TEST(MountPoint, FindsTheFileSystemRootOfAFolder)
+{
+    ScratchDir dir;
+    const std::string mount = mountPointOf(dir.path());
+    ASSERT_FALSE(mount.empty());
+    EXPECT_EQ(dir.path().rfind(mount, 0), 0u) << mount;
+    struct stat a{}, b{};
+    ASSERT_EQ(::stat(mount.c_str(), &a), 0);
+    ASSERT_EQ(::stat(dir.path().c_str(), &b), 0);
+    EXPECT_EQ(a.st_dev, b.st_dev);
+    // A missing folder takes the file system of its nearest existing parent.
+    EXPECT_EQ(mountPointOf(dir / "not/yet/there"), mount);
+    EXPECT_EQ(mountPointOf("/proc/self"), "/proc");
+}
+
+class SelectionSizesTest : public StoreFixture {};
+
+TEST_F(SelectionSizesTest, SizesRoundHalfToEvenWholeMegabytes)
+{
+    const std::pair<std::uint64_t, const char *> cases[] = {
+        {524287, "0"}, {524288, "0"}, {1572864, "2"}, {2621440, "2"}, {3670016, "4"}, {0, "0"},
+    };
+    for (const auto &[bytes, shown] : cases) {
+        SCOPED_TRACE(bytes);
+        const std::string source = inst.root() + "/src" + std::to_string(bytes);
+        fileOfSize(source + "/f", bytes);
+        const std::string copy = folder("copy" + std::to_string(bytes));
+        const SelectionPanels panels = selectionSizes(source, copy);
+        EXPECT_TRUE(panels.selects);
+        EXPECT_EQ(panels.panel1, source + "\r\nSize : " + shown + " MB");
+        EXPECT_EQ(panels.panel2, copy + "\r\nSize : 0 MB");
+    }
+}
+
+TEST_F(SelectionSizesTest, RegistryKeysMarkerIsExactAndMissingFoldersStopTheDisplay)
+{
+    const std::string copy = folder("copy");
+    EXPECT_FALSE(selectionSizes("REGKEYS", copy).selects);
+    const SelectionPanels lower = selectionSizes("regkeys", copy);
+    EXPECT_TRUE(lower.selects);
+    EXPECT_FALSE(lower.panel1);
+    EXPECT_FALSE(lower.panel2);
+    const SelectionPanels noCopy = selectionSizes(copy, copy + "/missing");
+    EXPECT_TRUE(noCopy.panel1);
+    EXPECT_FALSE(noCopy.panel2);
+}
+
+TEST_F(SelectionSizesTest, LinksAreNotFollowedWhenMeasuring)
+{
+    const std::string copy = folder("copy");
+    fileOfSize(inst.root() + "/big/f", 3 * 1048576);
+    ASSERT_EQ(::symlink((inst.root() + "/big").c_str(), (copy + "/link").c_str()), 0);
+    ASSERT_EQ(::symlink(copy.c_str(), (copy + "/loop").c_str()), 0);
+    EXPECT_EQ(selectionSizes(copy, copy).panel1, copy + "\r\nSize : 0 MB");
+}
+
+} // namespace

@@ -1,0 +1,121 @@
+#include "ArchiveWriter.h"
+
+#include "automation/AutomationError.h"
+#include "backup_browser/DirStructure.h"
+#include "commands/CommonHelpers.h"
+#include "platform/FileSystemObject.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+namespace rnx10::backuptool {
+
+namespace {
+std::string userName()
+{
+    if (const passwd *pw = ::getpwuid(::getuid()); pw && pw->pw_name)
+        return pw->pw_name;
+    const char *user = std::getenv("USER");
+    return user ? user : "";
+}
+
+std::string resolved(const std::string &path)
+{
+    char *real = ::realpath(path.c_str(), nullptr);
+    if (!real)
+        return path;
+    std::string result(real);
+    std::free(real);
+    return result;
+}
+
+bool isWithin(const std::string &inner, const std::string &outer)
+{
+    return inner == outer || (inner.compare(0, outer.size(), outer) == 0 && inner.size() > outer.size() &&
+                              (outer == "/" || inner[outer.size()] == '/'));
+}
+
+void checkRequest(const ArchiveRequest &r, FileSystemObject &fso)
+{
+    if (r.store.empty() || r.store.front() != '/')
+        throw err::pathNotFound("the backup store is not an absolute folder: \"" + r.store + "\"");
+    if (!fso.folderExists(r.source))
+        throw err::pathNotFound(r.source);
+    // A source that holds the store would copy the store into itself without end.
+    const std::string store = resolved(r.store), source = resolved(r.source);
+    if (isWithin(store, source) || isWithin(source, store))
+        throw err::invalidCall(r.source + " holds the backup store or lies inside it");
+    if (r.source.find_first_of("\r\n") != std::string::npos)
+        throw err::invalidCall("a folder name with a line break cannot be recorded in details.ini");
+}
+
+// Creates hour/<name>, or hour/<name>-2, -3, ... when taken; returns the folder made.
+std::string createUniqueFolder(FileSystemObject &fso, const std::string &hour, const std::string &name)
+{
+    for (int n = 1;; ++n) {
+        const std::string candidate = hour + "/" + (n == 1 ? name : name + "-" + std::to_string(n));
+        try {
+            fso.createFolder(candidate);
+            return candidate;
+        } catch (const AutomationError &e) {
+            if (e.number() != err::FileExists)
+                throw;
+        }
+    }
+}
+
+void writeDetails(const std::string &archive, const std::string &sourceText, const std::string &destination)
+{
+    const std::string path = archive + "/details.ini";
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << "[DETAILS]\n"
+        << "SourceDir=" << sourceText << "\n"
+        << "DestinationDir=" << destination << "\n"
+        << "Computer=" << GetMachineName() << "\n"
+        << "WindowsUser=" << userName() << "\n"
+        << "NowStamp=" << generalDateText() << "\n";
+    if (!out.flush())
+        throw err::pathFileAccess(path);
+}
+} // namespace
+
+std::string hourFolderName(const std::tm &when)
+{
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%02d-%02d", when.tm_hour, when.tm_min);
+    return buffer;
+}
+
+std::string dayFolder(const std::string &store, const std::string &computer, const std::tm &when)
+{
+    return store + "/" + computer + "/" + std::to_string(when.tm_year + 1900) + "/" + std::to_string(when.tm_mon + 1) + "/" +
+           std::to_string(when.tm_mday);
+}
+
+std::string writeArchive(const ArchiveRequest &request)
+{
+    FileSystemObject fso;
+    checkRequest(request, fso);
+    const std::string hour = dayFolder(request.store, GetMachineName(), request.when) + "/" + hourFolderName(request.when);
+    CreateDirStructure(hour);
+    const std::string archive = createUniqueFolder(fso, hour, request.archiveName);
+    const std::string destination = archive + "/" + request.copyName;
+    try {
+        fso.copyFolder(request.source, destination, true);
+        writeDetails(archive, request.sourceText, destination);
+    } catch (...) {
+        // No half archive is left for the browser to list.
+        try {
+            fso.deleteFolder(archive, true);
+        } catch (const AutomationError &) {
+        }
+        throw;
+    }
+    return archive;
+}
+
+} // namespace rnx10::backuptool
