@@ -25,26 +25,26 @@ std::vector<std::string> components(const std::string &path)
     return parts;
 }
 
-const std::string &levelVariable(const StoreFolders &f, StoreLevel level)
+const std::string &levelVariable(const BrowserFolders &f, StoreLevel level)
 {
     switch (level) {
-    case StoreLevel::Year: return f.year;
-    case StoreLevel::Month: return f.month;
-    case StoreLevel::Day: return f.day;
+    case StoreLevel::Year: return f.YearFolder;
+    case StoreLevel::Month: return f.MonthFolder;
+    case StoreLevel::Day: return f.DayFolder;
     case StoreLevel::Hour: break;
     }
-    return f.hour;
+    return f.HourFolder;
 }
 
-const std::string &levelAbove(const StoreFolders &f, StoreLevel level)
+const std::string &levelAbove(const BrowserFolders &f, StoreLevel level)
 {
     switch (level) {
-    case StoreLevel::Year: return f.computer;
-    case StoreLevel::Month: return f.year;
-    case StoreLevel::Day: return f.month;
+    case StoreLevel::Year: return f.ComputerFolder;
+    case StoreLevel::Month: return f.YearFolder;
+    case StoreLevel::Day: return f.MonthFolder;
     case StoreLevel::Hour: break;
     }
-    return f.day;
+    return f.DayFolder;
 }
 
 bool isDirectlyInside(const std::string &child, const std::string &parent)
@@ -77,7 +77,7 @@ std::string canonicalStorePath(const std::string &path)
     return result.empty() ? "/" : result;
 }
 
-std::optional<std::string> levelFolderToDelete(const StoreFolders &folders, StoreLevel level)
+std::optional<std::string> levelFolderToDelete(const BrowserFolders &folders, StoreLevel level)
 {
     std::string folder = canonicalStorePath(levelVariable(folders, level));
     if (!isDirectlyInside(folder, canonicalStorePath(levelAbove(folders, level))))
@@ -103,11 +103,11 @@ std::string archiveFolderOf(const std::string &selectedDestinationDir)
     return parentPath(selectedDestinationDir);
 }
 
-void checkArchiveFolder(const StoreFolders &folders, const std::string &archiveFolder)
+void checkArchiveFolder(const BrowserFolders &folders, const std::string &archiveFolder)
 {
-    const std::string hour = canonicalStorePath(folders.hour);
+    const std::string hour = canonicalStorePath(folders.HourFolder);
     const std::string archive = canonicalStorePath(archiveFolder);
-    if (isHourOfComputer(hour, canonicalStorePath(folders.computer)) && isDirectlyInside(archive, hour))
+    if (isHourOfComputer(hour, canonicalStorePath(folders.ComputerFolder)) && isDirectlyInside(archive, hour))
         return;
     throw err::invalidCall(archiveFolder + " is not an archive of the hour in view; nothing was deleted");
 }

@@ -1,26 +1,19 @@
 // Which store folder each of the browser's five deletions may remove, and the removal itself.
 #pragma once
 
+#include "backup_browser/BrowserFolders.h"
+
 #include <optional>
 #include <string>
 
 namespace rnx10 {
-
-// The browser's store folders for the date and hour in view (Parts of its form state).
-struct StoreFolders {
-    std::string computer; // store root + "/" + computer name
-    std::string year;
-    std::string month;
-    std::string day;
-    std::string hour;
-};
 
 enum class StoreLevel { Year, Month, Day, Hour };
 
 // The folder "Delete Year/Month/Day/Hour" removes, or nothing when that level has no folder
 // selected: the variable is empty or is not a folder directly inside the level above (an hour
 // entry holding the day folder after a rescan, for example).
-std::optional<std::string> levelFolderToDelete(const StoreFolders &folders, StoreLevel level);
+std::optional<std::string> levelFolderToDelete(const BrowserFolders &folders, StoreLevel level);
 
 // "No hour is selected." and its kin, for a level with nothing to delete.
 std::string nothingSelectedText(StoreLevel level);
@@ -29,10 +22,10 @@ std::string nothingSelectedText(StoreLevel level);
 // Raises 76 "Path not found" when the copy is not an existing folder.
 std::string archiveFolderOf(const std::string &selectedDestinationDir);
 
-// Raises 5 unless archiveFolder lies directly inside folders.hour and that hour folder is four
-// levels below folders.computer (year, month, day, hour): a details.ini naming a copy anywhere
+// Raises 5 unless archiveFolder lies directly inside folders.HourFolder and that hour folder is four
+// levels below folders.ComputerFolder (year, month, day, hour): a details.ini naming a copy anywhere
 // else never gets anything deleted.
-void checkArchiveFolder(const StoreFolders &folders, const std::string &archiveFolder);
+void checkArchiveFolder(const BrowserFolders &folders, const std::string &archiveFolder);
 
 // Deletes a folder with everything in it, read-only entries included, through the thread's
 // file-system object. A folder that is already gone is no error. Raises at the first entry

@@ -1,27 +1,225 @@
 // The browser's operations: deletions, restore, report, backups, schedule and the locker.
 #include "backup_browser/frmBackUpRestoreA.h"
 
+#include "automation/AutomationError.h"
+#include "backup_browser/ArchiveDeletion.h"
+#include "backup_browser/FolderRestore.h"
+#include "backup_browser/OperationGuard.h"
+#include "backup_browser/StoreReport.h"
+#include "commands/Launching.h"
+#include "component/ServiceSet.h"
+#include "component/clsRNX10A.h"
+#include "platform/MousePointer.h"
 #include "platform/Platform.h"
+#include "schedule/frmBackUpScheduleA.h"
+#include "services/RuntimeService.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QPushButton>
+
+#include <cstdlib>
 
 namespace rnx10 {
 
 namespace {
-void notYetAvailable() { platform().prompt->tell("not yet available", kDefaultTitle, Icon::Information); }
+
+constexpr const char *kDeleted = "Succesfully deleted...";
+constexpr const char *kBackupQuestion =
+    "Do you want to start backup operations click yes this screen will automatically close., it may take long time "
+    "depends upon your speed of computer.";
+
+Prompt &prompt() { return *platform().prompt; }
+
+void tellError(const AutomationError &e) { prompt().tell(e.description(), kDefaultTitle, Icon::Critical); }
+
+bool confirmed(const std::string &text, const char *title) { return prompt().ask(text, title) == Answer::Yes; }
+
+struct LevelEntry {
+    StoreLevel level;
+    const char *title;
+    const char *tail;
+};
+
+const LevelEntry kHour{StoreLevel::Hour, "Delete Hour...", " . This will delete old data."};
+const LevelEntry kDay{StoreLevel::Day, "Delete Day...", " . This will delete selected day data."};
+const LevelEntry kMonth{StoreLevel::Month, "Delete Month...", " . This will delete old data."};
+const LevelEntry kYear{StoreLevel::Year, "Delete Year...", " . This will delete old data."};
+
+// Hour, day, month and year: one procedure, differing in the folder, the question and its title.
+void deleteLevel(const BrowserFolders &folders, const LevelEntry &entry)
+{
+    const std::optional<std::string> folder = levelFolderToDelete(folders, entry.level);
+    if (!folder) {
+        prompt().tell(nothingSelectedText(entry.level), kDefaultTitle, Icon::Information);
+        return;
+    }
+    if (!confirmed("Are you sure you want to delete " + *folder + entry.tail, entry.title))
+        return;
+    try {
+        BusyPointer busy;
+        deleteStoreFolder(*folder);
+    } catch (const AutomationError &e) {
+        tellError(e);
+        return;
+    }
+    prompt().tell(kDeleted, kDefaultTitle, Icon::None);
+}
+
+// The quick backup on an instance of its own; the caller's instance keeps its services.
+void runQuickBackup(std::int32_t handle)
+{
+    try {
+        clsRNX10A once;
+        once.RunBackupComputer(handle);
+    } catch (const AutomationError &e) {
+        tellError(e);
+    }
+}
+
+std::string processEnvironment(const char *name)
+{
+    const char *value = std::getenv(name);
+    return value ? value : "";
+}
+
 } // namespace
 
-void frmBackUpRestoreA::mnuPopUpDeleteArchive_Click() { notYetAvailable(); }
-void frmBackUpRestoreA::mnuPopUpDeleteHour_Click() { notYetAvailable(); }
-void frmBackUpRestoreA::mnuPopUpDeleteDay_Click() { notYetAvailable(); }
-void frmBackUpRestoreA::mnuPopUpDeleteMonth_Click() { notYetAvailable(); }
-void frmBackUpRestoreA::mnuPopUpDeleteYear_Click() { notYetAvailable(); }
-void frmBackUpRestoreA::mnuPopUpStartRestore_Click() { notYetAvailable(); }
-void frmBackUpRestoreA::cmdReport_Click() { notYetAvailable(); }
+void frmBackUpRestoreA::mnuPopUpDeleteArchive_Click()
+{
+    OperationGuard guard(this);
+    if (!guard.acquired())
+        return;
+    const std::string copy = m_folders.SelectedDestinationDir;
+    if (!confirmed("Are you sure you want to delete " + copy + " . This will delete selected archive.", "Delete Archive..."))
+        return;
+    try {
+        const std::string archive = archiveFolderOf(copy);
+        prompt().tell(archive, kDefaultTitle, Icon::None);
+        checkArchiveFolder(m_folders, archive);
+        {
+            BusyPointer busy;
+            deleteStoreFolder(archive);
+        }
+        RefreshAdd();
+    } catch (const AutomationError &e) {
+        tellError(e);
+        return;
+    }
+    prompt().tell(kDeleted, kDefaultTitle, Icon::None);
+}
+
+void frmBackUpRestoreA::mnuPopUpDeleteHour_Click()
+{
+    OperationGuard guard(this);
+    if (guard.acquired())
+        deleteLevel(m_folders, kHour);
+}
+
+void frmBackUpRestoreA::mnuPopUpDeleteDay_Click()
+{
+    OperationGuard guard(this);
+    if (guard.acquired())
+        deleteLevel(m_folders, kDay);
+}
+
+void frmBackUpRestoreA::mnuPopUpDeleteMonth_Click()
+{
+    OperationGuard guard(this);
+    if (guard.acquired())
+        deleteLevel(m_folders, kMonth);
+}
+
+void frmBackUpRestoreA::mnuPopUpDeleteYear_Click()
+{
+    OperationGuard guard(this);
+    if (guard.acquired())
+        deleteLevel(m_folders, kYear);
+}
+
+void frmBackUpRestoreA::mnuPopUpStartRestore_Click()
+{
+    OperationGuard guard(this);
+    if (!guard.acquired())
+        return;
+    const std::string source = m_folders.SelectedSourceDir;
+    const std::string copy = m_folders.SelectedDestinationDir;
+    try {
+        const std::string store = services().runtime().EnvironGet(2, "ZVENVSBAK");
+        checkRestoreTarget(source, store); // refused targets are told before anything is asked
+        if (!confirmed("Are you sure you want to copy " + copy + " to " + source + " . This will delete old data.", "Sure..."))
+            return;
+        BusyPointer busy;
+        restoreFolder(copy, source, store);
+    } catch (const AutomationError &e) {
+        tellError(e);
+        return;
+    }
+    prompt().tell("Done...", kDefaultTitle, Icon::None);
+}
+
+void frmBackUpRestoreA::cmdReport_Click()
+{
+    OperationGuard guard(this);
+    if (!guard.acquired())
+        return;
+    try {
+        BusyPointer busy;
+        const std::string root = processEnvironment("ZVENVSBAK");
+        m_ReportFileNumber = 1; // the one report file open at a time
+        m_ReportFilePath = storeReportPath();
+        WriteFolderTree(root);
+        m_cmdReport->setToolTip(QFile::decodeName(QByteArray::fromStdString(m_ReportFilePath)));
+        ShellExecuteOpen(m_ReportFilePath, 3);
+    } catch (const AutomationError &e) {
+        tellError(e);
+    }
+}
+
+void frmBackUpRestoreA::WriteFolderTree(const std::string &folder)
+{
+    // Repaints and other window events run between folders; user input waits for the report's end.
+    writeStoreReport(folder, m_ReportFilePath,
+                     [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+}
+
 void frmBackUpRestoreA::cmdRegBackup_Click() { Startbakcup(); }
+
 void frmBackUpRestoreA::mnuPopUpStartBackup_Click() { Startbakcup(); }
-void frmBackUpRestoreA::cmdRegBackup2_Click() { notYetAvailable(); }
-void frmBackUpRestoreA::mnuPopUpScheduleBackups_Click() { notYetAvailable(); }
-void frmBackUpRestoreA::imgLocker_DblClick() { notYetAvailable(); }
-void frmBackUpRestoreA::Startbakcup() { notYetAvailable(); }
-void frmBackUpRestoreA::WriteFolderTree(const std::string & /*folder*/) {}
+
+void frmBackUpRestoreA::Startbakcup()
+{
+    if (OperationGuard::isRunning(this))
+        return;
+    if (prompt().ask(kBackupQuestion, "Proceed...", true) == Answer::No)
+        return;
+    const auto handle = static_cast<std::int32_t>(winId());
+    close();
+    // The window is closing: nothing below touches it.
+    runQuickBackup(handle);
+}
+
+void frmBackUpRestoreA::cmdRegBackup2_Click() { RunRegistryBackupTool(); }
+
+void frmBackUpRestoreA::mnuPopUpScheduleBackups_Click()
+{
+    OperationGuard guard(this);
+    if (!guard.acquired())
+        return;
+    frmBackUpScheduleA dialog(this);
+    dialog.exec();
+}
+
+void frmBackUpRestoreA::imgLocker_DblClick()
+{
+    std::string locker;
+    try {
+        locker = services().runtime().EnvironGet(2, "ZVENVSFAM");
+    } catch (const AutomationError &e) {
+        tellError(e);
+        return;
+    }
+    ShellExecuteOpen(locker, 3);
+}
 
 } // namespace rnx10

@@ -14,25 +14,25 @@ namespace {
 struct LevelCase {
     const char *name;
     StoreLevel level;
-    void (*change)(StoreFolders &);
+    void (*change)(BrowserFolders &);
     bool selected;
 };
 
 const LevelCase kLevelCases[] = {
-    {"year of the computer", StoreLevel::Year, [](StoreFolders &) {}, true},
-    {"month of the year", StoreLevel::Month, [](StoreFolders &) {}, true},
-    {"day of the month", StoreLevel::Day, [](StoreFolders &) {}, true},
-    {"hour of the day", StoreLevel::Hour, [](StoreFolders &) {}, true},
-    {"hour with a trailing slash", StoreLevel::Hour, [](StoreFolders &f) { f.hour += "/"; }, true},
-    {"empty year", StoreLevel::Year, [](StoreFolders &f) { f.year.clear(); }, false},
-    {"empty month", StoreLevel::Month, [](StoreFolders &f) { f.month.clear(); }, false},
-    {"empty day", StoreLevel::Day, [](StoreFolders &f) { f.day.clear(); }, false},
-    {"empty hour", StoreLevel::Hour, [](StoreFolders &f) { f.hour.clear(); }, false},
-    {"hour left as the day after a rescan", StoreLevel::Hour, [](StoreFolders &f) { f.hour = f.day + "/"; }, false},
-    {"hour two levels down", StoreLevel::Hour, [](StoreFolders &f) { f.hour += "/arch"; }, false},
-    {"hour climbing out with ..", StoreLevel::Hour, [](StoreFolders &f) { f.hour = f.day + "/../../.."; }, false},
-    {"relative hour", StoreLevel::Hour, [](StoreFolders &f) { f.hour = "0900"; }, false},
-    {"day without a month", StoreLevel::Day, [](StoreFolders &f) { f.month.clear(); }, false},
+    {"year of the computer", StoreLevel::Year, [](BrowserFolders &) {}, true},
+    {"month of the year", StoreLevel::Month, [](BrowserFolders &) {}, true},
+    {"day of the month", StoreLevel::Day, [](BrowserFolders &) {}, true},
+    {"hour of the day", StoreLevel::Hour, [](BrowserFolders &) {}, true},
+    {"hour with a trailing slash", StoreLevel::Hour, [](BrowserFolders &f) { f.HourFolder += "/"; }, true},
+    {"empty year", StoreLevel::Year, [](BrowserFolders &f) { f.YearFolder.clear(); }, false},
+    {"empty month", StoreLevel::Month, [](BrowserFolders &f) { f.MonthFolder.clear(); }, false},
+    {"empty day", StoreLevel::Day, [](BrowserFolders &f) { f.DayFolder.clear(); }, false},
+    {"empty hour", StoreLevel::Hour, [](BrowserFolders &f) { f.HourFolder.clear(); }, false},
+    {"hour left as the day after a rescan", StoreLevel::Hour, [](BrowserFolders &f) { f.HourFolder = f.DayFolder + "/"; }, false},
+    {"hour two levels down", StoreLevel::Hour, [](BrowserFolders &f) { f.HourFolder += "/arch"; }, false},
+    {"hour climbing out with ..", StoreLevel::Hour, [](BrowserFolders &f) { f.HourFolder = f.DayFolder + "/../../.."; }, false},
+    {"relative hour", StoreLevel::Hour, [](BrowserFolders &f) { f.HourFolder = "0900"; }, false},
+    {"day without a month", StoreLevel::Day, [](BrowserFolders &f) { f.MonthFolder.clear(); }, false},
 };
 
 TEST(ArchiveDeletion, LevelFolderIsTheVariableOnlyWhenItIsDirectlyInsideTheLevelAbove)
@@ -40,7 +40,7 @@ TEST(ArchiveDeletion, LevelFolderIsTheVariableOnlyWhenItIsDirectlyInsideTheLevel
     StoreFixture store;
     for (const LevelCase &c : kLevelCases) {
         SCOPED_TRACE(c.name);
-        StoreFolders f = store.folders();
+        BrowserFolders f = store.folders();
         c.change(f);
         std::optional<std::string> folder = levelFolderToDelete(f, c.level);
         EXPECT_EQ(folder.has_value(), c.selected);
@@ -62,12 +62,12 @@ TEST(ArchiveDeletion, ArchiveGuardAcceptsOnlyAFolderDirectlyInsideTheHourInView)
     struct Refused {
         const char *name;
         std::string folder;
-        StoreFolders folders;
+        BrowserFolders folders;
     };
-    StoreFolders rescanned = store.folders();
-    rescanned.hour = store.day() + "/";
-    StoreFolders outside = store.folders();
-    outside.hour = store.inst.home() + "/a/b/c/d";
+    BrowserFolders rescanned = store.folders();
+    rescanned.HourFolder = store.day() + "/";
+    BrowserFolders outside = store.folders();
+    outside.HourFolder = store.inst.home() + "/a/b/c/d";
     const Refused refused[] = {
         {"archive of another hour", other, store.folders("0900")},
         {"the hour itself", store.hour("0900"), store.folders("0900")},

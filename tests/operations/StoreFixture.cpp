@@ -22,9 +22,15 @@ std::string StoreFixture::addArchive(const std::string &hourName, const std::str
     return folder;
 }
 
-StoreFolders StoreFixture::folders(const std::string &hourName) const
+BrowserFolders StoreFixture::folders(const std::string &hourName) const
 {
-    return {computer(), computer() + "/2026", computer() + "/2026/12", day(), hour(hourName)};
+    BrowserFolders f;
+    f.ComputerFolder = computer();
+    f.YearFolder = computer() + "/2026";
+    f.MonthFolder = computer() + "/2026/12";
+    f.DayFolder = day();
+    f.HourFolder = hour(hourName);
+    return f;
 }
 
 std::set<std::string> treeListing(const std::string &root)

@@ -16,7 +16,7 @@ public:
 
     // store/PC01/2026/12/10/<hour>/<archive>/{details.ini, copy/...}; returns the archive folder.
     std::string addArchive(const std::string &hour, const std::string &archive, const std::string &source);
-    StoreFolders folders(const std::string &hour = "0900") const;
+    BrowserFolders folders(const std::string &hour = "0900") const;
 
     std::string computer() const { return inst.store() + "/PC01"; }
     std::string day() const { return computer() + "/2026/12/10"; }

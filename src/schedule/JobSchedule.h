@@ -1,0 +1,36 @@
+// When a scheduled job runs: the days of the week and the time of day the user typed.
+#pragma once
+
+#include <array>
+#include <ctime>
+#include <string>
+
+namespace rnx10 {
+
+class JobSchedule {
+public:
+    // days: a comma-separated list of the codes M,T,W,TH,F,S,SU (any of them, any order, nothing
+    // else); time: "hh:mm" on the 24-hour clock, 00:00 to 23:59. Raises 5 naming the bad part.
+    static JobSchedule parse(const std::string &days, const std::string &time);
+
+    // weekday as struct tm counts it: 0 = Sunday.
+    bool runsOn(int weekday) const { return m_days[static_cast<std::size_t>(weekday)]; }
+    int hour() const { return m_hour; }
+    int minute() const { return m_minute; }
+
+    // The five time fields of a crontab line: "0 22 * * *", "30 7 * * 1,3,5".
+    std::string cronFields() const;
+
+    // The first moment after now (local time) on one of the days at the time.
+    std::tm nextRun(std::time_t now) const;
+
+private:
+    std::array<bool, 7> m_days{};
+    int m_hour = 0;
+    int m_minute = 0;
+};
+
+// The text with control characters written as \n, \r, \t or \xNN, for messages.
+std::string printableText(const std::string &text);
+
+} // namespace rnx10

@@ -1,0 +1,149 @@
+#include "schedule/frmBackUpScheduleA.h"
+
+#include "automation/AutomationError.h"
+#include "automation/ObjectRegistry.h"
+#include "commands/Launching.h"
+#include "platform/Platform.h"
+#include "services/ProgIds.h"
+#include "services/ScheduledTaskService.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace rnx10 {
+
+namespace {
+constexpr const char *kScheduledText =
+    "Zorvane backup tools has been successfully scheduled in windows schedules, you can modify schedules from "
+    "windows schedule tasks under control panel";
+
+template <typename T> T *named(T *widget, const char *name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+} // namespace
+
+frmBackUpScheduleA::frmBackUpScheduleA(QWidget *parent) : QDialog(parent)
+{
+    setObjectName("frmBackUpScheduleA");
+    setWindowTitle("Add Backup Schedule Task");
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    buildControls();
+    setTabOrders();
+    connect(m_cmdOK, &QPushButton::clicked, this, &frmBackUpScheduleA::cmdOK_Click);
+    connect(m_cmdCancel, &QPushButton::clicked, this, &frmBackUpScheduleA::cmdCancel_Click);
+    installEventFilter(this);
+    for (QWidget *child : findChildren<QWidget *>())
+        child->installEventFilter(this);
+    setFixedSize(sizeHint());
+    m_txtTIME->setFocus();
+}
+
+void frmBackUpScheduleA::buildControls()
+{
+    m_Frame1 = named(new QGroupBox(this), "Frame1");
+    buildFrame();
+    auto *outer = new QVBoxLayout(this);
+    outer->addWidget(m_Frame1);
+}
+
+void frmBackUpScheduleA::buildFrame()
+{
+    m_Label2 = named(new QLabel("Time", m_Frame1), "Label2");
+    m_txtTIME = named(new QLineEdit("22:00", m_Frame1), "txtTIME");
+    m_txtTIME->setToolTip("Format : 22:00 (hh:mm)");
+    m_Label3 = named(new QLabel("Date", m_Frame1), "Label3");
+    m_Option1 = named(new QRadioButton("next", m_Frame1), "Option1");
+    m_Option2 = named(new QRadioButton("every", m_Frame1), "Option2");
+    m_Option2->setChecked(true);
+    m_txtDays = named(new QLineEdit("M,T,W,TH,F,S,SU", m_Frame1), "txtDays");
+    m_txtDays->setToolTip("Format : M,T,W,TH,F,S,SU");
+    m_cmdOK = named(new QPushButton("&OK", m_Frame1), "cmdOK");
+    m_cmdCancel = named(new QPushButton("&Cancel", m_Frame1), "cmdCancel");
+    for (QPushButton *b : {m_cmdOK, m_cmdCancel})
+        b->setAutoDefault(false);
+
+    auto *grid = new QGridLayout(m_Frame1);
+    grid->addWidget(m_Label2, 0, 0);
+    grid->addWidget(m_txtTIME, 0, 1, 1, 2);
+    grid->addWidget(m_Label3, 1, 0);
+    grid->addWidget(m_Option1, 1, 1);
+    grid->addWidget(m_Option2, 1, 2);
+    grid->addWidget(m_txtDays, 2, 1, 1, 2);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_cmdOK);
+    buttons->addWidget(m_cmdCancel);
+    grid->addLayout(buttons, 3, 0, 1, 3);
+}
+
+void frmBackUpScheduleA::setTabOrders()
+{
+    QWidget::setTabOrder(m_txtTIME, m_Option2);
+    QWidget::setTabOrder(m_Option2, m_Option1);
+    QWidget::setTabOrder(m_Option1, m_txtDays);
+    QWidget::setTabOrder(m_txtDays, m_cmdOK);
+    QWidget::setTabOrder(m_cmdOK, m_cmdCancel);
+}
+
+bool frmBackUpScheduleA::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        Form_KeyDown(key);
+        if (key == Qt::Key_Escape)
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmBackUpScheduleA::Form_KeyDown(int keyCode)
+{
+    if (keyCode == Qt::Key_Escape)
+        close();
+}
+
+void frmBackUpScheduleA::cmdCancel_Click() { close(); }
+
+void frmBackUpScheduleA::cmdOK_Click()
+{
+    Prompt &prompt = *platform().prompt;
+    if (prompt.ask("Are you sure?", "sure...") == Answer::No)
+        return;
+    try {
+        AddScheduletask();
+    } catch (const AutomationError &e) {
+        prompt.tell(e.description(), kDefaultTitle, Icon::Critical);
+        return;
+    }
+    prompt.tell(kScheduledText, "Scheduled...", Icon::Information);
+    accept();
+}
+
+void frmBackUpScheduleA::AddScheduletask()
+{
+    auto service = ObjectRegistry::create<ScheduledTaskService>(progid::ScheduledTasks);
+    bool every = m_Option2->isChecked();
+    std::int32_t jobId = 0;
+    const struct {
+        const char *program, *name;
+        bool sixth;
+    } jobs[] = {{"regbak.exe", "regbak", false}, {"shellbak.exe", "shellbak", true}};
+    for (const auto &job : jobs) {
+        std::string program = suiteProgramPath(job.program);
+        std::string name = job.name;
+        service->AddNetScheduleJob("", m_txtDays->text().toStdString(), m_txtTIME->text().toStdString(), program,
+                                   jobId, job.sixth, every, name);
+    }
+}
+
+} // namespace rnx10

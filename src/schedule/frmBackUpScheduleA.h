@@ -1,0 +1,49 @@
+// The backup schedule dialog: days, time and repetition for the two backup tools' jobs.
+#pragma once
+
+#include <QDialog>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace rnx10 {
+
+class frmBackUpScheduleA : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmBackUpScheduleA)
+
+public:
+    explicit frmBackUpScheduleA(QWidget *parent = nullptr);
+
+    // Registers "regbak" then "shellbak" with a scheduled-task service made for this call, with
+    // the days and time as typed. Raises the service's error; a failing second job leaves the
+    // first registered.
+    void AddScheduletask();
+
+protected:
+    // The dialog sees key presses before its controls: Escape closes it from any of them.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void buildFrame();
+    void setTabOrders();
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void Form_KeyDown(int keyCode);
+
+    QGroupBox *m_Frame1 = nullptr;
+    QLabel *m_Label2 = nullptr;
+    QLineEdit *m_txtTIME = nullptr;
+    QLabel *m_Label3 = nullptr;
+    QRadioButton *m_Option1 = nullptr;
+    QRadioButton *m_Option2 = nullptr;
+    QLineEdit *m_txtDays = nullptr;
+    QPushButton *m_cmdOK = nullptr;
+    QPushButton *m_cmdCancel = nullptr;
+};
+
+} // namespace rnx10

@@ -1,0 +1,159 @@
+#include "FakeTools.h"
+
+#include "automation/ObjectRegistry.h"
+#include "component/clsRNX10A.h"
+#include "schedule/frmBackUpScheduleA.h"
+#include "services/ProgIds.h"
+#include "services/ScheduledTaskService.h"
+#include "support/TestSupport.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace rnx10;
+using namespace rnx10::test;
+
+namespace {
+
+const char *kScheduled = "Zorvane backup tools has been successfully scheduled in windows schedules, you can modify "
+                         "schedules from windows schedule tasks under control panel";
+
+class ScheduleDialog : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        auto fake = tools;
+        saved = ObjectRegistry::registerFactory(progid::ScheduledTasks, [fake] {
+            return std::static_pointer_cast<void>(std::make_shared<ScheduledTaskService>(fake, [] { return std::time_t{1796871600}; }));
+        });
+        dialog.show();
+    }
+    void TearDown() override { ObjectRegistry::registerFactory(progid::ScheduledTasks, saved); }
+
+    template <typename T> T *child(const char *name) { return dialog.findChild<T *>(name); }
+    void clickOK() { QTest::mouseClick(child<QPushButton>("cmdOK"), Qt::LeftButton); }
+    std::string job(const char *name)
+    {
+        return "0 22 * * * '" + inst.programRoot() + "/1.0/Sys/" + name + ".exe' # rnx10 job: " + name + "\n";
+    }
+
+    Installation inst;
+    clsRNX10A component;
+    std::shared_ptr<FakeTools> tools = std::make_shared<FakeTools>();
+    ObjectRegistry::Factory saved;
+    frmBackUpScheduleA dialog;
+};
+
+TEST_F(ScheduleDialog, StartsWithItsCaptionTextsAndFocusOrder)
+{
+    EXPECT_EQ(dialog.windowTitle(), "Add Backup Schedule Task");
+    EXPECT_EQ(child<QLabel>("Label2")->text(), "Time");
+    EXPECT_EQ(child<QLabel>("Label3")->text(), "Date");
+    EXPECT_EQ(child<QLineEdit>("txtTIME")->text(), "22:00");
+    EXPECT_EQ(child<QLineEdit>("txtTIME")->toolTip(), "Format : 22:00 (hh:mm)");
+    EXPECT_EQ(child<QLineEdit>("txtDays")->text(), "M,T,W,TH,F,S,SU");
+    EXPECT_EQ(child<QLineEdit>("txtDays")->toolTip(), "Format : M,T,W,TH,F,S,SU");
+    EXPECT_EQ(child<QRadioButton>("Option1")->text(), "next");
+    EXPECT_FALSE(child<QRadioButton>("Option1")->isChecked());
+    EXPECT_EQ(child<QRadioButton>("Option2")->text(), "every");
+    EXPECT_TRUE(child<QRadioButton>("Option2")->isChecked());
+    EXPECT_EQ(child<QPushButton>("cmdOK")->text(), "&OK");
+    EXPECT_EQ(child<QPushButton>("cmdCancel")->text(), "&Cancel");
+    EXPECT_NE(child<QWidget>("Frame1"), nullptr);
+
+    std::vector<std::string> order;
+    QWidget *w = child<QWidget>("txtTIME");
+    for (int i = 0; i < 6; ++i, w = w->nextInFocusChain()) {
+        while (!(w->focusPolicy() & Qt::TabFocus))
+            w = w->nextInFocusChain();
+        order.push_back(w->objectName().toStdString());
+    }
+    EXPECT_EQ(order, (std::vector<std::string>{"txtTIME", "Option2", "Option1", "txtDays", "cmdOK", "cmdCancel"}));
+}
+
+TEST_F(ScheduleDialog, OkWithTheInitialValuesSchedulesRegbakThenShellbakEveryDayAt2200)
+{
+    clickOK();
+    ASSERT_TRUE(tools->crontab);
+    EXPECT_EQ(*tools->crontab, job("regbak") + job("shellbak"));
+    ASSERT_EQ(inst.prompt->boxes.size(), 2u);
+    EXPECT_EQ(inst.prompt->boxes[0].text, "Are you sure?");
+    EXPECT_EQ(inst.prompt->boxes[0].title, "sure...");
+    EXPECT_TRUE(inst.prompt->boxes[0].question);
+    EXPECT_EQ(inst.prompt->boxes[1].text, kScheduled);
+    EXPECT_EQ(inst.prompt->boxes[1].title, "Scheduled...");
+    EXPECT_EQ(inst.prompt->boxes[1].icon, Icon::Information);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(ScheduleDialog, NextQueuesTwoAtJobsInsteadOfCrontabLines)
+{
+    QTest::mouseClick(child<QRadioButton>("Option1"), Qt::LeftButton);
+    clickOK();
+    ASSERT_EQ(tools->atJobs.size(), 2u);
+    EXPECT_EQ(tools->atJobs[0].input, "'" + inst.programRoot() + "/1.0/Sys/regbak.exe'\n");
+    EXPECT_EQ(tools->atJobs[1].input, "'" + inst.programRoot() + "/1.0/Sys/shellbak.exe'\n");
+    EXPECT_FALSE(tools->crontab);
+}
+
+TEST_F(ScheduleDialog, NoCancelAndEscapeRegisterNothing)
+{
+    inst.prompt->answers = {Answer::No};
+    clickOK();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(tools->calls.empty());
+
+    QTest::mouseClick(child<QPushButton>("cmdCancel"), Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    for (const char *name : {"txtTIME", "Option1", "Option2", "txtDays", "cmdOK", "cmdCancel"}) {
+        SCOPED_TRACE(name);
+        dialog.show();
+        QTest::keyClick(child<QWidget>(name), Qt::Key_Escape);
+        EXPECT_FALSE(dialog.isVisible());
+    }
+    EXPECT_TRUE(tools->calls.empty());
+}
+
+TEST_F(ScheduleDialog, BadInputIsToldAndTheDialogStaysOpenWithTheCrontabUnchanged)
+{
+    tools->crontab = "MAILTO=\"\"\n";
+    const std::pair<const char *, const char *> bad[] = {
+        {"X,Y", "22:00"}, {"M;T", "22:00"}, {"M,T\n* * * * * rm -rf ~", "22:00"},
+        {"M,T", "24:00"}, {"M,T", "7"},     {"M,T", "22:60"},
+        {"M,T", "ab:cd"},
+    };
+    for (const auto &[days, time] : bad) {
+        SCOPED_TRACE(std::string(days) + " | " + time);
+        inst.prompt->boxes.clear();
+        child<QLineEdit>("txtDays")->setText(days);
+        child<QLineEdit>("txtTIME")->setText(time);
+        clickOK();
+        ASSERT_EQ(inst.prompt->boxes.size(), 2u);
+        EXPECT_EQ(inst.prompt->boxes[1].icon, Icon::Critical);
+        EXPECT_EQ(inst.prompt->boxes[1].text.rfind("Invalid procedure call or argument", 0), 0u);
+        EXPECT_TRUE(dialog.isVisible());
+    }
+    EXPECT_EQ(*tools->crontab, "MAILTO=\"\"\n");
+}
+
+TEST_F(ScheduleDialog, AServiceThatCannotBeCreatedIsTold)
+{
+    ObjectRegistry::unregister(progid::ScheduledTasks);
+    clickOK();
+    ASSERT_EQ(inst.prompt->boxes.size(), 2u);
+    EXPECT_EQ(inst.prompt->boxes[1].text.rfind("Component can't create object", 0), 0u);
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST_F(ScheduleDialog, RendersForALook)
+{
+    const char *out = std::getenv("RNX10_SCREENSHOTS");
+    if (!out)
+        GTEST_SKIP() << "set RNX10_SCREENSHOTS to a folder to save the picture";
+    EXPECT_TRUE(dialog.grab().save(QString::fromStdString(std::string(out) + "/frmBackUpScheduleA.png")));
+}
+
+} // namespace
