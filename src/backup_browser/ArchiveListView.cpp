@@ -81,9 +81,14 @@ bool ArchiveListView::eventFilter(QObject *watched, QEvent *event)
             emit mouseDown(static_cast<QMouseEvent *>(event)->button());
         break;
     case QEvent::MouseButtonDblClick:
-        // The first press of the double click has already selected the row under the pointer.
-        if (watched == m_icons->viewport() || watched == m_report->viewport())
+        if (watched == m_icons->viewport() || watched == m_report->viewport()) {
+            // The row under the pointer is the one opened, even when no press selected it first.
+            QAbstractItemView *view = currentView();
+            const QModelIndex at = view->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint());
+            if (at.isValid())
+                view->setCurrentIndex(at);
             emit doubleClicked();
+        }
         break;
     default:
         break;

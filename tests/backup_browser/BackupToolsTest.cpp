@@ -17,11 +17,13 @@ using namespace rnx10::test;
 
 namespace {
 
+const std::string programRoot = RNX10_TEST_PROGRAM_ROOT;
+
 class BackupToolsTest : public StoreFixture {
 protected:
     void SetUp() override
     {
-        inst.env.set("ZVENVSYS32MASK", builtProgramRoot());
+        inst.env.set("ZVENVSYS32MASK", programRoot);
         settings = inst.root() + "/xdg/config/zorvane";
         makeFolders(settings);
         writeFile(settings + "/environment.ini", "[Environment]\n");
@@ -30,7 +32,7 @@ protected:
     int runTool(const char *name)
     {
         QProcess tool;
-        tool.start(QString::fromStdString(builtProgramRoot() + "/1.0/Sys/" + name), {});
+        tool.start(QString::fromStdString(programRoot + "/1.0/Sys/" + name), {});
         EXPECT_TRUE(tool.waitForFinished(60000));
         output = tool.readAllStandardError().toStdString() + tool.readAllStandardOutput().toStdString();
         return tool.exitCode();
@@ -85,8 +87,9 @@ TEST_F(BackupToolsTest, ShellbakArchivesTheListedFoldersOrDocuments)
     EXPECT_EQ(readFile(rows[0].values[1] + "/letter.txt"), "hello");
 
     makeFolders(inst.root() + "/one");
+    makeFolders(inst.store() + "/x");
     writeFile(settings + "/environment.ini", "[ShellBackup]\nFolder1=" + inst.root() + "/one\nFolder2=" + inst.root() +
-                                                 "/missing\nFolder3=" + inst.store() + "/x\nFolder4=" + inst.home() + "\n");
+                                                 "/missing\nFolder3=" + inst.store() + "/x\nFolder4=" + inst.root() + "\n");
     EXPECT_EQ(runTool("shellbak.exe"), 1) << output;
     rows = todaysArchives();
     ASSERT_EQ(rows.size(), 2u) << output;
@@ -101,7 +104,7 @@ TEST_F(BackupToolsTest, QuickBackupStartsBothToolsAndTheirArchivesAreListed)
     ScopedPlatform realStarts(PlatformHooks{inst.prompt, std::make_shared<SystemShell>(), inst.starter});
     clsRNX10A().RunBackupComputer();
     std::vector<ArchiveRow> rows;
-    for (int i = 0; i < 600 && rows.size() < 2; ++i) {
+    for (int i = 0; i < 300 && rows.size() < 2; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         rows = todaysArchives();
         // An archive is complete once its details file names its stamp.
