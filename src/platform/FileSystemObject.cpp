@@ -124,9 +124,13 @@ void FileSystemObject::deleteFolder(const std::string &path, bool force)
 {
     if (path.empty())
         throw err::pathNotFound("empty folder name");
-    if (isLink(path)) {
+    // "link/" names the link's target; the link itself is what is meant.
+    std::string itself = path;
+    while (itself.size() > 1 && itself.back() == '/')
+        itself.pop_back();
+    if (isLink(itself)) {
         // The link goes, never what it points at.
-        if (::unlink(path.c_str()) != 0)
+        if (::unlink(itself.c_str()) != 0)
             throw err::fromErrno(errno, path);
         return;
     }
