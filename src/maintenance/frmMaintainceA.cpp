@@ -1,0 +1,209 @@
+#include "maintenance/frmMaintainceA.h"
+
+#include "automation/AutomationError.h"
+#include "component/clsRNX10A.h"
+#include "maintenance/DoubleClickPicture.h"
+#include "maintenance/MaintainceLogs.h"
+#include "maintenance/MaintenancePictures.h"
+#include "platform/Platform.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <exception>
+
+namespace rnx10 {
+
+namespace {
+
+constexpr const char *kLogTooltip = "Double click to browse log folder now";
+constexpr int kTextWidth = 330;
+
+QFrame *greyLine(const char *name)
+{
+    auto *line = new QFrame;
+    line->setObjectName(name);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Plain);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::WindowText, QColor(211, 211, 211));
+    line->setPalette(palette);
+    return line;
+}
+
+QLabel *verdanaLabel(const char *name, const char *text)
+{
+    auto *label = new QLabel(QString::fromUtf8(text));
+    label->setObjectName(name);
+    QFont font = label->font();
+    font.setFamily(QStringLiteral("Verdana"));
+    label->setFont(font);
+    label->setWordWrap(true);
+    label->setFixedWidth(kTextWidth);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QPushButton *button(const char *name, const char *text)
+{
+    auto *b = new QPushButton(QString::fromUtf8(text));
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+DoubleClickPicture *logTooltipPicture(const char *name, const QPixmap &pixmap)
+{
+    auto *picture = new DoubleClickPicture(pixmap);
+    picture->setObjectName(name);
+    picture->setToolTip(QString::fromUtf8(kLogTooltip));
+    return picture;
+}
+
+// A picture at the left, a text at the right and a button right-aligned below the text.
+QWidget *pictureTextButton(QWidget *picture, QLabel *text, QPushButton *action)
+{
+    auto *part = new QWidget;
+    auto *grid = new QGridLayout(part);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(14);
+    grid->addWidget(picture, 0, 0, 2, 1, Qt::AlignTop);
+    grid->addWidget(text, 0, 1);
+    grid->addWidget(action, 1, 1, Qt::AlignRight);
+    return part;
+}
+
+// Runs a handler's work; a failure is told to the user instead of leaving the event handler.
+template <typename Work> void tellingFailure(Work &&work)
+{
+    try {
+        work();
+    } catch (const AutomationError &error) {
+        platform().prompt->tell(error.description(), kDefaultTitle, Icon::Critical);
+    } catch (const std::exception &error) {
+        platform().prompt->tell(error.what(), kDefaultTitle, Icon::Critical);
+    }
+}
+
+} // namespace
+
+frmMaintainceA::frmMaintainceA(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmMaintainceA"));
+    setWindowTitle(QStringLiteral("Zorvane Maintaince"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+
+    m_tabs = new QTabWidget;
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_tabs->addTab(buildGeneralTab(), QStringLiteral("General"));
+    m_tabs->addTab(new QWidget, QStringLiteral("Advanced"));
+
+    QPushButton *ok = button("cmdOK", "&OK");
+    connect(ok, &QPushButton::clicked, this, &frmMaintainceA::cmdOK_Click);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs);
+    layout->addWidget(ok, 0, Qt::AlignRight);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    qApp->installEventFilter(this);
+    Form_Load();
+}
+
+QWidget *frmMaintainceA::buildGeneralTab()
+{
+    auto *tab = new QWidget;
+    auto *layout = new QVBoxLayout(tab);
+    layout->setContentsMargins(14, 14, 14, 10);
+    layout->setSpacing(12);
+    layout->addWidget(buildLogPart());
+    layout->addWidget(greyLine("Line1"));
+    layout->addWidget(buildBackupPart());
+    layout->addWidget(greyLine("Line2"));
+    layout->addStretch();
+    return tab;
+}
+
+QWidget *frmMaintainceA::buildLogPart()
+{
+    DoubleClickPicture *picture = logTooltipPicture("imgLog", logFolderPicture());
+    QPushButton *clear = button("cmdLogsAndTemp", "Delete Log files...");
+    connect(picture, &DoubleClickPicture::doubleClicked, this, &frmMaintainceA::imgLog_DblClick);
+    connect(clear, &QPushButton::clicked, this, &frmMaintainceA::cmdLogsAndTemp_Click);
+    return pictureTextButton(picture,
+                             verdanaLabel("lblLogs", "The log files contains all the log information about zorvane "
+                                                     "technologies, automation and products including system "
+                                                     "infromation and catcup files."),
+                             clear);
+}
+
+QWidget *frmMaintainceA::buildBackupPart()
+{
+    // Carries the log picture's tooltip, so it answers a double click the same way.
+    DoubleClickPicture *picture = logTooltipPicture("Image1", backupPicture());
+    QPushButton *backup = button("cmdStartBackups", "Backup Now...");
+    connect(picture, &DoubleClickPicture::doubleClicked, this, &frmMaintainceA::imgLog_DblClick);
+    connect(backup, &QPushButton::clicked, this, &frmMaintainceA::cmdStartBackups_Click);
+    return pictureTextButton(
+        picture, verdanaLabel("Label1", "You should regularly take backup of your important data."), backup);
+}
+
+void frmMaintainceA::Form_Load() { m_tabs->setCurrentIndex(0); }
+
+bool frmMaintainceA::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return false;
+    if (static_cast<QWidget *>(watched)->window() != this)
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    return Form_KeyDown(key->key(), key->modifiers());
+}
+
+bool frmMaintainceA::Form_KeyDown(int keyCode, Qt::KeyboardModifiers /*shift*/)
+{
+    if (keyCode != Qt::Key_Escape)
+        return false;
+    close();
+    return true;
+}
+
+void frmMaintainceA::cmdLogsAndTemp_Click()
+{
+    Prompt &prompt = *platform().prompt;
+    if (prompt.ask("Do you want to clear all log files?", "Confirm...") == Answer::No)
+        return;
+    ClearLogFiles();
+    ClearTempFiles();
+    prompt.tell("Succesfully deleted.", "Deleted...", Icon::Information);
+}
+
+void frmMaintainceA::cmdStartBackups_Click()
+{
+    const char *question = "Do you want to start backup operations click yes this screen will automatically close., "
+                           "it may take long time depends upon your speed of computer.";
+    if (platform().prompt->ask(question, "Proceed...", true) == Answer::No)
+        return;
+    const auto handle = static_cast<std::int32_t>(winId());
+    close();
+    tellingFailure([handle] {
+        clsRNX10A once;
+        once.RunBackupComputer(handle);
+    });
+}
+
+void frmMaintainceA::cmdOK_Click() { close(); }
+
+void frmMaintainceA::imgLog_DblClick()
+{
+    tellingFailure(&OpenLogFolder);
+}
+
+} // namespace rnx10

@@ -1,0 +1,34 @@
+// The maintenance dialog: clears the log and temporary folders, opens the log folder and starts
+// the quick backup. It sees every key press of its controls first, so Escape always closes it.
+#pragma once
+
+#include <QDialog>
+
+class QTabWidget;
+
+namespace rnx10 {
+
+class frmMaintainceA : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmMaintainceA(QWidget *parent = nullptr);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *buildGeneralTab();
+    QWidget *buildLogPart();
+    QWidget *buildBackupPart();
+
+    void Form_Load();
+    bool Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
+    void cmdLogsAndTemp_Click();
+    void cmdStartBackups_Click();
+    void cmdOK_Click();
+    void imgLog_DblClick();
+
+    QTabWidget *m_tabs = nullptr;
+};
+
+} // namespace rnx10

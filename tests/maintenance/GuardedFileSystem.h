@@ -1,0 +1,48 @@
+// The real file-system object, fenced into a scratch root for the cleanup tests: deletions
+// outside the root are recorded and refused without touching anything, and entries can be made
+// undeletable by name (a file in use). Installed as the shared file-system object for a scope.
+#pragma once
+
+#include "automation/ObjectRegistry.h"
+#include "platform/FileSystemObject.h"
+#include "platform/MousePointer.h"
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace rnx10::test {
+
+class GuardedFileSystem : public FileSystemObject {
+public:
+    explicit GuardedFileSystem(std::string root) : m_root(std::move(root)) {}
+
+    void deleteFolder(const std::string &path, bool force) override;
+    void deleteFile(const std::string &path, bool force) override;
+
+    std::set<std::string> failNames;    // deleting an entry of one of these names fails (70)
+    bool failEverything = false;        // every deletion fails
+    std::vector<std::string> escaped;   // deletions asked for outside the root
+    std::vector<std::string> requested; // every deletion asked for, in order
+    MousePointer pointerAtLastDelete = MousePointer::Arrow;
+
+private:
+    void check(const std::string &path);
+    std::string m_root;
+};
+
+// Makes fs the thread's shared file-system object until the end of the scope. The set is
+// released on the way in and out, so make it before the component instance of the test.
+class ScopedFileSystem {
+public:
+    explicit ScopedFileSystem(std::shared_ptr<FileSystemObject> fs);
+    ~ScopedFileSystem();
+    ScopedFileSystem(const ScopedFileSystem &) = delete;
+    ScopedFileSystem &operator=(const ScopedFileSystem &) = delete;
+
+private:
+    ObjectRegistry::Factory m_saved;
+};
+
+} // namespace rnx10::test
