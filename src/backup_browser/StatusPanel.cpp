@@ -17,10 +17,23 @@ void StatusPanel::setPanelText(const std::string &text)
 {
     m_text = text;
     // The two lines of a size text share the panel's one line; the tool tip holds the whole text.
-    QString shown = QFile::decodeName(QByteArray::fromStdString(text));
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("   "));
-    setText(shown);
-    setToolTip(QFile::decodeName(QByteArray::fromStdString(text)));
+    m_shown = QFile::decodeName(QByteArray::fromStdString(text));
+    setToolTip(m_shown);
+    m_shown.replace(QStringLiteral("\r\n"), QStringLiteral("   "));
+    showElided();
+}
+
+void StatusPanel::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    showElided();
+}
+
+// A long path gives way in its middle, so that the size at the end stays in view.
+void StatusPanel::showElided()
+{
+    const int room = contentsRect().width() - 2 * margin() - 4;
+    setText(room > 0 ? fontMetrics().elidedText(m_shown, Qt::ElideMiddle, room) : m_shown);
 }
 
 void StatusPanel::mouseDoubleClickEvent(QMouseEvent *event)

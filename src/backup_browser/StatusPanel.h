@@ -22,9 +22,13 @@ signals:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void showElided();
+
     std::string m_text;
+    QString m_shown;
 };
 
 } // namespace rnx10

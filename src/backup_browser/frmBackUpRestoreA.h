@@ -83,6 +83,7 @@ private:
     void buildControls();
     void buildCommandPanel();
     void buildDateArea();
+    void widenHourList();
     void buildListArea();
     void buildStatusBar();
     void buildPopupMenu();

@@ -18,6 +18,8 @@
 #include <QStatusBar>
 #include <QTreeView>
 
+#include <algorithm>
+
 namespace rnx10 {
 
 namespace {
@@ -68,17 +70,30 @@ void frmBackUpRestoreA::buildDateArea()
     m_MonthView1 = place(new QCalendarWidget(this), "MonthView1", twips(4320, 120, 5295, 3810));
     m_MonthView1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_Image2 = place(new QLabel(this), "Image2", twips(120, 3720, 750, 750));
-    m_Image2->setPixmap(pictures::small(m_Image2->size()));
+    // The picture keeps to the box's corner so that the list's caption beside it stays readable.
+    m_Image2->setPixmap(pictures::small(QSize(30, 30)));
+    m_Image2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_lblHour = place(new QLabel(QStringLiteral("Hour: "), this), "lblHour", twips(5280, 3960, 855, 255));
     m_lblHour->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_lstTime = place(new QComboBox(this), "lstTime", twips(6240, 3960, 855, 315));
-    m_lstTime->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_lstTime->view()->setMinimumWidth(140);
     m_lblSize = place(new QLabel(QStringLiteral("Size"), this), "lblSize", twips(7200, 3960, 1815, 255));
+    widenHourList();
     auto *line = place(new QFrame(this), "Line1", QRect(1440 / 15, 4320 / 15, (9600 - 1440) / 15, 1));
     line->setFrameShape(QFrame::NoFrame);
     line->setAutoFillBackground(true);
     line->setStyleSheet(QStringLiteral("background-color: #C0C0C0;"));
+}
+
+void frmBackUpRestoreA::widenHourList()
+{
+    // The given width does not show an hour such as "21-05" beside the arrow on this toolkit:
+    // the list grows to fit one, and the size label moves right by as much.
+    m_lstTime->addItem(QStringLiteral("00-00"));
+    const int extra = std::max(0, m_lstTime->sizeHint().width() - m_lstTime->width());
+    m_lstTime->clear();
+    m_lstTime->resize(m_lstTime->width() + extra, m_lstTime->height());
+    m_lblSize->setGeometry(m_lblSize->geometry().adjusted(extra, 0, 0, 0));
 }
 
 void frmBackUpRestoreA::buildListArea()
@@ -102,6 +117,7 @@ void frmBackUpRestoreA::buildStatusBar()
 {
     m_StatusBar1 = place(new QStatusBar(this), "StatusBar1", twips(0, 7800, 11415, 495));
     m_StatusBar1->setSizeGripEnabled(false);
+    m_StatusBar1->setContentsMargins(2, 0, 4, 0);
     for (int i = 0; i < 2; ++i) {
         m_panels[i] = new StatusPanel(m_StatusBar1);
         m_panels[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i + 1));
