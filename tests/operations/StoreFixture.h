@@ -34,7 +34,8 @@ public:
     void copyFolder(const std::string &source, const std::string &destination, bool overwrite) override;
 };
 
-// Registers a file-system object type for a scope and makes the thread's set pick it up.
+// Registers a file-system object type for a scope. It empties the thread's service set so the
+// next use makes the new type; an instance created after it fills the set again.
 class FileSystemOverride {
 public:
     template <typename T> static FileSystemOverride of() { return FileSystemOverride([] { return std::make_shared<T>(); }); }

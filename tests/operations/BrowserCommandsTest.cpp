@@ -1,0 +1,150 @@
+// Restore, report, backups, schedule and locker of the browser, driven through the window.
+#include "BrowserFixture.h"
+#include "StoreFixture.h"
+
+#include "backup_browser/frmBackUpRestoreA.h"
+#include "component/ServiceSet.h"
+#include "platform/MousePointer.h"
+#include "schedule/frmBackUpScheduleA.h"
+#include "services/RuntimeService.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace rnx10;
+using namespace rnx10::test;
+
+namespace {
+
+class BrowserCommands : public BrowserFixture {
+protected:
+    void SetUp() override
+    {
+        source = inst.home() + "/docs";
+        makeFolders(source);
+        writeFile(source + "/old.txt", "old");
+        archive = addArchive("09-00", "arch", source);
+        addArchive("09-00", "registry", "REGKEYS");
+        ASSERT_TRUE(open());
+        pickHour("09-00");
+    }
+
+    std::string source, archive;
+};
+
+TEST_F(BrowserCommands, RestoreAsksThenReplacesTheSourceWithTheCopy)
+{
+    clickRow("arch");
+    boxes().clear();
+    trigger("mnuPopUpStartRestore");
+    ASSERT_EQ(boxes().size(), 2u);
+    EXPECT_EQ(boxes()[0].text, "Are you sure you want to copy " + archive + "/copy to " + source + " . This will delete old data.");
+    EXPECT_EQ(boxes()[0].title, "Sure...");
+    EXPECT_EQ(boxes()[1].text, "Done...");
+    EXPECT_EQ(boxes()[1].icon, Icon::None);
+    EXPECT_EQ(treeListing(source), treeListing(archive + "/copy"));
+    EXPECT_EQ(m_window->SelectedDestinationDir(), archive + "/copy"); // still selected: restore again at once
+    EXPECT_EQ(currentMousePointer(), MousePointer::Arrow);
+}
+
+TEST_F(BrowserCommands, RestoreRefusesRegistryArchivesAndSurvivesAFailedCopy)
+{
+    clickRow("registry");
+    boxes().clear();
+    trigger("mnuPopUpStartRestore");
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].icon, Icon::Critical);
+    EXPECT_NE(boxes()[0].text.find("registry keys"), std::string::npos);
+    EXPECT_FALSE(exists(inst.home() + "/REGKEYS"));
+
+    auto failing = FileSystemOverride::of<FailingCopyFileSystem>();
+    rnx = std::make_unique<clsRNX10A>(); // the override emptied the service set
+    const auto before = treeListing(inst.home());
+    clickRow("arch");
+    boxes().clear();
+    trigger("mnuPopUpStartRestore");
+    ASSERT_EQ(boxes().size(), 2u);
+    EXPECT_EQ(boxes()[1].icon, Icon::Critical);
+    EXPECT_NE(boxes()[1].text.find("No space left"), std::string::npos);
+    EXPECT_EQ(treeListing(inst.home()), before);
+    EXPECT_EQ(currentMousePointer(), MousePointer::Arrow);
+}
+
+TEST_F(BrowserCommands, ReportListsTheStoreOpensItAndKeepsOtherCommandsWaiting)
+{
+    // A deletion asked for while the walk lets events run must not start in the middle.
+    int fired = 0;
+    QTimer::singleShot(0, m_window, [&] {
+        ++fired;
+        m_window->findChild<QAction *>("mnuPopUpDeleteDay")->trigger();
+    });
+    boxes().clear();
+    click("cmdReport");
+    const std::string report = inst.store() + "/report.txt";
+    EXPECT_EQ(fired, 1);
+    EXPECT_TRUE(boxes().empty()) << boxes()[0].text;
+    EXPECT_TRUE(exists(hourFolder("09-00")));
+    const std::string text = readFile(report);
+    EXPECT_NE(text.find(archive + "/copy\r\n"), std::string::npos);
+    EXPECT_LT(text.find(hourFolder("09-00") + "\r\n"), text.find(archive + "\r\n"));
+    EXPECT_EQ(m_window->findChild<QPushButton *>("cmdReport")->toolTip().toStdString(), report);
+    ASSERT_EQ(inst.shell->opened.size(), 1u);
+    EXPECT_EQ(inst.shell->opened[0], std::make_pair(report, 3));
+    EXPECT_EQ(currentMousePointer(), MousePointer::Arrow);
+
+    inst.env.set("ZVENVSCOM", "no/such/report");
+    click("cmdReport");
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].icon, Icon::Critical);
+    EXPECT_EQ(currentMousePointer(), MousePointer::Arrow);
+}
+
+TEST_F(BrowserCommands, StartBackupAsksClosesTheBrowserAndLeavesTheCallersInstanceWorking)
+{
+    inst.prompt->answers = {Answer::No};
+    click("cmdRegBackup");
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_TRUE(boxes()[0].systemModal);
+    EXPECT_EQ(boxes()[0].title, "Proceed...");
+    EXPECT_EQ(boxes()[0].text, "Do you want to start backup operations click yes this screen will automatically close., "
+                               "it may take long time depends upon your speed of computer.");
+    EXPECT_TRUE(browser());
+    EXPECT_TRUE(inst.shell->opened.empty());
+
+    click("cmdRegBackup");
+    EXPECT_FALSE(browser());
+    ASSERT_EQ(inst.shell->opened.size(), 2u);
+    EXPECT_EQ(inst.shell->opened[0].first, inst.programRoot() + "/1.0/Sys/regbak.exe");
+    EXPECT_EQ(inst.shell->opened[1].first, inst.programRoot() + "/1.0/Sys/shellbak.exe");
+    EXPECT_NE(readFile(inst.logs() + "/bar.ini").find("LastTaken"), std::string::npos);
+    // The one-call instance is gone; the caller's still has its services.
+    EXPECT_EQ(services().runtime().EnvironGet(2, "ZVENVSBAK"), inst.store());
+    EXPECT_NO_THROW(rnx->RunBackupComputer());
+}
+
+TEST_F(BrowserCommands, RegistryBackupLockerAndScheduleStayInTheBrowser)
+{
+    click("cmdRegBackup2");
+    ASSERT_EQ(inst.shell->opened.size(), 1u);
+    EXPECT_EQ(inst.shell->opened[0].first, inst.programRoot() + "/1.0/Sys/regbak.exe");
+    EXPECT_TRUE(boxes().empty() || boxes().back().question == false);
+
+    QMetaObject::invokeMethod(m_window, &frmBackUpRestoreA::imgLocker_DblClick);
+    ASSERT_EQ(inst.shell->opened.size(), 2u);
+    EXPECT_EQ(inst.shell->opened[1], std::make_pair(inst.locker(), 3));
+
+    bool modal = false;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<frmBackUpScheduleA *>(QApplication::activeModalWidget());
+        modal = dialog != nullptr;
+        if (dialog)
+            dialog->close();
+    });
+    trigger("mnuPopUpScheduleBackups");
+    EXPECT_TRUE(modal);
+    EXPECT_TRUE(browser());
+}
+
+} // namespace
