@@ -37,7 +37,6 @@ QList<QStandardItem *> archiveItems(const ArchiveRow &row)
 {
     QList<QStandardItem *> items{item(row.name)};
     items.front()->setIcon(pictures::archive());
-    items.front()->setToolTip(displayText(row.name));
     for (const std::string &value : row.values)
         items.append(item(value));
     return items;

@@ -100,7 +100,11 @@ void frmBackUpRestoreA::buildListArea()
 {
     m_lblArchives = place(new QLabel(QStringLiteral("Archives"), this), "lblArchives", twips(600, 4200, 855, 255));
     m_lvBody = place(new ArchiveListView(this), "lvBody", twips(120, 4440, 9375, 3255));
-    m_lvBody->setToolTip(QStringLiteral("Double click to open destination file or folder press F7 key for details."));
+    // The views answer tool tip events themselves, so each carries the list's tip.
+    const QString tip = QStringLiteral("Double click to open destination file or folder press F7 key for details.");
+    for (QWidget *view : {static_cast<QWidget *>(m_lvBody), static_cast<QWidget *>(m_lvBody->iconView()),
+                          static_cast<QWidget *>(m_lvBody->reportView())})
+        view->setToolTip(tip);
     m_archives = new QStandardItemModel(0, 6, this);
     m_archives->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("SourceDir"), QStringLiteral("DestinationDir"),
                                            QStringLiteral("Computer"), QStringLiteral("User"), QStringLiteral("Now")});
