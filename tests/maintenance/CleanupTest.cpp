@@ -200,15 +200,16 @@ TEST_F(Cleanup, FoldersAreLookedUpAfreshAtEachCall)
     ClearLogFiles();
     ClearTempFiles();
     const std::string logs2 = inst.root() + "/logs2", temp2 = inst.root() + "/home2/Temp";
-    fill(logs2);
-    fill(temp2);
+    const std::string cache2 = inst.root() + "/home2/Temporary Internet Files";
+    for (const std::string &folder : {logs2, temp2, cache2})
+        fill(folder);
     inst.env.set("ZVENVSLOGS", logs2);
-    inst.env.set("TEMP", temp2);
+    inst.env.set("TEMP", temp2 + "/");
 
     ClearLogFiles();
     ClearTempFiles();
-    EXPECT_TRUE(isEmptyFolder(logs2));
-    EXPECT_TRUE(isEmptyFolder(temp2));
+    for (const std::string &folder : {logs2, temp2, cache2})
+        EXPECT_TRUE(isEmptyFolder(folder)) << folder;
 }
 
 TEST_F(Cleanup, OpenLogFolderHandsTheLogFolderToTheShellMaximised)
