@@ -98,7 +98,7 @@ frmMaintainceA::frmMaintainceA(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmMaintainceA"));
     setWindowTitle(QStringLiteral("Zorvane Maintaince"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
@@ -177,12 +177,12 @@ bool frmMaintainceA::Form_KeyDown(int keyCode, Qt::KeyboardModifiers /*shift*/)
 
 void frmMaintainceA::cmdLogsAndTemp_Click()
 {
-    Prompt &prompt = *platform().prompt;
-    if (prompt.ask("Do you want to clear all log files?", "Confirm...") == Answer::No)
+    const std::shared_ptr<Prompt> prompt = platform().prompt;
+    if (prompt->ask("Do you want to clear all log files?", "Confirm...") == Answer::No)
         return;
     ClearLogFiles();
     ClearTempFiles();
-    prompt.tell("Succesfully deleted.", "Deleted...", Icon::Information);
+    prompt->tell("Succesfully deleted.", "Deleted...", Icon::Information);
 }
 
 void frmMaintainceA::cmdStartBackups_Click()
