@@ -98,9 +98,14 @@ void copyMode(const std::string &from, const std::string &to)
         ::chmod(to.c_str(), st.st_mode & 07777);
 }
 
-// Puts staging in the source's place; returns where the old source now lies.
-std::string swapIn(const std::string &staging, const std::string &source)
+// Puts staging in the source's place; returns where the old source now lies ("" for none).
+std::string swapIn(const std::string &staging, const std::string &source, bool sourcePresent)
 {
+    if (!sourcePresent) {
+        if (::rename(staging.c_str(), source.c_str()) != 0)
+            throw err::fromErrno(errno, source);
+        return {};
+    }
     if (::renameat2(AT_FDCWD, staging.c_str(), AT_FDCWD, source.c_str(), RENAME_EXCHANGE) == 0)
         return staging;
     if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
@@ -116,6 +121,16 @@ std::string swapIn(const std::string &staging, const std::string &source)
         throw err::fromErrno(e, source);
     }
     return old;
+}
+
+std::string putInPlace(FileSystemObject &fso, const std::string &staging, const std::string &source, bool sourcePresent)
+{
+    try {
+        return swapIn(staging, source, sourcePresent);
+    } catch (...) {
+        discard(fso, staging);
+        throw;
+    }
 }
 
 void copyIntoStaging(FileSystemObject &fso, const std::string &copyDir, const std::string &staging)
@@ -137,6 +152,13 @@ void checkNoOverlap(const std::string &copyDir, const std::string &sourceDir)
     const std::string target = resolvedTarget(sourceDir);
     if (isSameOrInside(copy, target) || isSameOrInside(target, copy))
         refuse("the copy " + copyDir + " and the source " + sourceDir + " overlap");
+}
+
+void checkCopy(FileSystemObject &fso, const std::string &copyDir, const std::string &sourceDir)
+{
+    if (!fso.folderExists(copyDir))
+        throw err::pathNotFound(copyDir);
+    checkNoOverlap(copyDir, sourceDir);
 }
 
 void removeOldSource(FileSystemObject &fso, const std::string &old)
@@ -167,9 +189,7 @@ void restoreFolder(const std::string &copyDir, const std::string &sourceDir, con
 {
     checkRestoreTarget(sourceDir, storeRoot);
     FileSystemObject &fso = services().fileSystem();
-    if (!fso.folderExists(copyDir))
-        throw err::pathNotFound(copyDir);
-    checkNoOverlap(copyDir, sourceDir);
+    checkCopy(fso, copyDir, sourceDir);
     const std::string parent = parentPath(sourceDir);
     if (!fso.folderExists(parent))
         throw err::pathNotFound(parent);
@@ -179,22 +199,9 @@ void restoreFolder(const std::string &copyDir, const std::string &sourceDir, con
 
     const std::string staging = makeSibling(parent);
     copyIntoStaging(fso, copyDir, staging);
-    if (!sourcePresent) {
-        if (::rename(staging.c_str(), sourceDir.c_str()) != 0) {
-            int e = errno;
-            discard(fso, staging);
-            throw err::fromErrno(e, sourceDir);
-        }
-        return;
-    }
-    std::string old;
-    try {
-        old = swapIn(staging, sourceDir);
-    } catch (...) {
-        discard(fso, staging);
-        throw;
-    }
-    removeOldSource(fso, old);
+    const std::string old = putInPlace(fso, staging, sourceDir, sourcePresent);
+    if (!old.empty())
+        removeOldSource(fso, old);
 }
 
 } // namespace rnx10

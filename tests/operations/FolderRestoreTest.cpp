@@ -4,6 +4,8 @@
 #include "backup_browser/FolderRestore.h"
 
 #include <sys/stat.h>
+
+#include <filesystem>
 #include <unistd.h>
 
 using namespace rnx10;
@@ -137,6 +139,25 @@ TEST_F(FolderRestore, NamesThatAreNotUtf8Survive)
     const std::string oddSource = store.inst.home() + "/Docs-\xfe";
     restoreFolder(copy, oddSource, store.inst.store());
     EXPECT_EQ(readFile(oddSource + "/caf\xe9-\xff/n\xe4me.txt"), "latin-1");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FolderRestore, SourceOnAnotherFileSystemThanTheStore)
+{
+    struct stat shm{}, scratch{};
+    if (::stat("/dev/shm", &shm) != 0 || ::stat(store.inst.root().c_str(), &scratch) != 0 || shm.st_dev == scratch.st_dev ||
+        ::access("/dev/shm", W_OK) != 0)
+        GTEST_SKIP() << "no writable /dev/shm on a file system of its own";
+    char name[] = "/dev/shm/rnx10-restore-test-XXXXXX";
+    ASSERT_TRUE(::mkdtemp(name));
+    const std::string other = std::string(name) + "/docs";
+    makeFolders(other + "/old");
+    restoreFolder(copy, other, store.inst.store());
+    EXPECT_EQ(treeListing(other), treeListing(copy));
+    std::filesystem::remove_all(name);
 }
 
 } // namespace
