@@ -98,6 +98,22 @@ TEST_F(BackupToolsTest, ShellbakArchivesTheListedFoldersOrDocuments)
     expectComplete(*one);
 }
 
+TEST_F(BackupToolsTest, ToolsRunningTogetherShareTheNewHourFolder)
+{
+    makeFolders(inst.home() + "/Documents");
+    for (int round = 0; round < 10; ++round) {
+        FileSystemObject().deleteFolder(inst.store(), true);
+        makeFolders(inst.store());
+        QProcess reg, shell;
+        reg.start(QString::fromStdString(programRoot + "/1.0/Sys/regbak.exe"), {});
+        shell.start(QString::fromStdString(programRoot + "/1.0/Sys/shellbak.exe"), {});
+        ASSERT_TRUE(reg.waitForFinished(60000) && shell.waitForFinished(60000));
+        EXPECT_EQ(reg.exitCode(), 0) << reg.readAllStandardError().toStdString();
+        EXPECT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
+        EXPECT_EQ(todaysArchives().size(), 2u);
+    }
+}
+
 TEST_F(BackupToolsTest, QuickBackupStartsBothToolsAndTheirArchivesAreListed)
 {
     makeFolders(inst.home() + "/Documents");

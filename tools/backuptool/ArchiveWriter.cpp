@@ -1,7 +1,6 @@
 #include "ArchiveWriter.h"
 
 #include "automation/AutomationError.h"
-#include "backup_browser/DirStructure.h"
 #include "commands/CommonHelpers.h"
 #include "platform/FileSystemObject.h"
 
@@ -53,6 +52,25 @@ void checkRequest(const ArchiveRequest &r, FileSystemObject &fso)
         throw err::invalidCall("a folder name with a line break cannot be recorded in details.ini");
 }
 
+// Creates every missing level of path. The two tools run at the same time and make the same
+// hour folder: a level that appears meanwhile is fine.
+void makeLevels(FileSystemObject &fso, const std::string &path)
+{
+    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+        const std::string level = path.substr(0, slash);
+        if (!fso.folderExists(level)) {
+            try {
+                fso.createFolder(level);
+            } catch (const AutomationError &e) {
+                if (e.number() != err::FileExists || !fso.folderExists(level))
+                    throw;
+            }
+        }
+        if (slash == std::string::npos)
+            return;
+    }
+}
+
 // Creates hour/<name>, or hour/<name>-2, -3, ... when taken; returns the folder made.
 std::string createUniqueFolder(FileSystemObject &fso, const std::string &hour, const std::string &name)
 {
@@ -101,7 +119,7 @@ std::string writeArchive(const ArchiveRequest &request)
     FileSystemObject fso;
     checkRequest(request, fso);
     const std::string hour = dayFolder(request.store, GetMachineName(), request.when) + "/" + hourFolderName(request.when);
-    CreateDirStructure(hour);
+    makeLevels(fso, hour);
     const std::string archive = createUniqueFolder(fso, hour, request.archiveName);
     const std::string destination = archive + "/" + request.copyName;
     try {
