@@ -144,6 +144,7 @@ void Installation::installProgram(const std::string &relative)
 int main(int argc, char **argv)
 {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    ::setenv("RNX10_BINARY_DIR", RNX10_DEFAULT_BINARY_DIR, 0);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
