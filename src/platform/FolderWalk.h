@@ -1,5 +1,11 @@
-// The tree walks under the file-system object, on directory descriptors.
+// The tree walks under the file-system object, on folder descriptors.
+// Every walk holds a bounded number of descriptors whatever the depth (paths may exceed PATH_MAX),
+// keeps memory independent of the number of files, never follows links, and raises
+// AutomationError on failure. With a progress object it counts what it has done and stops at the
+// next folder once progress->cancel is set, raising error 18 (walk::interrupted()).
 #pragma once
+
+#include "platform/WalkProgress.h"
 
 #include <cstdint>
 #include <functional>
@@ -16,12 +22,22 @@ struct Entry {
 // Entries of one folder in listing order, without "." and "..". Raises on failure.
 std::vector<Entry> list(const std::string &path);
 
-std::uint64_t treeSize(const std::string &path);
-void removeTree(const std::string &path, bool force);
-void copyTree(const std::string &source, const std::string &destination, bool overwrite);
+// Logical bytes of all regular files below path; links are counted as nothing. Spreads the work
+// over the processor's cores when the tree is wide enough.
+std::uint64_t treeSize(const std::string &path, WalkProgress *progress = nullptr);
+
+// Removes path and everything below it; links go as links. With force, read-only folders are made
+// writable first. Refuses protected folders (70) itself, whoever calls it.
+void removeTree(const std::string &path, bool force, WalkProgress *progress = nullptr);
+
+// Copies everything inside source into destination (created when missing): files with their modes
+// and times, links as links, folders with their modes. Sockets, pipes and devices are skipped.
+void copyTree(const std::string &source, const std::string &destination, bool overwrite,
+              WalkProgress *progress = nullptr);
 
 // Every folder below root (not root itself), parents before children, in listing order.
 // The visitor returns false to stop the walk.
-void forEachFolder(const std::string &root, const std::function<bool(const std::string &)> &visit);
+void forEachFolder(const std::string &root, const std::function<bool(const std::string &)> &visit,
+                   WalkProgress *progress = nullptr);
 
 } // namespace rnx10::walk

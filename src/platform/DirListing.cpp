@@ -1,0 +1,58 @@
+#include "platform/DirListing.h"
+
+#include "automation/AutomationError.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace rnx10::walk {
+
+namespace {
+// Large enough that a typical folder is read in one call; grown for folders that need more.
+constexpr std::size_t kInitialBuffer = 64 * 1024;
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY;
+} // namespace
+
+int tryOpenFolderAt(int parent, const char *name) { return ::openat(parent, name, kFolderFlags); }
+
+Descriptor openFolderAt(int parent, const char *name, const std::string &pathForErrors)
+{
+    int fd = tryOpenFolderAt(parent, name);
+    if (fd < 0)
+        throw err::fromErrno(errno, pathForErrors);
+    return Descriptor(fd);
+}
+
+EntryType typeAt(int dir, const char *name)
+{
+    struct statx st{};
+    if (::statx(dir, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, STATX_TYPE, &st) != 0)
+        return EntryType::Unknown;
+    return static_cast<EntryType>((st.stx_mode & S_IFMT) >> 12);
+}
+
+void DirListing::read(int fd, const std::string &path)
+{
+    if (m_buffer.size() < kInitialBuffer)
+        m_buffer.resize(kInitialBuffer);
+    m_used = 0;
+    for (;;) {
+        if (m_buffer.size() - m_used < kInitialBuffer / 2)
+            m_buffer.resize(m_buffer.size() * 2);
+        long n = ::syscall(SYS_getdents64, fd, m_buffer.data() + m_used, m_buffer.size() - m_used);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            throw err::fromErrno(errno, path);
+        }
+        if (n == 0)
+            return;
+        m_used += static_cast<std::size_t>(n);
+    }
+}
+
+} // namespace rnx10::walk

@@ -1,0 +1,138 @@
+#include "platform/FileCopy.h"
+
+#include "automation/AutomationError.h"
+#include "platform/Descriptor.h"
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <fstream>
+
+namespace rnx10::walk {
+
+namespace {
+
+// The process's umask without changing it (umask(2) would race with other threads).
+unsigned currentUmask()
+{
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "Umask:") {
+            unsigned mask = 07777;
+            status >> std::oct >> mask;
+            return mask;
+        }
+    }
+    return 07777;
+}
+
+[[noreturn]] void fail(int e, const std::function<std::string()> &path) { throw err::fromErrno(e, path()); }
+
+Descriptor openTarget(int dstDir, const char *name, mode_t mode, bool overwrite, bool &created,
+                      const std::function<std::string()> &dstPath)
+{
+    created = true;
+    int fd = ::openat(dstDir, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd >= 0)
+        return Descriptor(fd);
+    if (errno != EEXIST)
+        fail(errno, dstPath);
+    if (!overwrite)
+        throw err::fileExists(dstPath());
+    created = false;
+    fd = ::openat(dstDir, name, O_WRONLY | O_TRUNC | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0 && errno == EACCES) {
+        ::fchmodat(dstDir, name, S_IRUSR | S_IWUSR, 0);
+        fd = ::openat(dstDir, name, O_WRONLY | O_TRUNC | O_NOFOLLOW | O_CLOEXEC);
+    }
+    if (fd < 0)
+        fail(errno, dstPath);
+    return Descriptor(fd);
+}
+
+bool copyUnsupported(int e) { return e == EXDEV || e == ENOSYS || e == EINVAL || e == EOPNOTSUPP; }
+
+} // namespace
+
+FileCopier::FileCopier() : m_umask(currentUmask()) {}
+
+std::uint64_t FileCopier::copyFile(int srcDir, int dstDir, const char *name, bool overwrite,
+                                   const std::function<std::string()> &dstPath)
+{
+    Descriptor in(::openat(srcDir, name, O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY));
+    if (!in.valid())
+        fail(errno, dstPath);
+    struct stat st{};
+    if (::fstat(in.get(), &st) != 0)
+        fail(errno, dstPath);
+    mode_t mode = st.st_mode & 07777;
+    bool created = false;
+    Descriptor out = openTarget(dstDir, name, mode, overwrite, created, dstPath);
+    std::uint64_t size = static_cast<std::uint64_t>(st.st_size);
+    copyData(in.get(), out.get(), size, dstPath);
+    // A new file already has its mode unless the umask took bits away.
+    if (!created || (mode & m_umask) != 0)
+        ::fchmod(out.get(), mode);
+    struct timespec times[2] = {st.st_atim, st.st_mtim};
+    ::futimens(out.get(), times);
+    return size;
+}
+
+void FileCopier::copyData(int in, int out, std::uint64_t size, const std::function<std::string()> &dstPath)
+{
+    if (size == 0)
+        return;
+    if (!m_cloneFailed) {
+        if (::ioctl(out, FICLONE, in) == 0)
+            return;
+        m_cloneFailed = true;
+    }
+    // Copies the size seen at the start; a file that shrinks meanwhile ends the copy early.
+    bool inKernel = true;
+    std::uint64_t left = size;
+    while (left > 0) {
+        ssize_t n;
+        if (inKernel) {
+            n = ::copy_file_range(in, nullptr, out, nullptr, left, 0);
+            if (n < 0 && copyUnsupported(errno)) {
+                inKernel = false;
+                continue;
+            }
+        } else {
+            char buffer[1 << 16];
+            n = ::read(in, buffer, sizeof buffer);
+            if (n > 0 && ::write(out, buffer, static_cast<size_t>(n)) != n)
+                fail(errno ? errno : EIO, dstPath);
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            fail(errno, dstPath);
+        if (n == 0)
+            return;
+        left -= std::min<std::uint64_t>(left, static_cast<std::uint64_t>(n));
+    }
+}
+
+void FileCopier::copyLink(int srcDir, int dstDir, const char *name, bool overwrite,
+                          const std::function<std::string()> &dstPath)
+{
+    char target[PATH_MAX + 1];
+    ssize_t n = ::readlinkat(srcDir, name, target, PATH_MAX);
+    if (n < 0)
+        fail(errno, dstPath);
+    target[n] = 0;
+    if (::symlinkat(target, dstDir, name) == 0)
+        return;
+    if (errno == EEXIST && overwrite && ::unlinkat(dstDir, name, 0) == 0 && ::symlinkat(target, dstDir, name) == 0)
+        return;
+    fail(errno, dstPath);
+}
+
+} // namespace rnx10::walk

@@ -1,0 +1,177 @@
+#include "WalkFixtures.h"
+
+#include "automation/AutomationError.h"
+#include "platform/FileSystemObject.h"
+#include "platform/FolderWalk.h"
+#include "support/TestSupport.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace rnx10;
+using namespace rnx10::test;
+
+namespace {
+
+struct stat lstatOf(const std::string &path)
+{
+    struct stat st{};
+    ::lstat(path.c_str(), &st);
+    return st;
+}
+
+std::string linkTarget(const std::string &path)
+{
+    char buf[4096];
+    ssize_t n = ::readlink(path.c_str(), buf, sizeof buf);
+    return n < 0 ? std::string() : std::string(buf, static_cast<std::size_t>(n));
+}
+
+int errorOf(const std::function<void()> &call)
+{
+    try {
+        call();
+    } catch (const AutomationError &e) {
+        return e.number();
+    }
+    return 0;
+}
+
+// A source with one of each thing a copy must keep.
+class CopyFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        makeFolders(src + "/sub/.hidden");
+        makeFolders(src + "/locked");
+        write("plain", "hello", 0640);
+        write("readonly", "keep", 0444);
+        write("tool", "#!", 0755);
+        write("sub/.hidden/empty", "", 0600);
+        write("locked/inside", "in", 0644);
+        ::chmod((src + "/locked").c_str(), 0555);
+        makeLink("plain", src + "/link");
+        makeLink("/nowhere/at/all", src + "/dangling");
+        makeLink(src + "/sub", src + "/folderlink");
+        ::mkfifo((src + "/pipe").c_str(), 0644);
+        struct timespec old[2] = {{1000000000, 0}, {1000000000, 0}};
+        ::utimensat(AT_FDCWD, (src + "/plain").c_str(), old, AT_SYMLINK_NOFOLLOW);
+    }
+    void TearDown() override
+    {
+        for (const std::string &tree : {src, dst})
+            if (exists(tree))
+                walk::removeTree(tree, true);
+    }
+    void write(const std::string &rel, const std::string &content, mode_t mode)
+    {
+        writeFile(src + "/" + rel, content);
+        ::chmod((src + "/" + rel).c_str(), mode);
+    }
+
+    ScratchDir scratch;
+    std::string src = scratch / "src";
+    std::string dst = scratch / "dst";
+};
+
+TEST_F(CopyFixture, KeepsContentModesTimesAndLinksAsLinks)
+{
+    walk::copyTree(src, dst, false);
+    struct Expect {
+        const char *rel;
+        std::string content;
+        mode_t mode;
+    };
+    for (const Expect &e : {Expect{"plain", "hello", 0640}, Expect{"readonly", "keep", 0444}, Expect{"tool", "#!", 0755},
+                            Expect{"sub/.hidden/empty", "", 0600}, Expect{"locked/inside", "in", 0644}}) {
+        EXPECT_EQ(readFile(dst + "/" + e.rel), e.content) << e.rel;
+        EXPECT_EQ(lstatOf(dst + "/" + e.rel).st_mode & 07777, e.mode) << e.rel;
+    }
+    EXPECT_EQ(lstatOf(dst + "/locked").st_mode & 07777, 0555u);
+    EXPECT_EQ(lstatOf(dst + "/plain").st_mtim.tv_sec, 1000000000);
+    for (const char *link : {"link", "dangling", "folderlink"}) {
+        EXPECT_TRUE(S_ISLNK(lstatOf(dst + "/" + link).st_mode)) << link;
+        EXPECT_EQ(linkTarget(dst + "/" + link), linkTarget(src + "/" + link)) << link;
+    }
+    EXPECT_FALSE(exists(dst + "/pipe"));
+    EXPECT_EQ(walk::treeSize(dst), walk::treeSize(src));
+}
+
+TEST_F(CopyFixture, OverwriteReplacesReadOnlyTargetsAndWithoutItRaises58)
+{
+    walk::copyTree(src, dst, false);
+    ::chmod((dst + "/plain").c_str(), 0444);
+    EXPECT_EQ(errorOf([&] { walk::copyTree(src, dst, false); }), 58);
+    ::chmod((dst + "/plain").c_str(), 0644);
+    writeFile(dst + "/plain", "changed and longer");
+    ::chmod((dst + "/plain").c_str(), 0444);
+    walk::copyTree(src, dst, true);
+    EXPECT_EQ(readFile(dst + "/plain"), "hello");
+    EXPECT_EQ(lstatOf(dst + "/plain").st_mode & 07777, 0640u);
+    EXPECT_EQ(linkTarget(dst + "/link"), "plain");
+}
+
+TEST_F(CopyFixture, ADestinationInsideTheSourceIsNotCopiedIntoItself)
+{
+    std::string inner = src + "/sub/restore";
+    walk::copyTree(src, inner, false);
+    EXPECT_EQ(readFile(inner + "/plain"), "hello");
+    EXPECT_FALSE(exists(inner + "/sub/restore"));
+}
+
+TEST(RemoveTree, RemovesLinksAsLinksAndForcesReadOnlyFolders)
+{
+    ScratchDir scratch;
+    std::string tree = scratch / "tree";
+    makeFolders(tree + "/ro/deeper");
+    makeFolders(tree + "/closed");
+    makeFolders(scratch / "outside");
+    writeBytes(scratch / "outside/keep", 4);
+    writeBytes(tree + "/ro/deeper/f", 1);
+    writeBytes(tree + "/closed/g", 1);
+    makeLink(scratch / "outside", tree + "/folderlink");
+    makeLink(scratch / "outside/keep", tree + "/ro/filelink");
+    ::chmod((tree + "/ro/deeper").c_str(), 0555);
+    ::chmod((tree + "/ro").c_str(), 0555);
+    ::chmod((tree + "/closed").c_str(), 0);
+
+    walk::removeTree(tree, true);
+    EXPECT_FALSE(exists(tree));
+    EXPECT_EQ(readFile(scratch / "outside/keep"), "xxxx");
+}
+
+TEST(RemoveTree, WithoutForceStopsAtAReadOnlyFolder)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may write in read-only folders";
+    ScratchDir scratch;
+    makeFolders(scratch / "tree/ro");
+    writeBytes(scratch / "tree/ro/f", 1);
+    ::chmod((scratch / "tree/ro").c_str(), 0555);
+    EXPECT_EQ(errorOf([&] { walk::removeTree(scratch / "tree", false); }), 70);
+    EXPECT_TRUE(exists(scratch / "tree/ro/f"));
+    walk::removeTree(scratch / "tree", true);
+}
+
+TEST(RemoveTree, RefusesHomeAndItsAncestorsAndRaisesForMissing)
+{
+    Installation inst;
+    makeFolders(inst.home() + "/Documents");
+    for (const std::string &path : {inst.home(), inst.root(), inst.home() + "/."})
+        EXPECT_EQ(errorOf([&] { walk::removeTree(path, true); }), 70) << path;
+    EXPECT_TRUE(exists(inst.home() + "/Documents"));
+    EXPECT_EQ(errorOf([&] { walk::removeTree(inst.root() + "/missing", true); }), 76);
+}
+
+TEST(DeleteFolder, OfALinkRemovesOnlyTheLink)
+{
+    ScratchDir scratch;
+    makeFolders(scratch / "target/inner");
+    makeLink(scratch / "target", scratch / "link");
+    FileSystemObject().deleteFolder(scratch / "link", true);
+    EXPECT_FALSE(exists(scratch / "link"));
+    EXPECT_TRUE(exists(scratch / "target/inner"));
+}
+
+} // namespace

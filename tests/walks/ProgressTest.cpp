@@ -1,0 +1,151 @@
+#include "WalkFixtures.h"
+
+#include "automation/AutomationError.h"
+#include "platform/FolderWalk.h"
+#include "platform/ProgressRunner.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
+
+#include <thread>
+
+using namespace rnx10;
+using namespace rnx10::test;
+
+namespace {
+
+void smallStore(const std::string &root)
+{
+    for (const char *f : {"pc/2024/1/1/10", "pc/2024/1/2/11", "pc/2025/3/4/12", "pc/2025/5/6/13"}) {
+        makeFolders(root + "/" + f + "/archive/copy");
+        writeBytes(root + "/" + f + "/archive/copy/data", 10);
+    }
+}
+
+int errorOf(const std::function<void()> &call)
+{
+    try {
+        call();
+    } catch (const AutomationError &e) {
+        return e.number();
+    }
+    return 0;
+}
+
+TEST(WalkProgress, CountsWhatTheSizeWalkDid)
+{
+    ScratchDir scratch;
+    smallStore(scratch.path());
+    walk::WalkProgress progress;
+    EXPECT_EQ(walk::treeSize(scratch.path(), &progress), 40u);
+    EXPECT_EQ(progress.bytes.load(), 40u);
+    EXPECT_GE(progress.entries.load(), 4u * 8); // four chains of seven folders and a file
+}
+
+TEST(WalkProgress, CancelStopsEveryWalkWithError18)
+{
+    ScratchDir scratch;
+    smallStore(scratch / "store");
+    walk::WalkProgress cancelled;
+    cancelled.cancel = true;
+    try {
+        walk::treeSize(scratch / "store", &cancelled);
+        FAIL() << "expected error 18";
+    } catch (const AutomationError &e) {
+        EXPECT_EQ(e.number(), 18);
+        EXPECT_EQ(e.description(), "User interrupt occurred");
+    }
+    EXPECT_EQ(errorOf([&] { walk::copyTree(scratch / "store", scratch / "copy", false, &cancelled); }), 18);
+    EXPECT_EQ(errorOf([&] { walk::removeTree(scratch / "store", true, &cancelled); }), 18);
+    EXPECT_TRUE(exists(scratch / "store/pc/2024"));
+}
+
+TEST(WalkProgress, CancelDuringTheReportWalkStopsAtTheNextFolder)
+{
+    ScratchDir scratch;
+    smallStore(scratch.path());
+    walk::WalkProgress progress;
+    int visits = 0;
+    EXPECT_EQ(errorOf([&] {
+                  walk::forEachFolder(
+                      scratch.path(),
+                      [&](const std::string &) {
+                          if (++visits == 3)
+                              progress.cancel = true;
+                          return true;
+                      },
+                      &progress);
+              }),
+              18);
+    EXPECT_EQ(visits, 3);
+}
+
+// Finds the runner's dialog once it shows and lets the test act on it.
+QProgressDialog *shownDialog()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *d = qobject_cast<QProgressDialog *>(w); d && d->isVisible())
+            return d;
+    return nullptr;
+}
+
+// A job that runs until the dialog has been seen (or cancelled), so the test needs no clock.
+struct WaitingJob {
+    std::atomic<bool> seen{false};
+    void operator()(walk::WalkProgress &progress)
+    {
+        for (int i = 0; i < 2000 && !seen && !progress.cancel; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        if (progress.cancel)
+            throw walk::interrupted();
+    }
+};
+
+TEST(ProgressRunner, RaisesTheJobsErrorOnTheCallingThread)
+{
+    ProgressRunner runner;
+    try {
+        runner.run({"Restore...", "Restoring", false, 0}, [](walk::WalkProgress &) { throw err::pathNotFound("/x"); });
+        FAIL() << "expected error 76";
+    } catch (const AutomationError &e) {
+        EXPECT_EQ(e.number(), 76);
+        EXPECT_NE(e.description().find("/x"), std::string::npos);
+    }
+    std::thread::id ran;
+    runner.run({"Size...", "Measuring", true, 0}, [&](walk::WalkProgress &) { ran = std::this_thread::get_id(); });
+    EXPECT_NE(ran, std::this_thread::get_id());
+    EXPECT_EQ(shownDialog(), nullptr);
+}
+
+TEST(ProgressRunner, ALongJobShowsTheDialogWithCancelOnlyWhenSafe)
+{
+    for (bool cancellable : {false, true}) {
+        ProgressRunner runner;
+        WaitingJob job;
+        bool hadCancel = false;
+        QString label;
+        QTimer look;
+        QObject::connect(&look, &QTimer::timeout, [&] {
+            if (QProgressDialog *d = shownDialog(); d && !job.seen) {
+                label = d->labelText();
+                auto *cancel = d->findChild<QPushButton *>();
+                hadCancel = cancel != nullptr;
+                if (cancel)
+                    cancel->click();
+                job.seen = true;
+            }
+        });
+        look.start(20);
+        int number = errorOf([&] { runner.run({"Restore...", "Restoring /home/u", cancellable, 0}, std::ref(job)); });
+        EXPECT_TRUE(job.seen.load());
+        EXPECT_TRUE(label.startsWith("Restoring /home/u"));
+        EXPECT_EQ(hadCancel, cancellable);
+        EXPECT_EQ(number, cancellable ? 18 : 0);
+        EXPECT_EQ(shownDialog(), nullptr);
+    }
+}
+
+} // namespace

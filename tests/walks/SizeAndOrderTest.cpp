@@ -1,0 +1,158 @@
+#include "WalkFixtures.h"
+
+#include "automation/AutomationError.h"
+#include "platform/FileSystemObject.h"
+#include "platform/FolderWalk.h"
+#include "support/TestSupport.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <functional>
+
+using namespace rnx10;
+using namespace rnx10::test;
+
+namespace {
+
+struct SizeCase {
+    const char *what;
+    std::function<void(const std::string &root, const std::string &outside)> build;
+    std::uint64_t expected;
+};
+
+void wideTree(const std::string &folder, int levels)
+{
+    writeBytes(folder + "/f", 3);
+    if (levels == 0)
+        return;
+    for (const char *name : {"a", "b", "c", "d"}) {
+        ::mkdir((folder + "/" + name).c_str(), 0755);
+        wideTree(folder + "/" + name, levels - 1);
+    }
+}
+
+const SizeCase kSizeCases[] = {
+    {"files at every level",
+     [](auto &r, auto &) {
+         makeFolders(r + "/x/y");
+         writeBytes(r + "/a", 10);
+         writeBytes(r + "/x/b", 20);
+         writeBytes(r + "/x/y/c", 30);
+     },
+     60},
+    {"empty files and folders", [](auto &r, auto &) { makeFolders(r + "/f/g"); writeBytes(r + "/e", 0); }, 0},
+    {"hidden files count", [](auto &r, auto &) { writeBytes(r + "/.h", 7); }, 7},
+    {"a link to a file adds nothing",
+     [](auto &r, auto &) {
+         writeBytes(r + "/a", 100);
+         makeLink("a", r + "/l");
+     },
+     100},
+    {"a link to a folder is not followed",
+     [](auto &r, auto &o) {
+         writeBytes(o + "/big", 1000);
+         makeLink(o, r + "/l");
+     },
+     0},
+    {"a link loop costs nothing",
+     [](auto &r, auto &) {
+         makeFolders(r + "/a");
+         writeBytes(r + "/a/f", 5);
+         makeLink(".", r + "/self");
+         makeLink("..", r + "/a/up");
+     },
+     5},
+    {"a pipe is not a file", [](auto &r, auto &) { ::mkfifo((r + "/p").c_str(), 0644); }, 0},
+    // 4 levels of 4 sub-folders: enough sub-trees for the work to be spread over the cores.
+    {"a wide tree", [](auto &r, auto &) { wideTree(r, 4); }, 3 * (1 + 4 + 16 + 64 + 256)},
+};
+
+TEST(TreeSize, CountsRegularFilesLogicalBytesOnly)
+{
+    for (const SizeCase &c : kSizeCases) {
+        ScratchDir scratch;
+        makeFolders(scratch / "root");
+        makeFolders(scratch / "outside");
+        c.build(scratch / "root", scratch / "outside");
+        EXPECT_EQ(walk::treeSize(scratch / "root"), c.expected) << c.what;
+        EXPECT_EQ(FileSystemObject().folderSize(scratch / "root"), c.expected) << c.what;
+    }
+}
+
+int errorNumber(const std::function<void()> &call)
+{
+    try {
+        call();
+    } catch (const AutomationError &e) {
+        return e.number();
+    }
+    return 0;
+}
+
+TEST(TreeSize, RaisesForMissingFolderFileAndUnreadableFolder)
+{
+    ScratchDir scratch;
+    writeBytes(scratch / "file", 1);
+    EXPECT_EQ(errorNumber([&] { walk::treeSize(scratch / "missing"); }), 76);
+    EXPECT_EQ(errorNumber([&] { walk::treeSize(scratch / "file"); }), 76);
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads every folder";
+    makeFolders(scratch / "root/closed");
+    ::chmod((scratch / "root/closed").c_str(), 0);
+    EXPECT_EQ(errorNumber([&] { walk::treeSize(scratch / "root"); }), 70);
+    ::chmod((scratch / "root/closed").c_str(), 0755);
+}
+
+TEST(ForEachFolder, ParentsFirstInListingOrderHiddenIncludedLinksNotFollowed)
+{
+    ScratchDir scratch;
+    std::string root = scratch / "store";
+    for (const char *f : {"b/2", "a", ".hidden/inner", "c/z/deep", "c/y", "name-\xff\xfe"})
+        makeFolders(root + "/" + f);
+    writeBytes(root + "/c/file", 1);
+    makeLink(root + "/c", root + "/linked");
+
+    std::vector<std::string> seen;
+    walk::forEachFolder(root, [&](const std::string &p) {
+        seen.push_back(p);
+        return true;
+    });
+    EXPECT_EQ(seen, foldersByReaddir(root));
+    EXPECT_EQ(seen.size(), 10u);
+}
+
+TEST(ForEachFolder, StopsWhenTheVisitorSaysSo)
+{
+    ScratchDir scratch;
+    for (const char *f : {"a/b/c", "d/e", "f"})
+        makeFolders(scratch / f);
+    int calls = 0;
+    walk::forEachFolder(scratch.path(), [&](const std::string &) { return ++calls < 2; });
+    EXPECT_EQ(calls, 2);
+}
+
+TEST(ForEachFolder, RootItselfIsNotListedAndAMissingRootRaises)
+{
+    ScratchDir scratch;
+    int calls = 0;
+    walk::forEachFolder(scratch.path(), [&](const std::string &) { return ++calls > 0; });
+    EXPECT_EQ(calls, 0);
+    EXPECT_EQ(errorNumber([&] { walk::forEachFolder(scratch / "none", [](auto &) { return true; }); }), 76);
+}
+
+TEST(FolderListing, SeparatesRealFoldersFromEverythingElse)
+{
+    ScratchDir scratch;
+    makeFolders(scratch / "dir");
+    writeBytes(scratch / "file", 1);
+    makeLink(scratch / "dir", scratch / "dirlink");
+    ::mkfifo((scratch / "pipe").c_str(), 0644);
+    FileSystemObject fso;
+    EXPECT_EQ(fso.subFolders(scratch.path()), std::vector<std::string>{"dir"});
+    auto others = fso.files(scratch.path());
+    std::sort(others.begin(), others.end());
+    EXPECT_EQ(others, (std::vector<std::string>{"dirlink", "file", "pipe"}));
+}
+
+} // namespace

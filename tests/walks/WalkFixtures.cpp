@@ -1,0 +1,80 @@
+#include "WalkFixtures.h"
+
+#include "support/TestSupport.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <stdexcept>
+
+namespace rnx10::test {
+
+void makeLink(const std::string &target, const std::string &path)
+{
+    if (::symlink(target.c_str(), path.c_str()) != 0)
+        throw std::runtime_error("symlink " + path);
+}
+
+void writeBytes(const std::string &path, std::size_t count) { writeFile(path, std::string(count, 'x')); }
+
+int openDescriptors()
+{
+    int n = 0;
+    for ([[maybe_unused]] const auto &e : std::filesystem::directory_iterator("/proc/self/fd"))
+        ++n;
+    return n;
+}
+
+std::size_t makeDeepChain(const std::string &root, int levels, std::size_t fileBytes)
+{
+    int dir = ::open(root.c_str(), O_RDONLY | O_DIRECTORY);
+    std::size_t total = 0;
+    std::string content(fileBytes, 'y');
+    for (int i = 0; i < levels && dir >= 0; ++i) {
+        if (i % 10 == 0) {
+            int f = ::openat(dir, "file", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            total += static_cast<std::size_t>(::write(f, content.data(), content.size()));
+            ::close(f);
+        }
+        ::mkdirat(dir, kDeepName, 0755);
+        int next = ::openat(dir, kDeepName, O_RDONLY | O_DIRECTORY);
+        ::close(dir);
+        dir = next;
+    }
+    if (dir < 0)
+        throw std::runtime_error("deep chain");
+    ::close(dir);
+    return total;
+}
+
+namespace {
+void collect(const std::string &folder, std::vector<std::string> &out)
+{
+    DIR *d = ::opendir(folder.c_str());
+    std::vector<std::string> subs;
+    while (dirent *e = d ? ::readdir(d) : nullptr) {
+        std::string name = e->d_name;
+        struct stat st{};
+        if (name != "." && name != ".." && ::lstat((folder + "/" + name).c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+            subs.push_back(folder + "/" + name);
+    }
+    if (d)
+        ::closedir(d);
+    for (const std::string &s : subs) {
+        out.push_back(s);
+        collect(s, out);
+    }
+}
+} // namespace
+
+std::vector<std::string> foldersByReaddir(const std::string &root)
+{
+    std::vector<std::string> out;
+    collect(root, out);
+    return out;
+}
+
+} // namespace rnx10::test

@@ -1,0 +1,24 @@
+// Trees for the walk tests: files of known sizes, links, and trees deeper than PATH_MAX.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace rnx10::test {
+
+void makeLink(const std::string &target, const std::string &path);
+void writeBytes(const std::string &path, std::size_t count);
+// Descriptors this process has open right now.
+int openDescriptors();
+
+constexpr const char *kDeepName = "deeper";
+
+// A chain of folders levels deep below root ("deeper/deeper/..."), built relative to descriptors so the
+// full path may exceed PATH_MAX; a file of fileBytes at every tenth level. Returns the bytes.
+std::size_t makeDeepChain(const std::string &root, int levels, std::size_t fileBytes);
+
+// Folders below root in the order readdir lists them, parents first: the walk's reference.
+std::vector<std::string> foldersByReaddir(const std::string &root);
+
+} // namespace rnx10::test
