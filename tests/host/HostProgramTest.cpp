@@ -108,3 +108,20 @@ TEST_F(HostProgram, RunBackupComputerWithoutLogFolderFailsWith76)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SupportCenterProgram, RendersItsWindowOffscreen)
+{
+    Installation inst;
+    inst.env.set("QT_QPA_PLATFORM", "offscreen");
+    const std::string png = inst.root() + "/window.png";
+    QProcess program;
+    program.start(QString::fromStdString(builtProgramRoot() + "/1.0/sys/rnx.exe"),
+                  {"--screenshot", QString::fromStdString(png)});
+    ASSERT_TRUE(program.waitForFinished(60000)) << program.errorString().toStdString();
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    EXPECT_EQ(readFile(png).substr(0, 4), "\x89PNG");
+}
+
+} // namespace
