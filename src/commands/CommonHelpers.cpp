@@ -82,17 +82,20 @@ QString shortDateFormat(const QLocale &locale)
 }
 } // namespace
 
-std::string generalDateText()
+std::string generalDateText() { return generalDateText(QDateTime::currentDateTime()); }
+
+std::string generalDateText(const QDateTime &when)
 {
-    const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale = QLocale();
-    const QString date = locale.toString(now.date(), shortDateFormat(locale));
-    if (now.time() == QTime(0, 0))
+    const QString date = locale.toString(when.date(), shortDateFormat(locale));
+    // Whole seconds, as the clock is shown: 00:00:00.250 is midnight too.
+    const QTime time = when.time();
+    if (time.hour() == 0 && time.minute() == 0 && time.second() == 0)
         return date.toStdString();
     // The long time without a time-zone name, as the general date form shows it.
     QString format = locale.timeFormat(QLocale::LongFormat);
     format.remove(QRegularExpression(QStringLiteral("\\s*t+\\s*"))).replace(QStringLiteral("  "), QStringLiteral(" "));
-    return (date + QLatin1Char(' ') + locale.toString(now.time(), format.trimmed())).toStdString();
+    return (date + QLatin1Char(' ') + locale.toString(time, format.trimmed())).toStdString();
 }
 
 } // namespace rnx10

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+class QDateTime;
+
 namespace rnx10 {
 
 // This computer's name; the empty text when the query fails.
@@ -28,5 +30,6 @@ void WriteLogINIValue(const std::string &section, const std::string &key, const 
 // The current local date and time in the locale's general date form: the short date, a blank
 // and the long time; at exactly midnight the date alone.
 std::string generalDateText();
+std::string generalDateText(const QDateTime &when);
 
 } // namespace rnx10

@@ -1,10 +1,8 @@
 #include "commands/CommonHelpers.h"
 #include "support/TestSupport.h"
 
+#include <QDateTime>
 #include <QLocale>
-#include <QRegularExpression>
-
-#include <clocale>
 
 using namespace rnx10;
 
@@ -58,14 +56,29 @@ TEST(SizeText, UsesTheLocalesDecimalSeparatorWhateverTheCLibrarySays)
     EXPECT_EQ(roundedMegabytes(1000000), "1");
 }
 
-TEST(GeneralDate, ShortDateWithFullYearThenLongTime)
+struct DateCase {
+    QLocale locale;
+    QDateTime when;
+    const char *text;
+};
+
+class GeneralDate : public ::testing::TestWithParam<DateCase> {};
+
+TEST_P(GeneralDate, ShortDateWithFullYearThenLongTimeAndMidnightAlone)
 {
-    LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
-    const QString text = QString::fromStdString(generalDateText());
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{1,2}/\\d{1,2}/\\d{4}( \\d{1,2}:\\d{2}:\\d{2} [AP]M)?$"))
-                    .match(text)
-                    .hasMatch())
-        << text.toStdString();
+    LocaleScope scope(GetParam().locale);
+    EXPECT_EQ(generalDateText(GetParam().when), GetParam().text);
 }
+
+const QLocale kUs(QLocale::English, QLocale::UnitedStates);
+const QLocale kGerman(QLocale::German, QLocale::Germany);
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, GeneralDate,
+    ::testing::Values(DateCase{kUs, QDateTime(QDate(2009, 5, 7), QTime(21, 5, 10)), "5/7/2009 9:05:10 PM"},
+                      DateCase{kUs, QDateTime(QDate(2009, 5, 7), QTime(0, 0, 0, 250)), "5/7/2009"},
+                      DateCase{kUs, QDateTime(QDate(2009, 5, 7), QTime(0, 0, 1)), "5/7/2009 12:00:01 AM"},
+                      DateCase{kGerman, QDateTime(QDate(2009, 5, 7), QTime(21, 5, 10)), "07.05.2009 21:05:10"}),
+    [](const auto &info) { return "case" + std::to_string(info.index); });
 
 } // namespace
