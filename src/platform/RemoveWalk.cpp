@@ -1,7 +1,9 @@
-// removeTree: files unlinked relative to their folder's descriptor, folders removed on the way back up.
+// removeTree: files unlinked relative to their folder's descriptor, folders removed on the way
+// back up; separate sub-trees are removed on all cores at once.
 #include "platform/FolderWalk.h"
 
 #include "platform/FileSystemObject.h"
+#include "platform/SubtreeSplit.h"
 #include "platform/TreeWalker.h"
 
 #include <fcntl.h>
@@ -26,51 +28,86 @@ bool allowOwner(int dir, const char *name)
     return (*name ? ::fchmodat(dir, name, mode, 0) : ::fchmod(dir, mode)) == 0;
 }
 
-bool deniedErrno(int e) { return e == EACCES || e == EPERM; }
+bool denied(int e) { return e == EACCES || e == EPERM; }
+
+std::string below(const std::string &folder, const char *name)
+{
+    return folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
+}
+
+Descriptor openForRemoval(int parent, const char *name, const std::string &path, bool force)
+{
+    int fd = tryOpenFolderAt(parent, name);
+    if (fd < 0 && force && denied(errno) && allowOwner(parent, name))
+        fd = tryOpenFolderAt(parent, name);
+    if (fd < 0)
+        throw err::fromErrno(errno, path);
+    return Descriptor(fd);
+}
+
+// Removing an entry needs write access to its folder: with force, the folder is given it once.
+void unlinkIn(int dir, const std::string &folder, const char *name, int flags, bool force)
+{
+    if (::unlinkat(dir, name, flags) == 0)
+        return;
+    int e = errno;
+    if (force && denied(e) && allowOwner(dir, "") && ::unlinkat(dir, name, flags) == 0)
+        return;
+    if (e != ENOENT) // gone already: nothing left to do
+        throw err::fromErrno(e, below(folder, name));
+}
 
 class RemoveVisitor : public TreeVisitor {
 public:
     explicit RemoveVisitor(bool force) : m_force(force) {}
 
-    void entry(TreeWalker &at, const char *name, EntryType) override { unlinkIn(at, name, 0); }
-
+    void entry(TreeWalker &at, const char *name, EntryType) override { unlinkIn(at.fd(), at.path(), name, 0, m_force); }
     Descriptor open(TreeWalker &at, const char *name) override
     {
-        int fd = tryOpenFolderAt(at.fd(), name);
-        if (fd < 0 && m_force && deniedErrno(errno) && allowOwner(at.fd(), name))
-            fd = tryOpenFolderAt(at.fd(), name);
-        if (fd < 0)
-            throw err::fromErrno(errno, at.childPath(name));
-        return Descriptor(fd);
+        return openForRemoval(at.fd(), name, at.childPath(name), m_force);
     }
-
-    void leave(TreeWalker &at, const char *name) override { unlinkIn(at, name, AT_REMOVEDIR); }
+    void leave(TreeWalker &at, const char *name) override
+    {
+        unlinkIn(at.fd(), at.path(), name, AT_REMOVEDIR, m_force);
+    }
 
 private:
-    // Removing an entry needs write access to its folder: with force, the folder is given it once.
-    void unlinkIn(TreeWalker &at, const char *name, int flags)
-    {
-        if (::unlinkat(at.fd(), name, flags) == 0)
-            return;
-        int e = errno;
-        if (m_force && deniedErrno(e) && allowOwner(at.fd(), "") && ::unlinkat(at.fd(), name, flags) == 0)
-            return;
-        if (e != ENOENT) // gone already: nothing left to do
-            throw err::fromErrno(e, at.childPath(name));
-    }
-
     bool m_force;
 };
 
-Descriptor openRoot(const std::string &path, bool force)
-{
-    int fd = tryOpenFolderAt(AT_FDCWD, path.c_str());
-    if (fd < 0 && force && deniedErrno(errno) && allowOwner(AT_FDCWD, path.c_str()))
-        fd = tryOpenFolderAt(AT_FDCWD, path.c_str());
-    if (fd < 0)
-        throw err::fromErrno(errno, path);
-    return Descriptor(fd);
-}
+class RemoveJob : public SubtreeJob {
+public:
+    RemoveJob(const std::string &root, bool force) : m_root(root), m_force(force) {}
+
+    void file(int dir, const std::string &folder, const char *name, EntryType) override
+    {
+        unlinkIn(dir, folder, name, 0, m_force);
+    }
+    void subtree(Descriptor root, const std::string &path, WalkProgress *progress, const std::atomic<bool> *stop,
+                 int budget) override
+    {
+        RemoveVisitor visitor(m_force);
+        TreeWalker walker(visitor, progress, budget);
+        walker.setStop(stop);
+        walker.run(std::move(root), path);
+    }
+    Descriptor openFolder(int parent, const char *name, const std::string &path) override
+    {
+        return openForRemoval(parent, name, path, m_force);
+    }
+    void folderDone(int root, const std::string &rel) override
+    {
+        std::size_t slash = rel.rfind('/');
+        std::string parent = slash == std::string::npos ? std::string() : rel.substr(0, slash);
+        Descriptor dir = parent.empty() ? Descriptor(::dup(root)) : openFolderAt(root, parent.c_str(), below(m_root, parent.c_str()));
+        unlinkIn(dir.get(), below(m_root, parent.c_str()), rel.c_str() + (slash == std::string::npos ? 0 : slash + 1),
+                 AT_REMOVEDIR, m_force);
+    }
+
+private:
+    const std::string &m_root;
+    bool m_force;
+};
 
 } // namespace
 
@@ -78,9 +115,12 @@ void removeTree(const std::string &path, bool force, WalkProgress *progress)
 {
     if (isProtectedFolder(path))
         throw err::permissionDenied("refusing to delete " + path);
-    RemoveVisitor visitor(force);
-    TreeWalker walker(visitor, progress);
-    walker.run(openRoot(path, force), path);
+    RemoveJob job(path, force);
+    {
+        // The root must be readable before the split opens it.
+        Descriptor probe = openForRemoval(AT_FDCWD, path.c_str(), path, force);
+    }
+    runSplit(path, job, progress);
     if (::unlinkat(AT_FDCWD, path.c_str(), AT_REMOVEDIR) != 0)
         throw err::fromErrno(errno, path);
 }

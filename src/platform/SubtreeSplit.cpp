@@ -20,7 +20,7 @@ constexpr int kMostSplitLevels = 6;        // the top levels are short paths: ch
 std::string join(const std::string &a, const std::string &b) { return a.empty() || a.back() == '/' ? a + b : a + "/" + b; }
 
 // Opens folder rel (names joined by "/") below root one name at a time, never through a link.
-Descriptor openRelative(int root, const std::string &rel, const std::string &pathForErrors)
+Descriptor openRelative(SubtreeJob &job, int root, const std::string &rel, const std::string &pathForErrors)
 {
     Descriptor at(::dup(root));
     std::size_t from = 0;
@@ -29,7 +29,7 @@ Descriptor openRelative(int root, const std::string &rel, const std::string &pat
         if (to == std::string::npos)
             to = rel.size();
         std::string name = rel.substr(from, to - from);
-        at = openFolderAt(at.get(), name.c_str(), pathForErrors);
+        at = job.openFolder(at.get(), name.c_str(), pathForErrors);
         from = to + 1;
     }
     return at;
@@ -55,11 +55,15 @@ public:
             m_job.subtree(std::move(m_root), m_path, m_progress, nullptr, TreeWalker::kDefaultBudget);
             return;
         }
-        std::vector<std::string> frontier{""};
-        for (int level = 0; level < kMostSplitLevels && !frontier.empty() && frontier.size() < kTasksPerThread * workers;
+        std::vector<std::vector<std::string>> levels{{""}};
+        for (int level = 0; level < kMostSplitLevels && !levels.back().empty() &&
+                            levels.back().size() < kTasksPerThread * workers;
              ++level)
-            frontier = readLevel(frontier);
-        runTasks(frontier, workers);
+            levels.push_back(readLevel(levels.back()));
+        runTasks(levels.back(), workers);
+        for (auto level = levels.rbegin(); level != levels.rend() - 1; ++level)
+            for (auto rel = level->rbegin(); rel != level->rend(); ++rel)
+                m_job.folderDone(m_root.get(), *rel);
     }
 
 private:
@@ -72,15 +76,18 @@ private:
             if (m_progress && m_progress->cancel.load(std::memory_order_relaxed))
                 throw interrupted();
             std::string path = join(m_path, rel);
-            Descriptor fd = openRelative(m_root.get(), rel, path);
+            Descriptor fd = openRelative(m_job, m_root.get(), rel, path);
             listing.read(fd.get(), path);
+            m_job.folderStart(fd.get(), rel);
             std::uint64_t count = 1;
             listing.forEach([&](const char *name, EntryType type) {
                 ++count;
                 if (type == EntryType::Unknown)
                     type = typeAt(fd.get(), name);
-                if (type == EntryType::Folder)
-                    next.push_back(join(rel, name));
+                if (type == EntryType::Folder) {
+                    if (m_job.wanted(fd.get(), name))
+                        next.push_back(join(rel, name));
+                }
                 else
                     m_job.file(fd.get(), path, name, type);
             });
@@ -113,7 +120,7 @@ private:
     {
         try {
             std::string path = join(m_path, rel);
-            m_job.subtree(openRelative(m_root.get(), rel, path), path, m_progress, &m_stop, budget);
+            m_job.subtree(openRelative(m_job, m_root.get(), rel, path), path, m_progress, &m_stop, budget);
         } catch (...) {
             std::lock_guard lock(m_mutex);
             if (!m_error)

@@ -120,6 +120,20 @@ TEST_F(CopyFixture, ADestinationInsideTheSourceIsNotCopiedIntoItself)
     EXPECT_FALSE(exists(inner + "/sub/restore"));
 }
 
+TEST(CopyAndRemove, AWideTreeIsCopiedExactlyAndRemoved)
+{
+    ScratchDir scratch;
+    std::string src = scratch / "wide", dst = scratch / "copy";
+    makeFolders(src);
+    makeWideTree(src);
+    walk::copyTree(src, dst, false);
+    EXPECT_EQ(describeTree(dst), describeTree(src));
+    walk::removeTree(src, true);
+    walk::removeTree(dst, true);
+    EXPECT_FALSE(exists(src));
+    EXPECT_FALSE(exists(dst));
+}
+
 TEST(RemoveTree, RemovesLinksAsLinksAndForcesReadOnlyFolders)
 {
     ScratchDir scratch;

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 
@@ -48,6 +49,37 @@ std::size_t makeDeepChain(const std::string &root, int levels, std::size_t fileB
         throw std::runtime_error("deep chain");
     ::close(dir);
     return total;
+}
+
+void makeWideTree(const std::string &root, int levels)
+{
+    writeFile(root + "/f", std::to_string(levels));
+    makeLink("f", root + "/l");
+    if (levels == 0) {
+        ::chmod(root.c_str(), 0555);
+        return;
+    }
+    for (const char *name : {"a", "b", "c", "d"}) {
+        ::mkdir((root + "/" + name).c_str(), 0750);
+        makeWideTree(root + "/" + name, levels - 1);
+    }
+}
+
+std::vector<std::string> describeTree(const std::string &root)
+{
+    std::vector<std::string> lines;
+    for (const auto &e : std::filesystem::recursive_directory_iterator(root)) {
+        std::string path = e.path().string();
+        struct stat st{};
+        ::lstat(path.c_str(), &st);
+        char target[256] = {};
+        if (S_ISLNK(st.st_mode))
+            ::readlink(path.c_str(), target, sizeof target - 1);
+        lines.push_back(path.substr(root.size()) + " " + std::to_string(st.st_mode) + " " +
+                        std::to_string(S_ISDIR(st.st_mode) ? 0 : st.st_size) + " " + target);
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
 }
 
 namespace {

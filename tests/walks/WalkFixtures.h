@@ -18,6 +18,13 @@ constexpr const char *kDeepName = "deeper";
 // full path may exceed PATH_MAX; a file of fileBytes at every tenth level. Returns the bytes.
 std::size_t makeDeepChain(const std::string &root, int levels, std::size_t fileBytes);
 
+// Four levels of four sub-folders, each with a file, a link and a read-only last folder: wide
+// enough for a walk to spread over the cores.
+void makeWideTree(const std::string &root, int levels = 4);
+
+// Every entry below root as "path type mode size link-target" lines, sorted: for comparing trees.
+std::vector<std::string> describeTree(const std::string &root);
+
 // Folders below root in the order readdir lists them, parents first: the walk's reference.
 std::vector<std::string> foldersByReaddir(const std::string &root);
 
