@@ -1,0 +1,238 @@
+// rnx10-bench: the library's file-system walks against the standard tools, side by side.
+#include "BenchOptions.h"
+#include "BrowserWork.h"
+#include "EventLoopPause.h"
+#include "ResultTable.h"
+#include "SideBySide.h"
+#include "SyntheticStore.h"
+#include "ToolRun.h"
+
+#include "automation/AutomationError.h"
+#include "backup_browser/FolderRestore.h"
+#include "platform/FileSystemObject.h"
+#include "platform/FolderWalk.h"
+
+#include <QApplication>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <stdexcept>
+
+using namespace rnx10;
+using namespace rnx10::bench;
+
+namespace {
+
+void say(const std::string &text) { std::fprintf(stderr, "rnx10-bench: %s\n", text.c_str()); }
+
+std::string scratchFolder(const std::string &dir)
+{
+    std::string base = !dir.empty() ? dir : std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp";
+    std::string pattern = base + "/rnx10-bench-XXXXXX";
+    if (!::mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot create a scratch folder in " + base);
+    return pattern;
+}
+
+void removeIfThere(const std::string &path)
+{
+    if (FileSystemObject().folderExists(path))
+        walk::removeTree(path, true);
+}
+
+void checked(const ToolResult &r, const std::string &tool)
+{
+    if (r.status != 0)
+        throw std::runtime_error(tool + " failed");
+}
+
+// The first number of du's output.
+unsigned long long duTotal(const std::string &folder)
+{
+    return std::strtoull(toolOutput({"du", "-s", "--apparent-size", "-B1", folder}).c_str(), nullptr, 10);
+}
+
+Row sizeRow(const Store &store, int runs, Results &results)
+{
+    FileSystemObject fso;
+    Timing t = sideBySide({[&] { fso.folderSize(store.root); }},
+                          {[&] { checked(runTool({"du", "-s", "--apparent-size", "-B1", store.root}), "du"); }}, runs,
+                          store.root.c_str());
+    unsigned long long ours = fso.folderSize(store.root), du = duTotal(store.root);
+    results.notes.push_back("Totals: ours " + std::to_string(ours) + " bytes (regular files' logical bytes only); du " +
+                            std::to_string(du) + " bytes: du also counts every folder's own size and each link's " +
+                            "length (" + std::to_string(du - ours) + " bytes more here, " +
+                            std::to_string(store.folders) + " folders, " + std::to_string(store.links) + " links).");
+    return {"folder size (store root)", "du -s --apparent-size -B1", t.oursMedian(), t.toolMedian(), 0.7};
+}
+
+Row reportRow(const Store &store, const std::string &scratch, int runs)
+{
+    std::string ours = scratch + "/report.txt", tool = scratch + "/find.txt";
+    Timing t = sideBySide({[&] { writeReport(store, ours); }},
+                          {[&] { checked(runTool({"find", store.root, "-mindepth", "1", "-type", "d"}, tool), "find"); }},
+                          runs, store.root.c_str());
+    return {"report walk (every folder, parents first, to a file)", "find ROOT -mindepth 1 -type d > FILE",
+            t.oursMedian(), t.toolMedian(), 1.0};
+}
+
+Row copyRow(const Store &store, const std::string &scratch, int runs)
+{
+    std::string ours = scratch + "/copy-ours", tool = scratch + "/copy-cp";
+    Timing t = sideBySide({[&] { FileSystemObject().copyFolder(store.root, ours, true); }, {}, [&] { removeIfThere(ours); }},
+                          {[&] { checked(runTool({"cp", "-a", store.root, tool}), "cp"); }, {}, [&] { removeIfThere(tool); }},
+                          runs, store.root.c_str());
+    return {"restore's copy (whole store)", "cp -a", t.oursMedian(), t.toolMedian(), 1.0};
+}
+
+Row deleteRow(const Store &store, const std::string &scratch, int runs)
+{
+    std::string victim = scratch + "/victim";
+    auto prepare = [&] { walk::copyTree(store.root, victim, false); };
+    Timing t = sideBySide({[&] { FileSystemObject().deleteFolder(victim, true); }, prepare},
+                          {[&] { checked(runTool({"rm", "-rf", victim}), "rm"); }, prepare}, runs, store.root.c_str());
+    return {"forced delete (copy of the store)", "rm -rf", t.oursMedian(), t.toolMedian(), 1.0};
+}
+
+Row scanRow(const Store &store, int runs)
+{
+    Timing t = sideBySide({[&] { scanDay(store); }},
+                          {[&] { checked(runTool({"du", "-s", "--apparent-size", "-B1", store.computer}), "du"); }}, runs,
+                          store.root.c_str());
+    Row row{"browser scan of one day (computer folder's size included)", "du -s --apparent-size -B1 COMPUTER",
+            t.oursMedian(), t.toolMedian()};
+    row.note = "reference only: du does the scan's dominant work, the computer folder's size";
+    return row;
+}
+
+Row fillRow(const Store &store, int runs)
+{
+    Timing t = sideBySide({[&] { fillHour(store); }}, {[] {}}, runs, store.root.c_str());
+    Row row{"archive-list fill of one hour (two size walks, 5 details reads a row)", "", t.oursMedian()};
+    row.note = "no standard tool does this";
+    return row;
+}
+
+// Peak resident memory of a process that only measures the store (this program, --size-only).
+Row memoryRow(const Store &store, const std::string &self)
+{
+    long ours = 0;
+    std::string out = toolOutput({self, "--size-only", store.root});
+    std::sscanf(out.c_str(), "%*llu %ld", &ours);
+    ToolResult du = runTool({"du", "-s", "--apparent-size", "-B1", store.root});
+    Row row{"peak resident memory, size walk of " + std::to_string(store.files) + " files", "du (same walk)",
+            ours / 1024.0, du.peakKilobytes / 1024.0};
+    row.unit = "MB";
+    row.target = 64;
+    row.toolValue.reset();
+    row.note = "du: " + std::to_string(du.peakKilobytes / 1024) + " MB";
+    return row;
+}
+
+// A restore of the computer folder's copy into a folder outside the store, on ProgressRunner's worker.
+Row pauseRow(const Store &store, const std::string &scratch)
+{
+    std::string target = scratch + "/restored";
+    PauseResult p = measureEventLoopPause([&](walk::WalkProgress &) { restoreFolder(store.computer, target, store.root); });
+    removeIfThere(target);
+    char what[96];
+    std::snprintf(what, sizeof what, "longest event-loop pause during a %.1f s restore", p.seconds);
+    Row row{what, "", p.longestPauseMs};
+    row.unit = "ms";
+    row.target = 100;
+    row.note = std::string("5 ms timer on the window thread; progress dialog ") + (p.dialogShown ? "shown" : "not shown");
+    return row;
+}
+
+int sizeOnly(const std::string &path)
+{
+    unsigned long long size = FileSystemObject().folderSize(path);
+    struct rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    std::printf("%llu %ld\n", size, usage.ru_maxrss);
+    return 0;
+}
+
+std::string describe(const Store &store, const BenchOptions &o)
+{
+    char load[128] = "?";
+    double avg[3] = {};
+    if (::getloadavg(avg, 3) == 3)
+        std::snprintf(load, sizeof load, "%.2f %.2f %.2f", avg[0], avg[1], avg[2]);
+    return "Store: " + std::to_string(store.files) + " files, " + std::to_string(store.folders) + " folders, " +
+           std::to_string(store.links) + " links, " + std::to_string(store.bytes / (1024 * 1024)) + " MB; " +
+           std::to_string(o.runs) + " alternating runs each, median, warm cache; " +
+           std::to_string(::sysconf(_SC_NPROCESSORS_ONLN)) + " cores, load average " + load + " at the start.";
+}
+
+Results measureAll(const Store &store, const std::string &scratch, const BenchOptions &o, const std::string &self)
+{
+    Results r;
+    r.header = describe(store, o);
+    say("warming the cache");
+    walk::treeSize(store.root);
+    say("folder size");
+    r.rows.push_back(sizeRow(store, o.runs, r));
+    say("report walk");
+    r.rows.push_back(reportRow(store, scratch, o.runs));
+    if (!o.skipWrites) {
+        say("copy");
+        r.rows.push_back(copyRow(store, scratch, o.runs));
+        say("delete");
+        r.rows.push_back(deleteRow(store, scratch, o.runs));
+    }
+    say("browser scan and list fill");
+    {
+        BrowserSetting setting(store, scratch + "/locker");
+        r.rows.push_back(scanRow(store, o.runs));
+        r.rows.push_back(fillRow(store, o.runs));
+    }
+    say("memory");
+    r.rows.push_back(memoryRow(store, self));
+    if (!o.skipWrites) {
+        say("event loop during a restore");
+        r.rows.push_back(pauseRow(store, scratch));
+    }
+    return r;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    BenchOptions o = parseOptions(argc, argv);
+    if (!o.sizeOnly.empty())
+        return sizeOnly(o.sizeOnly);
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    for (const char *tool : {"du", "find", "cp", "rm"})
+        if (!toolAvailable(tool)) {
+            say(std::string(tool) + " is not on PATH");
+            return 1;
+        }
+    std::string scratch;
+    try {
+        scratch = scratchFolder(o.dir);
+        say("building a store of about " + std::to_string(o.files) + " files in " + scratch);
+        double start = now();
+        Store store = buildStore(scratch + "/store", StoreShape{o.files});
+        say("built in " + std::to_string(now() - start).substr(0, 5) + " s");
+        Results r = measureAll(store, scratch, o, "/proc/self/exe");
+        std::cout << (o.json ? asJson(r) : asTable(r));
+    } catch (const AutomationError &e) {
+        say("error " + std::to_string(e.number()) + ": " + e.description());
+        return 1;
+    } catch (const std::exception &e) {
+        say(e.what());
+        return 1;
+    }
+    if (!o.keep && !scratch.empty())
+        removeIfThere(scratch);
+    return 0;
+}

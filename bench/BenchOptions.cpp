@@ -1,0 +1,61 @@
+#include "BenchOptions.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace rnx10::bench {
+
+namespace {
+
+[[noreturn]] void usage(int status)
+{
+    std::fprintf(status ? stderr : stdout,
+                 "usage: rnx10-bench [--files N] [--runs N] [--dir PATH] [--json] [--keep] [--skip-writes]\n"
+                 "  Builds a synthetic backup store of about N files (default 200000) in a scratch\n"
+                 "  folder below PATH (default $TMPDIR or /tmp) and times the library's walks against\n"
+                 "  du, find, cp -a and rm -rf: the median of N alternating runs (default 5), warm cache.\n"
+                 "  --skip-writes leaves out copy, delete and restore (for very large stores).\n");
+    std::exit(status);
+}
+
+std::uint64_t count(const char *text)
+{
+    char *end = nullptr;
+    unsigned long long n = std::strtoull(text, &end, 10);
+    if (!end || *end || n == 0)
+        usage(2);
+    return n;
+}
+
+} // namespace
+
+BenchOptions parseOptions(int argc, char **argv)
+{
+    BenchOptions o;
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        bool hasValue = i + 1 < argc;
+        if (a == "--files" && hasValue)
+            o.files = count(argv[++i]);
+        else if (a == "--runs" && hasValue)
+            o.runs = static_cast<int>(count(argv[++i]));
+        else if (a == "--dir" && hasValue)
+            o.dir = argv[++i];
+        else if (a == "--size-only" && hasValue)
+            o.sizeOnly = argv[++i];
+        else if (a == "--json")
+            o.json = true;
+        else if (a == "--skip-writes")
+            o.skipWrites = true;
+        else if (a == "--keep")
+            o.keep = true;
+        else if (a == "--help" || a == "-h")
+            usage(0);
+        else
+            usage(2);
+    }
+    return o;
+}
+
+} // namespace rnx10::bench

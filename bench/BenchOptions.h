@@ -1,0 +1,22 @@
+// Command line of rnx10-bench.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace rnx10::bench {
+
+struct BenchOptions {
+    std::uint64_t files = 200000;
+    int runs = 5;
+    std::string dir;        // where the scratch folder goes; $TMPDIR or /tmp when empty
+    bool json = false;
+    bool keep = false;      // leave the scratch folder behind
+    bool skipWrites = false; // measure only the reading walks (for very large stores)
+    std::string sizeOnly;   // internal: measure this folder and report peak memory
+};
+
+// Parses argv; prints usage and exits on --help or a bad option.
+BenchOptions parseOptions(int argc, char **argv);
+
+} // namespace rnx10::bench

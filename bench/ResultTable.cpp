@@ -1,0 +1,104 @@
+#include "ResultTable.h"
+
+#include <cstdio>
+#include <sstream>
+
+namespace rnx10::bench {
+
+namespace {
+
+std::string number(double v, const std::string &unit)
+{
+    char buf[64];
+    if (unit == "s" && v < 0.1)
+        std::snprintf(buf, sizeof buf, "%.2f ms", v * 1000);
+    else if (unit == "s")
+        std::snprintf(buf, sizeof buf, "%.3f s", v);
+    else
+        std::snprintf(buf, sizeof buf, "%.1f %s", v, unit.c_str());
+    return buf;
+}
+
+std::string fixed(double v, int digits)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*f", digits, v);
+    return buf;
+}
+
+std::string jsonText(const std::string &s)
+{
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        if (c == '\n') {
+            out += "\\n";
+            continue;
+        }
+        out += c;
+    }
+    return out + "\"";
+}
+
+std::string pad(const std::string &s, std::size_t width) { return s.size() >= width ? s : s + std::string(width - s.size(), ' '); }
+
+} // namespace
+
+std::optional<double> Row::ratio() const
+{
+    if (!toolValue || *toolValue <= 0)
+        return std::nullopt;
+    return ours / *toolValue;
+}
+
+std::optional<bool> Row::met() const
+{
+    if (!target)
+        return std::nullopt;
+    if (toolValue)
+        return ratio() && *ratio() <= *target;
+    return ours <= *target;
+}
+
+std::string asTable(const Results &r)
+{
+    std::ostringstream out;
+    out << r.header << "\n\n";
+    out << "| operation | ours | standard tool | tool | ratio | target | met |\n";
+    out << "|---|---|---|---|---|---|---|\n";
+    for (const Row &row : r.rows) {
+        std::string target = !row.target ? "-" : row.toolValue ? "<= " + fixed(*row.target, 1) : (row.unit == "s" ? "<= " + number(*row.target, row.unit) : "< " + number(*row.target, row.unit));
+        out << "| " << row.name << " | " << number(row.ours, row.unit) << " | " << (row.tool.empty() ? "-" : "`" + row.tool + "`")
+            << " | " << (row.toolValue ? number(*row.toolValue, row.unit) : "-") << " | "
+            << (row.ratio() ? fixed(*row.ratio(), 2) : "-") << " | " << target << " | "
+            << (row.met() ? (*row.met() ? "yes" : "NO") : "-") << " |\n";
+    }
+    for (const std::string &note : r.notes)
+        out << "\n- " << note;
+    out << "\n";
+    return out.str();
+}
+
+std::string asJson(const Results &r)
+{
+    std::ostringstream out;
+    out << "{\n  \"store\": " << jsonText(r.header) << ",\n  \"rows\": [\n";
+    for (std::size_t i = 0; i < r.rows.size(); ++i) {
+        const Row &row = r.rows[i];
+        out << "    {\"operation\": " << jsonText(row.name) << ", \"unit\": " << jsonText(row.unit)
+            << ", \"ours\": " << fixed(row.ours, 6) << ", \"tool\": " << jsonText(row.tool)
+            << ", \"tool_value\": " << (row.toolValue ? fixed(*row.toolValue, 6) : "null")
+            << ", \"ratio\": " << (row.ratio() ? fixed(*row.ratio(), 4) : "null")
+            << ", \"target\": " << (row.target ? fixed(*row.target, 4) : "null")
+            << ", \"met\": " << (row.met() ? (*row.met() ? "true" : "false") : "null")
+            << ", \"note\": " << jsonText(row.note) << "}" << (i + 1 < r.rows.size() ? "," : "") << "\n";
+    }
+    out << "  ],\n  \"notes\": [";
+    for (std::size_t i = 0; i < r.notes.size(); ++i)
+        out << (i ? ", " : "") << jsonText(r.notes[i]);
+    out << "]\n}\n";
+    return out.str();
+}
+
+} // namespace rnx10::bench
