@@ -68,7 +68,7 @@ Row sizeRow(const Store &store, int runs, Results &results)
                             std::to_string(du) + " bytes: du also counts every folder's own size and each link's " +
                             "length (" + std::to_string(du - ours) + " bytes more here, " +
                             std::to_string(store.folders) + " folders, " + std::to_string(store.links) + " links).");
-    return {"folder size (store root)", "du -s --apparent-size -B1", t.oursMedian(), t.toolMedian(), 0.7};
+    return compared("folder size (store root)", "du -s --apparent-size -B1", t.oursMedian(), t.toolMedian(), 0.7);
 }
 
 Row reportRow(const Store &store, const std::string &scratch, int runs)
@@ -77,8 +77,8 @@ Row reportRow(const Store &store, const std::string &scratch, int runs)
     Timing t = sideBySide({[&] { writeReport(store, ours); }},
                           {[&] { checked(runTool({"find", store.root, "-mindepth", "1", "-type", "d"}, tool), "find"); }},
                           runs, store.root.c_str());
-    return {"report walk (every folder, parents first, to a file)", "find ROOT -mindepth 1 -type d > FILE",
-            t.oursMedian(), t.toolMedian(), 1.0};
+    return compared("report walk (every folder, parents first, to a file)", "find ROOT -mindepth 1 -type d > FILE",
+                    t.oursMedian(), t.toolMedian(), 1.0);
 }
 
 Row copyRow(const Store &store, const std::string &scratch, int runs)
@@ -87,7 +87,7 @@ Row copyRow(const Store &store, const std::string &scratch, int runs)
     Timing t = sideBySide({[&] { FileSystemObject().copyFolder(store.root, ours, true); }, {}, [&] { removeIfThere(ours); }},
                           {[&] { checked(runTool({"cp", "-a", store.root, tool}), "cp"); }, {}, [&] { removeIfThere(tool); }},
                           runs, store.root.c_str());
-    return {"restore's copy (whole store)", "cp -a", t.oursMedian(), t.toolMedian(), 1.0};
+    return compared("restore's copy (whole store)", "cp -a", t.oursMedian(), t.toolMedian(), 1.0);
 }
 
 Row deleteRow(const Store &store, const std::string &scratch, int runs)
@@ -96,7 +96,7 @@ Row deleteRow(const Store &store, const std::string &scratch, int runs)
     auto prepare = [&] { walk::copyTree(store.root, victim, false); };
     Timing t = sideBySide({[&] { FileSystemObject().deleteFolder(victim, true); }, prepare},
                           {[&] { checked(runTool({"rm", "-rf", victim}), "rm"); }, prepare}, runs, store.root.c_str());
-    return {"forced delete (copy of the store)", "rm -rf", t.oursMedian(), t.toolMedian(), 1.0};
+    return compared("forced delete (copy of the store)", "rm -rf", t.oursMedian(), t.toolMedian(), 1.0);
 }
 
 Row scanRow(const Store &store, int runs)
@@ -104,8 +104,8 @@ Row scanRow(const Store &store, int runs)
     Timing t = sideBySide({[&] { scanDay(store); }},
                           {[&] { checked(runTool({"du", "-s", "--apparent-size", "-B1", store.computer}), "du"); }}, runs,
                           store.root.c_str());
-    Row row{"browser scan of one day (computer folder's size included)", "du -s --apparent-size -B1 COMPUTER",
-            t.oursMedian(), t.toolMedian()};
+    Row row = compared("browser scan of one day (computer folder's size included)", "du -s --apparent-size -B1 COMPUTER",
+                       t.oursMedian(), t.toolMedian());
     row.note = "reference only: du does the scan's dominant work, the computer folder's size";
     return row;
 }
@@ -113,7 +113,7 @@ Row scanRow(const Store &store, int runs)
 Row fillRow(const Store &store, int runs)
 {
     Timing t = sideBySide({[&] { fillHour(store); }}, {[] {}}, runs, store.root.c_str());
-    Row row{"archive-list fill of one hour (two size walks, 5 details reads a row)", "", t.oursMedian()};
+    Row row = alone("archive-list fill of one hour (two size walks, 5 details reads a row)", t.oursMedian(), "s");
     row.note = "no standard tool does this";
     return row;
 }
@@ -121,16 +121,14 @@ Row fillRow(const Store &store, int runs)
 // Peak resident memory of a process that only measures the store (this program, --size-only).
 Row memoryRow(const Store &store, const std::string &self)
 {
-    long ours = 0;
-    std::string out = toolOutput({self, "--size-only", store.root});
-    std::sscanf(out.c_str(), "%*llu %ld", &ours);
-    ToolResult du = runTool({"du", "-s", "--apparent-size", "-B1", store.root});
-    Row row{"peak resident memory, size walk of " + std::to_string(store.files) + " files", "du (same walk)",
-            ours / 1024.0, du.peakKilobytes / 1024.0};
-    row.unit = "MB";
-    row.target = 64;
-    row.toolValue.reset();
-    row.note = "du: " + std::to_string(du.peakKilobytes / 1024) + " MB";
+    long ours = 0, du = 0;
+    std::sscanf(toolOutput({self, "--size-only", store.root}).c_str(), "%*s %ld", &ours);
+    // GNU time forks (a spawned child would inherit this process's peak) and prints du's peak.
+    std::string timed = toolOutput({"sh", "-c", "/usr/bin/time -f %M du -s --apparent-size -B1 \"$0\" 2>&1 >/dev/null",
+                                    store.root});
+    std::sscanf(timed.c_str(), "%ld", &du);
+    Row row = alone("peak resident memory, size walk of " + std::to_string(store.files) + " files", ours / 1024.0, "MB", 64);
+    row.note = du > 0 ? "du: " + std::to_string(du / 1024) + " MB" : "";
     return row;
 }
 
@@ -142,19 +140,35 @@ Row pauseRow(const Store &store, const std::string &scratch)
     removeIfThere(target);
     char what[96];
     std::snprintf(what, sizeof what, "longest event-loop pause during a %.1f s restore", p.seconds);
-    Row row{what, "", p.longestPauseMs};
-    row.unit = "ms";
-    row.target = 100;
+    Row row = alone(what, p.longestPauseMs, "ms", 100);
     row.note = std::string("5 ms timer on the window thread; progress dialog ") + (p.dialogShown ? "shown" : "not shown");
     return row;
+}
+
+// The peak of this process's own memory: VmHWM, unlike getrusage after a spawn, leaves out the
+// parent's memory that the spawned child shared before it started this program.
+long peakKilobytes()
+{
+    std::FILE *status = std::fopen("/proc/self/status", "r");
+    char line[256];
+    long kb = 0;
+    while (status && std::fgets(line, sizeof line, status))
+        if (std::sscanf(line, "VmHWM: %ld", &kb) == 1)
+            break;
+    if (status)
+        std::fclose(status);
+    if (kb == 0) {
+        struct rusage usage{};
+        ::getrusage(RUSAGE_SELF, &usage);
+        kb = usage.ru_maxrss;
+    }
+    return kb;
 }
 
 int sizeOnly(const std::string &path)
 {
     unsigned long long size = FileSystemObject().folderSize(path);
-    struct rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    std::printf("%llu %ld\n", size, usage.ru_maxrss);
+    std::printf("%llu %ld\n", size, peakKilobytes());
     return 0;
 }
 

@@ -41,9 +41,28 @@ std::string jsonText(const std::string &s)
     return out + "\"";
 }
 
-std::string pad(const std::string &s, std::size_t width) { return s.size() >= width ? s : s + std::string(width - s.size(), ' '); }
-
 } // namespace
+
+Row compared(std::string name, std::string tool, double ours, double toolValue, std::optional<double> target)
+{
+    Row row;
+    row.name = std::move(name);
+    row.tool = std::move(tool);
+    row.ours = ours;
+    row.toolValue = toolValue;
+    row.target = target;
+    return row;
+}
+
+Row alone(std::string name, double ours, std::string unit, std::optional<double> target)
+{
+    Row row;
+    row.name = std::move(name);
+    row.ours = ours;
+    row.unit = std::move(unit);
+    row.target = target;
+    return row;
+}
 
 std::optional<double> Row::ratio() const
 {
@@ -74,6 +93,9 @@ std::string asTable(const Results &r)
             << (row.ratio() ? fixed(*row.ratio(), 2) : "-") << " | " << target << " | "
             << (row.met() ? (*row.met() ? "yes" : "NO") : "-") << " |\n";
     }
+    for (const Row &row : r.rows)
+        if (!row.note.empty())
+            out << "\n- " << row.name << ": " << row.note << ".";
     for (const std::string &note : r.notes)
         out << "\n- " << note;
     out << "\n";

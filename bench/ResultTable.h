@@ -20,6 +20,10 @@ struct Row {
     std::optional<bool> met() const;
 };
 
+// A row against a standard tool, its target a ratio; and a row of our figure alone.
+Row compared(std::string name, std::string tool, double ours, double toolValue, std::optional<double> target = {});
+Row alone(std::string name, double ours, std::string unit, std::optional<double> target = {});
+
 struct Results {
     std::string header;               // store and machine description
     std::vector<Row> rows;
