@@ -128,7 +128,10 @@ Row memoryRow(const Store &store, const std::string &self)
                                     store.root});
     std::sscanf(timed.c_str(), "%ld", &du);
     Row row = alone("peak resident memory, size walk of " + std::to_string(store.files) + " files", ours / 1024.0, "MB", 64);
-    row.note = du > 0 ? "du: " + std::to_string(du / 1024) + " MB" : "";
+    char note[64] = "";
+    if (du > 0)
+        std::snprintf(note, sizeof note, "du's peak for the same walk: %.1f MB", du / 1024.0);
+    row.note = note;
     return row;
 }
 

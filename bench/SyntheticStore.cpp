@@ -115,7 +115,8 @@ Store buildStore(const std::string &root, const StoreShape &shape)
     for (int y = 0; y < shape.years; ++y)
         for (int m = 1; m <= 12; ++m)
             totalDays += daysIn(shape.firstYear + y, m);
-    std::uint64_t perHour = static_cast<std::uint64_t>(shape.archivesPerHour) * shape.filesPerArchive;
+    // Regular files an hour holds: each archive's details.ini and data files (its link is extra).
+    std::uint64_t perHour = static_cast<std::uint64_t>(shape.archivesPerHour) * (shape.filesPerArchive - 1);
     std::uint64_t hours = std::max<std::uint64_t>(1, shape.files / perHour);
 
     int dayIndex = 0;

@@ -8,7 +8,7 @@
 namespace rnx10::bench {
 
 struct StoreShape {
-    std::uint64_t files = 200000; // about; spread over three years of days, a few hours a day
+    std::uint64_t files = 200000; // regular files, about; spread over three years of days, a few hours a day
     int firstYear = 2023;
     int years = 3;
     int archivesPerHour = 3;

@@ -46,6 +46,7 @@ std::vector<Entry> list(const std::string &path)
 void forEachFolder(const std::string &root, const std::function<bool(const std::string &)> &visit,
                    WalkProgress *progress)
 {
+    progress = progressOrThread(progress);
     FolderVisitor visitor(visit);
     TreeWalker walker(visitor, progress);
     walker.run(openFolderAt(AT_FDCWD, root.c_str(), root), root);

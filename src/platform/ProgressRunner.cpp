@@ -66,6 +66,7 @@ void ProgressRunner::run(const Task &task, const Job &job)
     walk::WalkProgress progress;
     QCoreApplication *app = QCoreApplication::instance();
     if (!app || QThread::currentThread() != app->thread()) {
+        walk::ScopedProgress current(&progress);
         job(progress);
         return;
     }
@@ -74,6 +75,7 @@ void ProgressRunner::run(const Task &task, const Job &job)
     bool done = false;
     std::exception_ptr error;
     std::thread worker([&] {
+        walk::ScopedProgress current(&progress);
         try {
             job(progress);
         } catch (...) {

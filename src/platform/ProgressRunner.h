@@ -32,8 +32,10 @@ public:
     explicit ProgressRunner(QWidget *parent = nullptr) : m_parent(parent) {}
 
     // Runs job and returns when it has ended; the job's exception (an AutomationError, or error 18
-    // after Cancel) is raised here, on the calling thread. The job runs on another thread: it must
-    // touch no widget and no per-thread service set. Without a Qt application, or when called off
+    // after Cancel) is raised here, on the calling thread. Every walk inside the job reports to
+    // and obeys the job's progress object, also when called through FileSystemObject without one.
+    // The job runs on another thread: it must touch no widget, and services() there is that
+    // thread's own set (its fileSystem() works; the other services are not created). Without a Qt application, or when called off
     // the application's thread, the job simply runs on the calling thread.
     void run(const Task &task, const Job &job);
 

@@ -113,6 +113,7 @@ private:
 
 void removeTree(const std::string &path, bool force, WalkProgress *progress)
 {
+    progress = progressOrThread(progress);
     if (isProtectedFolder(path))
         throw err::permissionDenied("refusing to delete " + path);
     RemoveJob job(path, force);

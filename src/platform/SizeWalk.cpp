@@ -64,6 +64,7 @@ private:
 
 std::uint64_t treeSize(const std::string &path, WalkProgress *progress)
 {
+    progress = progressOrThread(progress);
     SizeVisitor job(progress);
     runSplit(path, job, progress);
     return job.total();

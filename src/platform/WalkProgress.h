@@ -16,6 +16,25 @@ struct WalkProgress {
     std::atomic<int> mostOpenFolders{0};    // the most it held at once
 };
 
+// The progress object of the calling thread's current job (ProgressRunner sets it), used by every
+// walk that is given none: code that knows nothing of progress still reports and can be stopped.
+WalkProgress *threadProgress();
+
+// Makes progress the calling thread's current one for the scope's life.
+class ScopedProgress {
+public:
+    explicit ScopedProgress(WalkProgress *progress);
+    ~ScopedProgress();
+    ScopedProgress(const ScopedProgress &) = delete;
+    ScopedProgress &operator=(const ScopedProgress &) = delete;
+
+private:
+    WalkProgress *m_previous;
+};
+
+// progress when given, else the thread's current one (which may be none).
+inline WalkProgress *progressOrThread(WalkProgress *progress) { return progress ? progress : threadProgress(); }
+
 constexpr int UserInterrupt = 18;
 
 // The error a walk raises when its progress object asks it to stop.

@@ -1,6 +1,7 @@
 #include "WalkFixtures.h"
 
 #include "automation/AutomationError.h"
+#include "platform/FileSystemObject.h"
 #include "platform/FolderWalk.h"
 #include "platform/ProgressRunner.h"
 #include "support/TestSupport.h"
@@ -118,6 +119,28 @@ TEST(ProgressRunner, RaisesTheJobsErrorOnTheCallingThread)
     runner.run({"Size...", "Measuring", true, 0}, [&](walk::WalkProgress &) { ran = std::this_thread::get_id(); });
     EXPECT_NE(ran, std::this_thread::get_id());
     EXPECT_EQ(shownDialog(), nullptr);
+}
+
+TEST(ProgressRunner, WalksInsideTheJobReportToItAndStopWhenAsked)
+{
+    ScratchDir scratch;
+    smallStore(scratch.path());
+    ProgressRunner runner;
+    std::uint64_t measured = 0, reported = 0;
+    runner.run({"Size...", "Measuring", true, 0}, [&](walk::WalkProgress &progress) {
+        measured = FileSystemObject().folderSize(scratch.path());
+        reported = progress.bytes;
+    });
+    EXPECT_EQ(measured, 40u);
+    EXPECT_EQ(reported, 40u);
+    EXPECT_EQ(errorOf([&] {
+                  runner.run({"Size...", "Measuring", true, 0}, [&](walk::WalkProgress &progress) {
+                      progress.cancel = true;
+                      FileSystemObject().folderSize(scratch.path());
+                  });
+              }),
+              18);
+    EXPECT_EQ(walk::threadProgress(), nullptr);
 }
 
 TEST(ProgressRunner, ALongJobShowsTheDialogWithCancelOnlyWhenSafe)
