@@ -84,12 +84,10 @@ private:
                 ++count;
                 if (type == EntryType::Unknown)
                     type = typeAt(fd.get(), name);
-                if (type == EntryType::Folder) {
-                    if (m_job.wanted(fd.get(), name))
-                        next.push_back(join(rel, name));
-                }
-                else
+                if (type != EntryType::Folder)
                     m_job.file(fd.get(), path, name, type);
+                else if (m_job.wanted(fd.get(), name))
+                    next.push_back(join(rel, name));
             });
             if (m_progress)
                 m_progress->entries.fetch_add(count, std::memory_order_relaxed);
