@@ -3,6 +3,7 @@
 #include "automation/AutomationError.h"
 
 #include <fcntl.h>
+#include <linux/openat2.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -18,6 +19,17 @@ constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC | O
 } // namespace
 
 int tryOpenFolderAt(int parent, const char *name) { return ::openat(parent, name, kFolderFlags); }
+
+int tryOpenFolderSameMount(int parent, const char *name)
+{
+    struct open_how how{};
+    how.flags = kFolderFlags;
+    how.resolve = RESOLVE_NO_XDEV | RESOLVE_NO_SYMLINKS;
+    int fd = static_cast<int>(::syscall(SYS_openat2, parent, name, &how, sizeof how));
+    if (fd < 0 && errno == ENOSYS) // kernels before 5.6: no way to tell without a stat
+        return tryOpenFolderAt(parent, name);
+    return fd;
+}
 
 Descriptor openFolderAt(int parent, const char *name, const std::string &pathForErrors)
 {

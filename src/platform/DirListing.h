@@ -17,6 +17,10 @@ Descriptor openFolderAt(int parent, const char *name, const std::string &pathFor
 // The same, but hands back -1 with errno set instead of raising.
 int tryOpenFolderAt(int parent, const char *name);
 
+// Opens sub-folder name of parent like tryOpenFolderAt, but fails with EXDEV when name is the
+// mount point of another file system (a bind mount included).
+int tryOpenFolderSameMount(int parent, const char *name);
+
 // The type of name in folder dir, from its inode (for listings that say Unknown); Unknown when it
 // cannot be read.
 EntryType typeAt(int dir, const char *name);

@@ -35,11 +35,15 @@ std::string below(const std::string &folder, const char *name)
     return folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
 }
 
+// A sub-folder to empty; another file system mounted inside the tree (a bind mount of the home
+// folder, say) is never entered.
 Descriptor openForRemoval(int parent, const char *name, const std::string &path, bool force)
 {
-    int fd = tryOpenFolderAt(parent, name);
+    int fd = tryOpenFolderSameMount(parent, name);
     if (fd < 0 && force && denied(errno) && allowOwner(parent, name))
-        fd = tryOpenFolderAt(parent, name);
+        fd = tryOpenFolderSameMount(parent, name);
+    if (fd < 0 && errno == EXDEV)
+        throw err::permissionDenied("refusing to delete inside " + path + ", another file system's mount point");
     if (fd < 0)
         throw err::fromErrno(errno, path);
     return Descriptor(fd);
@@ -118,8 +122,13 @@ void removeTree(const std::string &path, bool force, WalkProgress *progress)
         throw err::permissionDenied("refusing to delete " + path);
     RemoveJob job(path, force);
     {
-        // The root must be readable before the split opens it.
-        Descriptor probe = openForRemoval(AT_FDCWD, path.c_str(), path, force);
+        // The root must be readable before the split opens it; its own path may cross mounts.
+        int fd = tryOpenFolderAt(AT_FDCWD, path.c_str());
+        if (fd < 0 && force && denied(errno) && allowOwner(AT_FDCWD, path.c_str()))
+            fd = tryOpenFolderAt(AT_FDCWD, path.c_str());
+        if (fd < 0)
+            throw err::fromErrno(errno, path);
+        Descriptor probe(fd);
     }
     runSplit(path, job, progress);
     if (::unlinkat(AT_FDCWD, path.c_str(), AT_REMOVEDIR) != 0)

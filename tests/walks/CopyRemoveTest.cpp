@@ -6,6 +6,7 @@
 #include "support/TestSupport.h"
 
 #include <fcntl.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -176,6 +177,19 @@ TEST(RemoveTree, RefusesHomeAndItsAncestorsAndRaisesForMissing)
         EXPECT_EQ(errorOf([&] { walk::removeTree(path, true); }), 70) << path;
     EXPECT_TRUE(exists(inst.home() + "/Documents"));
     EXPECT_EQ(errorOf([&] { walk::removeTree(inst.root() + "/missing", true); }), 76);
+}
+
+TEST(RemoveTree, NeverEntersAnotherFileSystemMountedInside)
+{
+    ScratchDir scratch;
+    std::string mountPoint = scratch / "tree/mounted";
+    makeFolders(mountPoint);
+    if (::mount("rnx10-test", mountPoint.c_str(), "tmpfs", 0, nullptr) != 0)
+        GTEST_SKIP() << "mounting needs privileges this test run does not have";
+    writeBytes(mountPoint + "/precious", 3);
+    EXPECT_EQ(errorOf([&] { walk::removeTree(scratch / "tree", true); }), 70);
+    EXPECT_EQ(readFile(mountPoint + "/precious"), "xxx");
+    ::umount(mountPoint.c_str());
 }
 
 TEST(DeleteFolder, OfALinkRemovesOnlyTheLink)
