@@ -2,7 +2,10 @@
 // Every walk holds a bounded number of descriptors whatever the depth (paths may exceed PATH_MAX),
 // keeps memory independent of the number of files, never follows links, and raises
 // AutomationError on failure. With a progress object it counts what it has done and stops at the
-// next folder once progress->cancel is set, raising error 18 (walk::interrupted()).
+// next folder once progress->cancel is set, raising error 18 (walk::interrupted()); without one
+// it uses the thread's current progress (walk::threadProgress(), set by ProgressRunner).
+// Size, copy and delete spread over the processor's cores when the tree is wide enough; the
+// folder walk stays on the calling thread, in order.
 #pragma once
 
 #include "platform/WalkProgress.h"
@@ -22,12 +25,12 @@ struct Entry {
 // Entries of one folder in listing order, without "." and "..". Raises on failure.
 std::vector<Entry> list(const std::string &path);
 
-// Logical bytes of all regular files below path; links are counted as nothing. Spreads the work
-// over the processor's cores when the tree is wide enough.
+// Logical bytes of all regular files below path; links, pipes and devices count as nothing.
 std::uint64_t treeSize(const std::string &path, WalkProgress *progress = nullptr);
 
 // Removes path and everything below it; links go as links. With force, read-only folders are made
-// writable first. Refuses protected folders (70) itself, whoever calls it.
+// writable first. Refuses protected folders (70) itself, whoever calls it, and never enters another
+// file system mounted inside the tree (70).
 void removeTree(const std::string &path, bool force, WalkProgress *progress = nullptr);
 
 // Copies everything inside source into destination (created when missing): files with their modes
