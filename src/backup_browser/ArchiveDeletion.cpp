@@ -112,11 +112,12 @@ void checkArchiveFolder(const BrowserFolders &folders, const std::string &archiv
     throw err::invalidCall(archiveFolder + " is not an archive of the hour in view; nothing was deleted");
 }
 
-void deleteStoreFolder(const std::string &folder)
+void deleteStoreFolder(FileSystemObject &fso, const std::string &folder)
 {
-    FileSystemObject &fso = services().fileSystem();
     if (fso.folderExists(folder))
         fso.deleteFolder(folder, true);
 }
+
+void deleteStoreFolder(const std::string &folder) { deleteStoreFolder(services().fileSystem(), folder); }
 
 } // namespace rnx10

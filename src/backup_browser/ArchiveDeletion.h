@@ -8,6 +8,8 @@
 
 namespace rnx10 {
 
+class FileSystemObject;
+
 enum class StoreLevel { Year, Month, Day, Hour };
 
 // The folder "Delete Year/Month/Day/Hour" removes, or nothing when that level has no folder
@@ -27,9 +29,10 @@ std::string archiveFolderOf(const std::string &selectedDestinationDir);
 // else never gets anything deleted.
 void checkArchiveFolder(const BrowserFolders &folders, const std::string &archiveFolder);
 
-// Deletes a folder with everything in it, read-only entries included, through the thread's
-// file-system object. A folder that is already gone is no error. Raises at the first entry
-// that cannot be deleted.
+// Deletes a folder with everything in it, read-only entries included, through fso (the thread's
+// file-system object when not given). A folder that is already gone is no error. Raises at the
+// first entry that cannot be deleted.
+void deleteStoreFolder(FileSystemObject &fso, const std::string &folder);
 void deleteStoreFolder(const std::string &folder);
 
 // The path with doubled and trailing separators removed; empty when it is relative or holds a

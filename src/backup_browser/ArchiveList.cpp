@@ -7,12 +7,12 @@
 namespace rnx10 {
 
 namespace {
-void fill(ArchiveListResult &result, const std::string &dayFolder, const std::string &hour)
+void fill(ArchiveListResult &result, const std::string &dayFolder, const std::string &hour, const FolderMeasure &measure)
 {
     FileSystemObject &fso = services().fileSystem();
     result.hourFolder = dayFolder + "/" + hour;
-    const std::string megabytes = roundedMegabytes(fso.folderSize(result.hourFolder));
-    const std::string bytes = bytesText(fso.folderSize(result.hourFolder));
+    const std::string megabytes = roundedMegabytes(measure(result.hourFolder));
+    const std::string bytes = bytesText(measure(result.hourFolder));
     result.sizeCaption = "Size : " + megabytes + " MB";
     result.sizeToolTip = bytes;
     for (const std::string &archive : fso.subFolders(result.hourFolder)) {
@@ -25,13 +25,14 @@ void fill(ArchiveListResult &result, const std::string &dayFolder, const std::st
 }
 } // namespace
 
-ArchiveListResult fillArchiveList(const std::string &dayFolder, const std::optional<std::string> &hour)
+ArchiveListResult fillArchiveList(const std::string &dayFolder, const std::optional<std::string> &hour,
+                                  const FolderMeasure &measure)
 {
     ArchiveListResult result;
     if (!hour)
         return result;
     try {
-        fill(result, dayFolder, *hour);
+        fill(result, dayFolder, *hour, measure);
     } catch (const AutomationError &e) {
         result.error = e;
     } catch (const std::exception &e) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "automation/AutomationError.h"
+#include "backup_browser/FolderMeasure.h"
 
 #include <array>
 #include <optional>
@@ -28,7 +29,8 @@ struct ArchiveListResult {
 };
 
 // Lists the archives of dayFolder/hour. Without an hour (none picked since the last scan) it
-// lists and measures nothing. Never raises.
-ArchiveListResult fillArchiveList(const std::string &dayFolder, const std::optional<std::string> &hour);
+// lists and measures nothing. measure sizes the hour folder. Never raises.
+ArchiveListResult fillArchiveList(const std::string &dayFolder, const std::optional<std::string> &hour,
+                                  const FolderMeasure &measure = sharedFolderSize);
 
 } // namespace rnx10

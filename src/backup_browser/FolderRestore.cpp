@@ -185,23 +185,37 @@ void checkRestoreTarget(const std::string &sourceDir, const std::string &storeRo
     checkAgainstStore(sourceDir, storeRoot);
 }
 
-void restoreFolder(const std::string &copyDir, const std::string &sourceDir, const std::string &storeRoot)
+StagedRestore stageRestore(FileSystemObject &fso, const std::string &copyDir, const std::string &sourceDir,
+                           const std::string &storeRoot)
 {
     checkRestoreTarget(sourceDir, storeRoot);
-    FileSystemObject &fso = services().fileSystem();
     checkCopy(fso, copyDir, sourceDir);
     const std::string parent = parentPath(sourceDir);
     if (!fso.folderExists(parent))
         throw err::pathNotFound(parent);
-    const bool sourcePresent = entryExists(sourceDir);
-    if (sourcePresent && !fso.folderExists(sourceDir))
+    StagedRestore staged;
+    staged.sourceDir = sourceDir;
+    staged.sourcePresent = entryExists(sourceDir);
+    if (staged.sourcePresent && !fso.folderExists(sourceDir))
         throw err::fileExists(sourceDir);
+    staged.staging = makeSibling(parent);
+    copyIntoStaging(fso, copyDir, staged.staging);
+    return staged;
+}
 
-    const std::string staging = makeSibling(parent);
-    copyIntoStaging(fso, copyDir, staging);
-    const std::string old = putInPlace(fso, staging, sourceDir, sourcePresent);
+void completeRestore(FileSystemObject &fso, const StagedRestore &staged)
+{
+    const std::string old = putInPlace(fso, staged.staging, staged.sourceDir, staged.sourcePresent);
     if (!old.empty())
         removeOldSource(fso, old);
+}
+
+void discardRestore(FileSystemObject &fso, const StagedRestore &staged) { discard(fso, staged.staging); }
+
+void restoreFolder(const std::string &copyDir, const std::string &sourceDir, const std::string &storeRoot)
+{
+    FileSystemObject &fso = services().fileSystem();
+    completeRestore(fso, stageRestore(fso, copyDir, sourceDir, storeRoot));
 }
 
 } // namespace rnx10

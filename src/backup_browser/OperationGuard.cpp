@@ -1,5 +1,7 @@
 #include "backup_browser/OperationGuard.h"
 
+#include "platform/WindowJob.h"
+
 #include <QEvent>
 #include <QMetaObject>
 
@@ -28,7 +30,10 @@ OperationGuard::~OperationGuard()
         QMetaObject::invokeMethod(m_window.data(), &QWidget::close, Qt::QueuedConnection);
 }
 
-bool OperationGuard::isRunning(const QWidget *window) { return window && window->property(kRunning).toBool(); }
+bool OperationGuard::isRunning(const QWidget *window)
+{
+    return window && (window->property(kRunning).toBool() || WindowJob::isRunning(window));
+}
 
 bool OperationGuard::eventFilter(QObject *watched, QEvent *event)
 {

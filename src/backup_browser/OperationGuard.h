@@ -20,6 +20,7 @@ public:
     // False when another operation of the window was already running: do nothing then.
     bool acquired() const { return m_acquired; }
 
+    // True also while a job of the window runs (a scan's size walk, for one).
     static bool isRunning(const QWidget *window);
 
 protected:

@@ -2,27 +2,25 @@
 
 #include "automation/AutomationError.h"
 #include "commands/CommonHelpers.h"
-#include "component/ServiceSet.h"
-#include "platform/FileSystemObject.h"
 
 namespace rnx10 {
 
 namespace {
-std::string sizeText(const std::string &folder)
+std::string sizeText(const std::string &folder, const FolderMeasure &measure)
 {
-    return folder + "\r\nSize : " + roundedMegabytes(services().fileSystem().folderSize(folder)) + " MB";
+    return folder + "\r\nSize : " + roundedMegabytes(measure(folder)) + " MB";
 }
 } // namespace
 
-SelectionPanels selectionSizes(const std::string &source, const std::string &destination)
+SelectionPanels selectionSizes(const std::string &source, const std::string &destination, const FolderMeasure &measure)
 {
     SelectionPanels panels;
     if (source == kRegistryKeysSource)
         return panels;
     panels.selects = true;
     try {
-        panels.panel1 = sizeText(source);
-        panels.panel2 = sizeText(destination);
+        panels.panel1 = sizeText(source, measure);
+        panels.panel2 = sizeText(destination, measure);
     } catch (const std::exception &) {
         // The click shows what it could measure and tells nothing.
     }

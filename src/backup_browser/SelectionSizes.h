@@ -1,6 +1,8 @@
 // What a click on an archive shows: the sizes of its source folder and of its copy.
 #pragma once
 
+#include "backup_browser/FolderMeasure.h"
+
 #include <optional>
 #include <string>
 
@@ -17,6 +19,7 @@ struct SelectionPanels {
 
 // Measures the source, then the copy. A size that fails leaves that panel, and every one after
 // it, unset. Never raises.
-SelectionPanels selectionSizes(const std::string &source, const std::string &destination);
+SelectionPanels selectionSizes(const std::string &source, const std::string &destination,
+                               const FolderMeasure &measure = sharedFolderSize);
 
 } // namespace rnx10

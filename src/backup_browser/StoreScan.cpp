@@ -33,7 +33,10 @@ std::string countText(std::size_t hours)
 
 class Scanner {
 public:
-    Scanner(ScanResult &result, int y, int m, int d) : m_r(result), m_y(y), m_m(m), m_d(d) {}
+    Scanner(ScanResult &result, int y, int m, int d, const FolderMeasure &measure)
+        : m_r(result), m_y(y), m_m(m), m_d(d), m_measure(measure)
+    {
+    }
 
     void run()
     {
@@ -42,7 +45,7 @@ public:
         m_r.folders.ComputerFolder = root + "/" + GetMachineName();
         ensureFolder(m_r.folders.ComputerFolder);
         const std::string &computer = m_r.folders.ComputerFolder;
-        m_r.lockerToolTip = computer + ", Size : " + roundedMegabytes(fso.folderSize(computer)) + " MB";
+        m_r.lockerToolTip = computer + ", Size : " + roundedMegabytes(m_measure(computer)) + " MB";
         const std::string locker = absoluteRoot("ZVENVSFAM");
         ensureFolder(locker);
         fso.markHiddenOnly(locker);
@@ -92,14 +95,15 @@ private:
 
     ScanResult &m_r;
     int m_y, m_m, m_d;
+    const FolderMeasure &m_measure;
 };
 } // namespace
 
-ScanResult scanStore(int year, int month, int day)
+ScanResult scanStore(int year, int month, int day, const FolderMeasure &measure)
 {
     ScanResult result;
     try {
-        Scanner(result, year, month, day).run();
+        Scanner(result, year, month, day, measure).run();
     } catch (const AutomationError &e) {
         result.error = e;
     } catch (const std::exception &e) {

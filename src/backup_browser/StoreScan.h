@@ -3,6 +3,7 @@
 
 #include "automation/AutomationError.h"
 #include "backup_browser/BrowserFolders.h"
+#include "backup_browser/FolderMeasure.h"
 
 #include <optional>
 #include <string>
@@ -22,6 +23,7 @@ struct ScanResult {
 // folders, marks the store root and the locker hidden, and lists the hours of the date.
 // Never raises: an error ends the scan and is returned with what was found before it.
 // A store or locker root that is empty or relative is refused (76) before anything is created.
-ScanResult scanStore(int year, int month, int day);
+// measure sizes the computer folder.
+ScanResult scanStore(int year, int month, int day, const FolderMeasure &measure = sharedFolderSize);
 
 } // namespace rnx10

@@ -5,16 +5,17 @@
 #include "backup_browser/ArchiveDeletion.h"
 #include "backup_browser/FolderRestore.h"
 #include "backup_browser/OperationGuard.h"
+#include "backup_browser/OperationJobs.h"
 #include "backup_browser/StoreReport.h"
 #include "commands/Launching.h"
 #include "component/ServiceSet.h"
 #include "component/clsRNX10A.h"
 #include "platform/MousePointer.h"
 #include "platform/Platform.h"
+#include "platform/WalkProgress.h"
 #include "schedule/frmBackUpScheduleA.h"
 #include "services/RuntimeService.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QPushButton>
 
@@ -31,7 +32,12 @@ constexpr const char *kBackupQuestion =
 
 Prompt &prompt() { return *platform().prompt; }
 
-void tellError(const AutomationError &e) { prompt().tell(e.description(), kDefaultTitle, Icon::Critical); }
+// A job the user stopped with Cancel needs no message.
+void tellError(const AutomationError &e)
+{
+    if (e.number() != walk::UserInterrupt)
+        prompt().tell(e.description(), kDefaultTitle, Icon::Critical);
+}
 
 bool confirmed(const std::string &text, const char *title) { return prompt().ask(text, title) == Answer::Yes; }
 
@@ -47,7 +53,7 @@ const LevelEntry kMonth{StoreLevel::Month, "Delete Month...", " . This will dele
 const LevelEntry kYear{StoreLevel::Year, "Delete Year...", " . This will delete old data."};
 
 // Hour, day, month and year: one procedure, differing in the folder, the question and its title.
-void deleteLevel(const BrowserFolders &folders, const LevelEntry &entry)
+void deleteLevel(QWidget *window, const BrowserFolders &folders, const LevelEntry &entry)
 {
     const std::optional<std::string> folder = levelFolderToDelete(folders, entry.level);
     if (!folder) {
@@ -58,7 +64,7 @@ void deleteLevel(const BrowserFolders &folders, const LevelEntry &entry)
         return;
     try {
         BusyPointer busy;
-        deleteStoreFolder(*folder);
+        deleteWithProgress(window, *folder);
     } catch (const AutomationError &e) {
         tellError(e);
         return;
@@ -99,7 +105,7 @@ void frmBackUpRestoreA::mnuPopUpDeleteArchive_Click()
         checkArchiveFolder(m_folders, archive);
         {
             BusyPointer busy;
-            deleteStoreFolder(archive);
+            deleteWithProgress(this, archive);
         }
         RefreshAdd();
     } catch (const AutomationError &e) {
@@ -113,28 +119,28 @@ void frmBackUpRestoreA::mnuPopUpDeleteHour_Click()
 {
     OperationGuard guard(this);
     if (guard.acquired())
-        deleteLevel(m_folders, kHour);
+        deleteLevel(this, m_folders, kHour);
 }
 
 void frmBackUpRestoreA::mnuPopUpDeleteDay_Click()
 {
     OperationGuard guard(this);
     if (guard.acquired())
-        deleteLevel(m_folders, kDay);
+        deleteLevel(this, m_folders, kDay);
 }
 
 void frmBackUpRestoreA::mnuPopUpDeleteMonth_Click()
 {
     OperationGuard guard(this);
     if (guard.acquired())
-        deleteLevel(m_folders, kMonth);
+        deleteLevel(this, m_folders, kMonth);
 }
 
 void frmBackUpRestoreA::mnuPopUpDeleteYear_Click()
 {
     OperationGuard guard(this);
     if (guard.acquired())
-        deleteLevel(m_folders, kYear);
+        deleteLevel(this, m_folders, kYear);
 }
 
 void frmBackUpRestoreA::mnuPopUpStartRestore_Click()
@@ -150,7 +156,7 @@ void frmBackUpRestoreA::mnuPopUpStartRestore_Click()
         if (!confirmed("Are you sure you want to copy " + copy + " to " + source + " . This will delete old data.", "Sure..."))
             return;
         BusyPointer busy;
-        restoreFolder(copy, source, store);
+        restoreWithProgress(this, copy, source, store);
     } catch (const AutomationError &e) {
         tellError(e);
         return;
@@ -178,9 +184,8 @@ void frmBackUpRestoreA::cmdReport_Click()
 
 void frmBackUpRestoreA::WriteFolderTree(const std::string &folder)
 {
-    // Repaints and other window events run between folders; user input waits for the report's end.
-    writeStoreReport(folder, m_ReportFilePath,
-                     [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    // The window repaints while the walk runs on a worker; user input waits for the report's end.
+    reportWithProgress(this, folder, m_ReportFilePath);
 }
 
 void frmBackUpRestoreA::cmdRegBackup_Click() { Startbakcup(); }
@@ -199,7 +204,11 @@ void frmBackUpRestoreA::Startbakcup()
     runQuickBackup(handle);
 }
 
-void frmBackUpRestoreA::cmdRegBackup2_Click() { RunRegistryBackupTool(); }
+void frmBackUpRestoreA::cmdRegBackup2_Click()
+{
+    if (!OperationGuard::isRunning(this))
+        RunRegistryBackupTool();
+}
 
 void frmBackUpRestoreA::mnuPopUpScheduleBackups_Click()
 {
@@ -212,6 +221,8 @@ void frmBackUpRestoreA::mnuPopUpScheduleBackups_Click()
 
 void frmBackUpRestoreA::imgLocker_DblClick()
 {
+    if (OperationGuard::isRunning(this))
+        return;
     std::string locker;
     try {
         locker = services().runtime().EnvironGet(2, "ZVENVSFAM");

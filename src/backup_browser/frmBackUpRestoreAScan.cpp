@@ -5,7 +5,9 @@
 #include "backup_browser/ArchiveList.h"
 #include "backup_browser/ArchiveListView.h"
 #include "backup_browser/PictureLabel.h"
+#include "backup_browser/ProgressMeasure.h"
 #include "backup_browser/StoreScan.h"
+#include "platform/WindowJob.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -40,9 +42,11 @@ void frmBackUpRestoreA::ClearALL()
 
 void frmBackUpRestoreA::AddinTV()
 {
+    if (WindowJob::isRunning(this))
+        return;
     ClearALL();
     const QDate date = m_MonthView1->selectedDate();
-    ScanResult scan = scanStore(date.year(), date.month(), date.day());
+    ScanResult scan = scanStore(date.year(), date.month(), date.day(), measureWithProgress(this));
     m_folders = scan.folders;
     if (scan.lockerToolTip)
         m_imgLocker->setToolTip(displayText(*scan.lockerToolTip));
@@ -58,11 +62,13 @@ void frmBackUpRestoreA::AddinTV()
 
 void frmBackUpRestoreA::AddinLv()
 {
+    if (WindowJob::isRunning(this))
+        return;
     m_archives->removeRows(0, m_archives->rowCount());
     std::optional<std::string> hour;
     if (m_lstTime->currentIndex() >= 0)
         hour = m_lstTime->currentData().toByteArray().toStdString();
-    ArchiveListResult list = fillArchiveList(m_folders.DayFolder, hour);
+    ArchiveListResult list = fillArchiveList(m_folders.DayFolder, hour, measureWithProgress(this));
     m_folders.HourFolder = list.hourFolder;
     if (list.sizeCaption)
         m_lblSize->setText(QString::fromStdString(*list.sizeCaption));

@@ -3,10 +3,12 @@
 
 #include "backup_browser/ArchiveItems.h"
 #include "backup_browser/ArchiveListView.h"
+#include "backup_browser/ProgressMeasure.h"
 #include "backup_browser/SelectionSizes.h"
 #include "backup_browser/StatusPanel.h"
 #include "commands/Launching.h"
 #include "platform/Platform.h"
+#include "platform/WindowJob.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -16,6 +18,8 @@ namespace rnx10 {
 
 void frmBackUpRestoreA::lvBody_ItemClick(const QModelIndex &index)
 {
+    if (WindowJob::isRunning(this))
+        return;
     const int row = index.row();
     const std::string source = rawBytes(m_archives->item(row, 1));
     const std::string destination = rawBytes(m_archives->item(row, 2));
@@ -26,7 +30,9 @@ void frmBackUpRestoreA::lvBody_ItemClick(const QModelIndex &index)
 
 Variant frmBackUpRestoreA::SelectedFolderOperations(const std::string &sSourceFolder, const std::string &sDestinationFolder)
 {
-    const SelectionPanels panels = selectionSizes(sSourceFolder, sDestinationFolder);
+    if (WindowJob::isRunning(this))
+        return {};
+    const SelectionPanels panels = selectionSizes(sSourceFolder, sDestinationFolder, measureWithProgress(this));
     if (!panels.selects)
         return {};
     m_folders.SelectedSourceDir = sSourceFolder;

@@ -1,6 +1,5 @@
 #include "maintenance/FolderCleanup.h"
 
-#include "component/ServiceSet.h"
 #include "platform/FileSystemObject.h"
 
 #include <sys/stat.h>
@@ -38,11 +37,10 @@ bool isLink(const std::string &path)
     return ::lstat(withoutTrailingSlashes(path).c_str(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 
-std::vector<std::string> listed(const std::string &path, bool folders)
+std::vector<std::string> listed(FileSystemObject &fs, const std::string &path, bool folders)
 {
     std::vector<std::string> names;
     ignoringFailure([&] {
-        FileSystemObject &fs = services().fileSystem();
         names = folders ? fs.subFolders(path) : fs.files(path);
     });
     return names;
@@ -50,46 +48,45 @@ std::vector<std::string> listed(const std::string &path, bool folders)
 
 } // namespace
 
-bool isCleanableFolder(const std::string &path)
+bool isCleanableFolder(FileSystemObject &fs, const std::string &path)
 {
     bool cleanable = false;
     ignoringFailure([&] {
-        cleanable = isAbsolute(path) && !isLink(path) && services().fileSystem().folderExists(path)
+        cleanable = isAbsolute(path) && !isLink(path) && fs.folderExists(path)
                     && !isProtectedFolder(path);
     });
     return cleanable;
 }
 
-void resetFolder(const std::string &path)
+void resetFolder(FileSystemObject &fs, const std::string &path)
 {
     // A link goes as a link (the file-system layer sees to that); "/", home and their ancestors
     // are not even asked for, whatever the layer would answer.
     if (!isAbsolute(path) || (!isLink(path) && isProtectedFolder(path)))
         return;
     ignoringFailure([&] {
-        FileSystemObject &fs = services().fileSystem();
         if (fs.folderExists(path))
             fs.deleteFolder(path, true);
     });
-    ignoringFailure([&] { services().fileSystem().createFolder(path); });
+    ignoringFailure([&] { fs.createFolder(path); });
 }
 
-void emptyFolder(const std::string &path, bool withFiles)
+void emptyFolder(FileSystemObject &fs, const std::string &path, bool withFiles)
 {
-    if (!isCleanableFolder(path))
+    if (!isCleanableFolder(fs, path))
         return;
-    for (const std::string &name : listed(path, true))
-        ignoringFailure([&] { services().fileSystem().deleteFolder(joinPath(path, name), true); });
+    for (const std::string &name : listed(fs, path, true))
+        ignoringFailure([&] { fs.deleteFolder(joinPath(path, name), true); });
     if (!withFiles)
         return;
-    for (const std::string &name : listed(path, false))
-        ignoringFailure([&] { services().fileSystem().deleteFile(joinPath(path, name), true); });
+    for (const std::string &name : listed(fs, path, false))
+        ignoringFailure([&] { fs.deleteFile(joinPath(path, name), true); });
 }
 
-std::string besideTempFolder(const std::string &temp, const std::string &name)
+std::string besideTempFolder(FileSystemObject &fs, const std::string &temp, const std::string &name)
 {
     // A user temporary folder that may not be emptied says nothing trustworthy about its parent.
-    if (!isCleanableFolder(temp))
+    if (!isCleanableFolder(fs, temp))
         return {};
     const std::string folder = withoutTrailingSlashes(std::filesystem::path(temp).lexically_normal().string());
     const std::string parent = parentPath(folder);

@@ -29,23 +29,49 @@ std::string userTempFolder()
     return temp ? temp : "";
 }
 
+// Clearing never fails towards its caller, not even when there is no file-system object.
+template <typename Clear> void onSharedFileSystem(Clear &&clear)
+{
+    try {
+        clear(services().fileSystem());
+    } catch (const std::exception &) {
+    }
+}
+
 constexpr int kShowMaximized = 3;
 
 } // namespace
 
+CleanupLocations cleanupLocations()
+{
+    return {resolvedFolder("ZVENVSLOGS"), resolvedFolder("ZVENVSTMP"), userTempFolder()};
+}
+
+void clearLogFolder(FileSystemObject &fs, const CleanupLocations &at) { resetFolder(fs, at.logs); }
+
+void clearTempFolders(FileSystemObject &fs, const CleanupLocations &at)
+{
+    resetFolder(fs, at.suiteTemp);
+    emptyFolder(fs, at.userTemp, true);
+    emptyFolder(fs, besideTempFolder(fs, at.userTemp, "Temporary Internet Files"), true);
+    emptyFolder(fs, besideTempFolder(fs, at.userTemp, "History"), false);
+}
+
 void ClearLogFiles()
 {
     BusyPointer busy;
-    resetFolder(resolvedFolder("ZVENVSLOGS"));
+    CleanupLocations at;
+    at.logs = resolvedFolder("ZVENVSLOGS");
+    onSharedFileSystem([&](FileSystemObject &fs) { clearLogFolder(fs, at); });
 }
 
 void ClearTempFiles()
 {
     BusyPointer busy;
-    resetFolder(resolvedFolder("ZVENVSTMP"));
-    emptyFolder(userTempFolder(), true);
-    emptyFolder(besideTempFolder(userTempFolder(), "Temporary Internet Files"), true);
-    emptyFolder(besideTempFolder(userTempFolder(), "History"), false);
+    CleanupLocations at;
+    at.suiteTemp = resolvedFolder("ZVENVSTMP");
+    at.userTemp = userTempFolder();
+    onSharedFileSystem([&](FileSystemObject &fs) { clearTempFolders(fs, at); });
 }
 
 void OpenLogFolder()

@@ -2,7 +2,11 @@
 // opening the log folder. Every location is looked up afresh at each call.
 #pragma once
 
+#include <string>
+
 namespace rnx10 {
+
+class FileSystemObject;
 
 // Deletes the log folder ("ZVENVSLOGS") with its contents and creates it again, empty.
 // Never raises: a step that fails is skipped.
@@ -17,5 +21,17 @@ void ClearTempFiles();
 
 // Hands the log folder to the desktop's opener. Raises when the runtime service fails.
 void OpenLogFolder();
+
+// The two clearings split for a caller that runs the deleting on a worker thread: the locations
+// are looked up on the caller's thread (the empty text when a lookup fails), the rest runs on
+// fs anywhere. Neither raises.
+struct CleanupLocations {
+    std::string logs;      // "ZVENVSLOGS"
+    std::string suiteTemp; // "ZVENVSTMP"
+    std::string userTemp;  // process "TEMP"
+};
+CleanupLocations cleanupLocations();
+void clearLogFolder(FileSystemObject &fs, const CleanupLocations &at);
+void clearTempFolders(FileSystemObject &fs, const CleanupLocations &at);
 
 } // namespace rnx10

@@ -1,11 +1,14 @@
 #include "maintenance/frmMaintainceA.h"
 
 #include "automation/AutomationError.h"
+#include "component/ServiceSet.h"
 #include "component/clsRNX10A.h"
 #include "maintenance/DoubleClickPicture.h"
 #include "maintenance/MaintainceLogs.h"
 #include "maintenance/MaintenancePictures.h"
+#include "platform/MousePointer.h"
 #include "platform/Platform.h"
+#include "platform/WindowJob.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -177,12 +180,32 @@ bool frmMaintainceA::Form_KeyDown(int keyCode, Qt::KeyboardModifiers /*shift*/)
 
 void frmMaintainceA::cmdLogsAndTemp_Click()
 {
+    if (WindowJob::isRunning(this))
+        return;
     const std::shared_ptr<Prompt> prompt = platform().prompt;
     if (prompt->ask("Do you want to clear all log files?", "Confirm...") == Answer::No)
         return;
-    ClearLogFiles();
-    ClearTempFiles();
+    clearWithProgress();
     prompt->tell("Succesfully deleted.", "Deleted...", Icon::Information);
+}
+
+// ClearLogFiles then ClearTempFiles, the deleting on a worker while the dialog keeps painting.
+void frmMaintainceA::clearWithProgress()
+{
+    const CleanupLocations at = cleanupLocations();
+    ProgressRunner::Task task;
+    task.title = tr("Deleting...");
+    task.text = tr("Deleting the log files and the temporary files");
+    try {
+        FileSystemObject &fs = services().fileSystem(); // this thread's own service set
+        BusyPointer busy;
+        WindowJob::run(this, task, [&](walk::WalkProgress &) {
+            clearLogFolder(fs, at);
+            clearTempFolders(fs, at);
+        });
+    } catch (const std::exception &) {
+        // Clearing never fails towards the dialog: what could not be deleted is simply left.
+    }
 }
 
 void frmMaintainceA::cmdStartBackups_Click()

@@ -24,6 +24,7 @@ private:
     void Form_Load();
     bool Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
     void cmdLogsAndTemp_Click();
+    void clearWithProgress();
     void cmdStartBackups_Click();
     void cmdOK_Click();
     void imgLog_DblClick();

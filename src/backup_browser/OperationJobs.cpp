@@ -1,0 +1,63 @@
+#include "backup_browser/OperationJobs.h"
+
+#include "backup_browser/ArchiveDeletion.h"
+#include "backup_browser/FolderRestore.h"
+#include "backup_browser/StoreReport.h"
+#include "component/ServiceSet.h"
+#include "platform/FileSystemObject.h"
+#include "platform/WindowJob.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+namespace rnx10 {
+
+namespace {
+
+QString tr(const char *text) { return QCoreApplication::translate("frmBackUpRestoreA", text); }
+
+QString shown(const std::string &path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+ProgressRunner::Task task(const char *title, const QString &text, bool cancellable)
+{
+    ProgressRunner::Task t;
+    t.title = tr(title);
+    t.text = text;
+    t.cancellable = cancellable;
+    return t;
+}
+
+} // namespace
+
+void deleteWithProgress(QWidget *window, const std::string &folder)
+{
+    FileSystemObject &fso = services().fileSystem(); // the service set belongs to this thread
+    WindowJob::run(window, task("Deleting...", tr("Deleting %1").arg(shown(folder)), false),
+                   [&](walk::WalkProgress &) { deleteStoreFolder(fso, folder); });
+}
+
+void restoreWithProgress(QWidget *window, const std::string &copyDir, const std::string &sourceDir,
+                         const std::string &storeRoot)
+{
+    FileSystemObject &fso = services().fileSystem();
+    StagedRestore staged;
+    WindowJob::run(window, task("Restoring...", tr("Copying %1 to %2").arg(shown(copyDir), shown(sourceDir)), true),
+                   [&](walk::WalkProgress &progress) {
+                       staged = stageRestore(fso, copyDir, sourceDir, storeRoot);
+                       // Cancel pressed as the copy ended: still nothing of the source is touched.
+                       if (progress.cancel) {
+                           discardRestore(fso, staged);
+                           throw walk::interrupted();
+                       }
+                   });
+    WindowJob::run(window, task("Restoring...", tr("Putting the copy in place of %1").arg(shown(sourceDir)), false),
+                   [&](walk::WalkProgress &) { completeRestore(fso, staged); });
+}
+
+void reportWithProgress(QWidget *window, const std::string &root, const std::string &reportPath)
+{
+    WindowJob::run(window, task("Report...", tr("Listing the folders of %1").arg(shown(root)), true),
+                   [&](walk::WalkProgress &) { writeStoreReport(root, reportPath); });
+}
+
+} // namespace rnx10

@@ -1,0 +1,23 @@
+// The browser's long operations run as window jobs: on a worker thread, with a progress dialog
+// once they outlast half a second. Each raises what its core function raises; a stopped one
+// raises error 18 (walk::UserInterrupt).
+#pragma once
+
+#include <string>
+
+class QWidget;
+
+namespace rnx10 {
+
+// Deletes a store folder; no Cancel, a half-done deletion helps no one.
+void deleteWithProgress(QWidget *window, const std::string &folder);
+
+// Restores copyDir into sourceDir. Cancel is offered while the copy goes into the folder beside the
+// source and leaves the source as it was; the swap and the old content's removal are not stopped.
+void restoreWithProgress(QWidget *window, const std::string &copyDir, const std::string &sourceDir,
+                         const std::string &storeRoot);
+
+// Writes the store report; Cancel stops it, the file closed with the lines written so far.
+void reportWithProgress(QWidget *window, const std::string &root, const std::string &reportPath);
+
+} // namespace rnx10

@@ -1,0 +1,27 @@
+#include "backup_browser/ProgressMeasure.h"
+
+#include "component/ServiceSet.h"
+#include "platform/FileSystemObject.h"
+#include "platform/WindowJob.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+namespace rnx10 {
+
+FolderMeasure measureWithProgress(QWidget *window)
+{
+    return [window](const std::string &folder) {
+        FileSystemObject &fso = services().fileSystem(); // the service set is this thread's own
+        ProgressRunner::Task task;
+        task.title = QCoreApplication::translate("frmBackUpRestoreA", "Measuring...");
+        task.text = QCoreApplication::translate("frmBackUpRestoreA", "Measuring %1")
+                        .arg(QFile::decodeName(QByteArray::fromStdString(folder)));
+        task.cancellable = true;
+        std::uint64_t bytes = 0;
+        WindowJob::run(window, task, [&](walk::WalkProgress &) { bytes = fso.folderSize(folder); });
+        return bytes;
+    };
+}
+
+} // namespace rnx10
