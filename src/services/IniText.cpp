@@ -84,14 +84,19 @@ void checkText(const std::string &s, const char *what, std::string_view forbidde
 }
 } // namespace
 
-std::string setValue(const std::string &text, const std::string &section, const std::string &key,
-                     const std::string &value)
+std::string setValue(const std::string &text, const std::string &rawSection, const std::string &rawKey,
+                     const std::string &rawValue)
 {
-    checkText(section, "section", "]");
-    checkText(key, "key", "=");
-    checkText(value, "value", "");
-    if (trim(key).empty())
+    // Names and value as a reader sees them: blanks around them never come back from a read.
+    checkText(rawSection, "section", "]");
+    checkText(rawKey, "key", "=");
+    checkText(rawValue, "value", "");
+    const std::string section(trim(rawSection)), key(trim(rawKey)), value(trim(rawValue));
+    if (key.empty())
         throw err::invalidCall("the INI key is empty");
+    // Such a line reads back as a comment or a section header, never as the key.
+    if (std::string_view("[;#").find(key.front()) != std::string_view::npos)
+        throw err::invalidCall("the INI key starts with \"[\", \";\" or \"#\"");
 
     const bool bom = std::string_view(text).substr(0, kBom.size()) == kBom;
     std::vector<Line> lines = splitLines(std::string_view(text).substr(bom ? kBom.size() : 0));
