@@ -1,0 +1,294 @@
+// The browser's long jobs through the window: the progress dialog, Cancel where it is safe, the
+// window painting and refusing other commands meanwhile. A job is made long by holding it in the
+// file-system object until the test lets it go; nothing here measures time.
+#include "BrowserFixture.h"
+#include "StoreFixture.h"
+
+#include "automation/AutomationError.h"
+#include "automation/ObjectRegistry.h"
+#include "backup_browser/frmBackUpRestoreA.h"
+#include "component/ServiceSet.h"
+#include "platform/MousePointer.h"
+#include "platform/WalkProgress.h"
+#include "services/ProgIds.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <filesystem>
+#include <functional>
+#include <mutex>
+
+using namespace rnx10;
+using namespace rnx10::test;
+
+namespace {
+
+// Holds the worker inside one kind of file-system call until released.
+class HeldFileSystem : public FileSystemObject {
+public:
+    enum class Hold { Nothing, Delete, Copy, Size };
+
+    void deleteFolder(const std::string &path, bool force) override
+    {
+        wait(Hold::Delete);
+        if (failDelete)
+            throw err::permissionDenied(path + " is in use");
+        FileSystemObject::deleteFolder(path, force);
+    }
+    void copyFolder(const std::string &source, const std::string &destination, bool overwrite) override
+    {
+        wait(Hold::Copy);
+        FileSystemObject::copyFolder(source, destination, overwrite);
+    }
+    std::uint64_t folderSize(const std::string &path) override
+    {
+        wait(Hold::Size);
+        return FileSystemObject::folderSize(path);
+    }
+
+    void release()
+    {
+        std::lock_guard lock(m_mutex);
+        m_released = true;
+        m_wake.notify_all();
+    }
+
+    std::atomic<Hold> hold{Hold::Nothing};
+    bool failDelete = false;
+
+private:
+    void wait(Hold kind)
+    {
+        if (hold != kind)
+            return;
+        std::unique_lock lock(m_mutex);
+        m_wake.wait(lock, [this] { return m_released; });
+        m_released = false; // the next call is held again
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_released = false;
+};
+
+QProgressDialog *shownProgressDialog()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *d = qobject_cast<QProgressDialog *>(w); d && d->isVisible())
+            return d;
+    return nullptr;
+}
+
+QPushButton *cancelButton(QProgressDialog &dialog)
+{
+    for (QPushButton *b : dialog.findChildren<QPushButton *>())
+        if (b->isVisible())
+            return b;
+    return nullptr;
+}
+
+// Counts the paint events a widget gets.
+class PaintCounter : public QObject {
+public:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+    int paints = 0;
+};
+
+class WindowProgress : public BrowserFixture {
+protected:
+    void SetUp() override
+    {
+        m_saved = ObjectRegistry::registerFactory(progid::FileSystem, [fs = fs] { return std::static_pointer_cast<void>(fs); });
+        services().releaseAll();
+        rnx = std::make_unique<clsRNX10A>();
+        source = inst.home() + "/docs";
+        makeFolders(source + "/kept");
+        writeFile(source + "/kept/old.txt", "old");
+        archive = addArchive("09-00", "arch", source);
+        ASSERT_TRUE(open());
+        pickHour("09-00");
+    }
+    void TearDown() override
+    {
+        fs->release();
+        BrowserFixture::TearDown();
+        ObjectRegistry::registerFactory(progid::FileSystem, m_saved);
+        services().releaseAll();
+    }
+
+    // On each tick of the event loop that the held job keeps turning, once its dialog shows, act
+    // on the dialog until act returns true; then the job is let go. Gives up, failing, when no
+    // dialog comes.
+    void whenDialogShows(std::function<bool(QProgressDialog &)> act)
+    {
+        auto *poll = new QTimer(m_window);
+        poll->setInterval(10);
+        QObject::connect(poll, &QTimer::timeout, poll, [this, poll, act, ticks = 0]() mutable {
+            QProgressDialog *dialog = shownProgressDialog();
+            if (!dialog || !act(*dialog)) {
+                if (++ticks < 3000)
+                    return;
+                ADD_FAILURE() << "the held job's dialog never showed or did not do what was awaited";
+            }
+            poll->stop();
+            poll->deleteLater();
+            fs->release();
+        });
+        poll->start();
+    }
+
+    std::shared_ptr<HeldFileSystem> fs = std::make_shared<HeldFileSystem>();
+    ObjectRegistry::Factory m_saved;
+    std::string source, archive;
+};
+
+TEST_F(WindowProgress, ALongDeletionShowsTheDialogWhileTheWindowPaintsAndRefusesOtherCommands)
+{
+    PaintCounter counter;
+    m_window->installEventFilter(&counter);
+    fs->hold = HeldFileSystem::Hold::Delete;
+    int paintsAtShow = -1;
+    QString label;
+    bool cancelOffered = true;
+    whenDialogShows([&](QProgressDialog &dialog) {
+        if (paintsAtShow >= 0)
+            return counter.paints > paintsAtShow; // the window painted while the job was held
+        label = dialog.labelText();
+        cancelOffered = cancelButton(dialog) != nullptr;
+        // A second command of every kind is refused while the first runs.
+        trigger("mnuPopUpDeleteHour");
+        trigger("mnuPopUpStartRestore");
+        click("cmdReport");
+        click("cmdRegBackup");
+        m_window->AddinTV();
+        m_window->close();
+        paintsAtShow = counter.paints;
+        m_window->update();
+        return false;
+    });
+    boxes().clear();
+    trigger("mnuPopUpDeleteDay");
+    const std::string day = dayFolder(QDate::currentDate());
+    EXPECT_TRUE(label.contains(QString::fromStdString(day))) << label.toStdString();
+    EXPECT_FALSE(cancelOffered);
+    ASSERT_EQ(boxes().size(), 2u);
+    EXPECT_EQ(boxes()[1].text, "Succesfully deleted...");
+    EXPECT_FALSE(exists(day));
+    EXPECT_TRUE(inst.shell->opened.empty());
+    EXPECT_EQ(m_window->HourFolder(), hourFolder("09-00")); // the refused scan left the lists alone
+    EXPECT_EQ(currentMousePointer(), MousePointer::Arrow);
+    // The close asked for meanwhile is carried out after the job.
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(browser());
+}
+
+TEST_F(WindowProgress, CancelDuringTheRestoresCopyLeavesTheSourceAndNoFolderBeside)
+{
+    const auto before = treeListing(inst.home());
+    fs->hold = HeldFileSystem::Hold::Copy;
+    clickRow("arch");
+    whenDialogShows([](QProgressDialog &dialog) {
+        QPushButton *cancel = cancelButton(dialog);
+        EXPECT_TRUE(cancel);
+        if (cancel)
+            QTest::mouseClick(cancel, Qt::LeftButton);
+        return true;
+    });
+    boxes().clear();
+    trigger("mnuPopUpStartRestore");
+    ASSERT_EQ(boxes().size(), 1u); // the question; no "Done...", no error for the user's own Cancel
+    EXPECT_TRUE(boxes()[0].question);
+    EXPECT_EQ(treeListing(inst.home()), before);
+    EXPECT_EQ(currentMousePointer(), MousePointer::Arrow);
+}
+
+TEST_F(WindowProgress, CancelStopsTheReportAndClosesItsFile)
+{
+    // A report file that is a pipe holds the job in its open until the test reads it.
+    const std::string report = inst.store() + "/report.txt";
+    ASSERT_EQ(::mkfifo(report.c_str(), 0600), 0);
+    int reader = -1;
+    whenDialogShows([&](QProgressDialog &dialog) {
+        if (QPushButton *cancel = cancelButton(dialog))
+            QTest::mouseClick(cancel, Qt::LeftButton);
+        reader = ::open(report.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        return true;
+    });
+    const QString toolTip = m_window->findChild<QPushButton *>("cmdReport")->toolTip();
+    boxes().clear();
+    click("cmdReport");
+    ASSERT_GE(reader, 0);
+    char buffer[4096];
+    ssize_t n;
+    while ((n = ::read(reader, buffer, sizeof buffer)) > 0) {
+    }
+    EXPECT_EQ(n, 0) << "the report file is still open for writing";
+    ::close(reader);
+    EXPECT_TRUE(boxes().empty());
+    EXPECT_TRUE(inst.shell->opened.empty());
+    EXPECT_EQ(m_window->findChild<QPushButton *>("cmdReport")->toolTip(), toolTip);
+    EXPECT_EQ(currentMousePointer(), MousePointer::Arrow);
+}
+
+TEST_F(WindowProgress, ACancelledSizeWalkShowsWhatAFailingOneShows)
+{
+    fs->hold = HeldFileSystem::Hold::Size;
+    const struct {
+        const char *fill;
+        void (frmBackUpRestoreA::*run)();
+    } cases[] = {{"archive list", &frmBackUpRestoreA::AddinLv}, {"scan", &frmBackUpRestoreA::AddinTV}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.fill);
+        whenDialogShows([](QProgressDialog &dialog) {
+            QPushButton *cancel = cancelButton(dialog);
+            EXPECT_TRUE(cancel);
+            if (cancel)
+                QTest::mouseClick(cancel, Qt::LeftButton);
+            return true;
+        });
+        (m_window->*c.run)();
+        EXPECT_EQ(m_window->statusText(2), walk::interrupted().description());
+        EXPECT_TRUE(boxes().empty());
+        EXPECT_TRUE(browser());
+    }
+}
+
+TEST_F(WindowProgress, AnErrorOfAHeldJobReachesTheMessageBox)
+{
+    fs->hold = HeldFileSystem::Hold::Delete;
+    fs->failDelete = true;
+    const struct {
+        const char *entry;
+        std::size_t boxesBeforeError; // the question, and for the archive the folder it names
+    } cases[] = {{"mnuPopUpDeleteDay", 1}, {"mnuPopUpDeleteArchive", 2}};
+    clickRow("arch");
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.entry);
+        whenDialogShows([](QProgressDialog &) { return true; });
+        boxes().clear();
+        trigger(c.entry);
+        ASSERT_EQ(boxes().size(), c.boxesBeforeError + 1);
+        EXPECT_EQ(boxes().back().icon, Icon::Critical);
+        EXPECT_NE(boxes().back().text.find("is in use"), std::string::npos) << boxes().back().text;
+        EXPECT_TRUE(exists(archive));
+        EXPECT_EQ(currentMousePointer(), MousePointer::Arrow);
+    }
+}
+
+} // namespace
