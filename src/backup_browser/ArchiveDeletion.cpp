@@ -4,6 +4,9 @@
 #include "component/ServiceSet.h"
 #include "platform/FileSystemObject.h"
 
+#include <sys/stat.h>
+
+#include <cstdlib>
 #include <vector>
 
 namespace rnx10 {
@@ -62,6 +65,20 @@ bool isHourOfComputer(const std::string &hour, const std::string &computer)
     return components(hour.substr(computer.size())).size() == 4;
 }
 
+std::string realPath(const std::string &path)
+{
+    char *resolved = ::realpath(path.c_str(), nullptr);
+    std::string result = resolved ? resolved : "";
+    std::free(resolved);
+    return result;
+}
+
+bool entryExists(const std::string &path)
+{
+    struct stat st{};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
 } // namespace
 
 std::string canonicalStorePath(const std::string &path)
@@ -108,8 +125,20 @@ void checkArchiveFolder(const BrowserFolders &folders, const std::string &archiv
     const std::string hour = canonicalStorePath(folders.HourFolder);
     const std::string archive = canonicalStorePath(archiveFolder);
     if (isHourOfComputer(hour, canonicalStorePath(folders.ComputerFolder)) && isDirectlyInside(archive, hour))
-        return;
+        return checkInsideStore(folders, archiveFolder);
     throw err::invalidCall(archiveFolder + " is not an archive of the hour in view; nothing was deleted");
+}
+
+void checkInsideStore(const BrowserFolders &folders, const std::string &folder)
+{
+    if (!entryExists(folder))
+        return;
+    // The folder itself may be a link (removed as a link); every level above it must be real.
+    const std::string computer = realPath(folders.ComputerFolder);
+    const std::string parent = realPath(parentPath(canonicalStorePath(folder)));
+    if (!computer.empty() && (parent == computer || parent.starts_with(computer + "/")))
+        return;
+    throw err::invalidCall(folder + " lies outside the backup store (a folder on its way is a link); nothing was deleted");
 }
 
 void deleteStoreFolder(FileSystemObject &fso, const std::string &folder)

@@ -29,6 +29,10 @@ std::string archiveFolderOf(const std::string &selectedDestinationDir);
 // else never gets anything deleted.
 void checkArchiveFolder(const BrowserFolders &folders, const std::string &archiveFolder);
 
+// Raises 5 unless folder, links resolved, lies inside folders.ComputerFolder: a level or archive
+// reached through a link out of the store is never deleted. A folder already gone passes.
+void checkInsideStore(const BrowserFolders &folders, const std::string &folder);
+
 // Deletes a folder with everything in it, read-only entries included, through fso (the thread's
 // file-system object when not given). A folder that is already gone is no error. Raises at the
 // first entry that cannot be deleted.

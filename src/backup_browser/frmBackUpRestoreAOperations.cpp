@@ -63,6 +63,7 @@ void deleteLevel(QWidget *window, const BrowserFolders &folders, const LevelEntr
     if (!confirmed("Are you sure you want to delete " + *folder + entry.tail, entry.title))
         return;
     try {
+        checkInsideStore(folders, *folder);
         BusyPointer busy;
         deleteWithProgress(window, *folder);
     } catch (const AutomationError &e) {
