@@ -41,7 +41,7 @@ void restoreWithProgress(QWidget *window, const std::string &copyDir, const std:
 {
     FileSystemObject &fso = services().fileSystem();
     StagedRestore staged;
-    WindowJob::run(window, task("Restoring...", tr("Copying %1 to %2").arg(shown(copyDir), shown(sourceDir)), true),
+    WindowJob::run(window, task("Restoring...", tr("Copying %1\nto %2").arg(shown(copyDir), shown(sourceDir)), true),
                    [&](walk::WalkProgress &progress) {
                        staged = stageRestore(fso, copyDir, sourceDir, storeRoot);
                        // Cancel pressed as the copy ended: still nothing of the source is touched.

@@ -1,0 +1,91 @@
+// The dialog's cleanup as a window job: held in its first deletion until the test lets it go, it
+// shows a progress dialog without Cancel, and the dialog takes no second clearing meanwhile.
+#include "GuardedFileSystem.h"
+
+#include "component/clsRNX10A.h"
+#include "maintenance/frmMaintainceA.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <condition_variable>
+#include <mutex>
+
+using namespace rnx10;
+using namespace rnx10::test;
+
+namespace {
+
+class HeldFileSystem : public GuardedFileSystem {
+public:
+    using GuardedFileSystem::GuardedFileSystem;
+
+    void deleteFolder(const std::string &path, bool force) override
+    {
+        {
+            std::unique_lock lock(m_mutex);
+            m_wake.wait(lock, [this] { return m_released; });
+        }
+        GuardedFileSystem::deleteFolder(path, force);
+    }
+    void release()
+    {
+        std::lock_guard lock(m_mutex);
+        m_released = true;
+        m_wake.notify_all();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_released = false;
+};
+
+QProgressDialog *shownProgressDialog()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *d = qobject_cast<QProgressDialog *>(w); d && d->isVisible())
+            return d;
+    return nullptr;
+}
+
+TEST(CleanupProgress, AHeldCleanupShowsADialogWithoutCancelAndRefusesASecondClearing)
+{
+    Installation inst;
+    auto fs = std::make_shared<HeldFileSystem>(inst.root());
+    ScopedFileSystem scopedFs(fs);
+    clsRNX10A rnx;
+    writeFile(inst.logs() + "/bar.ini", "[Backup]\n");
+
+    frmMaintainceA form;
+    form.show();
+    bool cancelOffered = true;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&, ticks = 0]() mutable {
+        QProgressDialog *dialog = shownProgressDialog();
+        if (!dialog && ++ticks < 3000)
+            return;
+        poll.stop();
+        if (dialog) {
+            cancelOffered = !dialog->findChildren<QPushButton *>().isEmpty();
+            QTest::mouseClick(form.findChild<QPushButton *>("cmdLogsAndTemp"), Qt::LeftButton);
+        } else {
+            ADD_FAILURE() << "no progress dialog for the held cleanup";
+        }
+        fs->release();
+    });
+    poll.start(10);
+    QTest::mouseClick(form.findChild<QPushButton *>("cmdLogsAndTemp"), Qt::LeftButton);
+
+    EXPECT_FALSE(cancelOffered);
+    ASSERT_EQ(inst.prompt->boxes.size(), 2u); // one question, one success: the second click asked nothing
+    EXPECT_EQ(inst.prompt->boxes[1].text, "Succesfully deleted.");
+    EXPECT_FALSE(exists(inst.logs() + "/bar.ini"));
+    EXPECT_TRUE(form.isVisible());
+}
+
+} // namespace
