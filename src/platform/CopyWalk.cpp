@@ -170,7 +170,7 @@ private:
 void copyTree(const std::string &source, const std::string &destination, bool overwrite, WalkProgress *progress)
 {
     progress = progressOrThread(progress);
-    Descriptor probe = openFolderAt(AT_FDCWD, source.c_str(), source);
+    openFolderAt(AT_FDCWD, source.c_str(), source); // a missing source creates no destination
     if (::mkdir(destination.c_str(), S_IRWXU) != 0 && errno != EEXIST)
         throw err::fromErrno(errno, destination);
     Descriptor dst = openFolderAt(AT_FDCWD, destination.c_str(), destination);

@@ -98,8 +98,10 @@ private:
     void runTasks(const std::vector<std::string> &tasks, unsigned workers)
     {
         workers = static_cast<unsigned>(std::min<std::size_t>(workers, tasks.size()));
-        // The split's own root descriptor counts against the walk's budget too.
-        int budget = std::max(8, (TreeWalker::kDefaultBudget - 1) / static_cast<int>(std::max(1u, workers)));
+        // Kept out of the walkers' share: the split's own descriptors (its root, a copy's destination
+        // and current folder, one being opened) and the two files each worker may have open.
+        int shares = static_cast<int>(std::max(1u, workers));
+        int budget = std::max(8, (TreeWalker::kDefaultBudget - 4 - 2 * shares) / shares);
         auto work = [&] {
             for (std::size_t i = m_next++; i < tasks.size() && !m_stop; i = m_next++)
                 runTask(tasks[i], budget);

@@ -3,7 +3,9 @@
 #include "platform/FolderWalk.h"
 #include "support/TestSupport.h"
 
+#include <atomic>
 #include <climits>
+#include <thread>
 
 using namespace rnx10;
 using namespace rnx10::test;
@@ -71,8 +73,18 @@ TEST_F(DeepTree, IsReportedParentsFirstWithFullPaths)
 TEST_F(DeepTree, IsCopiedAndDeleted)
 {
     walk::WalkProgress progress;
+    int mostOpen = 0;
+    std::atomic<bool> copying{true};
+    // Samples this process's descriptors while the copy runs on another thread.
+    std::thread sampler([&] {
+        while (copying)
+            mostOpen = std::max(mostOpen, openDescriptors() - before);
+    });
     walk::copyTree(root, copy, false, &progress);
+    copying = false;
+    sampler.join();
     EXPECT_LE(progress.mostOpenFolders.load() * 2, kMostDescriptors);
+    EXPECT_LE(mostOpen, kMostDescriptors + 1); // +1: the sampler's own listing of /proc/self/fd
     EXPECT_EQ(walk::treeSize(copy), bytes);
     int copied = 0;
     walk::forEachFolder(copy, [&](const std::string &) { return ++copied > 0; });
