@@ -1,0 +1,253 @@
+// Every browser operation and the maintenance cleanup over the adversarial store: the decided
+// outcome, a message where the user acted, no crash, and nothing outside the store changed.
+#include "AdversarialStore.h"
+
+#include "backup_browser/ArchiveListView.h"
+#include "backup_browser/frmBackUpRestoreA.h"
+#include "component/clsRNX10A.h"
+#include "maintenance/MaintainceLogs.h"
+#include "platform/FileSystemObject.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QListView>
+#include <QPushButton>
+#include <QTest>
+
+#include <filesystem>
+
+using namespace rnx10;
+using namespace rnx10::test;
+
+namespace {
+
+class Hostile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::int32_t hwnd = 0;
+        rnx->ExecuteSupportCenter(hwnd, "RNXRUN_BR");
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *b = qobject_cast<frmBackUpRestoreA *>(w); b && b->isVisible())
+                window = b;
+        ASSERT_TRUE(window);
+        // The first scan marks the store and locker hidden beside them: that is its job.
+        before = outsideStore();
+    }
+    void TearDown() override
+    {
+        if (window)
+            window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // QTemporaryDir cannot remove names that are not UTF-8.
+        std::filesystem::remove_all(inst.root());
+    }
+
+    std::string outsideStore(std::vector<std::string> skip = {})
+    {
+        skip.push_back(inst.store());
+        return treeSnapshot(inst.root(), skip);
+    }
+    void expectOutsideUnchanged(std::vector<std::string> skip = {}) { EXPECT_EQ(outsideStore(skip), before); }
+
+    void pickDate(const QDate &date) { window->findChild<QCalendarWidget *>("MonthView1")->setSelectedDate(date); }
+    void pickHour(const std::string &hour)
+    {
+        auto *combo = window->findChild<QComboBox *>("lstTime");
+        const int wanted = combo->findText(QString::fromStdString(hour));
+        ASSERT_GE(wanted, 0) << hour;
+        combo->setCurrentIndex(wanted);
+        emit combo->activated(wanted);
+    }
+    int rows() { return window->findChild<ArchiveListView *>("lvBody")->iconView()->model()->rowCount(); }
+    void clickRow(int row)
+    {
+        QListView *view = window->findChild<ArchiveListView *>("lvBody")->iconView();
+        const QModelIndex index = view->model()->index(row, 0);
+        view->scrollTo(index);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    }
+    // Clicks rows until the one whose copy is destination is selected.
+    void select(const std::string &destination)
+    {
+        for (int r = 0; r < rows(); ++r) {
+            clickRow(r);
+            if (window->SelectedDestinationDir() == destination)
+                return;
+        }
+        FAIL() << "no row for " << destination;
+    }
+    void trigger(const char *entry)
+    {
+        boxes().clear();
+        window->findChild<QAction *>(entry)->trigger();
+    }
+    std::vector<FakePrompt::Box> &boxes() { return inst.prompt->boxes; }
+    std::string lastText() { return boxes().empty() ? std::string() : boxes().back().text; }
+
+    Installation inst;
+    AdversarialStore store{inst};
+    std::unique_ptr<clsRNX10A> rnx = std::make_unique<clsRNX10A>();
+    frmBackUpRestoreA *window = nullptr;
+    std::string before;
+};
+
+TEST_F(Hostile, ScanListAndSelectionShowEveryArchiveAndChangeNothing)
+{
+    // "+Y" and " Y" select the canonical year as "Y" does: the day is visited three times.
+    EXPECT_EQ(window->statusText(1), "3 archives found.");
+    pickHour("09-00");
+    EXPECT_EQ(rows(), 11);
+    for (int r = 0; r < rows(); ++r)
+        clickRow(r); // binary and 10 MB details, odd names, loops: each row selectable
+    select(store.hour("09-00") + "/loops/copy");
+    EXPECT_NE(window->statusText(2).find("Size : 0 MB"), std::string::npos); // loops cost nothing
+    trigger("mnuPopUpOpenFolder");
+    ASSERT_FALSE(inst.shell->opened.empty());
+    EXPECT_EQ(inst.shell->opened.back().first, store.hour("09-00") + "/loops/copy");
+    expectOutsideUnchanged();
+}
+
+TEST_F(Hostile, ArchiveDeletionRemovesOnlyArchivesOfTheHourAndNeverALinkTarget)
+{
+    pickHour("09-00");
+    struct Case {
+        std::string copy;
+        bool deleted;
+    };
+    const std::string hour = store.hour("09-00");
+    const Case cases[] = {
+        {store.outside() + "/victim", false},
+        {store.computer(), false},
+        {hour + "/loops/copy", true},
+        {hour + "/" + AdversarialStore::kNotUtf8 + "/copy", true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.copy);
+        select(c.copy);
+        trigger("mnuPopUpDeleteArchive");
+        EXPECT_EQ(boxes().front().title, "Delete Archive...");
+        if (c.deleted) {
+            EXPECT_FALSE(exists(parentPath(c.copy)));
+            EXPECT_EQ(lastText(), "Succesfully deleted...");
+            pickHour("09-00"); // the deletion rescanned
+        } else {
+            EXPECT_TRUE(exists(c.copy));
+            EXPECT_EQ(boxes().back().icon, Icon::Critical);
+            EXPECT_NE(lastText().find("nothing was deleted"), std::string::npos);
+        }
+    }
+    // details.ini cannot name a copy whose name holds a line break: the row shows what the file
+    // yields, and deleting it finds no such copy.
+    select(hour + "/two");
+    trigger("mnuPopUpDeleteArchive");
+    EXPECT_NE(lastText().find("Path not found"), std::string::npos);
+    EXPECT_TRUE(exists(hour + "/" + AdversarialStore::kNewline + "/copy/a.txt"));
+    EXPECT_TRUE(exists(hour + "/normal/details.ini"));
+    expectOutsideUnchanged();
+}
+
+TEST_F(Hostile, RestoreRefusesRootHomeAndStoreAndReplacesOnlyItsSource)
+{
+    before = outsideStore({store.source()});
+    pickHour("09-00");
+    const std::string hour = store.hour("09-00");
+    for (const char *refused : {"root-source", "home-source", "registry"}) {
+        SCOPED_TRACE(refused);
+        select(hour + "/" + refused + "/copy");
+        trigger("mnuPopUpStartRestore");
+        ASSERT_EQ(boxes().size(), 1u);
+        EXPECT_EQ(boxes()[0].icon, Icon::Critical);
+    }
+    select(hour + "/loops/copy"); // its links are copied as links: nothing followed
+    trigger("mnuPopUpStartRestore");
+    EXPECT_EQ(lastText(), "Done...");
+    EXPECT_EQ(treeSnapshot(store.source(), {}), treeSnapshot(hour + "/loops/copy", {}));
+    expectOutsideUnchanged({store.source()});
+}
+
+TEST_F(Hostile, LevelDeletionsThroughALinkedDayNeverLeaveTheStore)
+{
+    // A day folder that is a link is not listed through: the scan tells it and lists no hour.
+    pickDate(AdversarialStore::kLinkedDay);
+    EXPECT_FALSE(window->statusText(2).empty());
+    EXPECT_EQ(window->findChild<QComboBox *>("lstTime")->count(), 0);
+    trigger("mnuPopUpDeleteDay"); // the day is the link itself: the link goes, not its target
+    EXPECT_EQ(lastText(), "Succesfully deleted...");
+    EXPECT_TRUE(exists(store.outside() + "/day/07-00/arch/copy/keep.txt"));
+    trigger("mnuPopUpDeleteYear");
+    EXPECT_EQ(lastText(), "Succesfully deleted...");
+    EXPECT_FALSE(exists(store.computer() + "/" + std::to_string(AdversarialStore::kLinkedDay.year())));
+    expectOutsideUnchanged();
+
+    // Today's day folder swapped for a link out of the store after the hour was picked.
+    pickDate(QDate::currentDate());
+    pickHour("09-00");
+    const std::string day = store.day(QDate::currentDate());
+    ASSERT_EQ(::rename(day.c_str(), (day + "-moved").c_str()), 0);
+    ASSERT_EQ(::symlink((store.outside() + "/day").c_str(), day.c_str()), 0);
+    makeFolders(store.outside() + "/day/09-00/kept");
+    before = outsideStore();
+    trigger("mnuPopUpDeleteHour");
+    EXPECT_EQ(boxes().back().icon, Icon::Critical);
+    EXPECT_NE(lastText().find("outside the backup store"), std::string::npos) << lastText();
+    expectOutsideUnchanged();
+}
+
+TEST_F(Hostile, YearWithBlanksOnlyStopsTheScanAndTellsWhy)
+{
+    pickDate(AdversarialStore::kBlankYear);
+    EXPECT_NE(window->statusText(2).find("not found"), std::string::npos) << window->statusText(2);
+    EXPECT_TRUE(window->findChild<QComboBox *>("lstTime")->count() == 0);
+    trigger("mnuPopUpDeleteHour");
+    EXPECT_EQ(lastText(), "No hour is selected.");
+    expectOutsideUnchanged();
+}
+
+TEST_F(Hostile, TenThousandHoursAreListedAndDeletedWithTheirDay)
+{
+    pickDate(AdversarialStore::kManyHours);
+    EXPECT_EQ(window->statusText(1), std::to_string(AdversarialStore::kHours) + " archives found.");
+    trigger("mnuPopUpDeleteDay");
+    EXPECT_EQ(lastText(), "Succesfully deleted...");
+    EXPECT_FALSE(exists(store.day(AdversarialStore::kManyHours)));
+    expectOutsideUnchanged();
+}
+
+TEST_F(Hostile, ReportWalksEveryFolderWithoutFollowingLinks)
+{
+    QTest::mouseClick(window->findChild<QPushButton *>("cmdReport"), Qt::LeftButton);
+    const std::string report = readFile(window->ReportFilePath());
+    EXPECT_NE(report.find(AdversarialStore::kNotUtf8), std::string::npos);
+    EXPECT_EQ(report.find("/self"), std::string::npos);
+    EXPECT_EQ(report.find("/out\r\n"), std::string::npos);
+    EXPECT_GT(std::count(report.begin(), report.end(), '\n'), AdversarialStore::kHours);
+    expectOutsideUnchanged();
+}
+
+TEST_F(Hostile, CleanupEmptiesOnlyItsFoldersAndLeavesLinkTargets)
+{
+    const std::string logs = inst.logs();
+    makeFolders(logs + "/nested/deeper");
+    writeFile(logs + "/" + AdversarialStore::kNotUtf8, "x");
+    writeFile(logs + "/" + AdversarialStore::kNewline, "x");
+    ASSERT_EQ(::symlink(store.outside().c_str(), (logs + "/out").c_str()), 0);
+    ASSERT_EQ(::symlink(".", (logs + "/nested/self").c_str()), 0);
+    makeFolders(inst.userTemp() + "/sub");
+    ASSERT_EQ(::symlink(inst.home().c_str(), (inst.userTemp() + "/home-link").c_str()), 0);
+    before = outsideStore({logs, inst.suiteTemp(), inst.userTemp()});
+    ClearLogFiles();
+    ClearTempFiles();
+    EXPECT_EQ(treeSnapshot(logs, {}), " mode=40755\n");
+    EXPECT_EQ(treeSnapshot(inst.userTemp(), {}), " mode=40755\n");
+    expectOutsideUnchanged({logs, inst.suiteTemp(), inst.userTemp()});
+    for (const char *temp : {"/", "HOME"}) {
+        inst.env.set("TEMP", std::string(temp) == "HOME" ? inst.home() : temp);
+        ClearTempFiles();
+        expectOutsideUnchanged({logs, inst.suiteTemp(), inst.userTemp()});
+    }
+}
+
+} // namespace
