@@ -2,11 +2,15 @@
 // outcome, a message where the user acted, no crash, and nothing outside the store changed.
 #include "AdversarialStore.h"
 
+#include "automation/AutomationError.h"
+#include "automation/ObjectRegistry.h"
 #include "backup_browser/ArchiveListView.h"
 #include "backup_browser/frmBackUpRestoreA.h"
+#include "component/ServiceSet.h"
 #include "component/clsRNX10A.h"
 #include "maintenance/MaintainceLogs.h"
 #include "platform/FileSystemObject.h"
+#include "services/ProgIds.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,6 +26,48 @@ using namespace rnx10;
 using namespace rnx10::test;
 
 namespace {
+
+// A folder that cannot be read (root reads every folder, so the failure is injected here): any
+// walk that would enter it, and any deletion that would reach it, raises 70.
+class UnreadableFolder : public FileSystemObject {
+public:
+    explicit UnreadableFolder(std::string folder) : m_folder(std::move(folder)) {}
+    std::uint64_t folderSize(const std::string &path) override { return check(path), FileSystemObject::folderSize(path); }
+    std::vector<std::string> subFolders(const std::string &path) override
+    {
+        return check(path), FileSystemObject::subFolders(path);
+    }
+    void deleteFolder(const std::string &path, bool force) override
+    {
+        check(path);
+        FileSystemObject::deleteFolder(path, force);
+    }
+
+private:
+    void check(const std::string &path) const
+    {
+        if (m_folder == path || m_folder.starts_with(path + "/"))
+            throw err::permissionDenied(m_folder);
+    }
+    std::string m_folder;
+};
+
+class ScopedFileSystem {
+public:
+    explicit ScopedFileSystem(std::shared_ptr<FileSystemObject> fs)
+        : m_saved(ObjectRegistry::registerFactory(progid::FileSystem, [fs] { return std::static_pointer_cast<void>(fs); }))
+    {
+        services().releaseAll();
+    }
+    ~ScopedFileSystem()
+    {
+        ObjectRegistry::registerFactory(progid::FileSystem, m_saved);
+        services().releaseAll();
+    }
+
+private:
+    ObjectRegistry::Factory m_saved;
+};
 
 class Hostile : public ::testing::Test {
 protected:
@@ -193,6 +239,30 @@ TEST_F(Hostile, LevelDeletionsThroughALinkedDayNeverLeaveTheStore)
     trigger("mnuPopUpDeleteHour");
     EXPECT_EQ(boxes().back().icon, Icon::Critical);
     EXPECT_NE(lastText().find("outside the backup store"), std::string::npos) << lastText();
+    expectOutsideUnchanged();
+}
+
+TEST_F(Hostile, UnreadableFoldersStopOnlyTheirWalkAndAreTold)
+{
+    pickHour("09-00");
+    {
+        // An unreadable source: the row click shows no sizes and says nothing, as for a missing one.
+        ScopedFileSystem unreadable(std::make_shared<UnreadableFolder>(store.source()));
+        rnx = std::make_unique<clsRNX10A>();
+        select(store.hour("09-00") + "/normal/copy");
+        EXPECT_EQ(window->statusText(1).find(store.source()), std::string::npos) << window->statusText(1);
+        EXPECT_TRUE(boxes().empty());
+    }
+    {
+        // Unreadable inside the store: the scan's size of the computer folder fails and is told.
+        ScopedFileSystem unreadable(std::make_shared<UnreadableFolder>(store.hour("09-00") + "/loops/copy/sub"));
+        rnx = std::make_unique<clsRNX10A>();
+        window->AddinTV();
+        EXPECT_NE(window->statusText(2).find("Permission denied"), std::string::npos) << window->statusText(2);
+        EXPECT_EQ(window->findChild<QComboBox *>("lstTime")->count(), 0);
+        trigger("mnuPopUpDeleteDay");
+        EXPECT_EQ(lastText(), "No day is selected.");
+    }
     expectOutsideUnchanged();
 }
 
