@@ -194,7 +194,8 @@ void FileSystemObject::markHiddenOnly(const std::string &path)
 
     std::string parent = parentPath(path);
     std::string name = baseName(path);
-    if (parent.empty() || name.empty() || name == "/")
+    // .hidden holds one name a line: a name with a line break cannot be listed there.
+    if (parent.empty() || name.empty() || name == "/" || name.find('\n') != std::string::npos)
         return;
     std::string listFile = joinPath(parent, ".hidden");
     std::ifstream in(listFile, std::ios::binary);

@@ -6,6 +6,7 @@
 #include "automation/ObjectRegistry.h"
 #include "backup_browser/ArchiveListView.h"
 #include "backup_browser/frmBackUpRestoreA.h"
+#include "commands/CommonHelpers.h"
 #include "component/ServiceSet.h"
 #include "component/clsRNX10A.h"
 #include "maintenance/MaintainceLogs.h"
@@ -318,6 +319,29 @@ TEST_F(Hostile, CleanupEmptiesOnlyItsFoldersAndLeavesLinkTargets)
         ClearTempFiles();
         expectOutsideUnchanged({logs, inst.suiteTemp(), inst.userTemp()});
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(HostileRoot, StoreRootWithALineBreakIsScannedAndItsParentsListStaysAsItWas)
+{
+    Installation inst;
+    const std::string root = inst.root() + "/two\nlines";
+    inst.env.set("ZVENVSBAK", root);
+    writeFile(inst.root() + "/.hidden", "locker\n");
+    clsRNX10A rnx;
+    std::int32_t hwnd = 0;
+    for (int scan = 0; scan < 2; ++scan) {
+        rnx.ExecuteSupportCenter(hwnd, "RNXRUN_BR");
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *b = qobject_cast<frmBackUpRestoreA *>(w); b && b->isVisible())
+                b->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    EXPECT_TRUE(exists(root + "/" + GetMachineName()));
+    EXPECT_EQ(readFile(inst.root() + "/.hidden"), "locker\n");
 }
 
 } // namespace
