@@ -31,7 +31,9 @@ ProgressRunner::Task task(const char *title, const QString &text, bool cancellab
 
 void deleteWithProgress(QWidget *window, const std::string &folder)
 {
-    FileSystemObject &fso = services().fileSystem(); // the service set belongs to this thread
+    // Held, not borrowed: the worker outlives nothing it uses even if the set is released meanwhile.
+    const auto held = services().fileSystemShared();
+    FileSystemObject &fso = *held;
     WindowJob::run(window, task("Deleting...", tr("Deleting %1").arg(shown(folder)), false),
                    [&](walk::WalkProgress &) { deleteStoreFolder(fso, folder); });
 }
@@ -39,7 +41,8 @@ void deleteWithProgress(QWidget *window, const std::string &folder)
 void restoreWithProgress(QWidget *window, const std::string &copyDir, const std::string &sourceDir,
                          const std::string &storeRoot)
 {
-    FileSystemObject &fso = services().fileSystem();
+    const auto held = services().fileSystemShared();
+    FileSystemObject &fso = *held;
     StagedRestore staged;
     WindowJob::run(window, task("Restoring...", tr("Copying %1\nto %2").arg(shown(copyDir), shown(sourceDir)), true),
                    [&](walk::WalkProgress &progress) {

@@ -12,7 +12,8 @@ namespace rnx10 {
 FolderMeasure measureWithProgress(QWidget *window)
 {
     return [window](const std::string &folder) {
-        FileSystemObject &fso = services().fileSystem(); // the service set is this thread's own
+        const auto held = services().fileSystemShared(); // kept alive for the worker
+        FileSystemObject &fso = *held;
         ProgressRunner::Task task;
         task.title = QCoreApplication::translate("frmBackUpRestoreA", "Measuring...");
         task.text = QCoreApplication::translate("frmBackUpRestoreA", "Measuring %1")

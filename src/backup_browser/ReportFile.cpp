@@ -22,8 +22,15 @@ ReportFile::ReportFile(const std::string &path) : m_path(path)
 
 ReportFile::~ReportFile()
 {
-    if (m_fd >= 0)
-        ::close(m_fd);
+    if (m_fd < 0)
+        return;
+    // A report stopped part-way still holds every line written before the stop.
+    try {
+        flush();
+    } catch (const AutomationError &) {
+        // The error that stopped the report is the one the user is told.
+    }
+    ::close(m_fd);
 }
 
 void ReportFile::writeLine(const std::string &line)

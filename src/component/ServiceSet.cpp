@@ -42,6 +42,12 @@ FileSystemObject &ServiceSet::fileSystem()
     return *m_fileSystem;
 }
 
+std::shared_ptr<FileSystemObject> ServiceSet::fileSystemShared()
+{
+    fileSystem();
+    return m_fileSystem;
+}
+
 void ServiceSet::createServices()
 {
     m_runtime = ObjectRegistry::create<RuntimeService>(progid::Runtime);

@@ -25,6 +25,8 @@ public:
     RegistryService &registry() const;
     // Created on first use and kept until the set is released.
     FileSystemObject &fileSystem();
+    // The same object, held: a job on another thread keeps it alive even if the set is released meanwhile.
+    std::shared_ptr<FileSystemObject> fileSystemShared();
 
     // Instance creation: the five services by ProgID in their fixed order, each stored as soon
     // as it exists, so a failure leaves the ones made before it in the set.

@@ -197,7 +197,8 @@ void frmMaintainceA::clearWithProgress()
     task.title = tr("Deleting...");
     task.text = tr("Deleting the log files and the temporary files");
     try {
-        FileSystemObject &fs = services().fileSystem(); // this thread's own service set
+        const auto held = services().fileSystemShared(); // kept alive for the worker
+        FileSystemObject &fs = *held;
         BusyPointer busy;
         WindowJob::run(this, task, [&](walk::WalkProgress &) {
             clearLogFolder(fs, at);
