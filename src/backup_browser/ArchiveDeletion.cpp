@@ -65,14 +65,6 @@ bool isHourOfComputer(const std::string &hour, const std::string &computer)
     return components(hour.substr(computer.size())).size() == 4;
 }
 
-std::string realPath(const std::string &path)
-{
-    char *resolved = ::realpath(path.c_str(), nullptr);
-    std::string result = resolved ? resolved : "";
-    std::free(resolved);
-    return result;
-}
-
 bool entryExists(const std::string &path)
 {
     struct stat st{};

@@ -16,16 +16,6 @@ namespace rnx10 {
 
 namespace {
 
-std::string realPath(const std::string &path)
-{
-    char *resolved = ::realpath(path.c_str(), nullptr);
-    if (!resolved)
-        return {};
-    std::string result(resolved);
-    std::free(resolved);
-    return result;
-}
-
 // Where the source is or would be, links resolved: a missing source resolves through its parent.
 std::string resolvedTarget(const std::string &sourceDir)
 {

@@ -45,8 +45,6 @@ std::string baseName(const std::string &path)
     return slash == std::string::npos ? p : p.substr(slash + 1);
 }
 
-namespace {
-
 std::string realPath(const std::string &path)
 {
     char *resolved = ::realpath(path.c_str(), nullptr);
@@ -56,6 +54,8 @@ std::string realPath(const std::string &path)
     std::free(resolved);
     return result;
 }
+
+namespace {
 
 std::string homeFolder()
 {
