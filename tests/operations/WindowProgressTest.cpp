@@ -82,14 +82,6 @@ private:
     bool m_released = false;
 };
 
-QProgressDialog *shownProgressDialog()
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *d = qobject_cast<QProgressDialog *>(w); d && d->isVisible())
-            return d;
-    return nullptr;
-}
-
 QPushButton *cancelButton(QProgressDialog &dialog)
 {
     for (QPushButton *b : dialog.findChildren<QPushButton *>())

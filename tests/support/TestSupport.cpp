@@ -3,6 +3,7 @@
 #include "automation/AutomationError.h"
 
 #include <QApplication>
+#include <QProgressDialog>
 
 #include <sys/stat.h>
 
@@ -71,6 +72,14 @@ bool exists(const std::string &path)
 {
     struct stat st{};
     return ::lstat(path.c_str(), &st) == 0;
+}
+
+QProgressDialog *shownProgressDialog()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *d = qobject_cast<QProgressDialog *>(w); d && d->isVisible())
+            return d;
+    return nullptr;
 }
 
 std::string builtProgramRoot()

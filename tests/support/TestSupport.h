@@ -5,6 +5,8 @@
 
 #include <QTemporaryDir>
 
+class QProgressDialog;
+
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -46,6 +48,9 @@ void makeFolders(const std::string &path);
 void writeFile(const std::string &path, const std::string &content);
 std::string readFile(const std::string &path);
 bool exists(const std::string &path);
+
+// The progress dialog a window job shows now, if any.
+QProgressDialog *shownProgressDialog();
 
 // The program root the build makes (stand-ins under 1.0/Sys); from RNX10_BINARY_DIR set by ctest.
 std::string builtProgramRoot();
