@@ -8,7 +8,7 @@
 #include "ToolRun.h"
 
 #include "automation/AutomationError.h"
-#include "backup_browser/FolderRestore.h"
+#include "backup_browser/core/FolderRestore.h"
 #include "platform/FileSystemObject.h"
 #include "platform/FolderWalk.h"
 

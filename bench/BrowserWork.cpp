@@ -1,8 +1,8 @@
 #include "BrowserWork.h"
 
-#include "backup_browser/ArchiveList.h"
-#include "backup_browser/StoreReport.h"
-#include "backup_browser/StoreScan.h"
+#include "backup_browser/core/ArchiveList.h"
+#include "backup_browser/core/StoreReport.h"
+#include "backup_browser/core/StoreScan.h"
 #include "component/clsRNX10A.h"
 
 #include <cstdlib>

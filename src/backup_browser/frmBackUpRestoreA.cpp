@@ -2,6 +2,7 @@
 
 #include "backup_browser/BrowserPictures.h"
 #include "backup_browser/StatusPanel.h"
+#include "ui/CloseOnEscape.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -19,8 +20,7 @@ frmBackUpRestoreA::frmBackUpRestoreA(QWidget *parent) : QWidget(parent, Qt::Wind
     buildControls();
     wireEvents();
     wireOperations();
-    // The window sees key presses before its controls, whichever of them has the focus.
-    qApp->installEventFilter(this);
+    new CloseOnEscape(this);
 }
 
 frmBackUpRestoreA::~frmBackUpRestoreA() = default;
@@ -37,17 +37,5 @@ std::string frmBackUpRestoreA::statusText(int panel) const
 }
 
 void frmBackUpRestoreA::setStatusText(int panel, const std::string &text) { m_panels[panel - 1]->setPanelText(text); }
-
-bool frmBackUpRestoreA::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
-        auto *widget = qobject_cast<QWidget *>(watched);
-        if (widget && widget->window() == this) {
-            close();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
 
 } // namespace rnx10

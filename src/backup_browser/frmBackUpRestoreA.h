@@ -2,7 +2,7 @@
 #pragma once
 
 #include "automation/Variant.h"
-#include "backup_browser/BrowserFolders.h"
+#include "backup_browser/core/BrowserFolders.h"
 
 #include <QWidget>
 
@@ -21,7 +21,7 @@ class QModelIndex;
 namespace rnx10 {
 
 class ArchiveListView;
-class PictureLabel;
+class ClickablePicture;
 class StatusPanel;
 
 class frmBackUpRestoreA : public QWidget {
@@ -75,9 +75,6 @@ public:
     // Full texts of the two status panels (a panel may show them shortened).
     std::string statusText(int panel) const;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     // Layout (frmBackUpRestoreALayout.cpp).
     void buildControls();
@@ -117,7 +114,7 @@ private:
     QPushButton *m_cmdRegBackup2 = nullptr;
     QPushButton *m_cmdReport = nullptr;
     QPushButton *m_cmdExit = nullptr;
-    PictureLabel *m_imgLocker = nullptr;
+    ClickablePicture *m_imgLocker = nullptr;
     QCalendarWidget *m_MonthView1 = nullptr;
     QLabel *m_Image2 = nullptr;
     QLabel *m_lblHour = nullptr;

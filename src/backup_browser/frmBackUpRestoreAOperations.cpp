@@ -2,19 +2,21 @@
 #include "backup_browser/frmBackUpRestoreA.h"
 
 #include "automation/AutomationError.h"
-#include "backup_browser/ArchiveDeletion.h"
-#include "backup_browser/FolderRestore.h"
-#include "backup_browser/OperationGuard.h"
+#include "backup_browser/core/ArchiveDeletion.h"
+#include "backup_browser/core/FolderRestore.h"
+#include "backup_browser/core/StoreReport.h"
 #include "backup_browser/OperationJobs.h"
-#include "backup_browser/StoreReport.h"
-#include "commands/Launching.h"
-#include "component/ServiceSet.h"
-#include "component/clsRNX10A.h"
+#include "common/Launching.h"
+#include "common/QuickBackup.h"
 #include "platform/MousePointer.h"
 #include "platform/Platform.h"
 #include "platform/WalkProgress.h"
 #include "schedule/frmBackUpScheduleA.h"
+#include "services/EnvironmentKeys.h"
 #include "services/RuntimeService.h"
+#include "services/ServiceSet.h"
+#include "ui/BusyGuard.h"
+#include "ui/TellFailure.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -26,18 +28,8 @@ namespace rnx10 {
 namespace {
 
 constexpr const char *kDeleted = "Succesfully deleted...";
-constexpr const char *kBackupQuestion =
-    "Do you want to start backup operations click yes this screen will automatically close., it may take long time "
-    "depends upon your speed of computer.";
 
 Prompt &prompt() { return *platform().prompt; }
-
-// A job the user stopped with Cancel needs no message.
-void tellError(const AutomationError &e)
-{
-    if (e.number() != walk::UserInterrupt)
-        prompt().tell(e.description(), kDefaultTitle, Icon::Critical);
-}
 
 bool confirmed(const std::string &text, const char *title) { return prompt().ask(text, title) == Answer::Yes; }
 
@@ -67,21 +59,10 @@ void deleteLevel(QWidget *window, const BrowserFolders &folders, const LevelEntr
         BusyPointer busy;
         deleteWithProgress(window, *folder);
     } catch (const AutomationError &e) {
-        tellError(e);
+        tellFailure(e);
         return;
     }
     prompt().tell(kDeleted, kDefaultTitle, Icon::None);
-}
-
-// The quick backup on an instance of its own; the caller's instance keeps its services.
-void runQuickBackup(std::int32_t handle)
-{
-    try {
-        clsRNX10A once;
-        once.RunBackupComputer(handle);
-    } catch (const AutomationError &e) {
-        tellError(e);
-    }
 }
 
 std::string processEnvironment(const char *name)
@@ -94,7 +75,7 @@ std::string processEnvironment(const char *name)
 
 void frmBackUpRestoreA::mnuPopUpDeleteArchive_Click()
 {
-    OperationGuard guard(this);
+    BusyGuard guard(this);
     if (!guard.acquired())
         return;
     const std::string copy = m_folders.SelectedDestinationDir;
@@ -110,7 +91,7 @@ void frmBackUpRestoreA::mnuPopUpDeleteArchive_Click()
         }
         RefreshAdd();
     } catch (const AutomationError &e) {
-        tellError(e);
+        tellFailure(e);
         return;
     }
     prompt().tell(kDeleted, kDefaultTitle, Icon::None);
@@ -118,48 +99,48 @@ void frmBackUpRestoreA::mnuPopUpDeleteArchive_Click()
 
 void frmBackUpRestoreA::mnuPopUpDeleteHour_Click()
 {
-    OperationGuard guard(this);
+    BusyGuard guard(this);
     if (guard.acquired())
         deleteLevel(this, m_folders, kHour);
 }
 
 void frmBackUpRestoreA::mnuPopUpDeleteDay_Click()
 {
-    OperationGuard guard(this);
+    BusyGuard guard(this);
     if (guard.acquired())
         deleteLevel(this, m_folders, kDay);
 }
 
 void frmBackUpRestoreA::mnuPopUpDeleteMonth_Click()
 {
-    OperationGuard guard(this);
+    BusyGuard guard(this);
     if (guard.acquired())
         deleteLevel(this, m_folders, kMonth);
 }
 
 void frmBackUpRestoreA::mnuPopUpDeleteYear_Click()
 {
-    OperationGuard guard(this);
+    BusyGuard guard(this);
     if (guard.acquired())
         deleteLevel(this, m_folders, kYear);
 }
 
 void frmBackUpRestoreA::mnuPopUpStartRestore_Click()
 {
-    OperationGuard guard(this);
+    BusyGuard guard(this);
     if (!guard.acquired())
         return;
     const std::string source = m_folders.SelectedSourceDir;
     const std::string copy = m_folders.SelectedDestinationDir;
     try {
-        const std::string store = services().runtime().EnvironGet(2, "ZVENVSBAK");
+        const std::string store = services().runtime().EnvironGet(envkey::kSuiteEnvironment, envkey::Store);
         checkRestoreTarget(source, store); // refused targets are told before anything is asked
         if (!confirmed("Are you sure you want to copy " + copy + " to " + source + " . This will delete old data.", "Sure..."))
             return;
         BusyPointer busy;
         restoreWithProgress(this, copy, source, store);
     } catch (const AutomationError &e) {
-        tellError(e);
+        tellFailure(e);
         return;
     }
     prompt().tell("Done...", kDefaultTitle, Icon::None);
@@ -167,19 +148,19 @@ void frmBackUpRestoreA::mnuPopUpStartRestore_Click()
 
 void frmBackUpRestoreA::cmdReport_Click()
 {
-    OperationGuard guard(this);
+    BusyGuard guard(this);
     if (!guard.acquired())
         return;
     try {
         BusyPointer busy;
-        const std::string root = processEnvironment("ZVENVSBAK");
+        const std::string root = processEnvironment(envkey::Store);
         m_ReportFileNumber = 1; // the one report file open at a time
         m_ReportFilePath = storeReportPath();
         WriteFolderTree(root);
         m_cmdReport->setToolTip(QFile::decodeName(QByteArray::fromStdString(m_ReportFilePath)));
-        ShellExecuteOpen(m_ReportFilePath, 3);
+        ShellExecuteOpen(m_ReportFilePath, show::Maximized);
     } catch (const AutomationError &e) {
-        tellError(e);
+        tellFailure(e);
     }
 }
 
@@ -195,25 +176,25 @@ void frmBackUpRestoreA::mnuPopUpStartBackup_Click() { Startbakcup(); }
 
 void frmBackUpRestoreA::Startbakcup()
 {
-    if (OperationGuard::isRunning(this))
+    if (BusyGuard::isRunning(this))
         return;
-    if (prompt().ask(kBackupQuestion, "Proceed...", true) == Answer::No)
+    if (!askToStartQuickBackup())
         return;
     const auto handle = static_cast<std::int32_t>(winId());
     close();
     // The window is closing: nothing below touches it.
-    runQuickBackup(handle);
+    tellingFailure([handle] { runQuickBackupFromWindow(handle); });
 }
 
 void frmBackUpRestoreA::cmdRegBackup2_Click()
 {
-    if (!OperationGuard::isRunning(this))
+    if (!BusyGuard::isRunning(this))
         RunRegistryBackupTool();
 }
 
 void frmBackUpRestoreA::mnuPopUpScheduleBackups_Click()
 {
-    OperationGuard guard(this);
+    BusyGuard guard(this);
     if (!guard.acquired())
         return;
     frmBackUpScheduleA dialog(this);
@@ -222,16 +203,16 @@ void frmBackUpRestoreA::mnuPopUpScheduleBackups_Click()
 
 void frmBackUpRestoreA::imgLocker_DblClick()
 {
-    if (OperationGuard::isRunning(this))
+    if (BusyGuard::isRunning(this))
         return;
     std::string locker;
     try {
-        locker = services().runtime().EnvironGet(2, "ZVENVSFAM");
+        locker = services().runtime().EnvironGet(envkey::kSuiteEnvironment, envkey::Locker);
     } catch (const AutomationError &e) {
-        tellError(e);
+        tellFailure(e);
         return;
     }
-    ShellExecuteOpen(locker, 3);
+    ShellExecuteOpen(locker, show::Maximized);
 }
 
 } // namespace rnx10

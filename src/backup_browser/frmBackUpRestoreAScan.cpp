@@ -2,12 +2,12 @@
 #include "backup_browser/frmBackUpRestoreA.h"
 
 #include "backup_browser/ArchiveItems.h"
-#include "backup_browser/ArchiveList.h"
 #include "backup_browser/ArchiveListView.h"
-#include "backup_browser/PictureLabel.h"
+#include "backup_browser/core/ArchiveList.h"
+#include "backup_browser/core/StoreScan.h"
 #include "backup_browser/ProgressMeasure.h"
-#include "backup_browser/StoreScan.h"
-#include "platform/WindowJob.h"
+#include "ui/ClickablePicture.h"
+#include "ui/WindowJob.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>

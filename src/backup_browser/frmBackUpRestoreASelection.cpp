@@ -3,12 +3,12 @@
 
 #include "backup_browser/ArchiveItems.h"
 #include "backup_browser/ArchiveListView.h"
+#include "backup_browser/core/SelectionSizes.h"
 #include "backup_browser/ProgressMeasure.h"
-#include "backup_browser/SelectionSizes.h"
 #include "backup_browser/StatusPanel.h"
-#include "commands/Launching.h"
+#include "common/Launching.h"
 #include "platform/Platform.h"
-#include "platform/WindowJob.h"
+#include "ui/WindowJob.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -49,7 +49,7 @@ void frmBackUpRestoreA::OpenSelFolder()
     const QModelIndex row = m_lvBody->selectedRow();
     if (!row.isValid())
         return;
-    ShellExecuteOpen(rawBytes(m_archives->item(row.row(), 2)), 1);
+    ShellExecuteOpen(rawBytes(m_archives->item(row.row(), 2)), show::Normal);
 }
 
 void frmBackUpRestoreA::lvBody_DblClick() { OpenSelFolder(); }

@@ -1,7 +1,7 @@
 // The archive list of one hour: rows, the five details values and the hour's size.
 #include "StoreFixture.h"
 
-#include "backup_browser/ArchiveList.h"
+#include "backup_browser/core/ArchiveList.h"
 
 using namespace rnx10;
 using namespace rnx10::test;

@@ -1,10 +1,10 @@
 // The stand-in backup tools write archives that the browser lists with all five values.
 #include "StoreFixture.h"
 
-#include "backup_browser/ArchiveList.h"
-#include "backup_browser/StoreScan.h"
-#include "commands/CommonHelpers.h"
+#include "backup_browser/core/ArchiveList.h"
+#include "backup_browser/core/StoreScan.h"
 #include "component/clsRNX10A.h"
+#include "platform/ComputerName.h"
 #include "services/IniFile.h"
 
 #include <QDate>

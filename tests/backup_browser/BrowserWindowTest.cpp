@@ -2,9 +2,8 @@
 #include "StoreFixture.h"
 
 #include "backup_browser/ArchiveListView.h"
-#include "backup_browser/StatusPanel.h"
 #include "backup_browser/frmBackUpRestoreA.h"
-#include "commands/CommonHelpers.h"
+#include "backup_browser/StatusPanel.h"
 
 #include <QAction>
 #include <QApplication>

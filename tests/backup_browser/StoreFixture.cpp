@@ -1,7 +1,7 @@
 #include "StoreFixture.h"
 
 #include "automation/AutomationError.h"
-#include "commands/CommonHelpers.h"
+#include "platform/ComputerName.h"
 #include "services/ProgIds.h"
 
 #include <unistd.h>

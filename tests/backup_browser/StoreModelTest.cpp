@@ -2,10 +2,10 @@
 #include "StoreFixture.h"
 
 #include "automation/AutomationError.h"
-#include "backup_browser/DirStructure.h"
-#include "backup_browser/LeadingNumber.h"
-#include "backup_browser/MountPoint.h"
-#include "backup_browser/SelectionSizes.h"
+#include "backup_browser/core/DirStructure.h"
+#include "backup_browser/core/LeadingNumber.h"
+#include "backup_browser/core/MountPoint.h"
+#include "backup_browser/core/SelectionSizes.h"
 
 #include <sys/stat.h>
 

@@ -1,9 +1,9 @@
 // The scan of the store for one date.
 #include "StoreFixture.h"
 
-#include "backup_browser/MountPoint.h"
-#include "backup_browser/StoreScan.h"
-#include "commands/CommonHelpers.h"
+#include "backup_browser/core/MountPoint.h"
+#include "backup_browser/core/StoreScan.h"
+#include "platform/ComputerName.h"
 
 #include <sys/stat.h>
 

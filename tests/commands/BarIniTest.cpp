@@ -1,6 +1,6 @@
 #include "automation/AutomationError.h"
-#include "commands/CommonHelpers.h"
 #include "component/clsRNX10A.h"
+#include "services/IniValues.h"
 #include "support/TestSupport.h"
 
 using namespace rnx10;

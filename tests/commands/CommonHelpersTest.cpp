@@ -1,4 +1,5 @@
-#include "commands/CommonHelpers.h"
+#include "backup_browser/core/SizeText.h"
+#include "common/GeneralDate.h"
 #include "support/TestSupport.h"
 
 #include <QDateTime>

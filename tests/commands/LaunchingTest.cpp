@@ -1,7 +1,7 @@
 #include "CommandsTestSupport.h"
 
 #include "automation/AutomationError.h"
-#include "commands/Launching.h"
+#include "common/Launching.h"
 #include "component/clsRNX10A.h"
 #include "platform/Launcher.h"
 #include "services/ProgIds.h"

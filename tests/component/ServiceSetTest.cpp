@@ -1,8 +1,8 @@
 #include "automation/AutomationError.h"
 #include "automation/ObjectRegistry.h"
-#include "component/ServiceSet.h"
 #include "component/clsRNX10A.h"
 #include "services/ProgIds.h"
+#include "services/ServiceSet.h"
 #include "support/TestSupport.h"
 
 using namespace rnx10;

@@ -2,7 +2,7 @@
 #include "GuardedFileSystem.h"
 
 #include "component/clsRNX10A.h"
-#include "maintenance/MaintainceLogs.h"
+#include "maintenance/core/MaintainceLogs.h"
 #include "platform/MousePointer.h"
 #include "support/TestSupport.h"
 

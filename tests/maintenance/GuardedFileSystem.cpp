@@ -1,8 +1,8 @@
 #include "GuardedFileSystem.h"
 
 #include "automation/AutomationError.h"
-#include "component/ServiceSet.h"
 #include "services/ProgIds.h"
+#include "services/ServiceSet.h"
 
 #include <cstdlib>
 

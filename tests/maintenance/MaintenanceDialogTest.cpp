@@ -1,11 +1,11 @@
 #include "GuardedFileSystem.h"
 
 #include "automation/AutomationError.h"
-#include "component/ServiceSet.h"
 #include "component/clsRNX10A.h"
-#include "maintenance/MaintenanceCommand.h"
 #include "maintenance/frmMaintainceA.h"
+#include "maintenance/MaintenanceCommand.h"
 #include "services/ProgIds.h"
+#include "services/ServiceSet.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>

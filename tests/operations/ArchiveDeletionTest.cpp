@@ -1,7 +1,7 @@
 #include "StoreFixture.h"
 
 #include "automation/AutomationError.h"
-#include "backup_browser/ArchiveDeletion.h"
+#include "backup_browser/core/ArchiveDeletion.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

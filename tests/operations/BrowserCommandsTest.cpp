@@ -3,10 +3,10 @@
 #include "StoreFixture.h"
 
 #include "backup_browser/frmBackUpRestoreA.h"
-#include "component/ServiceSet.h"
 #include "platform/MousePointer.h"
 #include "schedule/frmBackUpScheduleA.h"
 #include "services/RuntimeService.h"
+#include "services/ServiceSet.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "backup_browser/ArchiveListView.h"
 #include "backup_browser/frmBackUpRestoreA.h"
-#include "commands/CommonHelpers.h"
+#include "platform/ComputerName.h"
 
 #include <QAction>
 #include <QApplication>

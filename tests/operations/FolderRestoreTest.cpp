@@ -1,7 +1,7 @@
 #include "StoreFixture.h"
 
 #include "automation/AutomationError.h"
-#include "backup_browser/FolderRestore.h"
+#include "backup_browser/core/FolderRestore.h"
 
 #include <sys/stat.h>
 

@@ -2,8 +2,8 @@
 
 #include "automation/AutomationError.h"
 #include "automation/ObjectRegistry.h"
-#include "component/ServiceSet.h"
 #include "services/ProgIds.h"
+#include "services/ServiceSet.h"
 
 #include <filesystem>
 

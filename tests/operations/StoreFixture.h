@@ -1,7 +1,7 @@
 // A scratch installation with a small store: two hours of one day, archives with details.ini.
 #pragma once
 
-#include "backup_browser/ArchiveDeletion.h"
+#include "backup_browser/core/ArchiveDeletion.h"
 #include "platform/FileSystemObject.h"
 #include "support/TestSupport.h"
 

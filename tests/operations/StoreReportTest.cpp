@@ -1,7 +1,7 @@
 #include "StoreFixture.h"
 
 #include "automation/AutomationError.h"
-#include "backup_browser/StoreReport.h"
+#include "backup_browser/core/StoreReport.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

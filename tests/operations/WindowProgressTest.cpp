@@ -7,10 +7,10 @@
 #include "automation/AutomationError.h"
 #include "automation/ObjectRegistry.h"
 #include "backup_browser/frmBackUpRestoreA.h"
-#include "component/ServiceSet.h"
 #include "platform/MousePointer.h"
 #include "platform/WalkProgress.h"
 #include "services/ProgIds.h"
+#include "services/ServiceSet.h"
 
 #include <QAction>
 #include <QApplication>

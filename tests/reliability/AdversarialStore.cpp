@@ -1,6 +1,7 @@
 #include "AdversarialStore.h"
 
-#include "commands/CommonHelpers.h"
+#include "platform/ComputerName.h"
+
 
 #include <dirent.h>
 #include <sys/stat.h>

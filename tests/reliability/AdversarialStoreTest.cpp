@@ -6,12 +6,12 @@
 #include "automation/ObjectRegistry.h"
 #include "backup_browser/ArchiveListView.h"
 #include "backup_browser/frmBackUpRestoreA.h"
-#include "commands/CommonHelpers.h"
-#include "component/ServiceSet.h"
 #include "component/clsRNX10A.h"
-#include "maintenance/MaintainceLogs.h"
+#include "maintenance/core/MaintainceLogs.h"
+#include "platform/ComputerName.h"
 #include "platform/FileSystemObject.h"
 #include "services/ProgIds.h"
+#include "services/ServiceSet.h"
 
 #include <QAction>
 #include <QApplication>

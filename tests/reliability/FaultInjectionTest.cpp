@@ -6,9 +6,9 @@
 #include "automation/AutomationError.h"
 #include "backup_browser/ArchiveListView.h"
 #include "backup_browser/frmBackUpRestoreA.h"
-#include "commands/CommonHelpers.h"
 #include "component/clsRNX10A.h"
-#include "maintenance/MaintainceLogs.h"
+#include "maintenance/core/MaintainceLogs.h"
+#include "platform/ComputerName.h"
 #include "platform/FileSystemObject.h"
 #include "platform/MousePointer.h"
 

@@ -1,9 +1,9 @@
 #include "FakeTools.h"
 
 #include "automation/AutomationError.h"
-#include "schedule/AtJob.h"
-#include "schedule/CrontabText.h"
-#include "schedule/JobSchedule.h"
+#include "services/AtJob.h"
+#include "services/CrontabText.h"
+#include "services/JobSchedule.h"
 #include "support/TestSupport.h"
 
 using namespace rnx10;

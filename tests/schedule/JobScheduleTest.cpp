@@ -1,5 +1,5 @@
 #include "automation/AutomationError.h"
-#include "schedule/JobSchedule.h"
+#include "services/JobSchedule.h"
 #include "support/TestSupport.h"
 
 #include <ctime>

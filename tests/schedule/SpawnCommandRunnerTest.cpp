@@ -1,5 +1,5 @@
 #include "automation/AutomationError.h"
-#include "schedule/SpawnCommandRunner.h"
+#include "platform/SpawnCommandRunner.h"
 #include "support/TestSupport.h"
 
 using namespace rnx10;

@@ -3,8 +3,8 @@
 #include "automation/AutomationError.h"
 #include "platform/FileSystemObject.h"
 #include "platform/FolderWalk.h"
-#include "platform/ProgressRunner.h"
 #include "support/TestSupport.h"
+#include "ui/ProgressRunner.h"
 
 #include <QApplication>
 #include <QProgressDialog>

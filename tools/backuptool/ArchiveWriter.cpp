@@ -1,7 +1,8 @@
 #include "ArchiveWriter.h"
 
 #include "automation/AutomationError.h"
-#include "commands/CommonHelpers.h"
+#include "common/GeneralDate.h"
+#include "platform/ComputerName.h"
 #include "platform/FileSystemObject.h"
 
 #include <pwd.h>

@@ -1,0 +1,117 @@
+#include "backup_browser/core/StoreScan.h"
+
+#include "backup_browser/core/DirStructure.h"
+#include "backup_browser/core/LeadingNumber.h"
+#include "backup_browser/core/MountPoint.h"
+#include "backup_browser/core/SizeText.h"
+#include "platform/ComputerName.h"
+#include "platform/FileSystemObject.h"
+#include "services/EnvironmentKeys.h"
+#include "services/RuntimeService.h"
+#include "services/ServiceSet.h"
+
+namespace rnx10 {
+
+namespace {
+// A root taken relative to the process's current folder would create folders anywhere.
+std::string absoluteRoot(const std::string &key)
+{
+    std::string value = services().runtime().EnvironGet(envkey::kSuiteEnvironment, key);
+    if (value.empty() || value.front() != '/')
+        throw err::pathNotFound(key + " is not an absolute folder: \"" + value + "\"");
+    return value;
+}
+
+void ensureFolder(const std::string &path)
+{
+    if (!services().fileSystem().folderExists(path))
+        CreateDirStructure(path);
+}
+
+std::string countText(std::size_t hours)
+{
+    return hours == 0 ? "No archives found." : std::to_string(hours) + " archives found.";
+}
+
+class Scanner {
+public:
+    Scanner(ScanResult &result, int y, int m, int d, const FolderMeasure &measure)
+        : m_r(result), m_y(y), m_m(m), m_d(d), m_measure(measure)
+    {
+    }
+
+    void run()
+    {
+        FileSystemObject &fso = services().fileSystem();
+        const std::string root = absoluteRoot(envkey::Store);
+        m_r.folders.ComputerFolder = root + "/" + GetMachineName();
+        ensureFolder(m_r.folders.ComputerFolder);
+        const std::string &computer = m_r.folders.ComputerFolder;
+        m_r.lockerToolTip = computer + ", Size : " + roundedMegabytes(m_measure(computer)) + " MB";
+        const std::string locker = absoluteRoot(envkey::Locker);
+        ensureFolder(locker);
+        fso.markHiddenOnly(locker);
+        fso.markHiddenOnly(root);
+        m_r.folders.BackupDrive = mountPointOf(computer);
+        m_r.status = "Backup Drive: " + m_r.folders.BackupDrive;
+        walkYears();
+        m_r.status = countText(m_r.hours.size());
+    }
+
+private:
+    std::string under(std::initializer_list<int> numbers) const
+    {
+        std::string path = m_r.folders.ComputerFolder;
+        for (int n : numbers)
+            path += "/" + canonicalNumberText(n);
+        return path;
+    }
+
+    void walkYears()
+    {
+        FileSystemObject &fso = services().fileSystem();
+        for (const std::string &year : fso.subFolders(m_r.folders.ComputerFolder)) {
+            if (!matchesNumber(year, m_y))
+                continue;
+            m_r.folders.YearFolder = under({m_y});
+            for (const std::string &month : fso.subFolders(m_r.folders.YearFolder)) {
+                if (!matchesNumber(month, m_m))
+                    continue;
+                m_r.folders.MonthFolder = under({m_y, m_m});
+                walkDays();
+            }
+        }
+    }
+
+    void walkDays()
+    {
+        FileSystemObject &fso = services().fileSystem();
+        for (const std::string &day : fso.subFolders(m_r.folders.MonthFolder)) {
+            if (!matchesNumber(day, m_d))
+                continue;
+            m_r.folders.DayFolder = under({m_y, m_m, m_d});
+            for (std::string &hour : fso.subFolders(m_r.folders.DayFolder))
+                m_r.hours.push_back(std::move(hour));
+        }
+    }
+
+    ScanResult &m_r;
+    int m_y, m_m, m_d;
+    const FolderMeasure &m_measure;
+};
+} // namespace
+
+ScanResult scanStore(int year, int month, int day, const FolderMeasure &measure)
+{
+    ScanResult result;
+    try {
+        Scanner(result, year, month, day, measure).run();
+    } catch (const AutomationError &e) {
+        result.error = e;
+    } catch (const std::exception &e) {
+        result.error = err::pathFileAccess(e.what());
+    }
+    return result;
+}
+
+} // namespace rnx10
