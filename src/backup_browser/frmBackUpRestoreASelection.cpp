@@ -49,7 +49,8 @@ void frmBackUpRestoreA::OpenSelFolder()
     const QModelIndex row = m_lvBody->selectedRow();
     if (!row.isValid())
         return;
-    ShellExecuteOpen(rawBytes(m_archives->item(row.row(), 2)), show::Normal);
+    // The path comes from the store's data: opened as a document, never started as a program.
+    ShellOpenDocument(rawBytes(m_archives->item(row.row(), 2)), show::Normal);
 }
 
 void frmBackUpRestoreA::lvBody_DblClick() { OpenSelFolder(); }

@@ -28,6 +28,15 @@ void ShellExecuteOpen(const std::string &target, int showCommand)
     }
 }
 
+void ShellOpenDocument(const std::string &path, int showCommand)
+{
+    try {
+        platform().shell->openDocument(path, showCommand);
+    } catch (...) {
+        // The open's outcome is not examined.
+    }
+}
+
 std::string suiteProgramPath(const std::string &program)
 {
     return services().runtime().EnvironGet(envkey::kSuiteEnvironment, envkey::ProgramRoot) + "/1.0/Sys/" + program;

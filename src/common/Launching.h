@@ -24,6 +24,10 @@ bool ShellOpen(const std::string &target, int showCommand);
 // The desktop's "open" of a target; the result is not examined and nothing is raised.
 void ShellExecuteOpen(const std::string &target, int showCommand);
 
+// Opens a file or folder named by data (an archive's DestinationDir) as a document, never as a
+// program, even when it is an executable file; the result is not examined and nothing is raised.
+void ShellOpenDocument(const std::string &path, int showCommand);
+
 // Starts the registry-backup tool under the program root; every error is ignored.
 void RunRegistryBackupTool();
 

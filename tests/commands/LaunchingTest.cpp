@@ -9,6 +9,9 @@
 #include "support/TestSupport.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 using namespace rnx10;
 using namespace rnx10::test;
@@ -84,6 +87,46 @@ TEST_F(FakeOpener, ExecutableFileIsStartedDirectlyWithoutArguments)
     ASSERT_TRUE(waitForFile(marker));
     EXPECT_EQ(readFile(marker), "0");
     EXPECT_FALSE(exists(log)) << "a program is not handed to xdg-open";
+}
+
+TEST_F(FakeOpener, DocumentOpenHandsEvenAProgramToTheOpenerAndStartsNothing)
+{
+    const std::string marker = scratch / "started";
+    const std::string program = scratch / "tool.sh";
+    writeProgram(program, ": > '" + marker + "'\n");
+    makeFolders(scratch / "folder");
+    writeFile(scratch / "-n", "a name that looks like an option");
+    // "-n" is relative to the working folder: the scratch folder for the test's time.
+    struct Here {
+        std::string saved = std::filesystem::current_path().string();
+        explicit Here(const std::string &path) { std::filesystem::current_path(path); }
+        ~Here() { std::filesystem::current_path(saved); }
+    } here(scratch.path());
+    const struct {
+        std::string path;
+        bool opens;
+        std::string argument; // what xdg-open receives
+    } cases[] = {
+        {program, true, program},
+        {scratch / "folder", true, scratch / "folder"},
+        {"-n", true, "./-n"},
+        {scratch / "missing.sh", false, ""},
+        {"https://zorvane.example/", false, ""}, // data names files and folders, not addresses
+        {"", false, ""},
+    };
+    SystemShell shell;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.path);
+        ::unlink(log.c_str());
+        EXPECT_EQ(shell.openDocument(c.path, 1), c.opens);
+        if (!c.opens) {
+            EXPECT_FALSE(exists(log));
+            continue;
+        }
+        ASSERT_TRUE(waitForFile(log));
+        EXPECT_EQ(recordedArguments(), (std::vector<std::string>{"1", c.argument}));
+    }
+    EXPECT_FALSE(exists(marker)) << "a program was started";
 }
 
 TEST_F(FakeOpener, NothingToOpenGivesFalseWithoutCallingTheOpener)

@@ -109,6 +109,12 @@ bool FakeShell::open(const std::string &target, int showCommand)
     return result;
 }
 
+bool FakeShell::openDocument(const std::string &path, int showCommand)
+{
+    documents.push_back(path);
+    return open(path, showCommand);
+}
+
 long FakeStarter::start(const std::string &path, int windowStyle)
 {
     struct stat st{};

@@ -71,10 +71,13 @@ public:
     std::vector<Box> boxes;
 };
 
+// Records every open; openDocument's are in opened as well, and in documents.
 class FakeShell : public Shell {
 public:
     bool open(const std::string &target, int showCommand) override;
+    bool openDocument(const std::string &path, int showCommand) override;
     std::vector<std::pair<std::string, int>> opened;
+    std::vector<std::string> documents;
     bool result = true;
 };
 
