@@ -98,7 +98,7 @@ private:
     void lvBody_ItemClick(const QModelIndex &index);
     void lvBody_DblClick();
     void lvBody_KeyDown(int keyCode);
-    void lvBody_MouseDown(Qt::MouseButton button);
+    void lvBody_MouseDown(Qt::MouseButton button, const QModelIndex &row, const QPoint &globalPos);
     void mnuPopUpOpenFolder_Click();
     void StatusBar1_PanelDblClick(int panel);
 

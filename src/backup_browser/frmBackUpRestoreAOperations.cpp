@@ -18,7 +18,9 @@
 #include "ui/BusyGuard.h"
 #include "ui/TellFailure.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QPointer>
 #include <QPushButton>
 
 #include <cstdlib>
@@ -181,9 +183,16 @@ void frmBackUpRestoreA::Startbakcup()
     if (!askToStartQuickBackup())
         return;
     const auto handle = static_cast<std::int32_t>(winId());
-    close();
-    // The window is closing: nothing below touches it.
-    tellingFailure([handle] { runQuickBackupFromWindow(handle); });
+    // Asked from the window's own handlers (a popup entry, a button): the window closes, and the
+    // backup starts, only once they have returned, so none of them runs on in a deleted window.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [window = QPointer<frmBackUpRestoreA>(this), handle] {
+            if (window)
+                window->close();
+            tellingFailure([handle] { runQuickBackupFromWindow(handle); });
+        },
+        Qt::QueuedConnection);
 }
 
 void frmBackUpRestoreA::cmdRegBackup2_Click()

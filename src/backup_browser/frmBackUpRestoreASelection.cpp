@@ -8,9 +8,9 @@
 #include "backup_browser/StatusPanel.h"
 #include "common/Launching.h"
 #include "platform/Platform.h"
+#include "ui/BusyGuard.h"
 #include "ui/WindowJob.h"
 
-#include <QCursor>
 #include <QMenu>
 #include <QStandardItemModel>
 
@@ -64,10 +64,19 @@ void frmBackUpRestoreA::lvBody_KeyDown(int keyCode)
     m_lvBody->setView(m_lvBody->view() == ArchiveListView::Icon ? ArchiveListView::Report : ArchiveListView::Icon);
 }
 
-void frmBackUpRestoreA::lvBody_MouseDown(Qt::MouseButton button)
+void frmBackUpRestoreA::lvBody_MouseDown(Qt::MouseButton button, const QModelIndex &row, const QPoint &globalPos)
 {
-    if (button == Qt::RightButton)
-        m_mnupopupmenu->exec(QCursor::pos());
+    if (button != Qt::RightButton || BusyGuard::isRunning(this))
+        return;
+    // The popup acts on the row under the pointer: it is clicked first, with all that a left
+    // click does. Over empty space the selection stays.
+    if (row.isValid()) {
+        m_lvBody->selectRow(row);
+        lvBody_ItemClick(row);
+    }
+    // Shown, not run: this press handler returns at once, so an entry that closes the window
+    // never has the list's mouse handler below it on the stack.
+    m_mnupopupmenu->popup(globalPos);
 }
 
 void frmBackUpRestoreA::StatusBar1_PanelDblClick(int panel)

@@ -1,20 +1,156 @@
-// What opening an archive's copy may start.
+// The browser's popup as the user reaches it: a right press on the archive list, then a click on
+// an entry of the menu that opens. Also what opening an archive's copy may start.
 #include "BrowserFixture.h"
 
 #include "backup_browser/ArchiveListView.h"
 #include "backup_browser/frmBackUpRestoreA.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QListView>
+#include <QMenu>
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 #include <sys/stat.h>
 
 #include <functional>
+#include <memory>
 
 using namespace rnx10;
 using namespace rnx10::test;
 
 namespace {
+
+class BrowserPopup : public BrowserFixture {
+protected:
+    void SetUp() override
+    {
+        source = inst.home() + "/docs";
+        makeFolders(source);
+        arch = addArchive("09-00", "arch", source);
+        other = addArchive("09-00", "other", source);
+        ASSERT_TRUE(open());
+        pickHour("09-00");
+    }
+
+    ArchiveListView *list() const { return m_window->findChild<ArchiveListView *>("lvBody"); }
+
+    // Where a press lands: the centre of the named row, or a spot of the list with no row.
+    QPoint spot(const std::string &row) const
+    {
+        QAbstractItemView *view = list()->currentView();
+        QAbstractItemModel *model = view->model();
+        for (int r = 0; r < model->rowCount(); ++r)
+            if (model->index(r, 0).data().toString() == QString::fromStdString(row))
+                return view->visualRect(model->index(r, 0)).center();
+        const QPoint empty(view->viewport()->width() - 4, view->viewport()->height() - 4);
+        EXPECT_TRUE(row.empty()) << "no row " << row;
+        EXPECT_FALSE(view->indexAt(empty).isValid());
+        return empty;
+    }
+
+    // Right press on row (empty space for ""), then a click on entry in the menu that opens, and
+    // the events that follow served. Works whether the menu runs a loop of its own or not.
+    void popupPick(const std::string &row, const char *entry)
+    {
+        auto *menu = m_window->findChild<QMenu *>("mnupopupmenu");
+        auto *action = m_window->findChild<QAction *>(entry);
+        ASSERT_TRUE(menu && action) << entry;
+        auto picked = std::make_shared<bool>(false);
+        auto pick = [menu = QPointer<QMenu>(menu), action, picked] {
+            if (*picked || !menu || !menu->isVisible())
+                return;
+            *picked = true;
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        };
+        QTimer::singleShot(0, menu, pick);
+        QTest::mousePress(list()->currentView()->viewport(), Qt::RightButton, {}, spot(row));
+        pick();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(*picked) << "the popup did not open";
+    }
+
+    std::string selectedName() const
+    {
+        const QModelIndex row = list()->selectedRow();
+        return row.isValid() ? row.data().toString().toStdString() : std::string();
+    }
+
+    std::string source, arch, other;
+};
+
+TEST_F(BrowserPopup, EntriesThatCloseTheWindowLetTheListsHandlerReturnFirst)
+{
+    const struct {
+        const char *entry;
+        Answer answer;
+        bool closes;
+        bool backsUp;
+    } cases[] = {
+        {"mnuPopUpStartBackup", Answer::Yes, true, true},
+        {"mnuPopUpStartBackup", Answer::No, false, false},
+        {"mnuPopUpExit", Answer::Yes, true, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.entry) + (c.answer == Answer::Yes ? " Yes" : " No"));
+        if (!m_window) {
+            ASSERT_TRUE(open());
+            pickHour("09-00");
+        }
+        inst.shell->opened.clear();
+        inst.prompt->answers = {c.answer};
+        QPointer<frmBackUpRestoreA> window = m_window;
+        popupPick("arch", c.entry);
+        EXPECT_EQ(browser() == nullptr, c.closes);
+        ASSERT_EQ(inst.shell->opened.size(), c.backsUp ? 2u : 0u);
+        if (c.backsUp) {
+            EXPECT_EQ(inst.shell->opened[0].first, inst.programRoot() + "/1.0/Sys/regbak.exe");
+            EXPECT_EQ(inst.shell->opened[1].first, inst.programRoot() + "/1.0/Sys/shellbak.exe");
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(window.isNull(), c.closes);
+        if (c.closes)
+            m_window = nullptr;
+    }
+}
+
+TEST_F(BrowserPopup, RightPressOnARowMakesItTheOneTheEntriesActOn)
+{
+    const struct {
+        const char *label;
+        std::string pressOn; // "" for empty space
+        const char *entry;
+        std::string actedOn; // the archive the entry acts on and the list shows selected
+    } cases[] = {
+        {"open another row", "other", "mnuPopUpOpenFolder", "other"},
+        {"restore another row", "other", "mnuPopUpStartRestore", "other"},
+        {"delete another row", "other", "mnuPopUpDeleteArchive", "other"},
+        {"open over empty space", "", "mnuPopUpOpenFolder", "arch"},
+        {"delete over empty space", "", "mnuPopUpDeleteArchive", "arch"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        clickRow("arch");
+        const std::string copy = (c.actedOn == "arch" ? arch : other) + "/copy";
+        inst.shell->documents.clear();
+        boxes().clear();
+        inst.prompt->answers = {Answer::No}; // a question is asked, and nothing done
+        popupPick(c.pressOn, c.entry);
+
+        EXPECT_EQ(selectedName(), c.actedOn);
+        EXPECT_EQ(m_window->SelectedDestinationDir(), copy);
+        EXPECT_EQ(m_window->statusText(2).substr(0, copy.size()), copy); // what a left click shows
+        if (std::string(c.entry) == "mnuPopUpOpenFolder") {
+            EXPECT_EQ(inst.shell->documents, std::vector<std::string>{copy});
+        } else {
+            ASSERT_FALSE(boxes().empty());
+            EXPECT_NE(boxes()[0].text.find(copy + " "), std::string::npos) << boxes()[0].text;
+        }
+        EXPECT_TRUE(exists(arch) && exists(other));
+    }
+}
 
 // An archive whose DestinationDir names a program, with the real shell open and a stand-in
 // xdg-open first on PATH that writes down its argument.
