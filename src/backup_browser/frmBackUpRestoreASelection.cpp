@@ -46,6 +46,8 @@ Variant frmBackUpRestoreA::SelectedFolderOperations(const std::string &sSourceFo
 
 void frmBackUpRestoreA::OpenSelFolder()
 {
+    if (BusyGuard::isRunning(this))
+        return;
     const QModelIndex row = m_lvBody->selectedRow();
     if (!row.isValid())
         return;

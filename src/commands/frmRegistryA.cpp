@@ -4,6 +4,7 @@
 #include "commands/CommandPictures.h"
 #include "commands/RegistryNavigation.h"
 #include "platform/Platform.h"
+#include "ui/BusyGuard.h"
 #include "ui/CloseOnEscape.h"
 #include "ui/TellFailure.h"
 
@@ -61,6 +62,8 @@ void frmRegistryA::Form_Load()
 
 void frmRegistryA::cmdViewRegEditForKey_Click()
 {
+    if (BusyGuard::isRunning(this))
+        return;
     tellingFailure([this] { navigateToRegistryKey(m_cmbViewRegEditForKey->currentText().toStdString()); });
 }
 

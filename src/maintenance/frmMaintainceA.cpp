@@ -7,6 +7,7 @@
 #include "platform/MousePointer.h"
 #include "platform/Platform.h"
 #include "services/ServiceSet.h"
+#include "ui/BusyGuard.h"
 #include "ui/ClickablePicture.h"
 #include "ui/CloseOnEscape.h"
 #include "ui/TellFailure.h"
@@ -183,6 +184,8 @@ void frmMaintainceA::clearWithProgress()
 
 void frmMaintainceA::cmdStartBackups_Click()
 {
+    if (BusyGuard::isRunning(this))
+        return;
     if (!askToStartQuickBackup())
         return;
     const auto handle = static_cast<std::int32_t>(winId());
@@ -194,6 +197,8 @@ void frmMaintainceA::cmdOK_Click() { close(); }
 
 void frmMaintainceA::imgLog_DblClick()
 {
+    if (BusyGuard::isRunning(this))
+        return;
     tellingFailure(&OpenLogFolder);
 }
 

@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "services/ProgIds.h"
 #include "services/ScheduledTaskService.h"
+#include "ui/BusyGuard.h"
 #include "ui/CloseOnEscape.h"
 
 #include <QEvent>
@@ -98,6 +99,8 @@ void frmBackUpScheduleA::cmdCancel_Click() { close(); }
 
 void frmBackUpScheduleA::cmdOK_Click()
 {
+    if (BusyGuard::isRunning(this))
+        return;
     Prompt &prompt = *platform().prompt;
     if (prompt.ask("Are you sure?", "sure...") == Answer::No)
         return;

@@ -4,6 +4,8 @@
 #include <QMetaObject>
 #include <QVariant>
 
+#include <atomic>
+
 namespace rnx10 {
 
 namespace {
@@ -18,6 +20,9 @@ int holding(const QWidget *window, BusyGuard::Kind kind)
     return window ? window->property(holders(kind)).toInt() : 0;
 }
 
+// Jobs of all windows; windows live on the application's thread only.
+std::atomic<int> g_jobs{0};
+
 void addHolders(QWidget *window, BusyGuard::Kind kind, int delta)
 {
     window->setProperty(holders(kind), holding(window, kind) + delta);
@@ -30,11 +35,15 @@ BusyGuard::BusyGuard(QWidget *window, Kind kind) : m_window(window), m_kind(kind
         return;
     m_acquired = true;
     addHolders(window, kind, 1);
+    if (kind == Kind::Job)
+        ++g_jobs;
     window->installEventFilter(this);
 }
 
 BusyGuard::~BusyGuard()
 {
+    if (m_acquired && m_kind == Kind::Job)
+        --g_jobs; // counted also when the window is gone
     if (!m_acquired || !m_window)
         return;
     m_window->removeEventFilter(this);
@@ -43,12 +52,9 @@ BusyGuard::~BusyGuard()
         QMetaObject::invokeMethod(m_window.data(), &QWidget::close, Qt::QueuedConnection);
 }
 
-bool BusyGuard::isRunning(const QWidget *window)
-{
-    return holding(window, Kind::Operation) > 0 || holding(window, Kind::Job) > 0;
-}
+bool BusyGuard::isRunning(const QWidget *window) { return holding(window, Kind::Operation) > 0 || jobRunning(window); }
 
-bool BusyGuard::jobRunning(const QWidget *window) { return holding(window, Kind::Job) > 0; }
+bool BusyGuard::jobRunning(const QWidget *window) { return holding(window, Kind::Job) > 0 || g_jobs > 0; }
 
 bool BusyGuard::eventFilter(QObject *watched, QEvent *event)
 {

@@ -1,5 +1,5 @@
 // Marks a window busy while an operation or a job of it runs: its commands refuse to start, and
-// a request to close it waits for the end.
+// a request to close it waits for the end. While a job runs, the commands of every window refuse.
 #pragma once
 
 #include <QObject>
@@ -25,9 +25,10 @@ public:
     // False when an operation was refused because the window was already busy: do nothing then.
     bool acquired() const { return m_acquired; }
 
-    // True while any guard holds the window.
+    // True while any guard holds the window, or a job of any window runs: then no command starts.
     static bool isRunning(const QWidget *window);
-    // True while a job holds it (an operation may still work on the window between its jobs).
+    // True while a job runs, of this window or any other (an operation may still work on its
+    // window between its jobs).
     static bool jobRunning(const QWidget *window);
 
 protected:

@@ -1,9 +1,12 @@
 #include "ui/ProgressRunner.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QEventLoop>
 #include <QPointer>
 #include <QProgressDialog>
+#include <QShortcut>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
@@ -27,10 +30,48 @@ QString progressText(const ProgressRunner::Task &task, const walk::WalkProgress 
     return task.text + "\n" + counts;
 }
 
+// A job's dialog goes away only when the job ends: Escape and the window's close button do
+// nothing; Cancel, where offered, asks the job to stop and the dialog stays until it has.
+class JobDialog : public QProgressDialog {
+public:
+    using QProgressDialog::QProgressDialog;
+    void finish()
+    {
+        m_finished = true;
+        hide();
+    }
+    void reject() override
+    {
+        if (m_finished)
+            QProgressDialog::reject();
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->key() == Qt::Key_Escape && !m_finished) {
+            event->accept();
+            return;
+        }
+        QProgressDialog::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent *event) override
+    {
+        // QProgressDialog would take a close for Cancel.
+        if (!m_finished)
+            event->ignore();
+    }
+
+private:
+    bool m_finished = false;
+};
+
 // The modal dialog of a job that outlasted the delay; it runs the loop until the job ends.
 void waitWithDialog(QWidget *parent, const ProgressRunner::Task &task, walk::WalkProgress &progress, QEventLoop &loop)
 {
-    QProgressDialog dialog(parent);
+    JobDialog dialog(parent);
+    // No close button: only Cancel (where offered) speaks to the job.
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     dialog.setWindowTitle(task.title);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setAutoClose(false);
@@ -39,6 +80,9 @@ void waitWithDialog(QWidget *parent, const ProgressRunner::Task &task, walk::Wal
     dialog.setRange(0, task.expectedEntries ? 1000 : 0);
     if (!task.cancellable)
         dialog.setCancelButton(nullptr);
+    // The dialog's own Escape shortcut would cancel: only the button does.
+    for (QShortcut *shortcut : dialog.findChildren<QShortcut *>())
+        shortcut->setEnabled(false);
     dialog.setLabelText(progressText(task, progress));
     QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, [&] {
         if (task.cancellable)
@@ -57,6 +101,7 @@ void waitWithDialog(QWidget *parent, const ProgressRunner::Task &task, walk::Wal
     refresh.start(kRefreshMs);
     dialog.show();
     loop.exec();
+    dialog.finish();
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
@@ -188,6 +189,52 @@ TEST_F(WindowProgress, ALongDeletionShowsTheDialogWhileTheWindowPaintsAndRefuses
     // The close asked for meanwhile is carried out after the job.
     QCoreApplication::processEvents();
     EXPECT_FALSE(browser());
+}
+
+TEST_F(WindowProgress, EscapeOrCloseOnAHeldJobsDialogChangeNothingAndNoCommandStarts)
+{
+    const struct {
+        const char *entry;
+        HeldFileSystem::Hold hold;
+        const char *done; // the operation's last box: it ran to its end
+    } cases[] = {
+        {"mnuPopUpDeleteArchive", HeldFileSystem::Hold::Delete, "Succesfully deleted..."},
+        {"mnuPopUpStartRestore", HeldFileSystem::Hold::Copy, "Done..."}, // a job that offers Cancel
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.entry);
+        clickRow("arch");
+        fs->hold = c.hold;
+        QPointer<QProgressDialog> shown;
+        bool keptShowing = false;
+        whenDialogShows([&](QProgressDialog &dialog) {
+            if (shown) {
+                keptShowing = shown->isVisible(); // a tick later: nothing hid it meanwhile
+                return true;
+            }
+            shown = &dialog;
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            dialog.close();
+            // The window's commands, the quick backup first, are refused while the job runs.
+            trigger("mnuPopUpStartBackup");
+            click("cmdRegBackup");
+            trigger("mnuPopUpOpenFolder");
+            return false;
+        });
+        boxes().clear();
+        trigger(c.entry);
+        fs->hold = HeldFileSystem::Hold::Nothing;
+        EXPECT_TRUE(keptShowing);
+        ASSERT_FALSE(boxes().empty());
+        EXPECT_EQ(boxes().back().text, c.done);
+        for (const FakePrompt::Box &box : boxes())
+            EXPECT_NE(box.title, "Proceed...") << "the quick backup was offered during the job";
+        EXPECT_TRUE(inst.shell->opened.empty());
+        EXPECT_TRUE(browser());
+        addArchive("09-00", "arch", source);
+        m_window->RefreshAdd();
+        pickHour("09-00");
+    }
 }
 
 TEST_F(WindowProgress, CancelDuringTheRestoresCopyLeavesTheSourceAndNoFolderBeside)
