@@ -36,6 +36,11 @@ std::string frmBackUpRestoreA::statusText(int panel) const
     return panel >= 1 && panel <= 2 ? m_panels[panel - 1]->panelText() : std::string();
 }
 
-void frmBackUpRestoreA::setStatusText(int panel, const std::string &text) { m_panels[panel - 1]->setPanelText(text); }
+void frmBackUpRestoreA::setStatusText(int panel, const std::string &text)
+{
+    m_panels[panel - 1]->setPanelText(text);
+    if (panel == 2)
+        m_panel2Error = FillError::None;
+}
 
 } // namespace rnx10

@@ -91,8 +91,12 @@ private:
     void MonthView1_SelChange();
     void MonthView1_Click();
     void lstTime_Click();
+    // Where the error text panel 2 shows came from, if it shows one.
+    enum class FillError { None, Scan, List };
     void setStatusText(int panel, const std::string &text);
-    void showFillError(const std::string &description);
+    void showFillError(const std::string &description, FillError from);
+    // A fill that went well takes its own stale error (a scan's: any) out of panel 2.
+    void clearFillError(FillError from);
 
     // Selection, open, F7 and popup (frmBackUpRestoreASelection.cpp).
     void lvBody_ItemClick(const QModelIndex &index);
@@ -106,6 +110,7 @@ private:
     void WriteFolderTree(const std::string &folder);
 
     BrowserFolders m_folders;
+    FillError m_panel2Error = FillError::None;
     std::int16_t m_ReportFileNumber = 0;
     std::string m_ReportFilePath;
 

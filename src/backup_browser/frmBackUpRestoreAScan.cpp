@@ -57,7 +57,9 @@ void frmBackUpRestoreA::AddinTV()
     if (scan.status)
         setStatusText(1, *scan.status);
     if (scan.error)
-        showFillError(scan.error->description());
+        showFillError(scan.error->description(), FillError::Scan);
+    else
+        clearFillError(FillError::Scan);
 }
 
 void frmBackUpRestoreA::AddinLv()
@@ -77,7 +79,9 @@ void frmBackUpRestoreA::AddinLv()
     for (const ArchiveRow &row : list.rows)
         m_archives->appendRow(archiveItems(row));
     if (list.error)
-        showFillError(list.error->description());
+        showFillError(list.error->description(), FillError::List);
+    else
+        clearFillError(FillError::List);
 }
 
 void frmBackUpRestoreA::RefreshAdd()
@@ -96,6 +100,18 @@ void frmBackUpRestoreA::MonthView1_Click() { AddinTV(); }
 
 void frmBackUpRestoreA::lstTime_Click() { AddinLv(); }
 
-void frmBackUpRestoreA::showFillError(const std::string &description) { setStatusText(2, description); }
+void frmBackUpRestoreA::showFillError(const std::string &description, FillError from)
+{
+    setStatusText(2, description);
+    m_panel2Error = from;
+}
+
+void frmBackUpRestoreA::clearFillError(FillError from)
+{
+    // A new scan empties the list, so a list's error is stale after it as well.
+    if (m_panel2Error == FillError::None || (from == FillError::List && m_panel2Error != FillError::List))
+        return;
+    setStatusText(2, {});
+}
 
 } // namespace rnx10

@@ -237,6 +237,33 @@ TEST_F(WindowProgress, EscapeOrCloseOnAHeldJobsDialogChangeNothingAndNoCommandSt
     }
 }
 
+TEST_F(WindowProgress, AFillThatWorksTakesAnEarlierFillsErrorOutOfPanel2)
+{
+    const struct {
+        const char *label;
+        std::function<void()> failing, working;
+    } cases[] = {
+        {"list, then list", [this] { m_window->AddinLv(); }, [this] { m_window->AddinLv(); }},
+        {"scan, then scan", [this] { m_window->AddinTV(); }, [this] { m_window->AddinTV(); }},
+        {"list, then scan", [this] { m_window->AddinLv(); }, [this] { m_window->AddinTV(); }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        pickHour("09-00"); // the list has an hour to measure
+        fs->hold = HeldFileSystem::Hold::Size;
+        whenDialogShows([](QProgressDialog &dialog) {
+            if (QPushButton *cancel = cancelButton(dialog))
+                QTest::mouseClick(cancel, Qt::LeftButton);
+            return true;
+        });
+        c.failing();
+        ASSERT_EQ(m_window->statusText(2), walk::interrupted().description());
+        fs->hold = HeldFileSystem::Hold::Nothing;
+        c.working();
+        EXPECT_EQ(m_window->statusText(2), "");
+    }
+}
+
 TEST_F(WindowProgress, CancelDuringTheRestoresCopyLeavesTheSourceAndNoFolderBeside)
 {
     const auto before = treeListing(inst.home());
