@@ -9,6 +9,7 @@
 #include "ui/TellFailure.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -36,6 +37,9 @@ void frmRegistryA::buildControls()
     m_cmbViewRegEditForKey->setFont(QFont(QStringLiteral("Verdana"), 9));
     m_cmbViewRegEditForKey->setEditable(true);
     m_cmbViewRegEditForKey->setInsertPolicy(QComboBox::NoInsert);
+    // Text that differs from the entry only in case is not the entry: neither the completion nor
+    // Enter may turn it into the entry (a case-sensitive completer makes both exact).
+    m_cmbViewRegEditForKey->completer()->setCaseSensitivity(Qt::CaseSensitive);
     m_cmbViewRegEditForKey->setMinimumWidth(330);
     m_cmdViewRegEditForKey->setObjectName(QStringLiteral("cmdViewRegEditForKey"));
     m_cmdViewRegEditForKey->setAutoDefault(false);
