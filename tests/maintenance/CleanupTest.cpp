@@ -126,13 +126,46 @@ TEST_F(Cleanup, EntryThatCannotBeDeletedStaysWhileTheOthersGo)
     EXPECT_EQ(entries(cache()), std::vector<std::string>({"in-use-dir", "in-use.txt"}));
 }
 
+TEST_F(Cleanup, ResetGoesPastAnEntryThatCannotBeDeleted)
+{
+    struct Row {
+        const char *label;
+        std::string stuck;                 // below the log folder
+        std::vector<std::string> leftOver; // entries of the log folder afterwards
+    };
+    const Row rows[] = {
+        {"file in a sub-folder", "old/stuck.log", {"old"}},
+        {"file in a deeper sub-folder", "old/2009/stuck.log", {"old"}},
+        {"file at the top", "stuck.log", {"stuck.log"}},
+        {"whole sub-folder", "old", {"old"}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.label);
+        fill(inst.logs());
+        for (const char *sibling : {"a-first/x.log", "z-last/inner/y.log"}) {
+            makeFolders(parentPath(inst.logs() + "/" + sibling));
+            writeFile(inst.logs() + "/" + sibling, "x");
+        }
+        makeFolders(parentPath(inst.logs() + "/" + row.stuck));
+        writeFile(inst.logs() + "/" + row.stuck, "in use");
+        fs->undeletable = {inst.logs() + "/" + row.stuck};
+
+        EXPECT_NO_THROW(ClearLogFiles());
+        EXPECT_EQ(entries(inst.logs()), row.leftOver);
+        EXPECT_TRUE(exists(inst.logs() + "/" + row.stuck));
+        fs->undeletable.clear();
+        wipeBelow(inst.logs());
+    }
+}
+
 TEST_F(Cleanup, FailedResetOfTheSuiteFolderStillEmptiesTheUserFolders)
 {
     fill(inst.suiteTemp());
+    writeFile(inst.suiteTemp() + "/in-use.txt", "x");
     fill(inst.userTemp());
-    fs->failNames = {"tmp"};
+    fs->failNames = {"tmp", "in-use.txt"};
     EXPECT_NO_THROW(ClearTempFiles());
-    EXPECT_TRUE(exists(inst.suiteTemp() + "/a.txt"));
+    EXPECT_TRUE(exists(inst.suiteTemp() + "/in-use.txt"));
     EXPECT_TRUE(isEmptyFolder(inst.userTemp()));
 }
 

@@ -36,6 +36,9 @@ void GuardedFileSystem::check(const std::string &path)
     }
     if (failEverything || failNames.count(baseName(path)))
         throw err::permissionDenied(path);
+    for (const std::string &stuck : undeletable)
+        if (stuck == path || startsWithFolder(stuck, path))
+            throw err::permissionDenied(stuck);
 }
 
 void GuardedFileSystem::deleteFolder(const std::string &path, bool force)

@@ -23,6 +23,7 @@ public:
 
     std::set<std::string> failNames;    // deleting an entry of one of these names fails (70)
     bool failEverything = false;        // every deletion fails
+    std::set<std::string> undeletable;  // these paths cannot be deleted, nor any folder holding one
     std::vector<std::string> escaped;   // deletions asked for outside the root
     std::vector<std::string> requested; // every deletion asked for, in order
     MousePointer pointerAtLastDelete = MousePointer::Arrow;

@@ -189,6 +189,10 @@ TEST_F(Faults, CleanupGoesOnPastAFileThatCannotBeDeleted)
     makeFolders(inst.logs() + "/old");
     writeFile(inst.logs() + "/old/stuck.log", "in use");
     writeFile(inst.logs() + "/other.log", "x");
+    for (const char *sibling : {"a-first", "z-last"}) {
+        makeFolders(inst.logs() + "/" + sibling + "/inner");
+        writeFile(inst.logs() + "/" + sibling + "/inner/x.log", "x");
+    }
     writeFile(inst.userTemp() + "/t.tmp", "x");
     Undeletable stuck(inst.logs() + "/old/stuck.log");
     if (!stuck.made())
@@ -196,6 +200,9 @@ TEST_F(Faults, CleanupGoesOnPastAFileThatCannotBeDeleted)
     ClearLogFiles();
     ClearTempFiles();
     EXPECT_TRUE(exists(inst.logs() + "/old/stuck.log"));
+    // The log folder's other entries went all the same.
+    for (const char *gone : {"/other.log", "/a-first", "/z-last"})
+        EXPECT_FALSE(exists(inst.logs() + gone)) << gone;
     EXPECT_FALSE(exists(inst.userTemp() + "/t.tmp")); // the steps after the failure still ran
 }
 

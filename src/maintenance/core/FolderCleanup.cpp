@@ -64,10 +64,15 @@ void resetFolder(FileSystemObject &fs, const std::string &path)
     // are not even asked for, whatever the layer would answer.
     if (!isAbsolute(path) || (!isLink(path) && isProtectedFolder(path)))
         return;
+    bool gone = false;
     ignoringFailure([&] {
         if (fs.folderExists(path))
             fs.deleteFolder(path, true);
+        gone = true;
     });
+    // Something in it could not be deleted: the rest still goes, entry by entry.
+    if (!gone)
+        emptyFolder(fs, path, true);
     ignoringFailure([&] { fs.createFolder(path); });
 }
 

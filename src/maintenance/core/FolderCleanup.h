@@ -14,6 +14,7 @@ class FileSystemObject;
 bool isCleanableFolder(FileSystemObject &fs, const std::string &path);
 
 // Deletes the folder with everything in it, then creates it again, empty (one level only).
+// When something inside cannot be deleted, every other entry directly in the folder still is.
 // A path that is empty, relative or protected is left alone; a link there is replaced by a
 // real, empty folder, its target untouched.
 void resetFolder(FileSystemObject &fs, const std::string &path);
