@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <sys/stat.h>
 
@@ -52,24 +53,31 @@ protected:
     }
 
     // Right press on row (empty space for ""), then a click on entry in the menu that opens, and
-    // the events that follow served. Works whether the menu runs a loop of its own or not.
+    // the events that follow served. Both come through the windows, as the platform delivers
+    // input, and the click is followed at once by the events posted meanwhile, as in a running
+    // event loop (the menu's own, if the menu runs one).
     void popupPick(const std::string &row, const char *entry)
     {
         auto *menu = m_window->findChild<QMenu *>("mnupopupmenu");
         auto *action = m_window->findChild<QAction *>(entry);
         ASSERT_TRUE(menu && action) << entry;
-        auto picked = std::make_shared<bool>(false);
-        auto pick = [menu = QPointer<QMenu>(menu), action, picked] {
-            if (*picked || !menu || !menu->isVisible())
+        bool picked = false;
+        auto pick = [menu, action, &picked] {
+            if (picked || !menu->isVisible() || !menu->windowHandle())
                 return;
-            *picked = true;
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            picked = true;
+            QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            QCoreApplication::sendPostedEvents();
         };
-        QTimer::singleShot(0, menu, pick);
-        QTest::mousePress(list()->currentView()->viewport(), Qt::RightButton, {}, spot(row));
+        QPointer<QTimer> poll = new QTimer(menu);
+        QObject::connect(poll, &QTimer::timeout, menu, pick);
+        poll->start(0);
+        QWidget *viewport = list()->currentView()->viewport();
+        QTest::mousePress(m_window->windowHandle(), Qt::RightButton, {}, viewport->mapTo(m_window, spot(row)));
+        delete poll;
         pick();
         QCoreApplication::processEvents();
-        EXPECT_TRUE(*picked) << "the popup did not open";
+        EXPECT_TRUE(picked) << "the popup did not open";
     }
 
     std::string selectedName() const
