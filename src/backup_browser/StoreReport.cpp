@@ -2,19 +2,27 @@
 
 #include "automation/AutomationError.h"
 #include "backup_browser/ReportFile.h"
+#include "component/ServiceSet.h"
 #include "platform/FolderWalk.h"
+#include "services/RuntimeService.h"
 
 #include <cstdlib>
 
 namespace rnx10 {
 
+std::string storeReportRoot()
+{
+    const char *fromProcess = std::getenv("ZVENVSBAK");
+    const std::string root = fromProcess && *fromProcess ? fromProcess : services().runtime().EnvironGet(2, "ZVENVSBAK");
+    if (root.empty())
+        throw err::pathNotFound("ZVENVSBAK is not set");
+    return root;
+}
+
 std::string storeReportPath()
 {
-    const char *root = std::getenv("ZVENVSBAK");
     const char *name = std::getenv("ZVENVSCOM");
-    if (!root || !*root)
-        throw err::pathNotFound("ZVENVSBAK is not set");
-    return std::string(root) + "/" + (name ? name : "") + ".txt";
+    return storeReportRoot() + "/" + (name ? name : "") + ".txt";
 }
 
 void writeStoreReport(const std::string &root, const std::string &reportPath,

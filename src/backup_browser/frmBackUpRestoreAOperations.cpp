@@ -84,12 +84,6 @@ void runQuickBackup(std::int32_t handle)
     }
 }
 
-std::string processEnvironment(const char *name)
-{
-    const char *value = std::getenv(name);
-    return value ? value : "";
-}
-
 } // namespace
 
 void frmBackUpRestoreA::mnuPopUpDeleteArchive_Click()
@@ -172,7 +166,7 @@ void frmBackUpRestoreA::cmdReport_Click()
         return;
     try {
         BusyPointer busy;
-        const std::string root = processEnvironment("ZVENVSBAK");
+        const std::string root = storeReportRoot();
         m_ReportFileNumber = 1; // the one report file open at a time
         m_ReportFilePath = storeReportPath();
         WriteFolderTree(root);
