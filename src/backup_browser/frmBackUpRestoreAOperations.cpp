@@ -65,12 +65,6 @@ void deleteLevel(QWidget *window, const BrowserFolders &folders, const LevelEntr
     prompt().tell(kDeleted, kDefaultTitle, Icon::None);
 }
 
-std::string processEnvironment(const char *name)
-{
-    const char *value = std::getenv(name);
-    return value ? value : "";
-}
-
 } // namespace
 
 void frmBackUpRestoreA::mnuPopUpDeleteArchive_Click()
@@ -153,7 +147,7 @@ void frmBackUpRestoreA::cmdReport_Click()
         return;
     try {
         BusyPointer busy;
-        const std::string root = processEnvironment(envkey::Store);
+        const std::string root = storeReportRoot();
         m_ReportFileNumber = 1; // the one report file open at a time
         m_ReportFilePath = storeReportPath();
         WriteFolderTree(root);

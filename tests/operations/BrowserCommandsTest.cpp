@@ -101,6 +101,21 @@ TEST_F(BrowserCommands, ReportListsTheStoreOpensItAndKeepsOtherCommandsWaiting)
     EXPECT_EQ(currentMousePointer(), MousePointer::Arrow);
 }
 
+TEST_F(BrowserCommands, ReportFindsTheStoreInEnvironmentIniWhenTheProcessHasNoValue)
+{
+    // A default installation: the key lives only in the configuration file.
+    makeFolders(inst.root() + "/xdg/config/zorvane");
+    writeFile(inst.root() + "/xdg/config/zorvane/environment.ini", "[Environment]\nZVENVSBAK=" + inst.store() + "\n");
+    inst.env.unset("ZVENVSBAK");
+    boxes().clear();
+    click("cmdReport");
+    EXPECT_TRUE(boxes().empty()) << boxes()[0].text;
+    const std::string report = inst.store() + "/report.txt";
+    EXPECT_NE(readFile(report).find(archive + "/copy\r\n"), std::string::npos);
+    ASSERT_EQ(inst.shell->opened.size(), 1u);
+    EXPECT_EQ(inst.shell->opened[0], std::make_pair(report, 3));
+}
+
 TEST_F(BrowserCommands, StartBackupAsksClosesTheBrowserAndLeavesTheCallersInstanceWorking)
 {
     inst.prompt->answers = {Answer::No};

@@ -2,10 +2,12 @@
 
 #include "automation/AutomationError.h"
 #include "backup_browser/core/StoreReport.h"
+#include "component/clsRNX10A.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -77,8 +79,47 @@ TEST(StoreReport, FailuresRaiseAndLeaveNoOpenFile)
             EXPECT_NE(e.description().find("/dev/full"), std::string::npos);
         }
     }
-    store.inst.env.unset("ZVENVSBAK");
-    EXPECT_THROW(storeReportPath(), AutomationError);
+}
+
+TEST(StoreReport, TheStoreIsTheProcessValueElseTheEnvironmentServicesValue)
+{
+    StoreFixture store;
+    clsRNX10A component; // the environment service
+    const std::string configured = store.inst.root() + "/configured-store";
+    const std::string fallback = store.inst.root() + "/xdg/data/zorvane/backup";
+    makeFolders(store.inst.root() + "/xdg/config/zorvane");
+    writeFile(store.inst.root() + "/xdg/config/zorvane/environment.ini", "[Environment]\nZVENVSBAK=" + configured + "\n");
+    struct Row {
+        std::optional<std::string> process;
+        bool inConfiguration;
+        std::string expected; // empty: error 76
+    };
+    const Row rows[] = {
+        {store.inst.store(), true, store.inst.store()}, // the process value wins
+        {std::nullopt, true, configured},               // a default installation: environment.ini
+        {std::nullopt, false, fallback},                // no configuration: the built-in default
+        {"", true, ""},                                 // set but empty, to the service as well
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.process.value_or("(unset)") + (row.inConfiguration ? " with" : " without") + " environment.ini");
+        if (row.process)
+            store.inst.env.set("ZVENVSBAK", *row.process);
+        else
+            store.inst.env.unset("ZVENVSBAK");
+        if (!row.inConfiguration)
+            store.inst.env.set("XDG_CONFIG_HOME", store.inst.root() + "/no-config");
+        if (row.expected.empty()) {
+            try {
+                storeReportPath();
+                ADD_FAILURE() << "an empty store root was accepted";
+            } catch (const AutomationError &e) {
+                EXPECT_EQ(e.number(), 76);
+            }
+        } else {
+            EXPECT_EQ(storeReportPath(), row.expected + "/report.txt");
+        }
+        store.inst.env.set("XDG_CONFIG_HOME", store.inst.root() + "/xdg/config");
+    }
 }
 
 } // namespace
