@@ -12,6 +12,7 @@ class QProgressDialog;
 #include <deque>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,9 @@ void makeFolders(const std::string &path);
 void writeFile(const std::string &path, const std::string &content);
 std::string readFile(const std::string &path);
 bool exists(const std::string &path);
+// Every entry below root as relative paths, with a marker for links and their targets and the
+// content of regular files.
+std::set<std::string> treeListing(const std::string &root);
 
 // The progress dialog a window job shows now, if any.
 QProgressDialog *shownProgressDialog();
