@@ -1,11 +1,11 @@
 // The stand-in backup tools write archives that the browser lists with all five values.
-#include "StoreFixture.h"
-
 #include "backup_browser/ArchiveList.h"
 #include "backup_browser/StoreScan.h"
 #include "commands/CommonHelpers.h"
 #include "component/clsRNX10A.h"
+#include "platform/FileSystemObject.h"
 #include "services/IniFile.h"
+#include "support/StoreFixture.h"
 
 #include <QDate>
 #include <QProcess>
