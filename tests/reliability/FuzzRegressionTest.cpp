@@ -2,6 +2,7 @@
 #include "automation/AutomationError.h"
 #include "services/IniFile.h"
 #include "services/IniText.h"
+#include "support/ExpectError.h"
 #include "support/TestSupport.h"
 
 using namespace rnx10;
@@ -37,12 +38,7 @@ TEST(FuzzRegression, IniKeysThatWouldReadBackAsACommentOrSectionAreRefused)
 {
     for (const char *key : {";;;", "#x", "[Other]", "  ;k"}) {
         SCOPED_TRACE(key);
-        try {
-            IniText::setValue("[Backup]\n", "Backup", key, "v");
-            ADD_FAILURE() << "accepted";
-        } catch (const AutomationError &e) {
-            EXPECT_EQ(e.number(), 5);
-        }
+        expectError(5, [&] { IniText::setValue("[Backup]\n", "Backup", key, "v"); });
     }
 }
 
