@@ -1,6 +1,5 @@
 #include "automation/AutomationError.h"
 #include "backup_browser/ArchiveDeletion.h"
-#include "support/ExpectError.h"
 #include "support/StoreBuilder.h"
 #include "support/TestSupport.h"
 

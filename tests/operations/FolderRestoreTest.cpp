@@ -2,7 +2,6 @@
 
 #include "automation/AutomationError.h"
 #include "backup_browser/FolderRestore.h"
-#include "support/ExpectError.h"
 #include "support/ScopedFactory.h"
 #include "support/StoreBuilder.h"
 #include "support/TestSupport.h"

@@ -2,7 +2,6 @@
 #include "automation/AutomationError.h"
 #include "services/IniFile.h"
 #include "services/IniText.h"
-#include "support/ExpectError.h"
 #include "support/TestSupport.h"
 
 using namespace rnx10;

@@ -1,7 +1,9 @@
-// Shared test helpers: scratch folders, environment scopes and fakes at the platform boundary.
+// Shared test helpers: scratch folders, environment scopes, fakes at the platform boundary, and
+// expectError (support/ExpectError.h).
 #pragma once
 
 #include "platform/Platform.h"
+#include "support/ExpectError.h"
 
 #include <QTemporaryDir>
 
