@@ -215,12 +215,7 @@ TEST_P(RegistryFolders, MapPerUserSoftwareKeysOnly)
         EXPECT_EQ(RegistryService::folderForKey(c.key), std::string("/cfg") + c.folder);
         return;
     }
-    try {
-        RegistryService::folderForKey(c.key);
-        FAIL() << "expected error 5";
-    } catch (const AutomationError &e) {
-        EXPECT_EQ(e.number(), 5);
-    }
+    expectError(5, [&] { RegistryService::folderForKey(c.key); });
 }
 
 INSTANTIATE_TEST_SUITE_P(
