@@ -16,13 +16,8 @@
 #include "platform/FileSystemObject.h"
 #include "services/ProgIds.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QCalendarWidget>
 #include <QComboBox>
-#include <QListView>
-#include <QPushButton>
-#include <QTest>
 
 #include <filesystem>
 

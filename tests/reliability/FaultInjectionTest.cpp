@@ -14,11 +14,7 @@
 #include "platform/FileSystemObject.h"
 #include "platform/MousePointer.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QComboBox>
-#include <QListView>
-#include <QTest>
 
 #include <fcntl.h>
 #include <linux/fs.h>
