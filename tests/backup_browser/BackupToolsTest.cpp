@@ -1,11 +1,11 @@
 // The stand-in backup tools write archives that the browser lists with all five values.
-#include "StoreFixture.h"
-
 #include "backup_browser/core/ArchiveList.h"
 #include "backup_browser/core/StoreScan.h"
 #include "component/clsRNX10A.h"
 #include "platform/ComputerName.h"
+#include "platform/FileSystemObject.h"
 #include "services/IniFile.h"
+#include "support/StoreFixture.h"
 
 #include <QDate>
 #include <QProcess>

@@ -1,11 +1,10 @@
 // Folder procedures, leading-number matching, the backup drive and the selection sizes.
-#include "StoreFixture.h"
-
 #include "automation/AutomationError.h"
 #include "backup_browser/core/DirStructure.h"
 #include "backup_browser/core/LeadingNumber.h"
 #include "backup_browser/core/MountPoint.h"
 #include "backup_browser/core/SelectionSizes.h"
+#include "support/StoreFixture.h"
 
 #include <sys/stat.h>
 
@@ -96,7 +95,7 @@ TEST_F(SelectionSizesTest, SizesRoundHalfToEvenWholeMegabytes)
         SCOPED_TRACE(bytes);
         const std::string source = inst.root() + "/src" + std::to_string(bytes);
         fileOfSize(source + "/f", bytes);
-        const std::string copy = folder("copy" + std::to_string(bytes));
+        const std::string copy = store.folder("copy" + std::to_string(bytes));
         const SelectionPanels panels = selectionSizes(source, copy);
         EXPECT_TRUE(panels.selects);
         EXPECT_EQ(panels.panel1, source + "\r\nSize : " + shown + " MB");
@@ -106,7 +105,7 @@ TEST_F(SelectionSizesTest, SizesRoundHalfToEvenWholeMegabytes)
 
 TEST_F(SelectionSizesTest, RegistryKeysMarkerIsExactAndMissingFoldersStopTheDisplay)
 {
-    const std::string copy = folder("copy");
+    const std::string copy = store.folder("copy");
     EXPECT_FALSE(selectionSizes("REGKEYS", copy).selects);
     const SelectionPanels lower = selectionSizes("regkeys", copy);
     EXPECT_TRUE(lower.selects);
@@ -119,7 +118,7 @@ TEST_F(SelectionSizesTest, RegistryKeysMarkerIsExactAndMissingFoldersStopTheDisp
 
 TEST_F(SelectionSizesTest, LinksAreNotFollowedWhenMeasuring)
 {
-    const std::string copy = folder("copy");
+    const std::string copy = store.folder("copy");
     fileOfSize(inst.root() + "/big/f", 3 * 1048576);
     ASSERT_EQ(::symlink((inst.root() + "/big").c_str(), (copy + "/link").c_str()), 0);
     ASSERT_EQ(::symlink(copy.c_str(), (copy + "/loop").c_str()), 0);

@@ -50,16 +50,4 @@ void GuardedFileSystem::deleteFile(const std::string &path, bool force)
     FileSystemObject::deleteFile(path, force);
 }
 
-ScopedFileSystem::ScopedFileSystem(std::shared_ptr<FileSystemObject> fs)
-    : m_saved(ObjectRegistry::registerFactory(progid::FileSystem, [fs] { return std::static_pointer_cast<void>(fs); }))
-{
-    services().releaseAll();
-}
-
-ScopedFileSystem::~ScopedFileSystem()
-{
-    ObjectRegistry::registerFactory(progid::FileSystem, m_saved);
-    services().releaseAll();
-}
-
 } // namespace rnx10::test

@@ -3,9 +3,10 @@
 #include "automation/ObjectRegistry.h"
 #include "component/clsRNX10A.h"
 #include "schedule/frmBackUpScheduleA.h"
-#include "services/ProgIds.h"
 #include "services/IniFile.h"
+#include "services/ProgIds.h"
 #include "services/ScheduledTaskService.h"
+#include "support/ScopedFactory.h"
 #include "support/TestSupport.h"
 
 #include <QLabel>
@@ -32,15 +33,7 @@ const char *kScheduled = "Zorvane backup tools has been successfully scheduled i
 
 class ScheduleDialog : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        auto fake = tools;
-        saved = ObjectRegistry::registerFactory(progid::ScheduledTasks, [fake] {
-            return std::static_pointer_cast<void>(std::make_shared<ScheduledTaskService>(fake, [] { return std::time_t{1796871600}; }));
-        });
-        dialog.show();
-    }
-    void TearDown() override { ObjectRegistry::registerFactory(progid::ScheduledTasks, saved); }
+    void SetUp() override { dialog.show(); }
 
     template <typename T> T *child(const char *name) { return dialog.findChild<T *>(name); }
     void clickOK() { QTest::mouseClick(child<QPushButton>("cmdOK"), Qt::LeftButton); }
@@ -52,8 +45,12 @@ protected:
     Installation inst;
     clsRNX10A component;
     std::shared_ptr<FakeTools> tools = std::make_shared<FakeTools>();
-    ObjectRegistry::Factory saved;
     frmBackUpScheduleA dialog;
+    // Every scheduling service the dialog makes drives the fake tools, at a fixed now.
+    ScopedFactory scheduledTasks{progid::ScheduledTasks, [fake = tools] {
+        const auto now = [] { return std::time_t{1796871600}; };
+        return std::static_pointer_cast<void>(std::make_shared<ScheduledTaskService>(fake, now));
+    }};
 };
 
 TEST_F(ScheduleDialog, StartsWithItsCaptionTextsAndFocusOrder)

@@ -91,16 +91,17 @@ void writeDetails(const std::string &archive, const std::string &sourceText, con
 {
     const std::string path = archive + "/details.ini";
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << "[DETAILS]\n"
-        << "SourceDir=" << sourceText << "\n"
-        << "DestinationDir=" << destination << "\n"
-        << "Computer=" << GetMachineName() << "\n"
-        << "WindowsUser=" << userName() << "\n"
-        << "NowStamp=" << generalDateText() << "\n";
+    out << detailsText({sourceText, destination, GetMachineName(), userName(), generalDateText()});
     if (!out.flush())
         throw err::pathFileAccess(path);
 }
 } // namespace
+
+std::string detailsText(const ArchiveDetails &details)
+{
+    return "[DETAILS]\nSourceDir=" + details.sourceDir + "\nDestinationDir=" + details.destinationDir +
+           "\nComputer=" + details.computer + "\nWindowsUser=" + details.user + "\nNowStamp=" + details.stamp + "\n";
+}
 
 std::string hourFolderName(const std::tm &when)
 {
