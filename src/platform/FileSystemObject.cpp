@@ -2,6 +2,7 @@
 
 #include "automation/AutomationError.h"
 #include "platform/FolderWalk.h"
+#include "platform/Paths.h"
 
 #include <fcntl.h>
 #include <pwd.h>
@@ -9,51 +10,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 namespace rnx10 {
-
-std::string joinPath(const std::string &folder, const std::string &name)
-{
-    if (folder.empty())
-        return name;
-    if (folder.back() == '/')
-        return folder + name;
-    return folder + "/" + name;
-}
-
-std::string parentPath(const std::string &path)
-{
-    std::string p = path;
-    while (p.size() > 1 && p.back() == '/')
-        p.pop_back();
-    auto slash = p.rfind('/');
-    if (slash == std::string::npos || p == "/")
-        return {};
-    return slash == 0 ? "/" : p.substr(0, slash);
-}
-
-std::string baseName(const std::string &path)
-{
-    std::string p = path;
-    while (p.size() > 1 && p.back() == '/')
-        p.pop_back();
-    auto slash = p.rfind('/');
-    return slash == std::string::npos ? p : p.substr(slash + 1);
-}
-
-std::string realPath(const std::string &path)
-{
-    char *resolved = ::realpath(path.c_str(), nullptr);
-    if (!resolved)
-        return {};
-    std::string result(resolved);
-    std::free(resolved);
-    return result;
-}
 
 namespace {
 
@@ -65,15 +26,6 @@ std::string homeFolder()
     if (const passwd *pw = ::getpwuid(::getuid()))
         return pw->pw_dir ? pw->pw_dir : "";
     return {};
-}
-
-bool isSameOrAncestor(const std::string &candidate, const std::string &of)
-{
-    if (candidate.empty() || of.empty())
-        return false;
-    if (candidate == "/" || candidate == of)
-        return true;
-    return of.compare(0, candidate.size(), candidate) == 0 && of.size() > candidate.size() && of[candidate.size()] == '/';
 }
 
 bool isLink(const std::string &path)
@@ -92,7 +44,7 @@ bool isProtectedFolder(const std::string &path)
     if (real == "/")
         return true;
     for (const std::string &home : {homeFolder(), realPath(homeFolder())})
-        if (isSameOrAncestor(real, home))
+        if (isInside(home, real))
             return true;
     return false;
 }
@@ -125,9 +77,7 @@ void FileSystemObject::deleteFolder(const std::string &path, bool force)
     if (path.empty())
         throw err::pathNotFound("empty folder name");
     // "link/" names the link's target; the link itself is what is meant.
-    std::string itself = path;
-    while (itself.size() > 1 && itself.back() == '/')
-        itself.pop_back();
+    const std::string itself = withoutTrailingSlashes(path);
     if (isLink(itself)) {
         // The link goes, never what it points at.
         if (::unlink(itself.c_str()) != 0)

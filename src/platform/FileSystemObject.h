@@ -45,14 +45,6 @@ public:
     virtual void markHiddenOnly(const std::string &path);
 };
 
-// Path helpers, pure text.
-std::string joinPath(const std::string &folder, const std::string &name);
-std::string parentPath(const std::string &path);   // "" when there is none
-std::string baseName(const std::string &path);
-
-// The absolute path with every link resolved; the empty text when it does not exist.
-std::string realPath(const std::string &path);
-
 // True for "/", the user's home folder and every ancestor of it: never force-deleted.
 bool isProtectedFolder(const std::string &path);
 

@@ -1,7 +1,7 @@
 #include "services/IniFile.h"
 
 #include "automation/AutomationError.h"
-#include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
 #include "services/IniText.h"
 
 #include <SimpleIni.h>

@@ -5,6 +5,7 @@
 #include "backup_browser/core/StoreScan.h"
 #include "component/clsRNX10A.h"
 #include "platform/ComputerName.h"
+#include "platform/Paths.h"
 #include "services/IniFile.h"
 
 #include <QDate>

@@ -4,6 +4,7 @@
 #include "automation/ObjectRegistry.h"
 #include "component/clsRNX10A.h"
 #include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
 #include "support/TestSupport.h"
 
 #include <cstdint>

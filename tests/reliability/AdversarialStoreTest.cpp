@@ -10,6 +10,7 @@
 #include "maintenance/core/MaintainceLogs.h"
 #include "platform/ComputerName.h"
 #include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
 #include "services/ProgIds.h"
 #include "services/ServiceSet.h"
 

@@ -9,7 +9,7 @@
 #include "component/clsRNX10A.h"
 #include "maintenance/core/MaintainceLogs.h"
 #include "platform/ComputerName.h"
-#include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
 #include "platform/MousePointer.h"
 
 #include <QAction>

@@ -2,11 +2,11 @@
 
 #include "automation/AutomationError.h"
 #include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
 #include "services/ServiceSet.h"
 
 #include <sys/stat.h>
 
-#include <cstdlib>
 #include <vector>
 
 namespace rnx10 {
@@ -58,9 +58,7 @@ bool isDirectlyInside(const std::string &child, const std::string &parent)
 // year/month/day/hour: the hour folder sits exactly four levels below the computer folder.
 bool isHourOfComputer(const std::string &hour, const std::string &computer)
 {
-    if (hour.empty() || computer.empty() || computer == "/")
-        return false;
-    if (hour.compare(0, computer.size() + 1, computer + "/") != 0)
+    if (computer == "/" || !isInside(hour, computer))
         return false;
     return components(hour.substr(computer.size())).size() == 4;
 }
@@ -128,7 +126,7 @@ void checkInsideStore(const BrowserFolders &folders, const std::string &folder)
     // The folder itself may be a link (removed as a link); every level above it must be real.
     const std::string computer = realPath(folders.ComputerFolder);
     const std::string parent = realPath(parentPath(canonicalStorePath(folder)));
-    if (!computer.empty() && (parent == computer || parent.starts_with(computer + "/")))
+    if (isInside(parent, computer))
         return;
     throw err::invalidCall(folder + " lies outside the backup store (a folder on its way is a link); nothing was deleted");
 }

@@ -2,6 +2,7 @@
 
 #include "automation/AutomationError.h"
 #include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
 #include "services/ServiceSet.h"
 
 #include <fcntl.h>
@@ -26,15 +27,6 @@ std::string resolvedTarget(const std::string &sourceDir)
     return parent.empty() ? std::string() : joinPath(parent, baseName(sourceDir));
 }
 
-bool isSameOrInside(const std::string &path, const std::string &folder)
-{
-    if (path.empty() || folder.empty())
-        return false;
-    if (folder == "/" || path == folder)
-        return true;
-    return path.compare(0, folder.size() + 1, folder + "/") == 0;
-}
-
 bool hasDotComponent(const std::string &path)
 {
     return path == "." || path == ".." || path.find("/./") != std::string::npos ||
@@ -49,9 +41,9 @@ void checkAgainstStore(const std::string &sourceDir, const std::string &storeRoo
     const std::string store = realPath(storeRoot);
     if (store.empty() || target.empty())
         return; // no store to protect, or a missing parent that the restore itself reports
-    if (isSameOrInside(target, store))
+    if (isInside(target, store))
         refuse("the source " + sourceDir + " lies inside the backup store");
-    if (isSameOrInside(store, target))
+    if (isInside(store, target))
         refuse("the source " + sourceDir + " holds the backup store");
 }
 
@@ -140,7 +132,7 @@ void checkNoOverlap(const std::string &copyDir, const std::string &sourceDir)
 {
     const std::string copy = realPath(copyDir);
     const std::string target = resolvedTarget(sourceDir);
-    if (isSameOrInside(copy, target) || isSameOrInside(target, copy))
+    if (isInside(copy, target) || isInside(target, copy))
         refuse("the copy " + copyDir + " and the source " + sourceDir + " overlap");
 }
 

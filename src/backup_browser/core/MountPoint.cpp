@@ -1,30 +1,17 @@
 #include "backup_browser/core/MountPoint.h"
 
-#include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
 
 #include <sys/stat.h>
-
-#include <climits>
-#include <cstdlib>
 
 namespace rnx10 {
 
 namespace {
-std::string resolved(const std::string &path)
-{
-    char *real = ::realpath(path.c_str(), nullptr);
-    if (!real)
-        return {};
-    std::string result(real);
-    std::free(real);
-    return result;
-}
-
 // The path itself when it can be resolved, else its nearest resolvable ancestor.
 std::string nearestExisting(std::string path)
 {
     while (!path.empty()) {
-        std::string real = resolved(path);
+        std::string real = realPath(path);
         if (!real.empty())
             return real;
         path = parentPath(path);

@@ -1,6 +1,7 @@
 #include "maintenance/core/FolderCleanup.h"
 
 #include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
 
 #include <sys/stat.h>
 
@@ -23,13 +24,6 @@ template <typename Step> void ignoringFailure(Step &&step)
 
 // Only absolute locations: a relative one would depend on the host program's working folder.
 bool isAbsolute(const std::string &path) { return !path.empty() && path.front() == '/'; }
-
-std::string withoutTrailingSlashes(std::string path)
-{
-    while (path.size() > 1 && path.back() == '/')
-        path.pop_back();
-    return path;
-}
 
 bool isLink(const std::string &path)
 {
