@@ -1,6 +1,7 @@
 #include "platform/FileSystemObject.h"
 
 #include "automation/AutomationError.h"
+#include "platform/FileIO.h"
 #include "platform/FolderWalk.h"
 #include "platform/Paths.h"
 
@@ -11,8 +12,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 namespace rnx10 {
 
@@ -26,6 +25,21 @@ std::string homeFolder()
     if (const passwd *pw = ::getpwuid(::getuid()))
         return pw->pw_dir ? pw->pw_dir : "";
     return {};
+}
+
+// The names of a .hidden list, one a line.
+bool listsName(const std::string &list, const std::string &name)
+{
+    std::size_t start = 0;
+    while (start < list.size()) {
+        std::size_t end = list.find('\n', start);
+        if (end == std::string::npos)
+            end = list.size();
+        if (list.compare(start, end - start, name) == 0)
+            return true;
+        start = end + 1;
+    }
+    return false;
 }
 
 bool isLink(const std::string &path)
@@ -147,29 +161,18 @@ void FileSystemObject::markHiddenOnly(const std::string &path)
     // .hidden holds one name a line: a name with a line break cannot be listed there.
     if (parent.empty() || name.empty() || name == "/" || name.find('\n') != std::string::npos)
         return;
-    std::string listFile = joinPath(parent, ".hidden");
-    std::ifstream in(listFile, std::ios::binary);
-    std::string line;
-    std::ostringstream kept;
-    while (std::getline(in, line)) {
-        if (line == name)
-            return; // already listed once
-        kept << line << '\n';
+    const std::string listFile = joinPath(parent, ".hidden");
+    // The list only helps file managers: one that cannot be read is started afresh.
+    std::string list;
+    try {
+        list = readFileIfExists(listFile).value_or(std::string());
+    } catch (const AutomationError &) {
     }
-    in.close();
-    std::string content = kept.str() + name + "\n";
-    std::string temp = listFile + ".tmp-rnx10";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out << content;
-        if (!out.flush())
-            throw err::permissionDenied(listFile);
-    }
-    if (::rename(temp.c_str(), listFile.c_str()) != 0) {
-        int e = errno;
-        ::unlink(temp.c_str());
-        throw err::fromErrno(e, listFile);
-    }
+    if (listsName(list, name))
+        return;
+    if (!list.empty() && list.back() != '\n')
+        list += '\n';
+    atomicReplace(listFile, list + name + "\n");
 }
 
 } // namespace rnx10
