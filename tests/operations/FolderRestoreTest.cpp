@@ -2,6 +2,7 @@
 
 #include "automation/AutomationError.h"
 #include "backup_browser/core/FolderRestore.h"
+#include "platform/WalkProgress.h"
 
 #include <sys/stat.h>
 
@@ -59,6 +60,32 @@ TEST_F(FolderRestore, FailedCopyLeavesTheSourceAsItWasAndNoPartialFolder)
     auto failing = FileSystemOverride::of<FailingCopyFileSystem>();
     const auto homeBefore = treeListing(store.inst.home());
     EXPECT_THROW(restoreFolder(copy, source, store.inst.store()), AutomationError);
+    EXPECT_EQ(treeListing(store.inst.home()), homeBefore);
+}
+
+// A copy that Cancel stopped part-way: the walk raised 18 and the job's progress still asks to stop.
+class CancelledCopyFileSystem : public FileSystemObject {
+public:
+    void copyFolder(const std::string &source, const std::string &destination, bool overwrite) override
+    {
+        FileSystemObject::copyFolder(source, destination, overwrite);
+        walk::threadProgress()->cancel = true;
+        throw walk::interrupted();
+    }
+};
+
+TEST_F(FolderRestore, CopyStoppedByCancelIsRemovedWhileTheCancelStillStands)
+{
+    walk::WalkProgress progress;
+    walk::ScopedProgress job(&progress);
+    CancelledCopyFileSystem cancelled;
+    const auto homeBefore = treeListing(store.inst.home());
+    try {
+        stageRestore(cancelled, copy, source, store.inst.store());
+        FAIL() << "a stopped copy was staged";
+    } catch (const AutomationError &e) {
+        EXPECT_EQ(e.number(), walk::UserInterrupt);
+    }
     EXPECT_EQ(treeListing(store.inst.home()), homeBefore);
 }
 

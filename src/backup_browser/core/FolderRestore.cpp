@@ -3,6 +3,7 @@
 #include "automation/AutomationError.h"
 #include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
+#include "platform/WalkProgress.h"
 #include "services/ServiceSet.h"
 
 #include <fcntl.h>
@@ -62,9 +63,11 @@ std::string makeSibling(const std::string &parent)
     return name;
 }
 
-// Best effort: the folder is ours and holds nothing the user had.
+// Best effort: the folder is ours and holds nothing the user had. A Cancel that stopped the copy
+// must not stop this removal too.
 void discard(FileSystemObject &fso, const std::string &folder)
 {
+    walk::ScopedProgress unstoppable(nullptr);
     try {
         fso.deleteFolder(folder, true);
     } catch (...) {
