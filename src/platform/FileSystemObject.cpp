@@ -7,6 +7,7 @@
 
 #include <fcntl.h>
 #include <pwd.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,6 +28,17 @@ std::string homeFolder()
     return {};
 }
 
+EntryStatus::Type typeOf(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return EntryStatus::Type::Folder;
+    if (S_ISREG(mode))
+        return EntryStatus::Type::File;
+    if (S_ISLNK(mode))
+        return EntryStatus::Type::Link;
+    return EntryStatus::Type::Other;
+}
+
 // The names of a .hidden list, one a line.
 bool listsName(const std::string &list, const std::string &name)
 {
@@ -40,12 +52,6 @@ bool listsName(const std::string &list, const std::string &name)
         start = end + 1;
     }
     return false;
-}
-
-bool isLink(const std::string &path)
-{
-    struct stat st{};
-    return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 
 } // namespace
@@ -75,6 +81,28 @@ bool FileSystemObject::fileExists(const std::string &path)
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
+std::optional<EntryStatus> FileSystemObject::status(const std::string &path, bool followLinks)
+{
+    struct stat st{};
+    if (path.empty() || (followLinks ? ::stat(path.c_str(), &st) : ::lstat(path.c_str(), &st)) != 0)
+        return std::nullopt;
+    return EntryStatus{typeOf(st.st_mode), static_cast<unsigned>(st.st_mode & 07777), static_cast<std::uint64_t>(st.st_dev)};
+}
+
+bool FileSystemObject::entryExists(const std::string &path) { return status(path, false).has_value(); }
+
+bool FileSystemObject::isLink(const std::string &path)
+{
+    const auto st = status(withoutTrailingSlashes(path), false);
+    return st && st->type == EntryStatus::Type::Link;
+}
+
+void FileSystemObject::setMode(const std::string &path, unsigned mode)
+{
+    if (::chmod(path.c_str(), static_cast<mode_t>(mode)) != 0)
+        throw err::fromErrno(errno, path);
+}
+
 void FileSystemObject::createFolder(const std::string &path)
 {
     if (path.empty())
@@ -84,6 +112,29 @@ void FileSystemObject::createFolder(const std::string &path)
             throw err::fileExists(path);
         throw err::fromErrno(errno, path);
     }
+}
+
+std::string FileSystemObject::createUniqueFolder(const std::string &parent, const std::string &prefix)
+{
+    std::string name = joinPath(parent, prefix + "XXXXXX");
+    if (!::mkdtemp(name.data()))
+        throw err::fromErrno(errno, parent);
+    return name;
+}
+
+void FileSystemObject::rename(const std::string &from, const std::string &to)
+{
+    if (::rename(from.c_str(), to.c_str()) != 0)
+        throw err::fromErrno(errno, to);
+}
+
+bool FileSystemObject::exchange(const std::string &a, const std::string &b)
+{
+    if (::renameat2(AT_FDCWD, a.c_str(), AT_FDCWD, b.c_str(), RENAME_EXCHANGE) == 0)
+        return true;
+    if (errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)
+        return false;
+    throw err::fromErrno(errno, b);
 }
 
 void FileSystemObject::deleteFolder(const std::string &path, bool force)

@@ -23,7 +23,7 @@ TEST_F(ArchiveListTest, RowsCarryTheFiveDetailsValuesAndTheHourSize)
     archive(hour, "registry", &regDetails, 1048576);
     archive(hour, "shell", &docDetails, 524288);
     fileOfSize(hour + "/not-an-archive.txt", 100);
-    const ArchiveListResult list = fillArchiveList(day, "21-05");
+    const ArchiveListResult list = fillArchiveList(fso, day, "21-05");
     ASSERT_FALSE(list.error);
     EXPECT_EQ(list.hourFolder, hour);
     EXPECT_EQ(list.sizeCaption, "Size : 2 MB");
@@ -38,7 +38,7 @@ TEST_F(ArchiveListTest, RowsCarryTheFiveDetailsValuesAndTheHourSize)
 
 TEST_F(ArchiveListTest, EmptyHourShowsNoRowsAndZeroSize)
 {
-    const ArchiveListResult list = fillArchiveList(day, "21-05");
+    const ArchiveListResult list = fillArchiveList(fso, day, "21-05");
     ASSERT_FALSE(list.error);
     EXPECT_TRUE(list.rows.empty());
     EXPECT_EQ(list.sizeCaption, "Size : 0 MB");
@@ -49,7 +49,7 @@ TEST_F(ArchiveListTest, NoHourPickedListsAndMeasuresNothing)
 {
     archive(hour, "a", nullptr);
     for (const std::string &d : {day, std::string()}) {
-        const ArchiveListResult list = fillArchiveList(d, std::nullopt);
+        const ArchiveListResult list = fillArchiveList(fso, d, std::nullopt);
         EXPECT_FALSE(list.error);
         EXPECT_EQ(list.hourFolder, "");
         EXPECT_FALSE(list.sizeCaption);
@@ -59,7 +59,7 @@ TEST_F(ArchiveListTest, NoHourPickedListsAndMeasuresNothing)
 
 TEST_F(ArchiveListTest, MissingHourEndsTheFillBeforeMeasuring)
 {
-    const ArchiveListResult list = fillArchiveList(day, "gone");
+    const ArchiveListResult list = fillArchiveList(fso, day, "gone");
     ASSERT_TRUE(list.error);
     EXPECT_EQ(list.hourFolder, day + "/gone");
     EXPECT_FALSE(list.sizeCaption);
@@ -81,7 +81,7 @@ TEST_F(ArchiveListTest, EveryDetailsFileStillGivesARow)
     for (const auto &[name, content] : cases)
         archive(hour, name, &content);
     archive(hour, "missing", nullptr);
-    const ArchiveListResult list = fillArchiveList(day, "21-05");
+    const ArchiveListResult list = fillArchiveList(fso, day, "21-05");
     ASSERT_FALSE(list.error) << list.error->description();
     ASSERT_EQ(list.rows.size(), std::size(cases) + 1);
     for (const ArchiveRow &row : list.rows) {
@@ -94,9 +94,9 @@ TEST_F(ArchiveListTest, EveryDetailsFileStillGivesARow)
 
 TEST_F(ArchiveListTest, UnreadableArchiveFolderEndsTheFillAtTheHourSize)
 {
-    ScopedUnreadable unreadable("/21-05");
+    UnreadableFileSystem unreadable("/21-05");
     archive(hour, "a", nullptr);
-    const ArchiveListResult list = fillArchiveList(day, "21-05");
+    const ArchiveListResult list = fillArchiveList(unreadable, day, "21-05");
     ASSERT_TRUE(list.error);
     EXPECT_EQ(list.error->number(), 70);
     EXPECT_FALSE(list.sizeCaption);

@@ -2,7 +2,6 @@
 
 #include "automation/AutomationError.h"
 #include "platform/ComputerName.h"
-#include "services/ProgIds.h"
 
 #include <unistd.h>
 
@@ -58,14 +57,5 @@ std::vector<std::string> UnreadableFileSystem::subFolders(const std::string &pat
     check(path);
     return FileSystemObject::subFolders(path);
 }
-
-ScopedUnreadable::ScopedUnreadable(const std::string &marker)
-{
-    m_saved = ObjectRegistry::registerFactory(progid::FileSystem, [marker] {
-        return std::static_pointer_cast<void>(std::shared_ptr<FileSystemObject>(std::make_shared<UnreadableFileSystem>(marker)));
-    });
-}
-
-ScopedUnreadable::~ScopedUnreadable() { ObjectRegistry::registerFactory(progid::FileSystem, m_saved); }
 
 } // namespace rnx10::test

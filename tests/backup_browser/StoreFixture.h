@@ -1,7 +1,6 @@
 // A scratch installation with the component's services, and helpers that lay out a store.
 #pragma once
 
-#include "automation/ObjectRegistry.h"
 #include "component/clsRNX10A.h"
 #include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
@@ -30,6 +29,7 @@ protected:
 
     Installation inst;
     std::unique_ptr<clsRNX10A> rnx = std::make_unique<clsRNX10A>();
+    FileSystemObject fso; // handed to the store code under test
 };
 
 // A file-system object whose size and listing fail for every path containing a marker, as an
@@ -43,19 +43,6 @@ public:
 private:
     void check(const std::string &path) const;
     std::string m_marker;
-};
-
-// Puts UnreadableFileSystem in place of the file-system object for a scope. Make it before the
-// service set first uses the file system (before the fixture's instance does anything).
-class ScopedUnreadable {
-public:
-    explicit ScopedUnreadable(const std::string &marker);
-    ~ScopedUnreadable();
-    ScopedUnreadable(const ScopedUnreadable &) = delete;
-    ScopedUnreadable &operator=(const ScopedUnreadable &) = delete;
-
-private:
-    ObjectRegistry::Factory m_saved;
 };
 
 } // namespace rnx10::test

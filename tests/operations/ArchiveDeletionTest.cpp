@@ -54,10 +54,11 @@ TEST(ArchiveDeletion, LevelFolderIsTheVariableOnlyWhenItIsDirectlyInsideTheLevel
 TEST(ArchiveDeletion, ArchiveGuardAcceptsOnlyAFolderDirectlyInsideTheHourInView)
 {
     StoreFixture store;
+    FileSystemObject fso;
     const std::string archive = store.addArchive("0900", "arch1", "/src");
     const std::string other = store.addArchive("1000", "arch2", "/src");
-    EXPECT_NO_THROW(checkArchiveFolder(store.folders("0900"), archive));
-    EXPECT_NO_THROW(checkArchiveFolder(store.folders("0900"), archive + "/"));
+    EXPECT_NO_THROW(checkArchiveFolder(fso, store.folders("0900"), archive));
+    EXPECT_NO_THROW(checkArchiveFolder(fso, store.folders("0900"), archive + "/"));
 
     struct Refused {
         const char *name;
@@ -83,7 +84,7 @@ TEST(ArchiveDeletion, ArchiveGuardAcceptsOnlyAFolderDirectlyInsideTheHourInView)
     for (const Refused &r : refused) {
         SCOPED_TRACE(r.name);
         try {
-            checkArchiveFolder(r.folders, r.folder);
+            checkArchiveFolder(fso, r.folders, r.folder);
             ADD_FAILURE() << "accepted " << r.folder;
         } catch (const AutomationError &e) {
             EXPECT_EQ(e.number(), 5);
@@ -95,11 +96,12 @@ TEST(ArchiveDeletion, ArchiveGuardAcceptsOnlyAFolderDirectlyInsideTheHourInView)
 TEST(ArchiveDeletion, ArchiveFolderIsTheParentOfAnExistingCopy)
 {
     StoreFixture store;
+    FileSystemObject fso;
     const std::string archive = store.addArchive("0900", "arch1", "/src");
-    EXPECT_EQ(archiveFolderOf(archive + "/copy"), archive);
+    EXPECT_EQ(archiveFolderOf(fso, archive + "/copy"), archive);
     for (const std::string &missing : {std::string(), archive + "/gone"}) {
         try {
-            archiveFolderOf(missing);
+            archiveFolderOf(fso, missing);
             ADD_FAILURE() << "found " << missing;
         } catch (const AutomationError &e) {
             EXPECT_EQ(e.number(), 76);
@@ -110,6 +112,7 @@ TEST(ArchiveDeletion, ArchiveFolderIsTheParentOfAnExistingCopy)
 TEST(ArchiveDeletion, DeletesReadOnlyTreesAndLinksButNeverALinkTarget)
 {
     StoreFixture store;
+    FileSystemObject fso;
     const std::string archive = store.addArchive("0900", "arch1", "/src");
     const std::string outside = store.inst.home() + "/keep";
     makeFolders(outside);
@@ -118,12 +121,12 @@ TEST(ArchiveDeletion, DeletesReadOnlyTreesAndLinksButNeverALinkTarget)
     ::chmod((archive + "/copy/sub/b.txt").c_str(), 0444);
     ::chmod((archive + "/copy/sub").c_str(), 0555);
 
-    deleteStoreFolder(store.hour("0900"));
+    deleteStoreFolder(fso, store.hour("0900"));
     EXPECT_FALSE(exists(store.hour("0900")));
     EXPECT_TRUE(exists(store.day()));
     EXPECT_EQ(readFile(outside + "/precious.txt"), "keep me");
 
-    EXPECT_NO_THROW(deleteStoreFolder(store.hour("0900"))); // already gone
+    EXPECT_NO_THROW(deleteStoreFolder(fso, store.hour("0900"))); // already gone
 }
 
 } // namespace

@@ -27,13 +27,14 @@ protected:
     }
 
     StoreFixture store;
+    FileSystemObject fso;
     std::string source, archive, copy;
 };
 
 TEST_F(FolderRestore, SourceEndsHoldingExactlyTheCopyAndTheCopyIsUntouched)
 {
     const auto copyBefore = treeListing(copy);
-    restoreFolder(copy, source, store.inst.store());
+    restoreFolder(fso, copy, source, store.inst.store());
     EXPECT_EQ(treeListing(source), copyBefore);
     EXPECT_EQ(treeListing(copy), copyBefore);
     for (const auto &entry : treeListing(store.inst.home()))
@@ -43,11 +44,11 @@ TEST_F(FolderRestore, SourceEndsHoldingExactlyTheCopyAndTheCopyIsUntouched)
 TEST_F(FolderRestore, MissingSourceIsCreatedButItsParentMustExist)
 {
     const std::string fresh = store.inst.home() + "/New";
-    restoreFolder(copy, fresh, store.inst.store());
+    restoreFolder(fso, copy, fresh, store.inst.store());
     EXPECT_EQ(treeListing(fresh), treeListing(copy));
 
     try {
-        restoreFolder(copy, store.inst.home() + "/no/such", store.inst.store());
+        restoreFolder(fso, copy, store.inst.home() + "/no/such", store.inst.store());
         FAIL() << "restored below a missing parent";
     } catch (const AutomationError &e) {
         EXPECT_EQ(e.number(), 76);
@@ -57,9 +58,9 @@ TEST_F(FolderRestore, MissingSourceIsCreatedButItsParentMustExist)
 
 TEST_F(FolderRestore, FailedCopyLeavesTheSourceAsItWasAndNoPartialFolder)
 {
-    auto failing = FileSystemOverride::of<FailingCopyFileSystem>();
+    FailingCopyFileSystem failing;
     const auto homeBefore = treeListing(store.inst.home());
-    EXPECT_THROW(restoreFolder(copy, source, store.inst.store()), AutomationError);
+    EXPECT_THROW(restoreFolder(failing, copy, source, store.inst.store()), AutomationError);
     EXPECT_EQ(treeListing(store.inst.home()), homeBefore);
 }
 
@@ -117,7 +118,7 @@ TEST_F(FolderRestore, RefusedTargetsChangeNothing)
     for (const auto &r : refused) {
         SCOPED_TRACE(r.name);
         try {
-            restoreFolder(copy, r.target, store.inst.store());
+            restoreFolder(fso, copy, r.target, store.inst.store());
             ADD_FAILURE() << "restored into " << r.target;
         } catch (const AutomationError &e) {
             EXPECT_EQ(e.number(), 5);
@@ -139,7 +140,7 @@ TEST_F(FolderRestore, LinksAreCopiedAsLinksAndReadOnlyEntriesKeepTheirModes)
     // The old source holds a link too: it goes as a link, its target stays.
     ASSERT_EQ(::symlink(outside.c_str(), (source + "/old-link").c_str()), 0);
 
-    restoreFolder(copy, source, store.inst.store());
+    restoreFolder(fso, copy, source, store.inst.store());
 
     char buf[256] = {};
     ASSERT_GT(::readlink((source + "/folder-link").c_str(), buf, sizeof buf - 1), 0);
@@ -152,7 +153,7 @@ TEST_F(FolderRestore, LinksAreCopiedAsLinksAndReadOnlyEntriesKeepTheirModes)
     ASSERT_EQ(::stat((source + "/sub").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0555u);
 
-    restoreFolder(copy, source, store.inst.store()); // again, over the read-only tree
+    restoreFolder(fso, copy, source, store.inst.store()); // again, over the read-only tree
     EXPECT_EQ(readFile(source + "/sub/b.txt"), "b");
     ::chmod((copy + "/sub").c_str(), 0755);
     ::chmod((source + "/sub").c_str(), 0755);
@@ -164,7 +165,7 @@ TEST_F(FolderRestore, NamesThatAreNotUtf8Survive)
     makeFolders(odd);
     writeFile(odd + "/n\xe4me.txt", "latin-1");
     const std::string oddSource = store.inst.home() + "/Docs-\xfe";
-    restoreFolder(copy, oddSource, store.inst.store());
+    restoreFolder(fso, copy, oddSource, store.inst.store());
     EXPECT_EQ(readFile(oddSource + "/caf\xe9-\xff/n\xe4me.txt"), "latin-1");
 }
 
@@ -182,7 +183,7 @@ TEST_F(FolderRestore, SourceOnAnotherFileSystemThanTheStore)
     ASSERT_TRUE(::mkdtemp(name));
     const std::string other = std::string(name) + "/docs";
     makeFolders(other + "/old");
-    restoreFolder(copy, other, store.inst.store());
+    restoreFolder(fso, copy, other, store.inst.store());
     EXPECT_EQ(treeListing(other), treeListing(copy));
     std::filesystem::remove_all(name);
 }

@@ -3,9 +3,6 @@
 #include "automation/AutomationError.h"
 #include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
-#include "services/ServiceSet.h"
-
-#include <sys/stat.h>
 
 #include <vector>
 
@@ -63,12 +60,6 @@ bool isHourOfComputer(const std::string &hour, const std::string &computer)
     return components(hour.substr(computer.size())).size() == 4;
 }
 
-bool entryExists(const std::string &path)
-{
-    struct stat st{};
-    return ::lstat(path.c_str(), &st) == 0;
-}
-
 } // namespace
 
 std::string canonicalStorePath(const std::string &path)
@@ -103,25 +94,25 @@ std::string nothingSelectedText(StoreLevel level)
     return "No hour is selected.";
 }
 
-std::string archiveFolderOf(const std::string &selectedDestinationDir)
+std::string archiveFolderOf(FileSystemObject &fso, const std::string &selectedDestinationDir)
 {
-    if (!services().fileSystem().folderExists(selectedDestinationDir))
+    if (!fso.folderExists(selectedDestinationDir))
         throw err::pathNotFound(selectedDestinationDir);
     return parentPath(selectedDestinationDir);
 }
 
-void checkArchiveFolder(const BrowserFolders &folders, const std::string &archiveFolder)
+void checkArchiveFolder(FileSystemObject &fso, const BrowserFolders &folders, const std::string &archiveFolder)
 {
     const std::string hour = canonicalStorePath(folders.HourFolder);
     const std::string archive = canonicalStorePath(archiveFolder);
     if (isHourOfComputer(hour, canonicalStorePath(folders.ComputerFolder)) && isDirectlyInside(archive, hour))
-        return checkInsideStore(folders, archiveFolder);
+        return checkInsideStore(fso, folders, archiveFolder);
     throw err::invalidCall(archiveFolder + " is not an archive of the hour in view; nothing was deleted");
 }
 
-void checkInsideStore(const BrowserFolders &folders, const std::string &folder)
+void checkInsideStore(FileSystemObject &fso, const BrowserFolders &folders, const std::string &folder)
 {
-    if (!entryExists(folder))
+    if (!fso.entryExists(folder))
         return;
     // The folder itself may be a link (removed as a link); every level above it must be real.
     const std::string computer = realPath(folders.ComputerFolder);
@@ -136,7 +127,5 @@ void deleteStoreFolder(FileSystemObject &fso, const std::string &folder)
     if (fso.folderExists(folder))
         fso.deleteFolder(folder, true);
 }
-
-void deleteStoreFolder(const std::string &folder) { deleteStoreFolder(services().fileSystem(), folder); }
 
 } // namespace rnx10

@@ -1,8 +1,7 @@
 #include "backup_browser/core/MountPoint.h"
 
+#include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
-
-#include <sys/stat.h>
 
 namespace rnx10 {
 
@@ -20,17 +19,17 @@ std::string nearestExisting(std::string path)
 }
 } // namespace
 
-std::string mountPointOf(const std::string &path)
+std::string mountPointOf(FileSystemObject &fso, const std::string &path)
 {
     std::string current = nearestExisting(path);
-    struct stat st{};
-    if (current.empty() || ::stat(current.c_str(), &st) != 0)
+    const auto st = fso.status(current);
+    if (!st)
         return {};
     // Climb while the parent lies on the same device: the last folder reached is the mount point.
     while (current != "/") {
         const std::string parent = parentPath(current);
-        struct stat up{};
-        if (parent.empty() || ::stat(parent.c_str(), &up) != 0 || up.st_dev != st.st_dev)
+        const auto up = fso.status(parent);
+        if (!up || up->device != st->device)
             break;
         current = parent;
     }
