@@ -8,6 +8,7 @@
 #include "backup_browser/OperationJobs.h"
 #include "common/Launching.h"
 #include "common/QuickBackup.h"
+#include "platform/FileSystemObject.h"
 #include "platform/MousePointer.h"
 #include "platform/Platform.h"
 #include "platform/WalkProgress.h"
@@ -55,7 +56,7 @@ void deleteLevel(QWidget *window, const BrowserFolders &folders, const LevelEntr
     if (!confirmed("Are you sure you want to delete " + *folder + entry.tail, entry.title))
         return;
     try {
-        checkInsideStore(folders, *folder);
+        checkInsideStore(services().fileSystem(), folders, *folder);
         BusyPointer busy;
         deleteWithProgress(window, *folder);
     } catch (const AutomationError &e) {
@@ -76,9 +77,9 @@ void frmBackUpRestoreA::mnuPopUpDeleteArchive_Click()
     if (!confirmed("Are you sure you want to delete " + copy + " . This will delete selected archive.", "Delete Archive..."))
         return;
     try {
-        const std::string archive = archiveFolderOf(copy);
+        const std::string archive = archiveFolderOf(services().fileSystem(), copy);
         prompt().tell(archive, kDefaultTitle, Icon::None);
-        checkArchiveFolder(m_folders, archive);
+        checkArchiveFolder(services().fileSystem(), m_folders, archive);
         {
             BusyPointer busy;
             deleteWithProgress(this, archive);

@@ -25,7 +25,7 @@ TEST_F(ArchiveListTest, RowsCarryTheFiveDetailsValuesAndTheHourSize)
     store.sizedArchive(hour, "registry", regDetails, 1048576);
     store.sizedArchive(hour, "shell", docDetails, 524288);
     fileOfSize(hour + "/not-an-archive.txt", 100);
-    const ArchiveListResult list = fillArchiveList(day, "21-05");
+    const ArchiveListResult list = fillArchiveList(fso, day, "21-05");
     ASSERT_FALSE(list.error);
     EXPECT_EQ(list.hourFolder, hour);
     EXPECT_EQ(list.sizeCaption, "Size : 2 MB");
@@ -40,7 +40,7 @@ TEST_F(ArchiveListTest, RowsCarryTheFiveDetailsValuesAndTheHourSize)
 
 TEST_F(ArchiveListTest, EmptyHourShowsNoRowsAndZeroSize)
 {
-    const ArchiveListResult list = fillArchiveList(day, "21-05");
+    const ArchiveListResult list = fillArchiveList(fso, day, "21-05");
     ASSERT_FALSE(list.error);
     EXPECT_TRUE(list.rows.empty());
     EXPECT_EQ(list.sizeCaption, "Size : 0 MB");
@@ -51,7 +51,7 @@ TEST_F(ArchiveListTest, NoHourPickedListsAndMeasuresNothing)
 {
     store.sizedArchive(hour, "a", std::nullopt);
     for (const std::string &d : {day, std::string()}) {
-        const ArchiveListResult list = fillArchiveList(d, std::nullopt);
+        const ArchiveListResult list = fillArchiveList(fso, d, std::nullopt);
         EXPECT_FALSE(list.error);
         EXPECT_EQ(list.hourFolder, "");
         EXPECT_FALSE(list.sizeCaption);
@@ -61,7 +61,7 @@ TEST_F(ArchiveListTest, NoHourPickedListsAndMeasuresNothing)
 
 TEST_F(ArchiveListTest, MissingHourEndsTheFillBeforeMeasuring)
 {
-    const ArchiveListResult list = fillArchiveList(day, "gone");
+    const ArchiveListResult list = fillArchiveList(fso, day, "gone");
     ASSERT_TRUE(list.error);
     EXPECT_EQ(list.hourFolder, day + "/gone");
     EXPECT_FALSE(list.sizeCaption);
@@ -83,7 +83,7 @@ TEST_F(ArchiveListTest, EveryDetailsFileStillGivesARow)
     for (const auto &[name, content] : cases)
         store.sizedArchive(hour, name, content);
     store.sizedArchive(hour, "missing", std::nullopt);
-    const ArchiveListResult list = fillArchiveList(day, "21-05");
+    const ArchiveListResult list = fillArchiveList(fso, day, "21-05");
     ASSERT_FALSE(list.error) << list.error->description();
     ASSERT_EQ(list.rows.size(), std::size(cases) + 1);
     for (const ArchiveRow &row : list.rows) {
@@ -96,9 +96,9 @@ TEST_F(ArchiveListTest, EveryDetailsFileStillGivesARow)
 
 TEST_F(ArchiveListTest, UnreadableArchiveFolderEndsTheFillAtTheHourSize)
 {
-    ScopedFileSystem unreadable(std::make_shared<UnreadableFileSystem>("/21-05"), ScopedFactory::KeepServices);
+    UnreadableFileSystem unreadable("/21-05");
     store.sizedArchive(hour, "a", std::nullopt);
-    const ArchiveListResult list = fillArchiveList(day, "21-05");
+    const ArchiveListResult list = fillArchiveList(unreadable, day, "21-05");
     ASSERT_TRUE(list.error);
     EXPECT_EQ(list.error->number(), 70);
     EXPECT_FALSE(list.sizeCaption);

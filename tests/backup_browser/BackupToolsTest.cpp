@@ -42,11 +42,11 @@ protected:
     std::vector<ArchiveRow> todaysArchives()
     {
         const QDate today = QDate::currentDate();
-        const ScanResult scan = scanStore(today.year(), today.month(), today.day());
+        const ScanResult scan = scanStore(fso, today.year(), today.month(), today.day());
         EXPECT_FALSE(scan.error);
         std::vector<ArchiveRow> rows;
         for (const std::string &hour : scan.hours)
-            for (ArchiveRow &row : fillArchiveList(scan.folders.DayFolder, hour).rows)
+            for (ArchiveRow &row : fillArchiveList(fso, scan.folders.DayFolder, hour).rows)
                 rows.push_back(std::move(row));
         return rows;
     }

@@ -24,7 +24,7 @@ TEST_F(StoreScanTest, MissingRootIsCreatedAndHiddenWithTheLocker)
     const std::string locker = inst.root() + "/fresh/locker";
     inst.env.set("ZVENVSBAK", root);
     inst.env.set("ZVENVSFAM", locker);
-    const ScanResult scan = scanStore(2026, 12, 10);
+    const ScanResult scan = scanStore(fso, 2026, 12, 10);
     ASSERT_FALSE(scan.error) << scan.error->description();
     EXPECT_TRUE(FileSystemObject().folderExists(root + "/" + GetMachineName()));
     EXPECT_TRUE(FileSystemObject().folderExists(locker));
@@ -32,10 +32,10 @@ TEST_F(StoreScanTest, MissingRootIsCreatedAndHiddenWithTheLocker)
     EXPECT_EQ(scan.status, "No archives found.");
     EXPECT_TRUE(scan.hours.empty());
     EXPECT_EQ(scan.folders.YearFolder, "");
-    EXPECT_EQ(scan.folders.BackupDrive, mountPointOf(root));
+    EXPECT_EQ(scan.folders.BackupDrive, mountPointOf(fso, root));
     EXPECT_EQ(scan.lockerToolTip, scan.folders.ComputerFolder + ", Size : 0 MB");
     // Marking again lists each name once.
-    scanStore(2026, 12, 10);
+    scanStore(fso, 2026, 12, 10);
     EXPECT_EQ(readFile(inst.root() + "/fresh/.hidden"), "locker\nstore\n");
 }
 
@@ -46,7 +46,7 @@ TEST_F(StoreScanTest, ListsTheHoursOfTheDayWithFolderVariables)
     store.folder("2026/12/10/odd name");
     store.folder("2026/12/11/other-day");
     fileOfSize(store.computer() + "/2026/12/10/stray-file", 3);
-    const ScanResult scan = scanStore(2026, 12, 10);
+    const ScanResult scan = scanStore(fso, 2026, 12, 10);
     ASSERT_FALSE(scan.error);
     Hours hours = scan.hours;
     std::sort(hours.begin(), hours.end());
@@ -62,7 +62,7 @@ TEST_F(StoreScanTest, ListsTheHoursOfTheDayWithFolderVariables)
 TEST_F(StoreScanTest, NonCanonicalMonthStopsTheScanAtTheDriveStatus)
 {
     store.folder("2009/05/7/10-00");
-    const ScanResult scan = scanStore(2009, 5, 7);
+    const ScanResult scan = scanStore(fso, 2009, 5, 7);
     ASSERT_TRUE(scan.error);
     EXPECT_EQ(scan.error->number(), 76);
     EXPECT_EQ(scan.status, "Backup Drive: " + scan.folders.BackupDrive);
@@ -72,7 +72,7 @@ TEST_F(StoreScanTest, NonCanonicalMonthStopsTheScanAtTheDriveStatus)
     EXPECT_TRUE(scan.hours.empty());
     // With the canonical folder beside it, both names resolve to "5".
     store.folder("2009/5/7/11-00");
-    const ScanResult both = scanStore(2009, 5, 7);
+    const ScanResult both = scanStore(fso, 2009, 5, 7);
     ASSERT_FALSE(both.error);
     EXPECT_EQ(both.hours, (Hours{"11-00", "11-00"}));
 }
@@ -83,7 +83,7 @@ TEST_F(StoreScanTest, SameNumberedYearsAreBothVisited)
     store.folder("2009/5/7/12-30");
     store.folder("02009");
     store.folder("2009x");
-    const ScanResult scan = scanStore(2009, 5, 7);
+    const ScanResult scan = scanStore(fso, 2009, 5, 7);
     ASSERT_FALSE(scan.error);
     EXPECT_EQ(scan.hours.size(), 6u);
     EXPECT_EQ(std::count(scan.hours.begin(), scan.hours.end(), "10-00"), 3);
@@ -95,7 +95,7 @@ TEST_F(StoreScanTest, RootThatIsEmptyOrRelativeIsRefusedBeforeAnythingIsMade)
     for (const char *root : {"", "relative/store", "."}) {
         SCOPED_TRACE(root);
         inst.env.set("ZVENVSBAK", root);
-        const ScanResult scan = scanStore(2026, 12, 10);
+        const ScanResult scan = scanStore(fso, 2026, 12, 10);
         ASSERT_TRUE(scan.error);
         EXPECT_EQ(scan.error->number(), 76);
         EXPECT_FALSE(scan.status);
@@ -104,7 +104,7 @@ TEST_F(StoreScanTest, RootThatIsEmptyOrRelativeIsRefusedBeforeAnythingIsMade)
     EXPECT_FALSE(exists("relative"));
     inst.env.set("ZVENVSBAK", inst.store());
     inst.env.set("ZVENVSFAM", "locker-here");
-    const ScanResult scan = scanStore(2026, 12, 10);
+    const ScanResult scan = scanStore(fso, 2026, 12, 10);
     ASSERT_TRUE(scan.error);
     EXPECT_FALSE(exists("locker-here"));
 }
@@ -115,16 +115,16 @@ TEST_F(StoreScanTest, LinksInTheStoreCostNothingAndAreNotListed)
     store.folder("2026/12/10/09-00");
     ASSERT_EQ(::symlink(store.computer().c_str(), (day + "/loop").c_str()), 0);
     ASSERT_EQ(::symlink(day.c_str(), (store.computer() + "/2026/12/10x").c_str()), 0);
-    const ScanResult scan = scanStore(2026, 12, 10);
+    const ScanResult scan = scanStore(fso, 2026, 12, 10);
     ASSERT_FALSE(scan.error);
     EXPECT_EQ(scan.hours, (Hours{"09-00"}));
 }
 
 TEST_F(StoreScanTest, UnreadableFolderStopsTheScanAtTheComputerSize)
 {
-    ScopedFileSystem unreadable(std::make_shared<UnreadableFileSystem>("/" + GetMachineName()), ScopedFactory::KeepServices);
+    UnreadableFileSystem unreadable("/" + GetMachineName());
     store.folder("2026/12/10/09-00");
-    const ScanResult scan = scanStore(2026, 12, 10);
+    const ScanResult scan = scanStore(unreadable, 2026, 12, 10);
     ASSERT_TRUE(scan.error);
     EXPECT_EQ(scan.error->number(), 70);
     EXPECT_FALSE(scan.lockerToolTip);
@@ -136,7 +136,7 @@ TEST_F(StoreScanTest, NamesThatAreNotUtf8AreListedAsTheyAre)
 {
     const std::string name = "caf\xe9-10";
     store.folder("2026/12/10/" + name);
-    const ScanResult scan = scanStore(2026, 12, 10);
+    const ScanResult scan = scanStore(fso, 2026, 12, 10);
     ASSERT_FALSE(scan.error);
     EXPECT_EQ(scan.hours, (Hours{name}));
 }
@@ -145,7 +145,7 @@ TEST_F(StoreScanTest, ThousandsOfHoursAreAllListed)
 {
     for (int i = 0; i < 2000; ++i)
         store.folder("2026/12/10/h" + std::to_string(i));
-    const ScanResult scan = scanStore(2026, 12, 10);
+    const ScanResult scan = scanStore(fso, 2026, 12, 10);
     EXPECT_EQ(scan.hours.size(), 2000u);
     EXPECT_EQ(scan.status, "2000 archives found.");
 }

@@ -1,5 +1,6 @@
 #include "automation/AutomationError.h"
 #include "backup_browser/core/ArchiveDeletion.h"
+#include "platform/FileSystemObject.h"
 #include "support/StoreBuilder.h"
 #include "support/TestSupport.h"
 
@@ -30,6 +31,7 @@ protected:
 
     Installation inst;
     StoreBuilder store{inst.store(), "PC01", QDate(2026, 12, 10)};
+    FileSystemObject fso;
 };
 
 struct LevelCase {
@@ -75,8 +77,8 @@ TEST_F(ArchiveDeletion, ArchiveGuardAcceptsOnlyAFolderDirectlyInsideTheHourInVie
 {
     const std::string archive = store.archive(store.hour("0900"), "arch1", "/src");
     const std::string other = store.archive(store.hour("1000"), "arch2", "/src");
-    EXPECT_NO_THROW(checkArchiveFolder(folders("0900"), archive));
-    EXPECT_NO_THROW(checkArchiveFolder(folders("0900"), archive + "/"));
+    EXPECT_NO_THROW(checkArchiveFolder(fso, folders("0900"), archive));
+    EXPECT_NO_THROW(checkArchiveFolder(fso, folders("0900"), archive + "/"));
 
     struct Refused {
         const char *name;
@@ -101,7 +103,7 @@ TEST_F(ArchiveDeletion, ArchiveGuardAcceptsOnlyAFolderDirectlyInsideTheHourInVie
     };
     for (const Refused &r : refused) {
         SCOPED_TRACE(r.name);
-        const AutomationError e = expectError(5, [&] { checkArchiveFolder(r.folders, r.folder); });
+        const AutomationError e = expectError(5, [&] { checkArchiveFolder(fso, r.folders, r.folder); });
         EXPECT_NE(e.description().find("nothing was deleted"), std::string::npos);
     }
 }
@@ -109,10 +111,10 @@ TEST_F(ArchiveDeletion, ArchiveGuardAcceptsOnlyAFolderDirectlyInsideTheHourInVie
 TEST_F(ArchiveDeletion, ArchiveFolderIsTheParentOfAnExistingCopy)
 {
     const std::string archive = store.archive(store.hour("0900"), "arch1", "/src");
-    EXPECT_EQ(archiveFolderOf(archive + "/copy"), archive);
+    EXPECT_EQ(archiveFolderOf(fso, archive + "/copy"), archive);
     for (const std::string &missing : {std::string(), archive + "/gone"}) {
         SCOPED_TRACE(missing);
-        expectError(76, [&] { archiveFolderOf(missing); });
+        expectError(76, [&] { archiveFolderOf(fso, missing); });
     }
 }
 
@@ -126,12 +128,12 @@ TEST_F(ArchiveDeletion, DeletesReadOnlyTreesAndLinksButNeverALinkTarget)
     ::chmod((archive + "/copy/sub/b.txt").c_str(), 0444);
     ::chmod((archive + "/copy/sub").c_str(), 0555);
 
-    deleteStoreFolder(store.hour("0900"));
+    deleteStoreFolder(fso, store.hour("0900"));
     EXPECT_FALSE(exists(store.hour("0900")));
     EXPECT_TRUE(exists(store.day()));
     EXPECT_EQ(readFile(outside + "/precious.txt"), "keep me");
 
-    EXPECT_NO_THROW(deleteStoreFolder(store.hour("0900"))); // already gone
+    EXPECT_NO_THROW(deleteStoreFolder(fso, store.hour("0900"))); // already gone
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 
 #include "backup_browser/ArchiveListView.h"
 #include "backup_browser/frmBackUpRestoreA.h"
-#include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
 
 #include <QListView>
 

@@ -2,6 +2,8 @@
 
 #include "automation/AutomationError.h"
 #include "backup_browser/core/FolderRestore.h"
+#include "platform/FileSystemObject.h"
+#include "platform/WalkProgress.h"
 #include "support/ScopedFactory.h"
 #include "support/StoreBuilder.h"
 #include "support/TestSupport.h"
@@ -30,13 +32,14 @@ protected:
 
     Installation inst;
     StoreBuilder store{inst.store(), "PC01", QDate(2026, 12, 10)};
+    FileSystemObject fso;
     std::string source, archive, copy;
 };
 
 TEST_F(FolderRestore, SourceEndsHoldingExactlyTheCopyAndTheCopyIsUntouched)
 {
     const auto copyBefore = treeListing(copy);
-    restoreFolder(copy, source, inst.store());
+    restoreFolder(fso, copy, source, inst.store());
     EXPECT_EQ(treeListing(source), copyBefore);
     EXPECT_EQ(treeListing(copy), copyBefore);
     for (const auto &entry : treeListing(inst.home()))
@@ -46,18 +49,39 @@ TEST_F(FolderRestore, SourceEndsHoldingExactlyTheCopyAndTheCopyIsUntouched)
 TEST_F(FolderRestore, MissingSourceIsCreatedButItsParentMustExist)
 {
     const std::string fresh = inst.home() + "/New";
-    restoreFolder(copy, fresh, inst.store());
+    restoreFolder(fso, copy, fresh, inst.store());
     EXPECT_EQ(treeListing(fresh), treeListing(copy));
 
-    expectError(76, [&] { restoreFolder(copy, inst.home() + "/no/such", inst.store()); });
+    expectError(76, [&] { restoreFolder(fso, copy, inst.home() + "/no/such", inst.store()); });
     EXPECT_FALSE(exists(inst.home() + "/no"));
 }
 
 TEST_F(FolderRestore, FailedCopyLeavesTheSourceAsItWasAndNoPartialFolder)
 {
-    ScopedFileSystem failing(std::make_shared<FailingCopyFileSystem>());
+    FailingCopyFileSystem failing;
     const auto homeBefore = treeListing(inst.home());
-    EXPECT_THROW(restoreFolder(copy, source, inst.store()), AutomationError);
+    EXPECT_THROW(restoreFolder(failing, copy, source, inst.store()), AutomationError);
+    EXPECT_EQ(treeListing(inst.home()), homeBefore);
+}
+
+// A copy that Cancel stopped part-way: the walk raised 18 and the job's progress still asks to stop.
+class CancelledCopyFileSystem : public FileSystemObject {
+public:
+    void copyFolder(const std::string &source, const std::string &destination, bool overwrite) override
+    {
+        FileSystemObject::copyFolder(source, destination, overwrite);
+        walk::threadProgress()->cancel = true;
+        throw walk::interrupted();
+    }
+};
+
+TEST_F(FolderRestore, CopyStoppedByCancelIsRemovedWhileTheCancelStillStands)
+{
+    walk::WalkProgress progress;
+    walk::ScopedProgress job(&progress);
+    CancelledCopyFileSystem cancelled;
+    const auto homeBefore = treeListing(inst.home());
+    expectError(walk::UserInterrupt, [&] { stageRestore(cancelled, copy, source, inst.store()); });
     EXPECT_EQ(treeListing(inst.home()), homeBefore);
 }
 
@@ -88,7 +112,7 @@ TEST_F(FolderRestore, RefusedTargetsChangeNothing)
     const auto before = treeListing(inst.root());
     for (const auto &r : refused) {
         SCOPED_TRACE(r.name);
-        const AutomationError e = expectError(5, [&] { restoreFolder(copy, r.target, inst.store()); });
+        const AutomationError e = expectError(5, [&] { restoreFolder(fso, copy, r.target, inst.store()); });
         EXPECT_NE(e.description().find("nothing was changed"), std::string::npos) << e.description();
     }
     EXPECT_EQ(treeListing(inst.root()), before);
@@ -106,7 +130,7 @@ TEST_F(FolderRestore, LinksAreCopiedAsLinksAndReadOnlyEntriesKeepTheirModes)
     // The old source holds a link too: it goes as a link, its target stays.
     ASSERT_EQ(::symlink(outside.c_str(), (source + "/old-link").c_str()), 0);
 
-    restoreFolder(copy, source, inst.store());
+    restoreFolder(fso, copy, source, inst.store());
 
     char buf[256] = {};
     ASSERT_GT(::readlink((source + "/folder-link").c_str(), buf, sizeof buf - 1), 0);
@@ -119,7 +143,7 @@ TEST_F(FolderRestore, LinksAreCopiedAsLinksAndReadOnlyEntriesKeepTheirModes)
     ASSERT_EQ(::stat((source + "/sub").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0555u);
 
-    restoreFolder(copy, source, inst.store()); // again, over the read-only tree
+    restoreFolder(fso, copy, source, inst.store()); // again, over the read-only tree
     EXPECT_EQ(readFile(source + "/sub/b.txt"), "b");
     ::chmod((copy + "/sub").c_str(), 0755);
     ::chmod((source + "/sub").c_str(), 0755);
@@ -131,7 +155,7 @@ TEST_F(FolderRestore, NamesThatAreNotUtf8Survive)
     makeFolders(odd);
     writeFile(odd + "/n\xe4me.txt", "latin-1");
     const std::string oddSource = inst.home() + "/Docs-\xfe";
-    restoreFolder(copy, oddSource, inst.store());
+    restoreFolder(fso, copy, oddSource, inst.store());
     EXPECT_EQ(readFile(oddSource + "/caf\xe9-\xff/n\xe4me.txt"), "latin-1");
 }
 
@@ -149,7 +173,7 @@ TEST_F(FolderRestore, SourceOnAnotherFileSystemThanTheStore)
     ASSERT_TRUE(::mkdtemp(name));
     const std::string other = std::string(name) + "/docs";
     makeFolders(other + "/old");
-    restoreFolder(copy, other, inst.store());
+    restoreFolder(fso, copy, other, inst.store());
     EXPECT_EQ(treeListing(other), treeListing(copy));
     std::filesystem::remove_all(name);
 }

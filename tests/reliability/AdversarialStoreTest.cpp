@@ -13,6 +13,7 @@
 #include "maintenance/core/MaintainceLogs.h"
 #include "platform/ComputerName.h"
 #include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
 #include "services/ProgIds.h"
 #include "services/ServiceSet.h"
 
@@ -245,15 +246,16 @@ TEST_F(Hostile, CleanupEmptiesOnlyItsFoldersAndLeavesLinkTargets)
     makeFolders(inst.userTemp() + "/sub");
     ASSERT_EQ(::symlink(inst.home().c_str(), (inst.userTemp() + "/home-link").c_str()), 0);
     before = outsideStore({logs, inst.suiteTemp(), inst.userTemp()});
-    ClearLogFiles();
-    ClearTempFiles();
+    FileSystemObject fs;
+    ClearLogFiles(fs);
+    ClearTempFiles(fs);
     EXPECT_EQ(treeSnapshot(logs, {}), " mode=40755\n");
     EXPECT_EQ(treeSnapshot(inst.userTemp(), {}), " mode=40755\n");
     expectOutsideUnchanged({logs, inst.suiteTemp(), inst.userTemp()});
     // TEMP naming the (scratch) home folder: skipped. "/" is tried behind a fence in the
     // maintenance tests, never on the real root here.
     inst.env.set("TEMP", inst.home());
-    ClearTempFiles();
+    ClearTempFiles(fs);
     expectOutsideUnchanged({logs, inst.suiteTemp(), inst.userTemp()});
 }
 

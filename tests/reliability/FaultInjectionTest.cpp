@@ -11,6 +11,7 @@
 #include "component/clsRNX10A.h"
 #include "maintenance/core/MaintainceLogs.h"
 #include "platform/ComputerName.h"
+#include "platform/Paths.h"
 #include "platform/FileSystemObject.h"
 #include "platform/MousePointer.h"
 
@@ -159,8 +160,9 @@ TEST_F(Faults, CleanupGoesOnPastAFileThatCannotBeDeleted)
     Undeletable stuck(inst.logs() + "/old/stuck.log");
     if (!stuck.made())
         GTEST_SKIP() << "this file system cannot make a file undeletable for this user";
-    ClearLogFiles();
-    ClearTempFiles();
+    FileSystemObject fs;
+    ClearLogFiles(fs);
+    ClearTempFiles(fs);
     EXPECT_TRUE(exists(inst.logs() + "/old/stuck.log"));
     EXPECT_FALSE(exists(inst.userTemp() + "/t.tmp")); // the steps after the failure still ran
 }

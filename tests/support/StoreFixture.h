@@ -3,6 +3,7 @@
 #pragma once
 
 #include "component/clsRNX10A.h"
+#include "platform/FileSystemObject.h"
 #include "support/StoreBuilder.h"
 #include "support/TestSupport.h"
 
@@ -15,6 +16,7 @@ protected:
     Installation inst;
     StoreBuilder store{inst.store()};
     std::unique_ptr<clsRNX10A> rnx = std::make_unique<clsRNX10A>();
+    FileSystemObject fso; // handed to the store code under test
 };
 
 } // namespace rnx10::test
