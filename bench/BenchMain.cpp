@@ -139,7 +139,8 @@ Row memoryRow(const Store &store, const std::string &self)
 Row pauseRow(const Store &store, const std::string &scratch)
 {
     std::string target = scratch + "/restored";
-    PauseResult p = measureEventLoopPause([&](walk::WalkProgress &) { restoreFolder(store.computer, target, store.root); });
+    FileSystemObject fso;
+    PauseResult p = measureEventLoopPause([&](walk::WalkProgress &) { restoreFolder(fso, store.computer, target, store.root); });
     removeIfThere(target);
     char what[96];
     std::snprintf(what, sizeof what, "longest event-loop pause during a %.1f s restore", p.seconds);

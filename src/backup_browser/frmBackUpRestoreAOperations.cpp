@@ -8,6 +8,7 @@
 #include "backup_browser/OperationJobs.h"
 #include "common/Launching.h"
 #include "common/QuickBackup.h"
+#include "platform/FileSystemObject.h"
 #include "platform/MousePointer.h"
 #include "platform/Platform.h"
 #include "platform/WalkProgress.h"
@@ -57,7 +58,7 @@ void deleteLevel(QWidget *window, const BrowserFolders &folders, const LevelEntr
     if (!confirmed("Are you sure you want to delete " + *folder + entry.tail, entry.title))
         return;
     try {
-        checkInsideStore(folders, *folder);
+        checkInsideStore(services().fileSystem(), folders, *folder);
         BusyPointer busy;
         deleteWithProgress(window, *folder);
     } catch (const AutomationError &e) {
@@ -65,12 +66,6 @@ void deleteLevel(QWidget *window, const BrowserFolders &folders, const LevelEntr
         return;
     }
     prompt().tell(kDeleted, kDefaultTitle, Icon::None);
-}
-
-std::string processEnvironment(const char *name)
-{
-    const char *value = std::getenv(name);
-    return value ? value : "";
 }
 
 } // namespace
@@ -84,9 +79,9 @@ void frmBackUpRestoreA::mnuPopUpDeleteArchive_Click()
     if (!confirmed("Are you sure you want to delete " + copy + " . This will delete selected archive.", "Delete Archive..."))
         return;
     try {
-        const std::string archive = archiveFolderOf(copy);
+        const std::string archive = archiveFolderOf(services().fileSystem(), copy);
         prompt().tell(archive, kDefaultTitle, Icon::None);
-        checkArchiveFolder(m_folders, archive);
+        checkArchiveFolder(services().fileSystem(), m_folders, archive);
         {
             BusyPointer busy;
             deleteWithProgress(this, archive);
@@ -155,7 +150,7 @@ void frmBackUpRestoreA::cmdReport_Click()
         return;
     try {
         BusyPointer busy;
-        const std::string root = processEnvironment(envkey::Store);
+        const std::string root = storeReportRoot();
         m_ReportFileNumber = 1; // the one report file open at a time
         m_ReportFilePath = storeReportPath();
         WriteFolderTree(root);

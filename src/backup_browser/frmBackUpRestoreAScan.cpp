@@ -6,6 +6,8 @@
 #include "backup_browser/core/ArchiveList.h"
 #include "backup_browser/core/StoreScan.h"
 #include "backup_browser/ProgressMeasure.h"
+#include "platform/FileSystemObject.h"
+#include "services/ServiceSet.h"
 #include "ui/ClickablePicture.h"
 #include "ui/WindowJob.h"
 
@@ -46,7 +48,8 @@ void frmBackUpRestoreA::AddinTV()
         return;
     ClearALL();
     const QDate date = m_MonthView1->selectedDate();
-    ScanResult scan = scanStore(date.year(), date.month(), date.day(), measureWithProgress(this));
+    const auto fs = services().fileSystemShared(); // held while the measuring lets events run
+    ScanResult scan = scanStore(*fs, date.year(), date.month(), date.day(), measureWithProgress(this));
     m_folders = scan.folders;
     if (scan.lockerToolTip)
         m_imgLocker->setToolTip(displayText(*scan.lockerToolTip));
@@ -70,7 +73,8 @@ void frmBackUpRestoreA::AddinLv()
     std::optional<std::string> hour;
     if (m_lstTime->currentIndex() >= 0)
         hour = m_lstTime->currentData().toByteArray().toStdString();
-    ArchiveListResult list = fillArchiveList(m_folders.DayFolder, hour, measureWithProgress(this));
+    const auto fs = services().fileSystemShared(); // held while the measuring lets events run
+    ArchiveListResult list = fillArchiveList(*fs, m_folders.DayFolder, hour, measureWithProgress(this));
     m_folders.HourFolder = list.hourFolder;
     if (list.sizeCaption)
         m_lblSize->setText(QString::fromStdString(*list.sizeCaption));

@@ -7,7 +7,9 @@
 #include "backup_browser/ProgressMeasure.h"
 #include "backup_browser/StatusPanel.h"
 #include "common/Launching.h"
+#include "platform/FileSystemObject.h"
 #include "platform/Platform.h"
+#include "services/ServiceSet.h"
 #include "ui/BusyGuard.h"
 #include "ui/WindowJob.h"
 
@@ -32,7 +34,8 @@ Variant frmBackUpRestoreA::SelectedFolderOperations(const std::string &sSourceFo
 {
     if (WindowJob::isRunning(this))
         return {};
-    const SelectionPanels panels = selectionSizes(sSourceFolder, sDestinationFolder, measureWithProgress(this));
+    const auto fs = services().fileSystemShared(); // held while the measuring lets events run
+    const SelectionPanels panels = selectionSizes(*fs, sSourceFolder, sDestinationFolder, measureWithProgress(this));
     if (!panels.selects)
         return {};
     m_folders.SelectedSourceDir = sSourceFolder;

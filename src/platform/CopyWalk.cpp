@@ -3,6 +3,7 @@
 #include "platform/FolderWalk.h"
 
 #include "platform/FileCopy.h"
+#include "platform/Paths.h"
 #include "platform/SubtreeSplit.h"
 #include "platform/TreeWalker.h"
 
@@ -35,11 +36,6 @@ struct Target {
         return ::fstatat(dir, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && st.st_ino == root.st_ino && st.st_dev == root.st_dev;
     }
 };
-
-std::string below(const std::string &folder, const char *name)
-{
-    return folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
-}
 
 void copyEntry(FileCopier &copier, int srcDir, int dstDir, const char *name, EntryType type, bool overwrite,
                const std::function<std::string()> &target, WalkProgress *progress)
@@ -117,7 +113,7 @@ public:
     void file(int dir, const std::string &folder, const char *name, EntryType type) override
     {
         copyEntry(m_copier, dir, m_current.get(), name, type, m_overwrite,
-                  [&] { return m_target.pathOf(below(folder, name)); }, m_progress);
+                  [&] { return m_target.pathOf(joinPath(folder, name)); }, m_progress);
     }
 
     bool wanted(int dir, const char *name) override { return !m_target.isDestination(dir, name); }
@@ -152,7 +148,7 @@ private:
     {
         if (rel.empty())
             return Descriptor(::dup(m_destination));
-        auto target = [&] { return m_target.pathOf(below(m_target.source, rel.c_str())); };
+        auto target = [&] { return m_target.pathOf(joinPath(m_target.source, rel.c_str())); };
         makeFolderAt(m_destination, rel.c_str(), target);
         return openFolderAt(m_destination, rel.c_str(), target());
     }

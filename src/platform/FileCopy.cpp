@@ -1,7 +1,7 @@
 #include "platform/FileCopy.h"
 
 #include "automation/AutomationError.h"
-#include "platform/Descriptor.h"
+#include "platform/FileIO.h"
 
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -107,8 +107,8 @@ void FileCopier::copyData(int in, int out, std::uint64_t size, const std::functi
         } else {
             char buffer[1 << 16];
             n = ::read(in, buffer, sizeof buffer);
-            if (n > 0 && ::write(out, buffer, static_cast<size_t>(n)) != n)
-                fail(errno ? errno : EIO, dstPath);
+            if (n > 0 && !writeAll(out, {buffer, static_cast<size_t>(n)}))
+                fail(errno, dstPath);
         }
         if (n < 0 && errno == EINTR)
             continue;

@@ -3,6 +3,7 @@
 #include "platform/FolderWalk.h"
 
 #include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
 #include "platform/SubtreeSplit.h"
 #include "platform/TreeWalker.h"
 
@@ -30,11 +31,6 @@ bool allowOwner(int dir, const char *name)
 
 bool denied(int e) { return e == EACCES || e == EPERM; }
 
-std::string below(const std::string &folder, const char *name)
-{
-    return folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
-}
-
 // A sub-folder to empty; another file system mounted inside the tree (a bind mount of the home
 // folder, say) is never entered.
 Descriptor openForRemoval(int parent, const char *name, const std::string &path, bool force)
@@ -58,7 +54,7 @@ void unlinkIn(int dir, const std::string &folder, const char *name, int flags, b
     if (force && denied(e) && allowOwner(dir, "") && ::unlinkat(dir, name, flags) == 0)
         return;
     if (e != ENOENT) // gone already: nothing left to do
-        throw err::fromErrno(e, below(folder, name));
+        throw err::fromErrno(e, joinPath(folder, name));
 }
 
 class RemoveVisitor : public TreeVisitor {
@@ -103,8 +99,8 @@ public:
     {
         std::size_t slash = rel.rfind('/');
         std::string parent = slash == std::string::npos ? std::string() : rel.substr(0, slash);
-        Descriptor dir = parent.empty() ? Descriptor(::dup(root)) : openFolderAt(root, parent.c_str(), below(m_root, parent.c_str()));
-        unlinkIn(dir.get(), below(m_root, parent.c_str()), rel.c_str() + (slash == std::string::npos ? 0 : slash + 1),
+        Descriptor dir = parent.empty() ? Descriptor(::dup(root)) : openFolderAt(root, parent.c_str(), joinPath(m_root, parent.c_str()));
+        unlinkIn(dir.get(), joinPath(m_root, parent.c_str()), rel.c_str() + (slash == std::string::npos ? 0 : slash + 1),
                  AT_REMOVEDIR, m_force);
     }
 

@@ -1,6 +1,7 @@
 // treeSize: sub-trees measured on all cores, each by a bounded depth-first walk.
 #include "platform/FolderWalk.h"
 
+#include "platform/Paths.h"
 #include "platform/SubtreeSplit.h"
 #include "platform/TreeWalker.h"
 
@@ -36,7 +37,7 @@ public:
         // Only regular files have a size that counts: links, pipes and devices are never asked.
         if (type != EntryType::File)
             return;
-        std::uint64_t n = fileSize(dir, name, folder + "/" + name);
+        std::uint64_t n = fileSize(dir, name, joinPath(folder, name));
         m_total += n;
         if (m_progress)
             m_progress->bytes.fetch_add(n, std::memory_order_relaxed);

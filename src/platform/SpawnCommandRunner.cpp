@@ -1,6 +1,7 @@
 #include "platform/SpawnCommandRunner.h"
 
 #include "automation/AutomationError.h"
+#include "platform/FileIO.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -18,18 +19,14 @@ namespace rnx10 {
 namespace {
 
 struct Pipe {
-    int fd[2] = {-1, -1};
+    Descriptor read, write;
     Pipe()
     {
+        int fd[2];
         if (::pipe2(fd, O_CLOEXEC) != 0)
             throw err::fromErrno(errno, "pipe");
-    }
-    ~Pipe() { closeEnd(0), closeEnd(1); }
-    void closeEnd(int i)
-    {
-        if (fd[i] >= 0)
-            ::close(fd[i]);
-        fd[i] = -1;
+        read.reset(fd[0]);
+        write.reset(fd[1]);
     }
 };
 
@@ -44,9 +41,9 @@ pid_t spawn(const std::string &program, const std::vector<std::string> &argument
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, in.fd[0], 0);
-    posix_spawn_file_actions_adddup2(&actions, out.fd[1], 1);
-    posix_spawn_file_actions_adddup2(&actions, err.fd[1], 2);
+    posix_spawn_file_actions_adddup2(&actions, in.read.get(), 0);
+    posix_spawn_file_actions_adddup2(&actions, out.write.get(), 1);
+    posix_spawn_file_actions_adddup2(&actions, err.write.get(), 2);
     posix_spawnattr_t attr;
     posix_spawnattr_init(&attr);
     sigset_t none, pipeOnly;
@@ -66,40 +63,40 @@ pid_t spawn(const std::string &program, const std::vector<std::string> &argument
 }
 
 // Feeds the input and drains both outputs together, so a tool that writes much never blocks.
-void exchange(const std::string &input, int toChild, int fromOut, int fromErr, CommandResult &result)
+// Every end is closed on return.
+void exchange(const std::string &input, Descriptor &toChild, Descriptor &fromOut, Descriptor &fromErr,
+              CommandResult &result)
 {
     std::size_t written = 0;
     if (input.empty())
-        ::close(toChild), toChild = -1;
-    while (toChild >= 0 || fromOut >= 0 || fromErr >= 0) {
-        pollfd fds[3] = {{toChild, POLLOUT, 0}, {fromOut, POLLIN, 0}, {fromErr, POLLIN, 0}};
+        toChild.reset();
+    while (toChild.valid() || fromOut.valid() || fromErr.valid()) {
+        pollfd fds[3] = {{toChild.get(), POLLOUT, 0}, {fromOut.get(), POLLIN, 0}, {fromErr.get(), POLLIN, 0}};
         if (::poll(fds, 3, -1) < 0) {
             if (errno == EINTR)
                 continue;
             break;
         }
-        if (toChild >= 0 && fds[0].revents) {
-            ssize_t n = ::write(toChild, input.data() + written, input.size() - written);
+        if (toChild.valid() && fds[0].revents) {
+            ssize_t n = ::write(toChild.get(), input.data() + written, input.size() - written);
             if (n > 0)
                 written += static_cast<std::size_t>(n);
             if ((n < 0 && errno != EINTR && errno != EAGAIN) || written == input.size())
-                ::close(toChild), toChild = -1;
+                toChild.reset();
         }
         for (int i : {1, 2}) {
-            int &fd = i == 1 ? fromOut : fromErr;
-            if (fd < 0 || !fds[i].revents)
+            Descriptor &fd = i == 1 ? fromOut : fromErr;
+            if (!fd.valid() || !fds[i].revents)
                 continue;
             char buf[4096];
-            ssize_t n = ::read(fd, buf, sizeof buf);
+            ssize_t n = ::read(fd.get(), buf, sizeof buf);
             if (n > 0)
                 (i == 1 ? result.out : result.err).append(buf, static_cast<std::size_t>(n));
             else if (n == 0 || errno != EINTR)
-                ::close(fd), fd = -1;
+                fd.reset();
         }
     }
-    for (int fd : {toChild, fromOut, fromErr})
-        if (fd >= 0)
-            ::close(fd);
+    toChild.reset(), fromOut.reset(), fromErr.reset();
 }
 
 // A tool that stops reading early must not end this process with SIGPIPE.
@@ -135,10 +132,9 @@ CommandResult SpawnCommandRunner::run(const std::string &program, const std::vec
     BlockSigpipe guard;
     Pipe in, out, err;
     pid_t pid = spawn(program, arguments, in, out, err);
-    in.closeEnd(0), out.closeEnd(1), err.closeEnd(1);
+    in.read.reset(), out.write.reset(), err.write.reset();
     CommandResult result;
-    exchange(input, in.fd[1], out.fd[0], err.fd[0], result);
-    in.fd[1] = out.fd[0] = err.fd[0] = -1; // closed by exchange
+    exchange(input, in.write, out.read, err.read, result);
     int status = 0;
     while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }

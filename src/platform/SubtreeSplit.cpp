@@ -1,5 +1,6 @@
 #include "platform/SubtreeSplit.h"
 
+#include "platform/Paths.h"
 #include "platform/TreeWalker.h"
 
 #include <fcntl.h>
@@ -16,8 +17,6 @@ namespace {
 
 constexpr std::size_t kTasksPerThread = 8; // enough that uneven sub-trees still even out
 constexpr int kMostSplitLevels = 6;        // the top levels are short paths: cheap to reopen
-
-std::string join(const std::string &a, const std::string &b) { return a.empty() || a.back() == '/' ? a + b : a + "/" + b; }
 
 // Opens folder rel (names joined by "/") below root one name at a time, never through a link.
 Descriptor openRelative(SubtreeJob &job, int root, const std::string &rel, const std::string &pathForErrors)
@@ -75,7 +74,7 @@ private:
         for (const std::string &rel : level) {
             if (m_progress && m_progress->cancel.load(std::memory_order_relaxed))
                 throw interrupted();
-            std::string path = join(m_path, rel);
+            std::string path = joinPath(m_path, rel);
             Descriptor fd = openRelative(m_job, m_root.get(), rel, path);
             listing.read(fd.get(), path);
             m_job.folderStart(fd.get(), rel);
@@ -87,7 +86,7 @@ private:
                 if (type != EntryType::Folder)
                     m_job.file(fd.get(), path, name, type);
                 else if (m_job.wanted(fd.get(), name))
-                    next.push_back(join(rel, name));
+                    next.push_back(joinPath(rel, name));
             });
             if (m_progress)
                 m_progress->entries.fetch_add(count, std::memory_order_relaxed);
@@ -119,7 +118,7 @@ private:
     void runTask(const std::string &rel, int budget)
     {
         try {
-            std::string path = join(m_path, rel);
+            std::string path = joinPath(m_path, rel);
             m_job.subtree(openRelative(m_job, m_root.get(), rel, path), path, m_progress, &m_stop, budget);
         } catch (...) {
             std::lock_guard lock(m_mutex);

@@ -1,6 +1,7 @@
 #include "platform/TreeWalker.h"
 
 #include "automation/AutomationError.h"
+#include "platform/Paths.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -58,10 +59,7 @@ TreeWalker::~TreeWalker() { closeAll(); }
 
 std::string TreeWalker::childPath(const char *name) const
 {
-    std::string p = m_path;
-    if (p.empty() || p.back() != '/')
-        p += '/';
-    return p += name;
+    return joinPath(m_path, name);
 }
 
 void TreeWalker::run(Descriptor root, const std::string &rootPath, Descriptor twin)

@@ -1,11 +1,12 @@
 // The stand-in backup tools write archives that the browser lists with all five values.
-#include "StoreFixture.h"
-
 #include "backup_browser/core/ArchiveList.h"
 #include "backup_browser/core/StoreScan.h"
 #include "component/clsRNX10A.h"
 #include "platform/ComputerName.h"
+#include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
 #include "services/IniFile.h"
+#include "support/StoreFixture.h"
 
 #include <QDate>
 #include <QProcess>
@@ -42,11 +43,11 @@ protected:
     std::vector<ArchiveRow> todaysArchives()
     {
         const QDate today = QDate::currentDate();
-        const ScanResult scan = scanStore(today.year(), today.month(), today.day());
+        const ScanResult scan = scanStore(fso, today.year(), today.month(), today.day());
         EXPECT_FALSE(scan.error);
         std::vector<ArchiveRow> rows;
         for (const std::string &hour : scan.hours)
-            for (ArchiveRow &row : fillArchiveList(scan.folders.DayFolder, hour).rows)
+            for (ArchiveRow &row : fillArchiveList(fso, scan.folders.DayFolder, hour).rows)
                 rows.push_back(std::move(row));
         return rows;
     }

@@ -1,9 +1,11 @@
 // The scan of the store for one date.
-#include "StoreFixture.h"
+#include "UnreadableFileSystem.h"
 
 #include "backup_browser/core/MountPoint.h"
 #include "backup_browser/core/StoreScan.h"
 #include "platform/ComputerName.h"
+#include "support/ScopedFactory.h"
+#include "support/StoreFixture.h"
 
 #include <sys/stat.h>
 
@@ -22,7 +24,7 @@ TEST_F(StoreScanTest, MissingRootIsCreatedAndHiddenWithTheLocker)
     const std::string locker = inst.root() + "/fresh/locker";
     inst.env.set("ZVENVSBAK", root);
     inst.env.set("ZVENVSFAM", locker);
-    const ScanResult scan = scanStore(2026, 12, 10);
+    const ScanResult scan = scanStore(fso, 2026, 12, 10);
     ASSERT_FALSE(scan.error) << scan.error->description();
     EXPECT_TRUE(FileSystemObject().folderExists(root + "/" + GetMachineName()));
     EXPECT_TRUE(FileSystemObject().folderExists(locker));
@@ -30,58 +32,58 @@ TEST_F(StoreScanTest, MissingRootIsCreatedAndHiddenWithTheLocker)
     EXPECT_EQ(scan.status, "No archives found.");
     EXPECT_TRUE(scan.hours.empty());
     EXPECT_EQ(scan.folders.YearFolder, "");
-    EXPECT_EQ(scan.folders.BackupDrive, mountPointOf(root));
+    EXPECT_EQ(scan.folders.BackupDrive, mountPointOf(fso, root));
     EXPECT_EQ(scan.lockerToolTip, scan.folders.ComputerFolder + ", Size : 0 MB");
     // Marking again lists each name once.
-    scanStore(2026, 12, 10);
+    scanStore(fso, 2026, 12, 10);
     EXPECT_EQ(readFile(inst.root() + "/fresh/.hidden"), "locker\nstore\n");
 }
 
 TEST_F(StoreScanTest, ListsTheHoursOfTheDayWithFolderVariables)
 {
-    folder("2026/12/10/09-00/a1");
-    folder("2026/12/10/21-05");
-    folder("2026/12/10/odd name");
-    folder("2026/12/11/other-day");
-    fileOfSize(computer() + "/2026/12/10/stray-file", 3);
-    const ScanResult scan = scanStore(2026, 12, 10);
+    store.folder("2026/12/10/09-00/a1");
+    store.folder("2026/12/10/21-05");
+    store.folder("2026/12/10/odd name");
+    store.folder("2026/12/11/other-day");
+    fileOfSize(store.computer() + "/2026/12/10/stray-file", 3);
+    const ScanResult scan = scanStore(fso, 2026, 12, 10);
     ASSERT_FALSE(scan.error);
     Hours hours = scan.hours;
     std::sort(hours.begin(), hours.end());
     EXPECT_EQ(hours, (Hours{"09-00", "21-05", "odd name"}));
     EXPECT_EQ(scan.status, "3 archives found.");
-    EXPECT_EQ(scan.folders.ComputerFolder, computer());
-    EXPECT_EQ(scan.folders.YearFolder, computer() + "/2026");
-    EXPECT_EQ(scan.folders.MonthFolder, computer() + "/2026/12");
-    EXPECT_EQ(scan.folders.DayFolder, computer() + "/2026/12/10");
+    EXPECT_EQ(scan.folders.ComputerFolder, store.computer());
+    EXPECT_EQ(scan.folders.YearFolder, store.computer() + "/2026");
+    EXPECT_EQ(scan.folders.MonthFolder, store.computer() + "/2026/12");
+    EXPECT_EQ(scan.folders.DayFolder, store.computer() + "/2026/12/10");
     EXPECT_EQ(scan.folders.HourFolder, "");
 }
 
 TEST_F(StoreScanTest, NonCanonicalMonthStopsTheScanAtTheDriveStatus)
 {
-    folder("2009/05/7/10-00");
-    const ScanResult scan = scanStore(2009, 5, 7);
+    store.folder("2009/05/7/10-00");
+    const ScanResult scan = scanStore(fso, 2009, 5, 7);
     ASSERT_TRUE(scan.error);
     EXPECT_EQ(scan.error->number(), 76);
     EXPECT_EQ(scan.status, "Backup Drive: " + scan.folders.BackupDrive);
-    EXPECT_EQ(scan.folders.YearFolder, computer() + "/2009");
-    EXPECT_EQ(scan.folders.MonthFolder, computer() + "/2009/5");
+    EXPECT_EQ(scan.folders.YearFolder, store.computer() + "/2009");
+    EXPECT_EQ(scan.folders.MonthFolder, store.computer() + "/2009/5");
     EXPECT_EQ(scan.folders.DayFolder, "");
     EXPECT_TRUE(scan.hours.empty());
     // With the canonical folder beside it, both names resolve to "5".
-    folder("2009/5/7/11-00");
-    const ScanResult both = scanStore(2009, 5, 7);
+    store.folder("2009/5/7/11-00");
+    const ScanResult both = scanStore(fso, 2009, 5, 7);
     ASSERT_FALSE(both.error);
     EXPECT_EQ(both.hours, (Hours{"11-00", "11-00"}));
 }
 
 TEST_F(StoreScanTest, SameNumberedYearsAreBothVisited)
 {
-    folder("2009/5/7/10-00");
-    folder("2009/5/7/12-30");
-    folder("02009");
-    folder("2009x");
-    const ScanResult scan = scanStore(2009, 5, 7);
+    store.folder("2009/5/7/10-00");
+    store.folder("2009/5/7/12-30");
+    store.folder("02009");
+    store.folder("2009x");
+    const ScanResult scan = scanStore(fso, 2009, 5, 7);
     ASSERT_FALSE(scan.error);
     EXPECT_EQ(scan.hours.size(), 6u);
     EXPECT_EQ(std::count(scan.hours.begin(), scan.hours.end(), "10-00"), 3);
@@ -93,7 +95,7 @@ TEST_F(StoreScanTest, RootThatIsEmptyOrRelativeIsRefusedBeforeAnythingIsMade)
     for (const char *root : {"", "relative/store", "."}) {
         SCOPED_TRACE(root);
         inst.env.set("ZVENVSBAK", root);
-        const ScanResult scan = scanStore(2026, 12, 10);
+        const ScanResult scan = scanStore(fso, 2026, 12, 10);
         ASSERT_TRUE(scan.error);
         EXPECT_EQ(scan.error->number(), 76);
         EXPECT_FALSE(scan.status);
@@ -102,39 +104,39 @@ TEST_F(StoreScanTest, RootThatIsEmptyOrRelativeIsRefusedBeforeAnythingIsMade)
     EXPECT_FALSE(exists("relative"));
     inst.env.set("ZVENVSBAK", inst.store());
     inst.env.set("ZVENVSFAM", "locker-here");
-    const ScanResult scan = scanStore(2026, 12, 10);
+    const ScanResult scan = scanStore(fso, 2026, 12, 10);
     ASSERT_TRUE(scan.error);
     EXPECT_FALSE(exists("locker-here"));
 }
 
 TEST_F(StoreScanTest, LinksInTheStoreCostNothingAndAreNotListed)
 {
-    const std::string day = folder("2026/12/10");
-    folder("2026/12/10/09-00");
-    ASSERT_EQ(::symlink(computer().c_str(), (day + "/loop").c_str()), 0);
-    ASSERT_EQ(::symlink(day.c_str(), (computer() + "/2026/12/10x").c_str()), 0);
-    const ScanResult scan = scanStore(2026, 12, 10);
+    const std::string day = store.folder("2026/12/10");
+    store.folder("2026/12/10/09-00");
+    ASSERT_EQ(::symlink(store.computer().c_str(), (day + "/loop").c_str()), 0);
+    ASSERT_EQ(::symlink(day.c_str(), (store.computer() + "/2026/12/10x").c_str()), 0);
+    const ScanResult scan = scanStore(fso, 2026, 12, 10);
     ASSERT_FALSE(scan.error);
     EXPECT_EQ(scan.hours, (Hours{"09-00"}));
 }
 
 TEST_F(StoreScanTest, UnreadableFolderStopsTheScanAtTheComputerSize)
 {
-    ScopedUnreadable unreadable("/" + GetMachineName());
-    folder("2026/12/10/09-00");
-    const ScanResult scan = scanStore(2026, 12, 10);
+    UnreadableFileSystem unreadable("/" + GetMachineName());
+    store.folder("2026/12/10/09-00");
+    const ScanResult scan = scanStore(unreadable, 2026, 12, 10);
     ASSERT_TRUE(scan.error);
     EXPECT_EQ(scan.error->number(), 70);
     EXPECT_FALSE(scan.lockerToolTip);
     EXPECT_FALSE(scan.status);
-    EXPECT_EQ(scan.folders.ComputerFolder, computer());
+    EXPECT_EQ(scan.folders.ComputerFolder, store.computer());
 }
 
 TEST_F(StoreScanTest, NamesThatAreNotUtf8AreListedAsTheyAre)
 {
     const std::string name = "caf\xe9-10";
-    folder("2026/12/10/" + name);
-    const ScanResult scan = scanStore(2026, 12, 10);
+    store.folder("2026/12/10/" + name);
+    const ScanResult scan = scanStore(fso, 2026, 12, 10);
     ASSERT_FALSE(scan.error);
     EXPECT_EQ(scan.hours, (Hours{name}));
 }
@@ -142,8 +144,8 @@ TEST_F(StoreScanTest, NamesThatAreNotUtf8AreListedAsTheyAre)
 TEST_F(StoreScanTest, ThousandsOfHoursAreAllListed)
 {
     for (int i = 0; i < 2000; ++i)
-        folder("2026/12/10/h" + std::to_string(i));
-    const ScanResult scan = scanStore(2026, 12, 10);
+        store.folder("2026/12/10/h" + std::to_string(i));
+    const ScanResult scan = scanStore(fso, 2026, 12, 10);
     EXPECT_EQ(scan.hours.size(), 2000u);
     EXPECT_EQ(scan.status, "2000 archives found.");
 }

@@ -51,12 +51,7 @@ TEST(BarIniErrors, MissingLogFolderRaises76AndCreatesNothing)
     const std::string missing = inst.root() + "/no-logs";
     inst.env.set("ZVENVSLOGS", missing);
     clsRNX10A rnx;
-    try {
-        WriteLogINIValue("Backup", "LastTaken", "now");
-        FAIL() << "expected error 76";
-    } catch (const AutomationError &e) {
-        EXPECT_EQ(e.number(), 76);
-    }
+    expectError(76, [] { WriteLogINIValue("Backup", "LastTaken", "now"); });
     EXPECT_FALSE(exists(missing));
 }
 
@@ -66,12 +61,7 @@ TEST(BarIniErrors, AValueThatWouldAddLinesIsRefusedAndTheFileKept)
     clsRNX10A rnx;
     const std::string bar = inst.logs() + "/bar.ini";
     writeFile(bar, "[Backup]\nLastTaken=old\n");
-    try {
-        WriteLogINIValue("Backup", "LastTaken", "x\n[Evil]\nk=v");
-        FAIL() << "expected error 5";
-    } catch (const AutomationError &e) {
-        EXPECT_EQ(e.number(), 5);
-    }
+    expectError(5, [] { WriteLogINIValue("Backup", "LastTaken", "x\n[Evil]\nk=v"); });
     EXPECT_EQ(readFile(bar), "[Backup]\nLastTaken=old\n");
 }
 

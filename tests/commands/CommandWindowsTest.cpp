@@ -2,9 +2,9 @@
 
 #include "automation/AutomationError.h"
 #include "commands/CommandWindows.h"
-#include "commands/RegistryNavigation.h"
 #include "commands/frmRegistryA.h"
 #include "commands/frmupdatesA.h"
+#include "commands/RegistryNavigation.h"
 #include "component/clsRNX10A.h"
 #include "services/ProgIds.h"
 #include "services/RegistryService.h"
@@ -243,12 +243,7 @@ TEST_P(RegistryFolders, MapPerUserSoftwareKeysOnly)
         EXPECT_EQ(RegistryService::folderForKey(c.key), std::string("/cfg") + c.folder);
         return;
     }
-    try {
-        RegistryService::folderForKey(c.key);
-        FAIL() << "expected error 5";
-    } catch (const AutomationError &e) {
-        EXPECT_EQ(e.number(), 5);
-    }
+    expectError(5, [&] { RegistryService::folderForKey(c.key); });
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -156,13 +156,7 @@ TEST(ProgramStarter, StartsAnExecutableAndRaises53ForAnythingElse)
     EXPECT_TRUE(waitForFile(marker));
     for (const std::string &path : {std::string(), scratch / "missing.exe", plain, scratch / "folder.exe"}) {
         SCOPED_TRACE(path);
-        try {
-            starter.start(path, 2);
-            ADD_FAILURE() << "expected error 53";
-        } catch (const AutomationError &e) {
-            EXPECT_EQ(e.number(), 53);
-            EXPECT_EQ(e.description(), "File not found");
-        }
+        EXPECT_EQ(expectError(53, [&] { starter.start(path, 2); }).description(), "File not found");
     }
 }
 

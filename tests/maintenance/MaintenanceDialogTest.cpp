@@ -266,13 +266,12 @@ TEST(MaintenanceDialog, FailuresReachingAHandlerAreToldWithTheirDescription)
     }
     clsRNX10A rnx;
     inst.prompt->boxes.clear();
-    auto saved = ObjectRegistry::registerFactory(progid::Runtime, []() -> std::shared_ptr<void> {
-        throw err::cantCreateObject();
-    });
-    whenShown([](frmMaintainceA &form) { QTest::mouseClick(child(form, "cmdStartBackups"), Qt::LeftButton); });
-    std::int32_t hwnd = 0;
-    rnx.ExecuteSupportCenter(hwnd, "RNXRUN_MAINTAIN");
-    ObjectRegistry::registerFactory(progid::Runtime, saved);
+    {
+        ScopedFactory failingRuntime(progid::Runtime, []() -> std::shared_ptr<void> { throw err::cantCreateObject(); });
+        whenShown([](frmMaintainceA &form) { QTest::mouseClick(child(form, "cmdStartBackups"), Qt::LeftButton); });
+        std::int32_t hwnd = 0;
+        rnx.ExecuteSupportCenter(hwnd, "RNXRUN_MAINTAIN");
+    }
 
     ASSERT_EQ(inst.prompt->boxes.size(), 2u);
     EXPECT_EQ(inst.prompt->boxes[1].text, err::cantCreateObject().description());

@@ -1,6 +1,6 @@
 // The browser's popup as the user reaches it: a right press on the archive list, then a click on
 // an entry of the menu that opens. Also what opening an archive's copy may start.
-#include "BrowserFixture.h"
+#include "support/BrowserFixture.h"
 
 #include "backup_browser/ArchiveListView.h"
 #include "backup_browser/frmBackUpRestoreA.h"
@@ -30,8 +30,8 @@ protected:
     {
         source = inst.home() + "/docs";
         makeFolders(source);
-        arch = addArchive("09-00", "arch", source);
-        other = addArchive("09-00", "other", source);
+        arch = store.archive(store.hour("09-00"), "arch", source);
+        other = store.archive(store.hour("09-00"), "other", source);
         ASSERT_TRUE(open());
         pickHour("09-00");
     }
@@ -42,12 +42,9 @@ protected:
     QPoint spot(const std::string &row) const
     {
         QAbstractItemView *view = list()->currentView();
-        QAbstractItemModel *model = view->model();
-        for (int r = 0; r < model->rowCount(); ++r)
-            if (model->index(r, 0).data().toString() == QString::fromStdString(row))
-                return view->visualRect(model->index(r, 0)).center();
+        if (!row.empty())
+            return view->visualRect(rowNamed(QString::fromStdString(row))).center();
         const QPoint empty(view->viewport()->width() - 4, view->viewport()->height() - 4);
-        EXPECT_TRUE(row.empty()) << "no row " << row;
         EXPECT_FALSE(view->indexAt(empty).isValid());
         return empty;
     }
@@ -108,10 +105,10 @@ TEST_F(BrowserPopup, EntriesThatCloseTheWindowLetTheListsHandlerReturnFirst)
             pickHour("09-00");
         }
         inst.shell->opened.clear();
-        inst.prompt->answers = {c.answer};
+        answer({c.answer});
         QPointer<frmBackUpRestoreA> window = m_window;
         popupPick("arch", c.entry);
-        EXPECT_EQ(browser() == nullptr, c.closes);
+        EXPECT_EQ(shownBrowser() == nullptr, c.closes);
         ASSERT_EQ(inst.shell->opened.size(), c.backsUp ? 2u : 0u);
         if (c.backsUp) {
             EXPECT_EQ(inst.shell->opened[0].first, inst.programRoot() + "/1.0/Sys/regbak.exe");
@@ -144,7 +141,7 @@ TEST_F(BrowserPopup, RightPressOnARowMakesItTheOneTheEntriesActOn)
         const std::string copy = (c.actedOn == "arch" ? arch : other) + "/copy";
         inst.shell->documents.clear();
         boxes().clear();
-        inst.prompt->answers = {Answer::No}; // a question is asked, and nothing done
+        answer({Answer::No}); // a question is asked, and nothing done
         popupPick(c.pressOn, c.entry);
 
         EXPECT_EQ(selectedName(), c.actedOn);
@@ -170,11 +167,11 @@ protected:
         writeProgram(inst.root() + "/bin/xdg-open", "printf '%s' \"$1\" > '" + opened + ".tmp'; mv '" + opened +
                                                         ".tmp' '" + opened + "'\n");
         inst.env.set("PATH", inst.root() + "/bin:/usr/bin:/bin");
-        const std::string folder = hourFolder("09-00") + "/evil";
+        const std::string folder = store.hour("09-00") + "/evil";
         makeFolders(folder);
         program = folder + "/run.sh";
         writeProgram(program, ": > '" + ran + "'\n");
-        addArchive("09-00", "evil", inst.home(), program);
+        store.archive(store.hour("09-00"), "evil", inst.home(), program);
         ASSERT_TRUE(open());
         pickHour("09-00");
     }
@@ -205,10 +202,7 @@ TEST_F(ProgramAsDestination, IsHandedToTheOpenerAndNeverStarted)
         const char *label;
         std::function<void()> open;
     } cases[] = {
-        {"double click", [this] {
-             QAbstractItemView *view = m_window->findChild<ArchiveListView *>("lvBody")->currentView();
-             QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(0, 0)).center());
-         }},
+        {"double click", [this] { clickRow("evil", Twice); }},
         {"Open entry", [this] {
              clickRow("evil");
              trigger("mnuPopUpOpenFolder");

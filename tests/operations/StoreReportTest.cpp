@@ -1,11 +1,13 @@
-#include "StoreFixture.h"
-
 #include "automation/AutomationError.h"
 #include "backup_browser/core/StoreReport.h"
+#include "component/clsRNX10A.h"
+#include "support/StoreBuilder.h"
+#include "support/TestSupport.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -25,20 +27,28 @@ std::vector<std::string> reportLines(const std::string &path)
     return lines;
 }
 
-TEST(StoreReport, ListsEveryFolderParentsFirstHiddenIncludedFilesAndLinksLeftOut)
+// One day in the store: 2026/12/10 of computer PC01.
+class StoreReport : public ::testing::Test {
+protected:
+    void SetUp() override { makeFolders(store.day()); }
+
+    Installation inst;
+    StoreBuilder store{inst.store(), "PC01", QDate(2026, 12, 10)};
+};
+
+TEST_F(StoreReport, ListsEveryFolderParentsFirstHiddenIncludedFilesAndLinksLeftOut)
 {
-    StoreFixture store;
-    store.addArchive("0900", "arch1", "/src");
-    makeFolders(store.inst.store() + "/.hidden-one/inner");
-    ASSERT_EQ(::symlink(store.inst.home().c_str(), (store.inst.store() + "/home-link").c_str()), 0);
+    store.archive(store.hour("0900"), "arch1", "/src");
+    makeFolders(inst.store() + "/.hidden-one/inner");
+    ASSERT_EQ(::symlink(inst.home().c_str(), (inst.store() + "/home-link").c_str()), 0);
     const std::string report = storeReportPath();
-    EXPECT_EQ(report, store.inst.store() + "/report.txt");
+    EXPECT_EQ(report, inst.store() + "/report.txt");
 
     int yields = 0;
-    writeStoreReport(store.inst.store(), report, [&] { ++yields; });
+    writeStoreReport(inst.store(), report, [&] { ++yields; });
     const auto lines = reportLines(report);
 
-    const std::string root = store.inst.store();
+    const std::string root = inst.store();
     const std::string archive = store.hour("0900") + "/arch1";
     const std::vector<std::string> expected = {root + "/PC01", root + "/PC01/2026", root + "/PC01/2026/12", store.day(),
                                                store.hour("0900"), archive, archive + "/copy", archive + "/copy/sub",
@@ -51,12 +61,11 @@ TEST(StoreReport, ListsEveryFolderParentsFirstHiddenIncludedFilesAndLinksLeftOut
     EXPECT_EQ(yields, static_cast<int>(lines.size()));
 }
 
-TEST(StoreReport, RewritesThePreviousReportAndAnEmptyStoreGivesAnEmptyFile)
+TEST_F(StoreReport, RewritesThePreviousReportAndAnEmptyStoreGivesAnEmptyFile)
 {
-    StoreFixture store;
     const std::string report = storeReportPath();
     writeFile(report, std::string(10000, 'x'));
-    writeStoreReport(store.inst.store(), report);
+    writeStoreReport(inst.store(), report);
     EXPECT_EQ(reportLines(report).size(), 4u); // PC01, year, month, day
 
     ScratchDir empty;
@@ -64,21 +73,52 @@ TEST(StoreReport, RewritesThePreviousReportAndAnEmptyStoreGivesAnEmptyFile)
     EXPECT_EQ(readFile(report), "");
 }
 
-TEST(StoreReport, FailuresRaiseAndLeaveNoOpenFile)
+TEST_F(StoreReport, FailuresRaiseAndLeaveNoOpenFile)
 {
-    StoreFixture store;
-    EXPECT_THROW(writeStoreReport(store.inst.store() + "/missing", store.inst.store() + "/r.txt"), AutomationError);
-    EXPECT_THROW(writeStoreReport(store.inst.store(), store.inst.store() + "/no/such/r.txt"), AutomationError);
+    EXPECT_THROW(writeStoreReport(inst.store() + "/missing", inst.store() + "/r.txt"), AutomationError);
+    EXPECT_THROW(writeStoreReport(inst.store(), inst.store() + "/no/such/r.txt"), AutomationError);
     if (exists("/dev/full")) {
         try {
-            writeStoreReport(store.inst.store(), "/dev/full");
+            writeStoreReport(inst.store(), "/dev/full");
             ADD_FAILURE() << "a full disk went unnoticed";
         } catch (const AutomationError &e) {
             EXPECT_NE(e.description().find("/dev/full"), std::string::npos);
         }
     }
-    store.inst.env.unset("ZVENVSBAK");
-    EXPECT_THROW(storeReportPath(), AutomationError);
+}
+
+TEST_F(StoreReport, TheStoreIsTheProcessValueElseTheEnvironmentServicesValue)
+{
+    clsRNX10A component; // the environment service
+    const std::string configured = inst.root() + "/configured-store";
+    const std::string fallback = inst.root() + "/xdg/data/zorvane/backup";
+    makeFolders(inst.root() + "/xdg/config/zorvane");
+    writeFile(inst.root() + "/xdg/config/zorvane/environment.ini", "[Environment]\nZVENVSBAK=" + configured + "\n");
+    struct Row {
+        std::optional<std::string> process;
+        bool inConfiguration;
+        std::string expected; // empty: error 76
+    };
+    const Row rows[] = {
+        {inst.store(), true, inst.store()}, // the process value wins
+        {std::nullopt, true, configured},   // a default installation: environment.ini
+        {std::nullopt, false, fallback},    // no configuration: the built-in default
+        {"", true, ""},                     // set but empty, to the service as well
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.process.value_or("(unset)") + (row.inConfiguration ? " with" : " without") + " environment.ini");
+        if (row.process)
+            inst.env.set("ZVENVSBAK", *row.process);
+        else
+            inst.env.unset("ZVENVSBAK");
+        if (!row.inConfiguration)
+            inst.env.set("XDG_CONFIG_HOME", inst.root() + "/no-config");
+        if (row.expected.empty())
+            expectError(76, [] { storeReportPath(); });
+        else
+            EXPECT_EQ(storeReportPath(), row.expected + "/report.txt");
+        inst.env.set("XDG_CONFIG_HOME", inst.root() + "/xdg/config");
+    }
 }
 
 } // namespace

@@ -1,12 +1,14 @@
 // The browser's long jobs through the window: the progress dialog, Cancel where it is safe, the
 // window painting and refusing other commands meanwhile. A job is made long by holding it in the
 // file-system object until the test lets it go; nothing here measures time.
-#include "BrowserFixture.h"
-#include "StoreFixture.h"
+#include "support/BrowserFixture.h"
+#include "support/ScopedFactory.h"
+
 
 #include "automation/AutomationError.h"
 #include "automation/ObjectRegistry.h"
 #include "backup_browser/frmBackUpRestoreA.h"
+#include "platform/FileSystemObject.h"
 #include "platform/MousePointer.h"
 #include "platform/WalkProgress.h"
 #include "services/ProgIds.h"
@@ -107,13 +109,11 @@ class WindowProgress : public BrowserFixture {
 protected:
     void SetUp() override
     {
-        m_saved = ObjectRegistry::registerFactory(progid::FileSystem, [fs = fs] { return std::static_pointer_cast<void>(fs); });
-        services().releaseAll();
-        rnx = std::make_unique<clsRNX10A>();
+        rnx = std::make_unique<clsRNX10A>(); // the held file system emptied the service set
         source = inst.home() + "/docs";
         makeFolders(source + "/kept");
         writeFile(source + "/kept/old.txt", "old");
-        archive = addArchive("09-00", "arch", source);
+        archive = store.archive(store.hour("09-00"), "arch", source);
         ASSERT_TRUE(open());
         pickHour("09-00");
     }
@@ -121,8 +121,6 @@ protected:
     {
         fs->release();
         BrowserFixture::TearDown();
-        ObjectRegistry::registerFactory(progid::FileSystem, m_saved);
-        services().releaseAll();
     }
 
     // On each tick of the event loop that the held job keeps turning, once its dialog shows, act
@@ -147,7 +145,7 @@ protected:
     }
 
     std::shared_ptr<HeldFileSystem> fs = std::make_shared<HeldFileSystem>();
-    ObjectRegistry::Factory m_saved;
+    ScopedFileSystem m_held{fs};
     std::string source, archive;
 };
 
@@ -175,20 +173,19 @@ TEST_F(WindowProgress, ALongDeletionShowsTheDialogWhileTheWindowPaintsAndRefuses
         m_window->update();
         return false;
     });
-    boxes().clear();
-    trigger("mnuPopUpDeleteDay");
-    const std::string day = dayFolder(QDate::currentDate());
+    clearAndTrigger("mnuPopUpDeleteDay");
+    const std::string day = store.day(QDate::currentDate());
     EXPECT_TRUE(label.contains(QString::fromStdString(day))) << label.toStdString();
     EXPECT_FALSE(cancelOffered);
     ASSERT_EQ(boxes().size(), 2u);
     EXPECT_EQ(boxes()[1].text, "Succesfully deleted...");
     EXPECT_FALSE(exists(day));
     EXPECT_TRUE(inst.shell->opened.empty());
-    EXPECT_EQ(m_window->HourFolder(), hourFolder("09-00")); // the refused scan left the lists alone
+    EXPECT_EQ(m_window->HourFolder(), store.hour("09-00")); // the refused scan left the lists alone
     EXPECT_EQ(currentMousePointer(), MousePointer::Arrow);
     // The close asked for meanwhile is carried out after the job.
     QCoreApplication::processEvents();
-    EXPECT_FALSE(browser());
+    EXPECT_FALSE(shownBrowser());
 }
 
 TEST_F(WindowProgress, EscapeOrCloseOnAHeldJobsDialogChangeNothingAndNoCommandStarts)
@@ -230,8 +227,8 @@ TEST_F(WindowProgress, EscapeOrCloseOnAHeldJobsDialogChangeNothingAndNoCommandSt
         for (const FakePrompt::Box &box : boxes())
             EXPECT_NE(box.title, "Proceed...") << "the quick backup was offered during the job";
         EXPECT_TRUE(inst.shell->opened.empty());
-        EXPECT_TRUE(browser());
-        addArchive("09-00", "arch", source);
+        EXPECT_TRUE(shownBrowser());
+        store.archive(store.hour("09-00"), "arch", source);
         m_window->RefreshAdd();
         pickHour("09-00");
     }
@@ -276,8 +273,7 @@ TEST_F(WindowProgress, CancelDuringTheRestoresCopyLeavesTheSourceAndNoFolderBesi
             QTest::mouseClick(cancel, Qt::LeftButton);
         return true;
     });
-    boxes().clear();
-    trigger("mnuPopUpStartRestore");
+    clearAndTrigger("mnuPopUpStartRestore");
     ASSERT_EQ(boxes().size(), 1u); // the question; no "Done...", no error for the user's own Cancel
     EXPECT_TRUE(boxes()[0].question);
     EXPECT_EQ(treeListing(inst.home()), before);
@@ -296,7 +292,7 @@ TEST_F(WindowProgress, CancelStopsTheReportAndClosesItsFile)
         reader = ::open(report.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         return true;
     });
-    const QString toolTip = m_window->findChild<QPushButton *>("cmdReport")->toolTip();
+    const QString toolTip = child<QPushButton>("cmdReport")->toolTip();
     boxes().clear();
     click("cmdReport");
     ASSERT_GE(reader, 0);
@@ -308,7 +304,7 @@ TEST_F(WindowProgress, CancelStopsTheReportAndClosesItsFile)
     ::close(reader);
     EXPECT_TRUE(boxes().empty());
     EXPECT_TRUE(inst.shell->opened.empty());
-    EXPECT_EQ(m_window->findChild<QPushButton *>("cmdReport")->toolTip(), toolTip);
+    EXPECT_EQ(child<QPushButton>("cmdReport")->toolTip(), toolTip);
     EXPECT_EQ(currentMousePointer(), MousePointer::Arrow);
 }
 
@@ -332,7 +328,7 @@ TEST_F(WindowProgress, ACancelledSizeWalkShowsWhatAFailingOneShows)
         c.run();
         EXPECT_EQ(m_window->statusText(2), walk::interrupted().description());
         EXPECT_TRUE(boxes().empty());
-        EXPECT_TRUE(browser());
+        EXPECT_TRUE(shownBrowser());
     }
 }
 
@@ -348,8 +344,7 @@ TEST_F(WindowProgress, AnErrorOfAHeldJobReachesTheMessageBox)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.entry);
         whenDialogShows([](QProgressDialog &) { return true; });
-        boxes().clear();
-        trigger(c.entry);
+        clearAndTrigger(c.entry);
         ASSERT_EQ(boxes().size(), c.boxesBeforeError + 1);
         EXPECT_EQ(boxes().back().icon, Icon::Critical);
         EXPECT_NE(boxes().back().text.find("is in use"), std::string::npos) << boxes().back().text;

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -72,6 +73,21 @@ bool exists(const std::string &path)
 {
     struct stat st{};
     return ::lstat(path.c_str(), &st) == 0;
+}
+
+std::set<std::string> treeListing(const std::string &root)
+{
+    namespace fs = std::filesystem;
+    std::set<std::string> entries;
+    for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator(); ++it) {
+        std::string rel = fs::relative(it->path(), root).string();
+        if (it->is_symlink())
+            rel += " -> " + fs::read_symlink(it->path()).string();
+        else if (it->is_regular_file())
+            rel += " = " + readFile(it->path().string());
+        entries.insert(rel);
+    }
+    return entries;
 }
 
 QProgressDialog *shownProgressDialog()

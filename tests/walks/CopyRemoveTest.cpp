@@ -29,16 +29,6 @@ std::string linkTarget(const std::string &path)
     return n < 0 ? std::string() : std::string(buf, static_cast<std::size_t>(n));
 }
 
-int errorOf(const std::function<void()> &call)
-{
-    try {
-        call();
-    } catch (const AutomationError &e) {
-        return e.number();
-    }
-    return 0;
-}
-
 // A source with one of each thing a copy must keep.
 class CopyFixture : public ::testing::Test {
 protected:
@@ -103,7 +93,7 @@ TEST_F(CopyFixture, OverwriteReplacesReadOnlyTargetsAndWithoutItRaises58)
 {
     walk::copyTree(src, dst, false);
     ::chmod((dst + "/plain").c_str(), 0444);
-    EXPECT_EQ(errorOf([&] { walk::copyTree(src, dst, false); }), 58);
+    expectError(58, [&] { walk::copyTree(src, dst, false); });
     ::chmod((dst + "/plain").c_str(), 0644);
     writeFile(dst + "/plain", "changed and longer");
     ::chmod((dst + "/plain").c_str(), 0444);
@@ -164,7 +154,7 @@ TEST(RemoveTree, WithoutForceStopsAtAReadOnlyFolder)
     makeFolders(scratch / "tree/ro");
     writeBytes(scratch / "tree/ro/f", 1);
     ::chmod((scratch / "tree/ro").c_str(), 0555);
-    EXPECT_EQ(errorOf([&] { walk::removeTree(scratch / "tree", false); }), 70);
+    expectError(70, [&] { walk::removeTree(scratch / "tree", false); });
     EXPECT_TRUE(exists(scratch / "tree/ro/f"));
     walk::removeTree(scratch / "tree", true);
 }
@@ -173,10 +163,12 @@ TEST(RemoveTree, RefusesHomeAndItsAncestorsAndRaisesForMissing)
 {
     Installation inst;
     makeFolders(inst.home() + "/Documents");
-    for (const std::string &path : {inst.home(), inst.root(), inst.home() + "/."})
-        EXPECT_EQ(errorOf([&] { walk::removeTree(path, true); }), 70) << path;
+    for (const std::string &path : {inst.home(), inst.root(), inst.home() + "/."}) {
+        SCOPED_TRACE(path);
+        expectError(70, [&] { walk::removeTree(path, true); });
+    }
     EXPECT_TRUE(exists(inst.home() + "/Documents"));
-    EXPECT_EQ(errorOf([&] { walk::removeTree(inst.root() + "/missing", true); }), 76);
+    expectError(76, [&] { walk::removeTree(inst.root() + "/missing", true); });
 }
 
 TEST(RemoveTree, NeverEntersAnotherFileSystemMountedInside)
@@ -187,7 +179,7 @@ TEST(RemoveTree, NeverEntersAnotherFileSystemMountedInside)
     if (::mount("rnx10-test", mountPoint.c_str(), "tmpfs", 0, nullptr) != 0)
         GTEST_SKIP() << "mounting needs privileges this test run does not have";
     writeBytes(mountPoint + "/precious", 3);
-    EXPECT_EQ(errorOf([&] { walk::removeTree(scratch / "tree", true); }), 70);
+    expectError(70, [&] { walk::removeTree(scratch / "tree", true); });
     EXPECT_EQ(readFile(mountPoint + "/precious"), "xxx");
     ::umount(mountPoint.c_str());
 }

@@ -80,27 +80,17 @@ TEST(TreeSize, CountsRegularFilesLogicalBytesOnly)
     }
 }
 
-int errorNumber(const std::function<void()> &call)
-{
-    try {
-        call();
-    } catch (const AutomationError &e) {
-        return e.number();
-    }
-    return 0;
-}
-
 TEST(TreeSize, RaisesForMissingFolderFileAndUnreadableFolder)
 {
     ScratchDir scratch;
     writeBytes(scratch / "file", 1);
-    EXPECT_EQ(errorNumber([&] { walk::treeSize(scratch / "missing"); }), 76);
-    EXPECT_EQ(errorNumber([&] { walk::treeSize(scratch / "file"); }), 76);
+    expectError(76, [&] { walk::treeSize(scratch / "missing"); });
+    expectError(76, [&] { walk::treeSize(scratch / "file"); });
     if (::geteuid() == 0)
         GTEST_SKIP() << "root reads every folder";
     makeFolders(scratch / "root/closed");
     ::chmod((scratch / "root/closed").c_str(), 0);
-    EXPECT_EQ(errorNumber([&] { walk::treeSize(scratch / "root"); }), 70);
+    expectError(70, [&] { walk::treeSize(scratch / "root"); });
     ::chmod((scratch / "root/closed").c_str(), 0755);
 }
 
@@ -138,7 +128,7 @@ TEST(ForEachFolder, RootItselfIsNotListedAndAMissingRootRaises)
     int calls = 0;
     walk::forEachFolder(scratch.path(), [&](const std::string &) { return ++calls > 0; });
     EXPECT_EQ(calls, 0);
-    EXPECT_EQ(errorNumber([&] { walk::forEachFolder(scratch / "none", [](auto &) { return true; }); }), 76);
+    expectError(76, [&] { walk::forEachFolder(scratch / "none", [](auto &) { return true; }); });
 }
 
 TEST(FolderListing, SeparatesRealFoldersFromEverythingElse)

@@ -3,7 +3,7 @@
 #include "ArchiveWriter.h"
 
 #include "automation/AutomationError.h"
-#include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
 #include "services/EnvironmentKeys.h"
 #include "services/RuntimeService.h"
 

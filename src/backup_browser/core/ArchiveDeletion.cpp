@@ -2,11 +2,8 @@
 
 #include "automation/AutomationError.h"
 #include "platform/FileSystemObject.h"
-#include "services/ServiceSet.h"
+#include "platform/Paths.h"
 
-#include <sys/stat.h>
-
-#include <cstdlib>
 #include <vector>
 
 namespace rnx10 {
@@ -58,17 +55,9 @@ bool isDirectlyInside(const std::string &child, const std::string &parent)
 // year/month/day/hour: the hour folder sits exactly four levels below the computer folder.
 bool isHourOfComputer(const std::string &hour, const std::string &computer)
 {
-    if (hour.empty() || computer.empty() || computer == "/")
-        return false;
-    if (hour.compare(0, computer.size() + 1, computer + "/") != 0)
+    if (computer == "/" || !isInside(hour, computer))
         return false;
     return components(hour.substr(computer.size())).size() == 4;
-}
-
-bool entryExists(const std::string &path)
-{
-    struct stat st{};
-    return ::lstat(path.c_str(), &st) == 0;
 }
 
 } // namespace
@@ -105,30 +94,30 @@ std::string nothingSelectedText(StoreLevel level)
     return "No hour is selected.";
 }
 
-std::string archiveFolderOf(const std::string &selectedDestinationDir)
+std::string archiveFolderOf(FileSystemObject &fso, const std::string &selectedDestinationDir)
 {
-    if (!services().fileSystem().folderExists(selectedDestinationDir))
+    if (!fso.folderExists(selectedDestinationDir))
         throw err::pathNotFound(selectedDestinationDir);
     return parentPath(selectedDestinationDir);
 }
 
-void checkArchiveFolder(const BrowserFolders &folders, const std::string &archiveFolder)
+void checkArchiveFolder(FileSystemObject &fso, const BrowserFolders &folders, const std::string &archiveFolder)
 {
     const std::string hour = canonicalStorePath(folders.HourFolder);
     const std::string archive = canonicalStorePath(archiveFolder);
     if (isHourOfComputer(hour, canonicalStorePath(folders.ComputerFolder)) && isDirectlyInside(archive, hour))
-        return checkInsideStore(folders, archiveFolder);
+        return checkInsideStore(fso, folders, archiveFolder);
     throw err::invalidCall(archiveFolder + " is not an archive of the hour in view; nothing was deleted");
 }
 
-void checkInsideStore(const BrowserFolders &folders, const std::string &folder)
+void checkInsideStore(FileSystemObject &fso, const BrowserFolders &folders, const std::string &folder)
 {
-    if (!entryExists(folder))
+    if (!fso.entryExists(folder))
         return;
     // The folder itself may be a link (removed as a link); every level above it must be real.
     const std::string computer = realPath(folders.ComputerFolder);
     const std::string parent = realPath(parentPath(canonicalStorePath(folder)));
-    if (!computer.empty() && (parent == computer || parent.starts_with(computer + "/")))
+    if (isInside(parent, computer))
         return;
     throw err::invalidCall(folder + " lies outside the backup store (a folder on its way is a link); nothing was deleted");
 }
@@ -138,7 +127,5 @@ void deleteStoreFolder(FileSystemObject &fso, const std::string &folder)
     if (fso.folderExists(folder))
         fso.deleteFolder(folder, true);
 }
-
-void deleteStoreFolder(const std::string &folder) { deleteStoreFolder(services().fileSystem(), folder); }
 
 } // namespace rnx10

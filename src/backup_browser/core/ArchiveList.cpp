@@ -3,17 +3,16 @@
 #include "backup_browser/core/SizeText.h"
 #include "platform/FileSystemObject.h"
 #include "services/IniValues.h"
-#include "services/ServiceSet.h"
 
 namespace rnx10 {
 
 namespace {
-void fill(ArchiveListResult &result, const std::string &dayFolder, const std::string &hour, const FolderMeasure &measure)
+void fill(FileSystemObject &fso, ArchiveListResult &result, const std::string &dayFolder, const std::string &hour,
+          const FolderMeasure &measure)
 {
-    FileSystemObject &fso = services().fileSystem();
     result.hourFolder = dayFolder + "/" + hour;
-    const std::string megabytes = roundedMegabytes(measure(result.hourFolder));
-    const std::string bytes = bytesText(measure(result.hourFolder));
+    const std::string megabytes = roundedMegabytes(measureFolder(fso, measure, result.hourFolder));
+    const std::string bytes = bytesText(measureFolder(fso, measure, result.hourFolder));
     result.sizeCaption = "Size : " + megabytes + " MB";
     result.sizeToolTip = bytes;
     for (const std::string &archive : fso.subFolders(result.hourFolder)) {
@@ -26,14 +25,14 @@ void fill(ArchiveListResult &result, const std::string &dayFolder, const std::st
 }
 } // namespace
 
-ArchiveListResult fillArchiveList(const std::string &dayFolder, const std::optional<std::string> &hour,
-                                  const FolderMeasure &measure)
+ArchiveListResult fillArchiveList(FileSystemObject &fso, const std::string &dayFolder,
+                                  const std::optional<std::string> &hour, const FolderMeasure &measure)
 {
     ArchiveListResult result;
     if (!hour)
         return result;
     try {
-        fill(result, dayFolder, *hour, measure);
+        fill(fso, result, dayFolder, *hour, measure);
     } catch (const AutomationError &e) {
         result.error = e;
     } catch (const std::exception &e) {

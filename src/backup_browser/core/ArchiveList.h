@@ -28,9 +28,10 @@ struct ArchiveListResult {
     std::optional<AutomationError> error;    // the step that stopped the fill; rows so far kept
 };
 
-// Lists the archives of dayFolder/hour. Without an hour (none picked since the last scan) it
-// lists and measures nothing. measure sizes the hour folder. Never raises.
-ArchiveListResult fillArchiveList(const std::string &dayFolder, const std::optional<std::string> &hour,
-                                  const FolderMeasure &measure = sharedFolderSize);
+// Lists the archives of dayFolder/hour through fso. Without an hour (none picked since the last
+// scan) it lists and measures nothing. measure sizes the hour folder (fso.folderSize when not
+// given). Never raises.
+ArchiveListResult fillArchiveList(FileSystemObject &fso, const std::string &dayFolder,
+                                  const std::optional<std::string> &hour, const FolderMeasure &measure = {});
 
 } // namespace rnx10

@@ -1,27 +1,21 @@
 #include "backup_browser/core/DirStructure.h"
 
 #include "platform/FileSystemObject.h"
-#include "services/ServiceSet.h"
-
-#include <sys/stat.h>
 
 namespace rnx10 {
 
-bool DirExists(std::string path)
+bool DirExists(FileSystemObject &fso, std::string path)
 {
     if (path.empty() || path == "." || path == ".." || path == "/")
         return false;
     if (path.back() != '/')
         path += '/';
-    struct stat st{};
-    if (::stat(path.c_str(), &st) != 0)
-        return false;
-    return S_ISDIR(st.st_mode);
+    return fso.folderExists(path);
 }
 
-bool CreateDirStructure(std::string path)
+bool CreateDirStructure(FileSystemObject &fso, std::string path)
 {
-    if (DirExists(path))
+    if (DirExists(fso, path))
         return true;
     if (!path.empty() && path.back() == '/')
         path.pop_back();
@@ -31,13 +25,13 @@ bool CreateDirStructure(std::string path)
         const std::size_t slash = path.find('/', start);
         const std::string piece = path.substr(start, slash == std::string::npos ? std::string::npos : slash - start);
         accumulated += piece + "/";
-        if (!piece.empty() && !DirExists(accumulated))
-            services().fileSystem().createFolder(accumulated);
+        if (!piece.empty() && !DirExists(fso, accumulated))
+            fso.createFolder(accumulated);
         if (slash == std::string::npos)
             break;
         start = slash + 1;
     }
-    return DirExists(path);
+    return DirExists(fso, path);
 }
 
 } // namespace rnx10

@@ -1,10 +1,12 @@
 #include "backup_browser/core/FolderMeasure.h"
 
 #include "platform/FileSystemObject.h"
-#include "services/ServiceSet.h"
 
 namespace rnx10 {
 
-std::uint64_t sharedFolderSize(const std::string &folder) { return services().fileSystem().folderSize(folder); }
+std::uint64_t measureFolder(FileSystemObject &fso, const FolderMeasure &measure, const std::string &folder)
+{
+    return measure ? measure(folder) : fso.folderSize(folder);
+}
 
 } // namespace rnx10

@@ -2,15 +2,8 @@
 
 #include "automation/AutomationError.h"
 #include "platform/FileSystemObject.h"
-#include "services/ServiceSet.h"
-
-#include <fcntl.h>
-#include <stdio.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
+#include "platform/Paths.h"
+#include "platform/WalkProgress.h"
 
 namespace rnx10 {
 
@@ -24,15 +17,6 @@ std::string resolvedTarget(const std::string &sourceDir)
         return real;
     std::string parent = realPath(parentPath(sourceDir));
     return parent.empty() ? std::string() : joinPath(parent, baseName(sourceDir));
-}
-
-bool isSameOrInside(const std::string &path, const std::string &folder)
-{
-    if (path.empty() || folder.empty())
-        return false;
-    if (folder == "/" || path == folder)
-        return true;
-    return path.compare(0, folder.size() + 1, folder + "/") == 0;
 }
 
 bool hasDotComponent(const std::string &path)
@@ -49,74 +33,74 @@ void checkAgainstStore(const std::string &sourceDir, const std::string &storeRoo
     const std::string store = realPath(storeRoot);
     if (store.empty() || target.empty())
         return; // no store to protect, or a missing parent that the restore itself reports
-    if (isSameOrInside(target, store))
+    if (isInside(target, store))
         refuse("the source " + sourceDir + " lies inside the backup store");
-    if (isSameOrInside(store, target))
+    if (isInside(store, target))
         refuse("the source " + sourceDir + " holds the backup store");
 }
 
-bool entryExists(const std::string &path)
-{
-    struct stat st{};
-    return ::lstat(path.c_str(), &st) == 0;
-}
-
 // A new, empty folder beside the source, on its file system, so the swap is a rename.
-std::string makeSibling(const std::string &parent)
+std::string makeSibling(FileSystemObject &fso, const std::string &parent)
 {
-    std::string name = joinPath(parent, ".rnx10-restore-XXXXXX");
-    if (!::mkdtemp(name.data()))
-        throw err::fromErrno(errno, parent);
-    return name;
+    return fso.createUniqueFolder(parent, ".rnx10-restore-");
 }
 
-// Best effort: the folder is ours and holds nothing the user had.
+// Best effort: the folder is ours and holds nothing the user had. A Cancel that stopped the copy
+// must not stop this removal too.
 void discard(FileSystemObject &fso, const std::string &folder)
 {
+    walk::ScopedProgress unstoppable(nullptr);
     try {
         fso.deleteFolder(folder, true);
     } catch (...) {
-        ::rmdir(folder.c_str());
     }
 }
 
-// The copy's own folder keeps its permissions, as every folder inside it does.
-void copyMode(const std::string &from, const std::string &to)
+// The copy's own folder keeps its permissions, as every folder inside it does; best effort, as
+// the folder is ours.
+void copyMode(FileSystemObject &fso, const std::string &from, const std::string &to)
 {
-    struct stat st{};
-    if (::stat(from.c_str(), &st) == 0)
-        ::chmod(to.c_str(), st.st_mode & 07777);
+    try {
+        if (const auto st = fso.status(from))
+            fso.setMode(to, st->mode);
+    } catch (const AutomationError &) {
+    }
+}
+
+// Moves the source aside, then staging into its place; undoes the first move when the second fails.
+std::string swapByRenames(FileSystemObject &fso, const std::string &staging, const std::string &source)
+{
+    const std::string old = makeSibling(fso, parentPath(source));
+    fso.deleteFolder(old, false); // only its name was wanted: the source may be a link
+    fso.rename(source, old);
+    try {
+        fso.rename(staging, source);
+    } catch (...) {
+        try {
+            fso.rename(old, source);
+        } catch (...) {
+        }
+        throw;
+    }
+    return old;
 }
 
 // Puts staging in the source's place; returns where the old source now lies ("" for none).
-std::string swapIn(const std::string &staging, const std::string &source, bool sourcePresent)
+std::string swapIn(FileSystemObject &fso, const std::string &staging, const std::string &source, bool sourcePresent)
 {
     if (!sourcePresent) {
-        if (::rename(staging.c_str(), source.c_str()) != 0)
-            throw err::fromErrno(errno, source);
+        fso.rename(staging, source);
         return {};
     }
-    if (::renameat2(AT_FDCWD, staging.c_str(), AT_FDCWD, source.c_str(), RENAME_EXCHANGE) == 0)
+    if (fso.exchange(staging, source))
         return staging;
-    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
-        throw err::fromErrno(errno, source);
-    // A file system without the atomic exchange: two renames, undone if the second fails.
-    std::string old = makeSibling(parentPath(source));
-    ::rmdir(old.c_str());
-    if (::rename(source.c_str(), old.c_str()) != 0)
-        throw err::fromErrno(errno, source);
-    if (::rename(staging.c_str(), source.c_str()) != 0) {
-        int e = errno;
-        ::rename(old.c_str(), source.c_str());
-        throw err::fromErrno(e, source);
-    }
-    return old;
+    return swapByRenames(fso, staging, source);
 }
 
 std::string putInPlace(FileSystemObject &fso, const std::string &staging, const std::string &source, bool sourcePresent)
 {
     try {
-        return swapIn(staging, source, sourcePresent);
+        return swapIn(fso, staging, source, sourcePresent);
     } catch (...) {
         discard(fso, staging);
         throw;
@@ -127,7 +111,7 @@ void copyIntoStaging(FileSystemObject &fso, const std::string &copyDir, const st
 {
     try {
         fso.copyFolder(copyDir, staging, true);
-        copyMode(copyDir, staging);
+        copyMode(fso, copyDir, staging);
     } catch (...) {
         discard(fso, staging);
         throw;
@@ -140,7 +124,7 @@ void checkNoOverlap(const std::string &copyDir, const std::string &sourceDir)
 {
     const std::string copy = realPath(copyDir);
     const std::string target = resolvedTarget(sourceDir);
-    if (isSameOrInside(copy, target) || isSameOrInside(target, copy))
+    if (isInside(copy, target) || isInside(target, copy))
         refuse("the copy " + copyDir + " and the source " + sourceDir + " overlap");
 }
 
@@ -185,10 +169,10 @@ StagedRestore stageRestore(FileSystemObject &fso, const std::string &copyDir, co
         throw err::pathNotFound(parent);
     StagedRestore staged;
     staged.sourceDir = sourceDir;
-    staged.sourcePresent = entryExists(sourceDir);
+    staged.sourcePresent = fso.entryExists(sourceDir);
     if (staged.sourcePresent && !fso.folderExists(sourceDir))
         throw err::fileExists(sourceDir);
-    staged.staging = makeSibling(parent);
+    staged.staging = makeSibling(fso, parent);
     copyIntoStaging(fso, copyDir, staged.staging);
     return staged;
 }
@@ -202,9 +186,9 @@ void completeRestore(FileSystemObject &fso, const StagedRestore &staged)
 
 void discardRestore(FileSystemObject &fso, const StagedRestore &staged) { discard(fso, staged.staging); }
 
-void restoreFolder(const std::string &copyDir, const std::string &sourceDir, const std::string &storeRoot)
+void restoreFolder(FileSystemObject &fso, const std::string &copyDir, const std::string &sourceDir,
+                   const std::string &storeRoot)
 {
-    FileSystemObject &fso = services().fileSystem();
     completeRestore(fso, stageRestore(fso, copyDir, sourceDir, storeRoot));
 }
 

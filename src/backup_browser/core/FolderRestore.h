@@ -18,7 +18,8 @@ void checkRestoreTarget(const std::string &sourceDir, const std::string &storeRo
 // created (its parent must exist, else 76). Links in the copy are copied as links.
 // Raises as checkRestoreTarget does, 76 when the copy is not a folder, 58 when the source is
 // something other than a folder, and the file system's error when a step fails.
-void restoreFolder(const std::string &copyDir, const std::string &sourceDir, const std::string &storeRoot);
+void restoreFolder(FileSystemObject &fso, const std::string &copyDir, const std::string &sourceDir,
+                   const std::string &storeRoot);
 
 // restoreFolder in two halves, for a caller that may stop the first: staging checks and copies
 // into the new folder beside the source, and, when it fails or is stopped, removes that folder

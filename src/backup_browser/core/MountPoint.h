@@ -5,8 +5,10 @@
 
 namespace rnx10 {
 
+class FileSystemObject;
+
 // The mount point of the file system holding path (the nearest existing folder of it when the
 // path itself is missing); the empty text when nothing of it can be found.
-std::string mountPointOf(const std::string &path);
+std::string mountPointOf(FileSystemObject &fso, const std::string &path);
 
 } // namespace rnx10

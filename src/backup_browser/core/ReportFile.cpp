@@ -3,7 +3,6 @@
 #include "automation/AutomationError.h"
 
 #include <fcntl.h>
-#include <unistd.h>
 
 #include <cerrno>
 
@@ -13,16 +12,11 @@ namespace {
 constexpr std::size_t kFlushAt = 1 << 16;
 }
 
-ReportFile::ReportFile(const std::string &path) : m_path(path)
-{
-    m_fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (m_fd < 0)
-        throw err::fromErrno(errno, path);
-}
+ReportFile::ReportFile(const std::string &path) : m_path(path), m_file(openFile(path, O_WRONLY | O_CREAT | O_TRUNC)) {}
 
 ReportFile::~ReportFile()
 {
-    if (m_fd < 0)
+    if (!m_file.valid())
         return;
     // A report stopped part-way still holds every line written before the stop.
     try {
@@ -30,7 +24,6 @@ ReportFile::~ReportFile()
     } catch (const AutomationError &) {
         // The error that stopped the report is the one the user is told.
     }
-    ::close(m_fd);
 }
 
 void ReportFile::writeLine(const std::string &line)
@@ -43,24 +36,15 @@ void ReportFile::writeLine(const std::string &line)
 
 void ReportFile::flush()
 {
-    std::size_t done = 0;
-    while (done < m_buffer.size()) {
-        ssize_t n = ::write(m_fd, m_buffer.data() + done, m_buffer.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            throw err::fromErrno(errno, m_path);
-        done += static_cast<std::size_t>(n);
-    }
+    if (!writeAll(m_file.get(), m_buffer))
+        throw err::fromErrno(errno, m_path);
     m_buffer.clear();
 }
 
 void ReportFile::close()
 {
     flush();
-    int fd = m_fd;
-    m_fd = -1;
-    if (::close(fd) != 0)
+    if (!m_file.close())
         throw err::fromErrno(errno, m_path);
 }
 

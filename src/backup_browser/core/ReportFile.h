@@ -1,6 +1,8 @@
 // A text file written line by line with CR LF endings; errors raise, the file is always closed.
 #pragma once
 
+#include "platform/FileIO.h"
+
 #include <string>
 
 namespace rnx10 {
@@ -24,7 +26,7 @@ private:
 
     std::string m_path;
     std::string m_buffer;
-    int m_fd = -1;
+    Descriptor m_file;
 };
 
 } // namespace rnx10

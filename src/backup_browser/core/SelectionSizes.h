@@ -17,9 +17,9 @@ struct SelectionPanels {
     std::optional<std::string> panel2; // the same for the copy
 };
 
-// Measures the source, then the copy. A size that fails leaves that panel, and every one after
-// it, unset. Never raises.
-SelectionPanels selectionSizes(const std::string &source, const std::string &destination,
-                               const FolderMeasure &measure = sharedFolderSize);
+// Measures the source, then the copy (with measure, else fso.folderSize). A size that fails leaves
+// that panel, and every one after it, unset. Never raises.
+SelectionPanels selectionSizes(FileSystemObject &fso, const std::string &source, const std::string &destination,
+                               const FolderMeasure &measure = {});
 
 } // namespace rnx10

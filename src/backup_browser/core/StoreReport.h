@@ -6,8 +6,12 @@
 
 namespace rnx10 {
 
-// $ZVENVSBAK + "/" + $ZVENVSCOM + ".txt", both read from the process environment.
-// Raises 76 when ZVENVSBAK is not set, rather than writing into the file system's root.
+// The store the report walks: the process environment's ZVENVSBAK when set, else the value the
+// environment service gives (environment.ini or the default), the same store the browser shows.
+// Raises 76 when that is empty, rather than walking the file system's root.
+std::string storeReportRoot();
+
+// storeReportRoot() + "/" + $ZVENVSCOM + ".txt", the name read from the process environment.
 std::string storeReportPath();
 
 // Rewrites reportPath with one line per folder below root (not root itself, no files): its full

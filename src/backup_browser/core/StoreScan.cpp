@@ -22,10 +22,10 @@ std::string absoluteRoot(const std::string &key)
     return value;
 }
 
-void ensureFolder(const std::string &path)
+void ensureFolder(FileSystemObject &fso, const std::string &path)
 {
-    if (!services().fileSystem().folderExists(path))
-        CreateDirStructure(path);
+    if (!fso.folderExists(path))
+        CreateDirStructure(fso, path);
 }
 
 std::string countText(std::size_t hours)
@@ -35,24 +35,23 @@ std::string countText(std::size_t hours)
 
 class Scanner {
 public:
-    Scanner(ScanResult &result, int y, int m, int d, const FolderMeasure &measure)
-        : m_r(result), m_y(y), m_m(m), m_d(d), m_measure(measure)
+    Scanner(FileSystemObject &fso, ScanResult &result, int y, int m, int d, const FolderMeasure &measure)
+        : m_fso(fso), m_r(result), m_y(y), m_m(m), m_d(d), m_measure(measure)
     {
     }
 
     void run()
     {
-        FileSystemObject &fso = services().fileSystem();
         const std::string root = absoluteRoot(envkey::Store);
         m_r.folders.ComputerFolder = root + "/" + GetMachineName();
-        ensureFolder(m_r.folders.ComputerFolder);
+        ensureFolder(m_fso, m_r.folders.ComputerFolder);
         const std::string &computer = m_r.folders.ComputerFolder;
-        m_r.lockerToolTip = computer + ", Size : " + roundedMegabytes(m_measure(computer)) + " MB";
+        m_r.lockerToolTip = computer + ", Size : " + roundedMegabytes(measureFolder(m_fso, m_measure, computer)) + " MB";
         const std::string locker = absoluteRoot(envkey::Locker);
-        ensureFolder(locker);
-        fso.markHiddenOnly(locker);
-        fso.markHiddenOnly(root);
-        m_r.folders.BackupDrive = mountPointOf(computer);
+        ensureFolder(m_fso, locker);
+        m_fso.markHiddenOnly(locker);
+        m_fso.markHiddenOnly(root);
+        m_r.folders.BackupDrive = mountPointOf(m_fso, computer);
         m_r.status = "Backup Drive: " + m_r.folders.BackupDrive;
         walkYears();
         m_r.status = countText(m_r.hours.size());
@@ -69,12 +68,11 @@ private:
 
     void walkYears()
     {
-        FileSystemObject &fso = services().fileSystem();
-        for (const std::string &year : fso.subFolders(m_r.folders.ComputerFolder)) {
+        for (const std::string &year : m_fso.subFolders(m_r.folders.ComputerFolder)) {
             if (!matchesNumber(year, m_y))
                 continue;
             m_r.folders.YearFolder = under({m_y});
-            for (const std::string &month : fso.subFolders(m_r.folders.YearFolder)) {
+            for (const std::string &month : m_fso.subFolders(m_r.folders.YearFolder)) {
                 if (!matchesNumber(month, m_m))
                     continue;
                 m_r.folders.MonthFolder = under({m_y, m_m});
@@ -85,27 +83,27 @@ private:
 
     void walkDays()
     {
-        FileSystemObject &fso = services().fileSystem();
-        for (const std::string &day : fso.subFolders(m_r.folders.MonthFolder)) {
+        for (const std::string &day : m_fso.subFolders(m_r.folders.MonthFolder)) {
             if (!matchesNumber(day, m_d))
                 continue;
             m_r.folders.DayFolder = under({m_y, m_m, m_d});
-            for (std::string &hour : fso.subFolders(m_r.folders.DayFolder))
+            for (std::string &hour : m_fso.subFolders(m_r.folders.DayFolder))
                 m_r.hours.push_back(std::move(hour));
         }
     }
 
+    FileSystemObject &m_fso;
     ScanResult &m_r;
     int m_y, m_m, m_d;
     const FolderMeasure &m_measure;
 };
 } // namespace
 
-ScanResult scanStore(int year, int month, int day, const FolderMeasure &measure)
+ScanResult scanStore(FileSystemObject &fso, int year, int month, int day, const FolderMeasure &measure)
 {
     ScanResult result;
     try {
-        Scanner(result, year, month, day, measure).run();
+        Scanner(fso, result, year, month, day, measure).run();
     } catch (const AutomationError &e) {
         result.error = e;
     } catch (const std::exception &e) {

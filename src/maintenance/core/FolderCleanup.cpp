@@ -1,8 +1,7 @@
 #include "maintenance/core/FolderCleanup.h"
 
 #include "platform/FileSystemObject.h"
-
-#include <sys/stat.h>
+#include "platform/Paths.h"
 
 #include <exception>
 #include <filesystem>
@@ -24,19 +23,6 @@ template <typename Step> void ignoringFailure(Step &&step)
 // Only absolute locations: a relative one would depend on the host program's working folder.
 bool isAbsolute(const std::string &path) { return !path.empty() && path.front() == '/'; }
 
-std::string withoutTrailingSlashes(std::string path)
-{
-    while (path.size() > 1 && path.back() == '/')
-        path.pop_back();
-    return path;
-}
-
-bool isLink(const std::string &path)
-{
-    struct stat st{};
-    return ::lstat(withoutTrailingSlashes(path).c_str(), &st) == 0 && S_ISLNK(st.st_mode);
-}
-
 std::vector<std::string> listed(FileSystemObject &fs, const std::string &path, bool folders)
 {
     std::vector<std::string> names;
@@ -52,7 +38,7 @@ bool isCleanableFolder(FileSystemObject &fs, const std::string &path)
 {
     bool cleanable = false;
     ignoringFailure([&] {
-        cleanable = isAbsolute(path) && !isLink(path) && fs.folderExists(path)
+        cleanable = isAbsolute(path) && !fs.isLink(path) && fs.folderExists(path)
                     && !isProtectedFolder(path);
     });
     return cleanable;
@@ -62,7 +48,7 @@ void resetFolder(FileSystemObject &fs, const std::string &path)
 {
     // A link goes as a link (the file-system layer sees to that); "/", home and their ancestors
     // are not even asked for, whatever the layer would answer.
-    if (!isAbsolute(path) || (!isLink(path) && isProtectedFolder(path)))
+    if (!isAbsolute(path) || (!fs.isLink(path) && isProtectedFolder(path)))
         return;
     bool gone = false;
     ignoringFailure([&] {

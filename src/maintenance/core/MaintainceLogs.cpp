@@ -30,16 +30,6 @@ std::string userTempFolder()
     return temp ? temp : "";
 }
 
-// Clearing never fails towards its caller, not even when there is no file-system object.
-template <typename Clear> void onSharedFileSystem(Clear &&clear)
-{
-    try {
-        clear(services().fileSystem());
-    } catch (const std::exception &) {
-    }
-}
-
-
 } // namespace
 
 CleanupLocations cleanupLocations()
@@ -57,21 +47,21 @@ void clearTempFolders(FileSystemObject &fs, const CleanupLocations &at)
     emptyFolder(fs, besideTempFolder(fs, at.userTemp, "History"), false);
 }
 
-void ClearLogFiles()
+void ClearLogFiles(FileSystemObject &fs)
 {
     BusyPointer busy;
     CleanupLocations at;
     at.logs = resolvedFolder(envkey::Logs);
-    onSharedFileSystem([&](FileSystemObject &fs) { clearLogFolder(fs, at); });
+    clearLogFolder(fs, at);
 }
 
-void ClearTempFiles()
+void ClearTempFiles(FileSystemObject &fs)
 {
     BusyPointer busy;
     CleanupLocations at;
     at.suiteTemp = resolvedFolder(envkey::SuiteTemp);
     at.userTemp = userTempFolder();
-    onSharedFileSystem([&](FileSystemObject &fs) { clearTempFolders(fs, at); });
+    clearTempFolders(fs, at);
 }
 
 void OpenLogFolder()

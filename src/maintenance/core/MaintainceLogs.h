@@ -8,16 +8,16 @@ namespace rnx10 {
 
 class FileSystemObject;
 
-// Deletes the log folder ("ZVENVSLOGS") with its contents and creates it again, empty.
+// Deletes the log folder ("ZVENVSLOGS") with its contents through fs and creates it again, empty.
 // Never raises: a step that fails is skipped.
-void ClearLogFiles();
+void ClearLogFiles(FileSystemObject &fs);
 
 // Resets the suite temporary folder ("ZVENVSTMP") like the log folder, then empties the user
 // temporary folder (process "TEMP") and the "Temporary Internet Files" folder beside it, and
 // deletes the sub-folders of the "History" folder beside it (its own files stay).
 // Never raises; whatever cannot be deleted is left. "/", the home folder, their ancestors and
 // links are never emptied.
-void ClearTempFiles();
+void ClearTempFiles(FileSystemObject &fs);
 
 // Hands the log folder to the desktop's opener. Raises when the runtime service fails.
 void OpenLogFolder();
