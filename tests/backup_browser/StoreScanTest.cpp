@@ -39,6 +39,64 @@ TEST_F(StoreScanTest, MissingRootIsCreatedAndHiddenWithTheLocker)
     EXPECT_EQ(readFile(inst.root() + "/fresh/.hidden"), "locker\nstore\n");
 }
 
+// Marking a folder hidden fails for the folders named, as it does when their parent folder (a mount
+// root) belongs to another user; for root, where permissions do not bite, this is the only way.
+class HiddenMarkRefused : public FileSystemObject {
+public:
+    explicit HiddenMarkRefused(std::vector<std::string> refused) : m_refused(std::move(refused)) {}
+    void markHiddenOnly(const std::string &path) override
+    {
+        if (std::find(m_refused.begin(), m_refused.end(), path) != m_refused.end())
+            throw err::permissionDenied(path);
+        FileSystemObject::markHiddenOnly(path);
+    }
+
+private:
+    std::vector<std::string> m_refused;
+};
+
+TEST_F(StoreScanTest, HiddenMarkingThatFailsDoesNotStopTheScan)
+{
+    store.folder("2026/12/10/09-00");
+    const struct {
+        const char *name;
+        std::vector<std::string> refused;
+    } rows[] = {
+        {"store root", {inst.store()}},
+        {"locker", {inst.locker()}},
+        {"both", {inst.store(), inst.locker()}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        HiddenMarkRefused refusing(row.refused);
+        const ScanResult scan = scanStore(refusing, 2026, 12, 10);
+        EXPECT_FALSE(scan.error) << scan.error->description();
+        EXPECT_EQ(scan.hours, (Hours{"09-00"}));
+        EXPECT_EQ(scan.status, "1 archives found.");
+        EXPECT_EQ(scan.folders.DayFolder, store.computer() + "/2026/12/10");
+    }
+}
+
+TEST_F(StoreScanTest, StoreWhoseParentIsReadOnlyIsScanned)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into a read-only folder";
+    // A store and a locker at the root of a disk mounted into a folder that belongs to root.
+    const std::string mount = inst.root() + "/media/disk";
+    StoreBuilder onDisk(mount + "/store");
+    onDisk.folder("2026/12/10/09-00");
+    makeFolders(mount + "/locker");
+    inst.env.set("ZVENVSBAK", mount + "/store");
+    inst.env.set("ZVENVSFAM", mount + "/locker");
+    ASSERT_EQ(::chmod(mount.c_str(), 0555), 0);
+    const ScanResult scan = scanStore(fso, 2026, 12, 10);
+    ::chmod(mount.c_str(), 0755);
+    EXPECT_FALSE(scan.error) << scan.error->description();
+    EXPECT_EQ(scan.hours, (Hours{"09-00"}));
+    EXPECT_EQ(scan.status, "1 archives found.");
+    EXPECT_FALSE(exists(mount + "/.hidden"));
+}
+
 TEST_F(StoreScanTest, ListsTheHoursOfTheDayWithFolderVariables)
 {
     store.folder("2026/12/10/09-00/a1");

@@ -28,6 +28,16 @@ void ensureFolder(FileSystemObject &fso, const std::string &path)
         CreateDirStructure(fso, path);
 }
 
+// Hiding only tidies the file manager's view: a folder whose parent may not be written (a store at
+// the root of a mounted disk) stays visible and the scan goes on.
+void markHidden(FileSystemObject &fso, const std::string &path)
+{
+    try {
+        fso.markHiddenOnly(path);
+    } catch (const AutomationError &) {
+    }
+}
+
 std::string countText(std::size_t hours)
 {
     return hours == 0 ? "No archives found." : std::to_string(hours) + " archives found.";
@@ -49,8 +59,8 @@ public:
         m_r.lockerToolTip = computer + ", Size : " + roundedMegabytes(measureFolder(m_fso, m_measure, computer)) + " MB";
         const std::string locker = absoluteRoot(envkey::Locker);
         ensureFolder(m_fso, locker);
-        m_fso.markHiddenOnly(locker);
-        m_fso.markHiddenOnly(root);
+        markHidden(m_fso, locker);
+        markHidden(m_fso, root);
         m_r.folders.BackupDrive = mountPointOf(m_fso, computer);
         m_r.status = "Backup Drive: " + m_r.folders.BackupDrive;
         walkYears();
