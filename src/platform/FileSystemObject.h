@@ -65,9 +65,9 @@ public:
     // Raises when path is missing or a folder below it cannot be read.
     virtual std::uint64_t folderSize(const std::string &path);
 
-    // Names of the folders directly inside path (not links), in the order the file system lists them.
+    // Names of the folders directly inside path (not links), in name order (platform/NameOrder.h).
     virtual std::vector<std::string> subFolders(const std::string &path);
-    // Names of every other entry directly inside path (files, links, others), in listing order.
+    // Names of every other entry directly inside path (files, links, others), in name order.
     virtual std::vector<std::string> files(const std::string &path);
 
     // Marks a folder hidden and nothing else: listed once in its parent's .hidden file and

@@ -117,6 +117,15 @@ TEST_F(StoreScanTest, ListsTheHoursOfTheDayWithFolderVariables)
     EXPECT_EQ(scan.folders.HourFolder, "");
 }
 
+TEST_F(StoreScanTest, HoursCreatedOutOfOrderAreListedInNameOrder)
+{
+    for (const char *hour : {"09-00", "05-00", "21-05", "08-00", "Noon", "06-24", "afternoon", "07-00", "AFTERNOON"})
+        store.folder(std::string("2026/12/10/") + hour);
+    const ScanResult scan = scanStore(fso, 2026, 12, 10);
+    ASSERT_FALSE(scan.error);
+    EXPECT_EQ(scan.hours, (Hours{"05-00", "06-24", "07-00", "08-00", "09-00", "21-05", "AFTERNOON", "afternoon", "Noon"}));
+}
+
 TEST_F(StoreScanTest, NonCanonicalMonthStopsTheScanAtTheDriveStatus)
 {
     store.folder("2009/05/7/10-00");

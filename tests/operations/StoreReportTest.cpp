@@ -61,6 +61,25 @@ TEST_F(StoreReport, ListsEveryFolderParentsFirstHiddenIncludedFilesAndLinksLeftO
     EXPECT_EQ(yields, static_cast<int>(lines.size()));
 }
 
+TEST_F(StoreReport, HoursAndArchivesCreatedOutOfOrderAreWrittenInNameOrder)
+{
+    for (const char *hour : {"09-00", "05-00", "21-05", "Noon", "06-24", "afternoon"})
+        makeFolders(store.hour(hour));
+    for (const char *archive : {"shell", "Registry", "b-docs", "a-photos"})
+        makeFolders(store.hour("06-24") + "/" + archive);
+    const std::string report = storeReportPath();
+    writeStoreReport(inst.store(), report);
+
+    const std::string root = inst.store();
+    std::vector<std::string> expected = {root + "/PC01", root + "/PC01/2026", root + "/PC01/2026/12", store.day(),
+                                         store.hour("05-00"), store.hour("06-24")};
+    for (const char *archive : {"a-photos", "b-docs", "Registry", "shell"})
+        expected.push_back(store.hour("06-24") + "/" + archive);
+    for (const char *hour : {"09-00", "21-05", "afternoon", "Noon"})
+        expected.push_back(store.hour(hour));
+    EXPECT_EQ(reportLines(report), expected);
+}
+
 TEST_F(StoreReport, RewritesThePreviousReportAndAnEmptyStoreGivesAnEmptyFile)
 {
     const std::string report = storeReportPath();

@@ -2,7 +2,6 @@
 
 #include "support/TestSupport.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -80,33 +79,6 @@ std::vector<std::string> describeTree(const std::string &root)
     }
     std::sort(lines.begin(), lines.end());
     return lines;
-}
-
-namespace {
-void collect(const std::string &folder, std::vector<std::string> &out)
-{
-    DIR *d = ::opendir(folder.c_str());
-    std::vector<std::string> subs;
-    while (dirent *e = d ? ::readdir(d) : nullptr) {
-        std::string name = e->d_name;
-        struct stat st{};
-        if (name != "." && name != ".." && ::lstat((folder + "/" + name).c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-            subs.push_back(folder + "/" + name);
-    }
-    if (d)
-        ::closedir(d);
-    for (const std::string &s : subs) {
-        out.push_back(s);
-        collect(s, out);
-    }
-}
-} // namespace
-
-std::vector<std::string> foldersByReaddir(const std::string &root)
-{
-    std::vector<std::string> out;
-    collect(root, out);
-    return out;
 }
 
 } // namespace rnx10::test

@@ -25,7 +25,4 @@ void makeWideTree(const std::string &root, int levels = 4);
 // Every entry below root as "path type mode size link-target" lines, sorted: for comparing trees.
 std::vector<std::string> describeTree(const std::string &root);
 
-// Folders below root in the order readdir lists them, parents first: the walk's reference.
-std::vector<std::string> foldersByReaddir(const std::string &root);
-
 } // namespace rnx10::test

@@ -15,7 +15,7 @@ std::string storeReportRoot();
 std::string storeReportPath();
 
 // Rewrites reportPath with one line per folder below root (not root itself, no files): its full
-// path and CR LF, parents before their children, in listing order, hidden folders included,
+// path and CR LF, parents before their children, in name order, hidden folders included,
 // links to folders not followed. beforeEachFolder runs before each folder is written (the window
 // lets its events run there). Raises when the file cannot be created or written or a folder
 // cannot be read; the file is closed in every case, holding the lines written so far.

@@ -13,7 +13,7 @@ namespace rnx10 {
 
 struct ScanResult {
     BrowserFolders folders;              // HourFolder and the selection stay empty
-    std::vector<std::string> hours;      // hour folder names (raw bytes), in listing order
+    std::vector<std::string> hours;      // hour folder names (raw bytes), in name order
     std::optional<std::string> status;   // status panel 1; unset when the scan never reached it
     std::optional<std::string> lockerToolTip;
     std::optional<AutomationError> error; // the step that stopped the scan; the rest is kept
