@@ -1,6 +1,7 @@
 // The scan of the store for one date.
 #include "UnreadableFileSystem.h"
 
+#include "backup_browser/core/ArchiveList.h"
 #include "backup_browser/core/MountPoint.h"
 #include "backup_browser/core/StoreScan.h"
 #include "platform/ComputerName.h"
@@ -185,6 +186,47 @@ TEST_F(StoreScanTest, LinksInTheStoreCostNothingAndAreNotListed)
     const ScanResult scan = scanStore(fso, 2026, 12, 10);
     ASSERT_FALSE(scan.error);
     EXPECT_EQ(scan.hours, (Hours{"09-00"}));
+}
+
+// A store moved to a bigger disk and linked back: the link is followed at the store root and at the
+// computer folder, never below them.
+TEST_F(StoreScanTest, LinkedStoreRootOrComputerFolderIsScanned)
+{
+    const std::string pc = GetMachineName();
+    const std::string disk = inst.root() + "/bigdisk";
+    const struct {
+        const char *name;
+        std::string storeRoot, linkAt, target, realComputer;
+    } rows[] = {
+        {"computer folder", inst.store(), inst.store() + "/" + pc, disk + "/" + pc, disk + "/" + pc},
+        {"store root", inst.root() + "/store-link", inst.root() + "/store-link", disk + "/store",
+         disk + "/store/" + pc},
+    };
+    ScratchDir elsewhere;
+    fileOfSize(elsewhere / "big/file", 5 * 1048576);
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        fileOfSize(row.realComputer + "/2026/12/10/09-00/a/copy/file", 2 * 1048576);
+        // Below the linked folder a link is an entry like a file: not listed, not measured.
+        ASSERT_EQ(::symlink((elsewhere / "big").c_str(), (row.realComputer + "/2026/12/10/linked-hour").c_str()), 0);
+        ASSERT_EQ(::symlink(row.target.c_str(), row.linkAt.c_str()), 0);
+        inst.env.set("ZVENVSBAK", row.storeRoot);
+
+        const ScanResult scan = scanStore(fso, 2026, 12, 10);
+        EXPECT_FALSE(scan.error) << scan.error->description();
+        EXPECT_EQ(scan.folders.ComputerFolder, row.storeRoot + "/" + pc);
+        EXPECT_EQ(scan.folders.DayFolder, row.storeRoot + "/" + pc + "/2026/12/10");
+        EXPECT_EQ(scan.hours, (Hours{"09-00"}));
+        EXPECT_EQ(scan.status, "1 archives found.");
+        EXPECT_EQ(scan.lockerToolTip, scan.folders.ComputerFolder + ", Size : 2 MB");
+        const ArchiveListResult list = fillArchiveList(fso, scan.folders.DayFolder, "09-00");
+        EXPECT_FALSE(list.error);
+        ASSERT_EQ(list.rows.size(), 1u);
+        EXPECT_EQ(list.rows[0].name, "a");
+        EXPECT_TRUE(fso.isLink(row.linkAt));
+        ::unlink(row.linkAt.c_str());
+        FileSystemObject().deleteFolder(disk, true);
+    }
 }
 
 TEST_F(StoreScanTest, UnreadableFolderStopsTheScanAtTheComputerSize)

@@ -6,6 +6,7 @@
 #include "backup_browser/core/SizeText.h"
 #include "platform/ComputerName.h"
 #include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
 #include "services/EnvironmentKeys.h"
 #include "services/RuntimeService.h"
 #include "services/ServiceSet.h"
@@ -56,7 +57,11 @@ public:
         m_r.folders.ComputerFolder = root + "/" + GetMachineName();
         ensureFolder(m_fso, m_r.folders.ComputerFolder);
         const std::string &computer = m_r.folders.ComputerFolder;
-        m_r.lockerToolTip = computer + ", Size : " + roundedMegabytes(measureFolder(m_fso, m_measure, computer)) + " MB";
+        // A computer folder that is a link (a store moved to a bigger disk and linked back) is
+        // measured and listed where it points; the walks below it follow no link.
+        m_computerWalked = followLink(computer);
+        m_r.lockerToolTip =
+            computer + ", Size : " + roundedMegabytes(measureFolder(m_fso, m_measure, m_computerWalked)) + " MB";
         const std::string locker = absoluteRoot(envkey::Locker);
         ensureFolder(m_fso, locker);
         markHidden(m_fso, locker);
@@ -78,7 +83,7 @@ private:
 
     void walkYears()
     {
-        for (const std::string &year : m_fso.subFolders(m_r.folders.ComputerFolder)) {
+        for (const std::string &year : m_fso.subFolders(m_computerWalked)) {
             if (!matchesNumber(year, m_y))
                 continue;
             m_r.folders.YearFolder = under({m_y});
@@ -106,6 +111,7 @@ private:
     ScanResult &m_r;
     int m_y, m_m, m_d;
     const FolderMeasure &m_measure;
+    std::string m_computerWalked; // the computer folder, a link at it followed
 };
 } // namespace
 

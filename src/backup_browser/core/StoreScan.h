@@ -23,6 +23,7 @@ struct ScanResult {
 // folders, marks the store root and the locker hidden (a marking that fails is passed over), and
 // lists the hours of the date, all through fso. Never raises: an error ends the scan and is returned with what was found before it.
 // A store or locker root that is empty or relative is refused (76) before anything is created.
+// A store root or computer folder that is a link is followed; links below them are not.
 // measure sizes the computer folder (fso.folderSize when not given).
 ScanResult scanStore(FileSystemObject &fso, int year, int month, int day, const FolderMeasure &measure = {});
 
