@@ -147,6 +147,34 @@ TEST_F(StoreReport, FailuresRaiseAndLeaveNoOpenFile)
     }
 }
 
+// The store may sit on shared or removable media: a link at the report's path could point at any
+// file of the user. The report refuses it and leaves the link and what it points at as they are.
+TEST_F(StoreReport, LinkAtTheReportPathIsRefusedAndItsTargetUntouched)
+{
+    const std::string report = storeReportPath();
+    const std::string userFile = inst.home() + "/.profile";
+    const struct {
+        const char *name;
+        bool targetExists;
+    } rows[] = {{"link to a file of the user", true}, {"link to a file not there yet", false}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.targetExists)
+            writeFile(userFile, "keep me\n");
+        ASSERT_EQ(::symlink(userFile.c_str(), report.c_str()), 0);
+        const AutomationError e = expectError(70, [&] { writeStoreReport(inst.store(), report); });
+        EXPECT_NE(e.description().find(report), std::string::npos) << e.description();
+        EXPECT_NE(e.description().find("symbolic link"), std::string::npos) << e.description();
+        EXPECT_TRUE(FileSystemObject().isLink(report));
+        if (row.targetExists)
+            EXPECT_EQ(readFile(userFile), "keep me\n");
+        else
+            EXPECT_FALSE(exists(userFile));
+        ::unlink(report.c_str());
+        ::unlink(userFile.c_str());
+    }
+}
+
 TEST_F(StoreReport, TheStoreIsTheProcessValueElseTheEnvironmentServicesValue)
 {
     clsRNX10A component; // the environment service
