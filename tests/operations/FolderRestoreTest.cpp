@@ -64,6 +64,34 @@ TEST_F(FolderRestore, FailedCopyLeavesTheSourceAsItWasAndNoPartialFolder)
     EXPECT_EQ(treeListing(inst.home()), homeBefore);
 }
 
+// A copy that fails on one file of the archive, naming it where the copy was going, as the walk does.
+class FailingFileFileSystem : public FileSystemObject {
+public:
+    void copyFolder(const std::string &source, const std::string &destination, bool overwrite) override
+    {
+        FileSystemObject::copyFolder(source, destination, overwrite);
+        throw err::pathFileAccess(destination + "/sub/b.txt (No space left on device)");
+    }
+};
+
+// The staging folder is gone by the time the user reads the error: it names the archive's file.
+TEST_F(FolderRestore, CopyErrorNamesTheArchivesFileNotTheRemovedStagingFolder)
+{
+    FailingFileFileSystem failing;
+    const AutomationError full = expectError(75, [&] { restoreFolder(failing, copy, source, inst.store()); });
+    EXPECT_EQ(full.description(), "Path/File access error: " + copy + "/sub/b.txt (No space left on device)");
+}
+
+TEST_F(FolderRestore, UnreadableFileOfTheArchiveIsNamedInTheError)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads every file";
+    ASSERT_EQ(::chmod((copy + "/sub/b.txt").c_str(), 0), 0);
+    const AutomationError unreadable = expectError(70, [&] { restoreFolder(fso, copy, source, inst.store()); });
+    ::chmod((copy + "/sub/b.txt").c_str(), 0644);
+    EXPECT_EQ(unreadable.description(), "Permission denied: " + copy + "/sub/b.txt");
+}
+
 // A copy that Cancel stopped part-way: the walk raised 18 and the job's progress still asks to stop.
 class CancelledCopyFileSystem : public FileSystemObject {
 public:

@@ -107,11 +107,24 @@ std::string putInPlace(FileSystemObject &fso, const std::string &staging, const 
     }
 }
 
+// The staging folder is removed before the user reads of a failed copy: its path in the error
+// becomes the archive's, so the error names the archive's file the copy stopped at.
+AutomationError namedInArchive(const AutomationError &e, const std::string &staging, const std::string &copyDir)
+{
+    std::string text = e.description();
+    for (std::size_t at = text.find(staging); at != std::string::npos; at = text.find(staging, at + copyDir.size()))
+        text.replace(at, staging.size(), copyDir);
+    return AutomationError(e.number(), text);
+}
+
 void copyIntoStaging(FileSystemObject &fso, const std::string &copyDir, const std::string &staging)
 {
     try {
         fso.copyFolder(copyDir, staging, true);
         copyMode(fso, copyDir, staging);
+    } catch (const AutomationError &e) {
+        discard(fso, staging);
+        throw namedInArchive(e, staging, copyDir);
     } catch (...) {
         discard(fso, staging);
         throw;
