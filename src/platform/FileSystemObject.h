@@ -57,8 +57,9 @@ public:
     virtual void deleteFolder(const std::string &path, bool force);
     virtual void deleteFile(const std::string &path, bool force);
 
-    // Copies everything inside source into destination (created when missing), recursively;
-    // links are copied as links. With overwrite, files that exist are replaced; without, 58.
+    // Copies everything inside source into destination (created when missing), recursively, as
+    // cp -a does: modes, times and (where allowed) owners kept, destination's own included; links
+    // are copied as links. With overwrite, files that exist are replaced; without, 58.
     virtual void copyFolder(const std::string &source, const std::string &destination, bool overwrite);
 
     // Total logical bytes of all regular files below path; links are never followed.

@@ -33,8 +33,9 @@ std::uint64_t treeSize(const std::string &path, WalkProgress *progress = nullptr
 // file system mounted inside the tree (70).
 void removeTree(const std::string &path, bool force, WalkProgress *progress = nullptr);
 
-// Copies everything inside source into destination (created when missing): files with their modes
-// and times, links as links, folders with their modes. Sockets, pipes and devices are skipped.
+// Copies everything inside source into destination (created when missing), as cp -a does: files,
+// links (as links) and folders, destination itself included, with their modes, times and, where
+// the process may give them, owners. Sockets, pipes and devices are skipped.
 void copyTree(const std::string &source, const std::string &destination, bool overwrite,
               WalkProgress *progress = nullptr);
 
