@@ -77,7 +77,7 @@ public:
         if (st.st_ino == m_target.root.st_ino && st.st_dev == m_target.root.st_dev)
             return false;
         makeFolderAt(at.twin(), name, [&] { return m_target.pathOf(at.childPath(name)); });
-        m_modes.push_back(st.st_mode & 07777);
+        m_folders.push_back(st);
         return true;
     }
 
@@ -86,11 +86,12 @@ public:
         return openFolderAt(at.twin(), name, m_target.pathOf(at.childPath(name))).release();
     }
 
-    // The folder's own mode last, so a read-only folder is filled before it becomes read-only.
+    // The folder's own mode and times last: a read-only folder is filled before it becomes
+    // read-only, and nothing written into it afterwards changes its time.
     void leave(TreeWalker &at, const char *name) override
     {
-        ::fchmodat(at.twin(), name, m_modes.back(), 0);
-        m_modes.pop_back();
+        keepAttributesAt(at.twin(), name, m_folders.back());
+        m_folders.pop_back();
     }
 
 private:
@@ -98,7 +99,7 @@ private:
     bool m_overwrite;
     WalkProgress *m_progress;
     FileCopier m_copier;
-    std::vector<mode_t> m_modes; // of the folders entered and not yet left
+    std::vector<struct stat> m_folders; // the source folders entered and not yet left
 };
 
 class CopyJob : public SubtreeJob {
@@ -128,12 +129,12 @@ public:
         walker.run(std::move(root), path, twinOf(relativeOf(path)));
     }
 
-    // Folders the split handled get their modes once everything inside them is there.
+    // Folders the split handled get their modes and times once everything inside them is there.
     void folderDone(int root, const std::string &rel) override
     {
         struct stat st{};
         if (::fstatat(root, rel.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0)
-            ::fchmodat(m_destination, rel.c_str(), st.st_mode & 07777, 0);
+            keepAttributesAt(m_destination, rel.c_str(), st);
     }
 
 private:
@@ -166,7 +167,11 @@ private:
 void copyTree(const std::string &source, const std::string &destination, bool overwrite, WalkProgress *progress)
 {
     progress = progressOrThread(progress);
-    openFolderAt(AT_FDCWD, source.c_str(), source); // a missing source creates no destination
+    // A missing source creates no destination.
+    struct stat sourceRoot{};
+    if (::fstat(openFolderAt(AT_FDCWD, source.c_str(), source).get(), &sourceRoot) != 0)
+        throw err::fromErrno(errno, source);
+    // Private while it fills; the source's mode and times once everything is in.
     if (::mkdir(destination.c_str(), S_IRWXU) != 0 && errno != EEXIST)
         throw err::fromErrno(errno, destination);
     Descriptor dst = openFolderAt(AT_FDCWD, destination.c_str(), destination);
@@ -175,6 +180,7 @@ void copyTree(const std::string &source, const std::string &destination, bool ov
         throw err::fromErrno(errno, destination);
     CopyJob job(target, dst.get(), overwrite, progress);
     runSplit(source, job, progress);
+    keepAttributes(dst.get(), sourceRoot);
 }
 
 } // namespace rnx10::walk

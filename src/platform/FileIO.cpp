@@ -60,6 +60,28 @@ int fillAndRename(Descriptor &fd, const std::string &temp, const std::string &pa
     return 0;
 }
 
+// The file a link at path leads to, through any further links; path itself when it is no link.
+// A relative target is taken from the folder of the link that names it.
+std::string endOfLinks(const std::string &path)
+{
+    constexpr int kMostLinks = 40; // as the kernel allows in one lookup
+    std::string at = path;
+    for (int i = 0; i < kMostLinks; ++i) {
+        struct stat st{};
+        if (::lstat(at.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return at;
+        std::string target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
+        const ssize_t n = ::readlink(at.c_str(), target.data(), target.size());
+        if (n < 0)
+            throw err::fromErrno(errno, at);
+        if (static_cast<std::size_t>(n) == target.size()) // grew since the lstat: look again
+            continue;
+        target.resize(static_cast<std::size_t>(n));
+        at = target.front() == '/' ? target : joinPath(parentPath(at), target);
+    }
+    throw err::fromErrno(ELOOP, path);
+}
+
 } // namespace
 
 Descriptor openFile(const std::string &path, int flags, unsigned mode)
@@ -112,8 +134,9 @@ std::optional<std::string> readFileIfExists(const std::string &path)
     return text;
 }
 
-void atomicReplace(const std::string &path, std::string_view bytes, unsigned newFileMode)
+void atomicReplace(const std::string &given, std::string_view bytes, unsigned newFileMode, LinkAtPath link)
 {
+    const std::string path = link == LinkAtPath::WriteTarget ? endOfLinks(given) : given;
     struct stat existing{};
     const bool exists = ::stat(path.c_str(), &existing) == 0;
     auto [fd, temp] = createBeside(path, newFileMode);

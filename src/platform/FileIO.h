@@ -60,11 +60,19 @@ bool readAll(int fd, std::string &into);
 // The whole file; nothing when it does not exist. Raises for any other failure.
 std::optional<std::string> readFileIfExists(const std::string &path);
 
+// What atomicReplace does with a link at its path.
+enum class LinkAtPath {
+    Replace,     // the link gives way to the file; what it points to is untouched
+    WriteTarget, // the file the link (or chain of links) leads to is replaced; the link stays
+};
+
 // Replaces path with bytes so that it holds the old content or the new, never a part: the bytes
 // go to a new file beside it, which gets the existing file's mode and, where allowed, its owner
 // (newFileMode less the umask when there is no file yet), is synced, renamed over path, and the
-// folder synced. A link at path is replaced by the file. Raises the file system's error naming
-// path; on failure path is untouched and nothing is left beside it.
-void atomicReplace(const std::string &path, std::string_view bytes, unsigned newFileMode = 0666);
+// folder synced. A link at path is handled as link says; with WriteTarget everything above
+// applies to the file at the end of the links, which is created when missing. Raises the file
+// system's error naming the file written; on failure it is untouched and nothing is left beside it.
+void atomicReplace(const std::string &path, std::string_view bytes, unsigned newFileMode = 0666,
+                   LinkAtPath link = LinkAtPath::Replace);
 
 } // namespace rnx10

@@ -57,17 +57,18 @@ public:
     virtual void deleteFolder(const std::string &path, bool force);
     virtual void deleteFile(const std::string &path, bool force);
 
-    // Copies everything inside source into destination (created when missing), recursively;
-    // links are copied as links. With overwrite, files that exist are replaced; without, 58.
+    // Copies everything inside source into destination (created when missing), recursively, as
+    // cp -a does: modes, times and (where allowed) owners kept, destination's own included; links
+    // are copied as links. With overwrite, files that exist are replaced; without, 58.
     virtual void copyFolder(const std::string &source, const std::string &destination, bool overwrite);
 
     // Total logical bytes of all regular files below path; links are never followed.
     // Raises when path is missing or a folder below it cannot be read.
     virtual std::uint64_t folderSize(const std::string &path);
 
-    // Names of the folders directly inside path (not links), in the order the file system lists them.
+    // Names of the folders directly inside path (not links), in name order (platform/NameOrder.h).
     virtual std::vector<std::string> subFolders(const std::string &path);
-    // Names of every other entry directly inside path (files, links, others), in listing order.
+    // Names of every other entry directly inside path (files, links, others), in name order.
     virtual std::vector<std::string> files(const std::string &path);
 
     // Marks a folder hidden and nothing else: listed once in its parent's .hidden file and

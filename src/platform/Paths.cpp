@@ -1,5 +1,7 @@
 #include "platform/Paths.h"
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 
 namespace rnx10 {
@@ -55,6 +57,15 @@ std::string realPath(const std::string &path)
     std::string result(resolved);
     std::free(resolved);
     return result;
+}
+
+std::string followLink(const std::string &path)
+{
+    struct stat st{};
+    if (::lstat(withoutTrailingSlashes(path).c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+        return path;
+    std::string real = realPath(path);
+    return real.empty() ? path : real;
 }
 
 } // namespace rnx10

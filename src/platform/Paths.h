@@ -1,4 +1,4 @@
-// Path text: joining, parent and last name, containment, and the one link-resolving lookup.
+// Path text: joining, parent and last name, containment, and the link-resolving lookups.
 // Paths are native byte strings ("/" separated); a name need not be valid UTF-8.
 #pragma once
 
@@ -27,5 +27,10 @@ bool isInside(std::string_view path, std::string_view folder);
 
 // The absolute path with every link resolved; the empty text when it does not exist.
 std::string realPath(const std::string &path);
+
+// Where path points when it is itself a link (trailing separators ignored) and the link leads
+// somewhere; path as it is otherwise. For the few folders whose own link is followed (the store
+// root, the computer folder) while the walks below them follow none.
+std::string followLink(const std::string &path);
 
 } // namespace rnx10

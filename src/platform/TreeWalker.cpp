@@ -1,13 +1,17 @@
 #include "platform/TreeWalker.h"
 
 #include "automation/AutomationError.h"
+#include "platform/NameOrder.h"
 #include "platform/Paths.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <string_view>
+#include <vector>
 
 namespace rnx10::walk {
 
@@ -41,6 +45,25 @@ int reopenParent(int child, dev_t dev, ino_t ino, const std::string &path)
         throw err::pathFileAccess(path + " (moved during the walk)");
     }
     return fd;
+}
+
+// Puts names, each ended by a NUL, into name order.
+void sortNames(std::string &names)
+{
+    std::vector<std::string_view> parts;
+    for (std::size_t at = 0; at < names.size();) {
+        const std::size_t end = names.find('\0', at);
+        parts.emplace_back(names.data() + at, end - at);
+        at = end + 1;
+    }
+    std::sort(parts.begin(), parts.end(), nameBefore);
+    std::string sorted;
+    sorted.reserve(names.size());
+    for (std::string_view part : parts) {
+        sorted.append(part);
+        sorted += '\0';
+    }
+    names = std::move(sorted);
 }
 
 } // namespace
@@ -92,6 +115,8 @@ void TreeWalker::readFolder()
         else
             m_visitor.entry(*this, name, type);
     });
+    if (m_nameOrder)
+        sortNames(top.subFolders);
     if (m_progress)
         m_progress->entries.fetch_add(count + 1, std::memory_order_relaxed);
 }

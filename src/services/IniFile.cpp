@@ -38,7 +38,8 @@ void write(const std::string &path, const std::string &section, const std::strin
         throw err::pathNotFound(folder);
     // Only the one entry changes: every other byte of the file stays as it was.
     const std::string data = IniText::setValue(readFileIfExists(path).value_or(std::string()), section, key, value);
-    atomicReplace(path, data, 0644);
+    // A settings file that is a link is the user's own set-up: the file it leads to is written.
+    atomicReplace(path, data, 0644, LinkAtPath::WriteTarget);
 }
 
 } // namespace rnx10::IniFile

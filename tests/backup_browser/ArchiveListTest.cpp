@@ -38,6 +38,18 @@ TEST_F(ArchiveListTest, RowsCarryTheFiveDetailsValuesAndTheHourSize)
     EXPECT_EQ(rows[1].values[0], "/home/ann/Documents");
 }
 
+TEST_F(ArchiveListTest, ArchivesCreatedOutOfOrderAreListedInNameOrder)
+{
+    for (const char *name : {"shell", "Registry", "b-docs", "10", "a-photos", "Zeta", "9", "registry2"})
+        store.sizedArchive(hour, name, std::nullopt);
+    const ArchiveListResult list = fillArchiveList(fso, day, "21-05");
+    ASSERT_FALSE(list.error);
+    std::vector<std::string> names;
+    for (const ArchiveRow &row : list.rows)
+        names.push_back(row.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"10", "9", "a-photos", "b-docs", "Registry", "registry2", "shell", "Zeta"}));
+}
+
 TEST_F(ArchiveListTest, EmptyHourShowsNoRowsAndZeroSize)
 {
     const ArchiveListResult list = fillArchiveList(fso, day, "21-05");

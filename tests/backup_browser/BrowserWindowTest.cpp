@@ -76,6 +76,30 @@ TEST_F(BrowserWindowTest, OpensOnTodayWithTodaysHoursAndComesForwardWhenOpenAgai
     EXPECT_EQ(again->HourFolder(), "");
 }
 
+TEST_F(BrowserWindowTest, HoursAndArchivesShowInNameOrder)
+{
+    const std::string day = dayPath(QDate::currentDate());
+    for (const char *hour : {"09-00", "05-00", "21-05", "08-00", "06-24", "07-00"})
+        store.folder(day + "/" + hour);
+    for (const char *archive : {"shell", "Registry", "b-docs", "a-photos", "Zeta"})
+        store.sizedArchive(store.folder(day + "/06-24"), archive, std::nullopt);
+    ASSERT_TRUE(open());
+    auto *hours = child<QComboBox>("lstTime");
+    QStringList shown;
+    for (int i = 0; i < hours->count(); ++i)
+        shown << hours->itemText(i);
+    EXPECT_EQ(shown, (QStringList{"05-00", "06-24", "07-00", "08-00", "09-00", "21-05"}));
+
+    pickHour("06-24");
+    auto *list = child<ArchiveListView>("lvBody");
+    for (QAbstractItemView *view : {static_cast<QAbstractItemView *>(list->iconView()), static_cast<QAbstractItemView *>(list->reportView())}) {
+        QStringList rows;
+        for (int r = 0; r < view->model()->rowCount(); ++r)
+            rows << view->model()->index(r, 0).data().toString();
+        EXPECT_EQ(rows, (QStringList{"a-photos", "b-docs", "Registry", "shell", "Zeta"}));
+    }
+}
+
 TEST_F(BrowserWindowTest, HourFillsTheListAndAClickShowsTheSizes)
 {
     todaysStore();

@@ -1,6 +1,7 @@
 // The scan of the store for one date.
 #include "UnreadableFileSystem.h"
 
+#include "backup_browser/core/ArchiveList.h"
 #include "backup_browser/core/MountPoint.h"
 #include "backup_browser/core/StoreScan.h"
 #include "platform/ComputerName.h"
@@ -39,6 +40,64 @@ TEST_F(StoreScanTest, MissingRootIsCreatedAndHiddenWithTheLocker)
     EXPECT_EQ(readFile(inst.root() + "/fresh/.hidden"), "locker\nstore\n");
 }
 
+// Marking a folder hidden fails for the folders named, as it does when their parent folder (a mount
+// root) belongs to another user; for root, where permissions do not bite, this is the only way.
+class HiddenMarkRefused : public FileSystemObject {
+public:
+    explicit HiddenMarkRefused(std::vector<std::string> refused) : m_refused(std::move(refused)) {}
+    void markHiddenOnly(const std::string &path) override
+    {
+        if (std::find(m_refused.begin(), m_refused.end(), path) != m_refused.end())
+            throw err::permissionDenied(path);
+        FileSystemObject::markHiddenOnly(path);
+    }
+
+private:
+    std::vector<std::string> m_refused;
+};
+
+TEST_F(StoreScanTest, HiddenMarkingThatFailsDoesNotStopTheScan)
+{
+    store.folder("2026/12/10/09-00");
+    const struct {
+        const char *name;
+        std::vector<std::string> refused;
+    } rows[] = {
+        {"store root", {inst.store()}},
+        {"locker", {inst.locker()}},
+        {"both", {inst.store(), inst.locker()}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        HiddenMarkRefused refusing(row.refused);
+        const ScanResult scan = scanStore(refusing, 2026, 12, 10);
+        EXPECT_FALSE(scan.error) << scan.error->description();
+        EXPECT_EQ(scan.hours, (Hours{"09-00"}));
+        EXPECT_EQ(scan.status, "1 archives found.");
+        EXPECT_EQ(scan.folders.DayFolder, store.computer() + "/2026/12/10");
+    }
+}
+
+TEST_F(StoreScanTest, StoreWhoseParentIsReadOnlyIsScanned)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into a read-only folder";
+    // A store and a locker at the root of a disk mounted into a folder that belongs to root.
+    const std::string mount = inst.root() + "/media/disk";
+    StoreBuilder onDisk(mount + "/store");
+    onDisk.folder("2026/12/10/09-00");
+    makeFolders(mount + "/locker");
+    inst.env.set("ZVENVSBAK", mount + "/store");
+    inst.env.set("ZVENVSFAM", mount + "/locker");
+    ASSERT_EQ(::chmod(mount.c_str(), 0555), 0);
+    const ScanResult scan = scanStore(fso, 2026, 12, 10);
+    ::chmod(mount.c_str(), 0755);
+    EXPECT_FALSE(scan.error) << scan.error->description();
+    EXPECT_EQ(scan.hours, (Hours{"09-00"}));
+    EXPECT_EQ(scan.status, "1 archives found.");
+    EXPECT_FALSE(exists(mount + "/.hidden"));
+}
+
 TEST_F(StoreScanTest, ListsTheHoursOfTheDayWithFolderVariables)
 {
     store.folder("2026/12/10/09-00/a1");
@@ -57,6 +116,15 @@ TEST_F(StoreScanTest, ListsTheHoursOfTheDayWithFolderVariables)
     EXPECT_EQ(scan.folders.MonthFolder, store.computer() + "/2026/12");
     EXPECT_EQ(scan.folders.DayFolder, store.computer() + "/2026/12/10");
     EXPECT_EQ(scan.folders.HourFolder, "");
+}
+
+TEST_F(StoreScanTest, HoursCreatedOutOfOrderAreListedInNameOrder)
+{
+    for (const char *hour : {"09-00", "05-00", "21-05", "08-00", "Noon", "06-24", "afternoon", "07-00", "AFTERNOON"})
+        store.folder(std::string("2026/12/10/") + hour);
+    const ScanResult scan = scanStore(fso, 2026, 12, 10);
+    ASSERT_FALSE(scan.error);
+    EXPECT_EQ(scan.hours, (Hours{"05-00", "06-24", "07-00", "08-00", "09-00", "21-05", "AFTERNOON", "afternoon", "Noon"}));
 }
 
 TEST_F(StoreScanTest, NonCanonicalMonthStopsTheScanAtTheDriveStatus)
@@ -118,6 +186,47 @@ TEST_F(StoreScanTest, LinksInTheStoreCostNothingAndAreNotListed)
     const ScanResult scan = scanStore(fso, 2026, 12, 10);
     ASSERT_FALSE(scan.error);
     EXPECT_EQ(scan.hours, (Hours{"09-00"}));
+}
+
+// A store moved to a bigger disk and linked back: the link is followed at the store root and at the
+// computer folder, never below them.
+TEST_F(StoreScanTest, LinkedStoreRootOrComputerFolderIsScanned)
+{
+    const std::string pc = GetMachineName();
+    const std::string disk = inst.root() + "/bigdisk";
+    const struct {
+        const char *name;
+        std::string storeRoot, linkAt, target, realComputer;
+    } rows[] = {
+        {"computer folder", inst.store(), inst.store() + "/" + pc, disk + "/" + pc, disk + "/" + pc},
+        {"store root", inst.root() + "/store-link", inst.root() + "/store-link", disk + "/store",
+         disk + "/store/" + pc},
+    };
+    ScratchDir elsewhere;
+    fileOfSize(elsewhere / "big/file", 5 * 1048576);
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        fileOfSize(row.realComputer + "/2026/12/10/09-00/a/copy/file", 2 * 1048576);
+        // Below the linked folder a link is an entry like a file: not listed, not measured.
+        ASSERT_EQ(::symlink((elsewhere / "big").c_str(), (row.realComputer + "/2026/12/10/linked-hour").c_str()), 0);
+        ASSERT_EQ(::symlink(row.target.c_str(), row.linkAt.c_str()), 0);
+        inst.env.set("ZVENVSBAK", row.storeRoot);
+
+        const ScanResult scan = scanStore(fso, 2026, 12, 10);
+        EXPECT_FALSE(scan.error) << scan.error->description();
+        EXPECT_EQ(scan.folders.ComputerFolder, row.storeRoot + "/" + pc);
+        EXPECT_EQ(scan.folders.DayFolder, row.storeRoot + "/" + pc + "/2026/12/10");
+        EXPECT_EQ(scan.hours, (Hours{"09-00"}));
+        EXPECT_EQ(scan.status, "1 archives found.");
+        EXPECT_EQ(scan.lockerToolTip, scan.folders.ComputerFolder + ", Size : 2 MB");
+        const ArchiveListResult list = fillArchiveList(fso, scan.folders.DayFolder, "09-00");
+        EXPECT_FALSE(list.error);
+        ASSERT_EQ(list.rows.size(), 1u);
+        EXPECT_EQ(list.rows[0].name, "a");
+        EXPECT_TRUE(fso.isLink(row.linkAt));
+        ::unlink(row.linkAt.c_str());
+        FileSystemObject().deleteFolder(disk, true);
+    }
 }
 
 TEST_F(StoreScanTest, UnreadableFolderStopsTheScanAtTheComputerSize)

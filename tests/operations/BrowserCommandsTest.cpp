@@ -100,6 +100,21 @@ TEST_F(BrowserCommands, ReportListsTheStoreOpensItAndKeepsOtherCommandsWaiting)
     EXPECT_EQ(currentMousePointer(), MousePointer::Arrow);
 }
 
+TEST_F(BrowserCommands, ReportRefusesALinkAtItsPathAndOpensNothing)
+{
+    const std::string report = inst.store() + "/report.txt";
+    const std::string userFile = inst.home() + "/notes.txt";
+    writeFile(userFile, "mine\n");
+    ASSERT_EQ(::symlink(userFile.c_str(), report.c_str()), 0);
+    boxes().clear();
+    click("cmdReport");
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].icon, Icon::Critical);
+    EXPECT_NE(boxes()[0].text.find("symbolic link"), std::string::npos) << boxes()[0].text;
+    EXPECT_EQ(readFile(userFile), "mine\n");
+    EXPECT_TRUE(inst.shell->opened.empty());
+}
+
 TEST_F(BrowserCommands, ReportFindsTheStoreInEnvironmentIniWhenTheProcessHasNoValue)
 {
     // A default installation: the key lives only in the configuration file.

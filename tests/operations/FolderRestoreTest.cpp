@@ -8,6 +8,7 @@
 #include "support/StoreBuilder.h"
 #include "support/TestSupport.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -64,6 +65,102 @@ TEST_F(FolderRestore, FailedCopyLeavesTheSourceAsItWasAndNoPartialFolder)
     EXPECT_EQ(treeListing(inst.home()), homeBefore);
 }
 
+struct Attributes {
+    const char *rel;
+    mode_t mode;
+    long modified;
+};
+
+void setAttributes(const std::string &root, const Attributes &a)
+{
+    const std::string path = a.rel[0] ? root + "/" + a.rel : root;
+    ASSERT_EQ(::chmod(path.c_str(), a.mode), 0) << path;
+    const struct timespec when[2] = {{a.modified, 0}, {a.modified, 500}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), when, 0), 0) << path;
+}
+
+void expectAttributes(const std::string &root, const Attributes &a)
+{
+    const std::string path = a.rel[0] ? root + "/" + a.rel : root;
+    struct stat st{};
+    ASSERT_EQ(::lstat(path.c_str(), &st), 0) << path;
+    EXPECT_EQ(st.st_mode & 07777, a.mode) << path;
+    EXPECT_EQ(st.st_mtim.tv_sec, a.modified) << path;
+    EXPECT_EQ(st.st_mtim.tv_nsec, 500) << path;
+}
+
+// As cp -a does: the restored folder and everything in it get the archive's modes and times; the
+// user's folder does not end private because the copy was made in a private folder.
+TEST_F(FolderRestore, RestoredFolderKeepsTheModesAndTimesOfTheCopy)
+{
+    // Files first, then the folders holding them: a folder's time changes as entries are made.
+    const Attributes attributes[] = {
+        {"a.txt", 0640, 1300000001}, {"sub/b.txt", 0600, 1300000002}, {"sub", 0750, 1300000003}, {"", 0755, 1300000004}};
+    for (const Attributes &a : attributes)
+        setAttributes(copy, a);
+    ASSERT_EQ(::chmod(source.c_str(), 0700), 0);
+    restoreFolder(fso, copy, source, inst.store());
+    for (const Attributes &a : attributes)
+        expectAttributes(source, a);
+}
+
+// A source kept on another disk and linked back: the folder it points to gets the copy, the link
+// stays as it was.
+TEST_F(FolderRestore, SourceThatIsALinkIsRestoredIntoTheFolderItPointsTo)
+{
+    const std::string disk = inst.root() + "/disk/Documents";
+    makeFolders(disk + "/old");
+    writeFile(disk + "/only-on-disk.txt", "extra");
+    const struct {
+        const char *name;
+        std::string linkText;
+    } rows[] = {{"absolute link", disk}, {"relative link", "../disk/Documents"}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string link = inst.home() + "/Linked";
+        ASSERT_EQ(::symlink(row.linkText.c_str(), link.c_str()), 0);
+        const auto diskParent = treeListing(inst.root() + "/disk");
+        restoreFolder(fso, copy, link, inst.store());
+        ASSERT_TRUE(fso.isLink(link));
+        char text[4096] = {};
+        ASSERT_GT(::readlink(link.c_str(), text, sizeof text - 1), 0);
+        EXPECT_EQ(std::string(text), row.linkText);
+        EXPECT_EQ(treeListing(disk), treeListing(copy));
+        for (const std::string &folder : {inst.home(), inst.root() + "/disk"})
+            for (const auto &entry : treeListing(folder))
+                EXPECT_EQ(entry.find(".rnx10-restore"), std::string::npos) << entry;
+        ::unlink(link.c_str());
+    }
+}
+
+// A copy that fails on one file of the archive, naming it where the copy was going, as the walk does.
+class FailingFileFileSystem : public FileSystemObject {
+public:
+    void copyFolder(const std::string &source, const std::string &destination, bool overwrite) override
+    {
+        FileSystemObject::copyFolder(source, destination, overwrite);
+        throw err::pathFileAccess(destination + "/sub/b.txt (No space left on device)");
+    }
+};
+
+// The staging folder is gone by the time the user reads the error: it names the archive's file.
+TEST_F(FolderRestore, CopyErrorNamesTheArchivesFileNotTheRemovedStagingFolder)
+{
+    FailingFileFileSystem failing;
+    const AutomationError full = expectError(75, [&] { restoreFolder(failing, copy, source, inst.store()); });
+    EXPECT_EQ(full.description(), "Path/File access error: " + copy + "/sub/b.txt (No space left on device)");
+}
+
+TEST_F(FolderRestore, UnreadableFileOfTheArchiveIsNamedInTheError)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads every file";
+    ASSERT_EQ(::chmod((copy + "/sub/b.txt").c_str(), 0), 0);
+    const AutomationError unreadable = expectError(70, [&] { restoreFolder(fso, copy, source, inst.store()); });
+    ::chmod((copy + "/sub/b.txt").c_str(), 0644);
+    EXPECT_EQ(unreadable.description(), "Permission denied: " + copy + "/sub/b.txt");
+}
+
 // A copy that Cancel stopped part-way: the walk raised 18 and the job's progress still asks to stop.
 class CancelledCopyFileSystem : public FileSystemObject {
 public:
@@ -89,6 +186,11 @@ TEST_F(FolderRestore, RefusedTargetsChangeNothing)
 {
     const std::string link = inst.home() + "/store-link";
     ASSERT_EQ(::symlink(inst.store().c_str(), link.c_str()), 0);
+    // A source that is a link is judged by the folder it points to.
+    const std::string toHome = inst.home() + "/Documents/home-link", toRoot = inst.home() + "/Documents/root-link";
+    ASSERT_EQ(::symlink(inst.home().c_str(), toHome.c_str()), 0);
+    ASSERT_EQ(::symlink("/", toRoot.c_str()), 0);
+    ASSERT_EQ(::symlink(copy.c_str(), (inst.home() + "/Documents/copy-link").c_str()), 0);
     const struct {
         const char *name;
         std::string target;
@@ -105,6 +207,10 @@ TEST_F(FolderRestore, RefusedTargetsChangeNothing)
         {"store root", inst.store()},
         {"inside the store", store.computer() + "/2026"},
         {"inside the store through a link", link + "/PC01"},
+        {"a link to the store", link},
+        {"a link to the home folder", toHome},
+        {"a link to the root", toRoot},
+        {"a link to the copy", inst.home() + "/Documents/copy-link"},
         {"a folder holding the store", inst.root()},
         {"inside the copy", copy + "/sub"},
         {"the copy itself", copy},

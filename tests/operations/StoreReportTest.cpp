@@ -1,6 +1,9 @@
 #include "automation/AutomationError.h"
 #include "backup_browser/core/StoreReport.h"
 #include "component/clsRNX10A.h"
+#include "platform/ComputerName.h"
+#include "platform/FileSystemObject.h"
+#include "platform/NameOrder.h"
 #include "support/StoreBuilder.h"
 #include "support/TestSupport.h"
 
@@ -61,6 +64,63 @@ TEST_F(StoreReport, ListsEveryFolderParentsFirstHiddenIncludedFilesAndLinksLeftO
     EXPECT_EQ(yields, static_cast<int>(lines.size()));
 }
 
+TEST_F(StoreReport, HoursAndArchivesCreatedOutOfOrderAreWrittenInNameOrder)
+{
+    for (const char *hour : {"09-00", "05-00", "21-05", "Noon", "06-24", "afternoon"})
+        makeFolders(store.hour(hour));
+    for (const char *archive : {"shell", "Registry", "b-docs", "a-photos"})
+        makeFolders(store.hour("06-24") + "/" + archive);
+    const std::string report = storeReportPath();
+    writeStoreReport(inst.store(), report);
+
+    const std::string root = inst.store();
+    std::vector<std::string> expected = {root + "/PC01", root + "/PC01/2026", root + "/PC01/2026/12", store.day(),
+                                         store.hour("05-00"), store.hour("06-24")};
+    for (const char *archive : {"a-photos", "b-docs", "Registry", "shell"})
+        expected.push_back(store.hour("06-24") + "/" + archive);
+    for (const char *hour : {"09-00", "21-05", "afternoon", "Noon"})
+        expected.push_back(store.hour(hour));
+    EXPECT_EQ(reportLines(report), expected);
+}
+
+// A store moved to a bigger disk and linked back: the report follows a link at the store root and
+// at this computer's folder, and writes the folders under the names they have in the store.
+TEST_F(StoreReport, LinkedStoreRootOrComputerFolderIsWalkedBelowItsOwnName)
+{
+    const std::string pc = GetMachineName();
+    const std::string disk = inst.root() + "/bigdisk";
+    const struct {
+        const char *name;
+        std::string storeRoot, linkAt, target, realComputer;
+    } rows[] = {
+        {"computer folder", inst.store(), inst.store() + "/" + pc, disk + "/" + pc, disk + "/" + pc},
+        {"store root", inst.root() + "/store-link", inst.root() + "/store-link", disk + "/store",
+         disk + "/store/" + pc},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        makeFolders(row.realComputer + "/2026/12/10/09-00");
+        // Below the followed link, links are left out as everywhere in the report.
+        ASSERT_EQ(::symlink(inst.home().c_str(), (row.realComputer + "/2026/home-link").c_str()), 0);
+        ASSERT_EQ(::symlink(row.target.c_str(), row.linkAt.c_str()), 0);
+        const std::string report = inst.root() + "/report.txt";
+        writeStoreReport(row.storeRoot, report);
+
+        const std::string named = row.storeRoot + "/" + pc;
+        std::vector<std::string> expected = {named, named + "/2026", named + "/2026/12", named + "/2026/12/10",
+                                             named + "/2026/12/10/09-00"};
+        if (row.storeRoot == inst.store()) { // the store's own computer PC01, in its place by name
+            const std::string other = inst.store() + "/PC01";
+            const std::vector<std::string> others = {other, other + "/2026", other + "/2026/12", store.day()};
+            expected.insert(nameBefore(pc, "PC01") ? expected.end() : expected.begin(), others.begin(), others.end());
+        }
+        EXPECT_EQ(reportLines(report), expected);
+        EXPECT_TRUE(FileSystemObject().isLink(row.linkAt));
+        ::unlink(row.linkAt.c_str());
+        FileSystemObject().deleteFolder(disk, true);
+    }
+}
+
 TEST_F(StoreReport, RewritesThePreviousReportAndAnEmptyStoreGivesAnEmptyFile)
 {
     const std::string report = storeReportPath();
@@ -84,6 +144,34 @@ TEST_F(StoreReport, FailuresRaiseAndLeaveNoOpenFile)
         } catch (const AutomationError &e) {
             EXPECT_NE(e.description().find("/dev/full"), std::string::npos);
         }
+    }
+}
+
+// The store may sit on shared or removable media: a link at the report's path could point at any
+// file of the user. The report refuses it and leaves the link and what it points at as they are.
+TEST_F(StoreReport, LinkAtTheReportPathIsRefusedAndItsTargetUntouched)
+{
+    const std::string report = storeReportPath();
+    const std::string userFile = inst.home() + "/.profile";
+    const struct {
+        const char *name;
+        bool targetExists;
+    } rows[] = {{"link to a file of the user", true}, {"link to a file not there yet", false}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.targetExists)
+            writeFile(userFile, "keep me\n");
+        ASSERT_EQ(::symlink(userFile.c_str(), report.c_str()), 0);
+        const AutomationError e = expectError(70, [&] { writeStoreReport(inst.store(), report); });
+        EXPECT_NE(e.description().find(report), std::string::npos) << e.description();
+        EXPECT_NE(e.description().find("symbolic link"), std::string::npos) << e.description();
+        EXPECT_TRUE(FileSystemObject().isLink(report));
+        if (row.targetExists)
+            EXPECT_EQ(readFile(userFile), "keep me\n");
+        else
+            EXPECT_FALSE(exists(userFile));
+        ::unlink(report.c_str());
+        ::unlink(userFile.c_str());
     }
 }
 

@@ -188,6 +188,29 @@ TEST(FileIO, LinkAtThePathIsReplacedAndItsTargetKept)
     EXPECT_EQ(readFile(dir / "link"), "own");
 }
 
+TEST(FileIO, WriteTargetReplacesTheFileTheLinksLeadToAndKeepsThem)
+{
+    ScratchDir dir;
+    makeFolders(dir / "links");
+    makeFolders(dir / "files");
+    writeFile(dir / "files/target", "target");
+    ASSERT_EQ(::chmod((dir / "files/target").c_str(), 0640), 0);
+    ASSERT_EQ(::symlink("../files/target", (dir / "links/relative").c_str()), 0);
+    ASSERT_EQ(::symlink((dir / "links/relative").c_str(), (dir / "links/chain").c_str()), 0);
+    ASSERT_EQ(::symlink("loop", (dir / "links/loop").c_str()), 0);
+    for (const char *link : {"relative", "chain"}) {
+        SCOPED_TRACE(link);
+        atomicReplace(dir / (std::string("links/") + link), std::string("via ") + link, 0666, LinkAtPath::WriteTarget);
+        EXPECT_EQ(readFile(dir / "files/target"), std::string("via ") + link);
+        EXPECT_EQ(modeOf(dir / "files/target"), 0640u);
+        EXPECT_EQ(names(dir / "files"), std::vector<std::string>{"target"});
+        EXPECT_EQ(names(dir / "links"), (std::vector<std::string>{"chain", "loop", "relative"}));
+        EXPECT_EQ(modeOf(dir / "links/relative"), 0777u); // still a link
+    }
+    EXPECT_THROW(atomicReplace(dir / "links/loop", "x", 0666, LinkAtPath::WriteTarget), AutomationError);
+    EXPECT_EQ(names(dir / "links"), (std::vector<std::string>{"chain", "loop", "relative"}));
+}
+
 TEST(FileIO, FailedReplaceLeavesTheOldFileAndNothingBeside)
 {
     ScratchDir dir;

@@ -68,4 +68,29 @@ TEST(Paths, RealPathResolvesLinksAndIsEmptyForMissingPaths)
     EXPECT_EQ(realPath(dir / "missing"), "");
 }
 
+TEST(Paths, FollowLinkResolvesOnlyALinkAtThePathItself)
+{
+    ScratchDir dir;
+    makeFolders(dir / "target/sub");
+    ASSERT_EQ(::symlink((dir / "target").c_str(), (dir / "link").c_str()), 0);
+    ASSERT_EQ(::symlink((dir / "target/sub").c_str(), (dir / "target/sublink").c_str()), 0);
+    ASSERT_EQ(::symlink((dir / "gone").c_str(), (dir / "dangling").c_str()), 0);
+    const std::string target = realPath(dir / "target");
+    const struct {
+        std::string path, followed;
+    } rows[] = {
+        {dir / "link", target},
+        {dir / "link/", target},
+        {dir / "target", dir / "target"},
+        {dir / "link/sub", dir / "link/sub"}, // a link on the way is left to the lookups
+        {dir / "link/sublink", target + "/sub"},
+        {dir / "dangling", dir / "dangling"},
+        {dir / "missing", dir / "missing"},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.path);
+        EXPECT_EQ(followLink(r.path), r.followed);
+    }
+}
+
 } // namespace

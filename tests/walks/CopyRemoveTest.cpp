@@ -3,6 +3,7 @@
 #include "automation/AutomationError.h"
 #include "platform/FileSystemObject.h"
 #include "platform/FolderWalk.h"
+#include "platform/Paths.h"
 #include "support/TestSupport.h"
 
 #include <fcntl.h>
@@ -89,6 +90,68 @@ TEST_F(CopyFixture, KeepsContentModesTimesAndLinksAsLinks)
     EXPECT_EQ(walk::treeSize(dst), walk::treeSize(src));
 }
 
+// As cp -a does: every folder, the copy's top one included, ends with its source's mode and times,
+// whether the copy made the top folder or found it (a private staging folder).
+TEST_F(CopyFixture, FoldersTheTopOneIncludedKeepTheirModesAndTimes)
+{
+    const struct {
+        const char *rel;
+        mode_t mode;
+        long modified;
+    } folders[] = {{"", 0751, 1200000001}, {"sub", 0750, 1200000002}, {"sub/.hidden", 0700, 1200000003},
+                   {"locked", 0555, 1200000004}};
+    for (const auto &f : folders) {
+        const std::string path = joinPath(src, f.rel);
+        ::chmod(path.c_str(), f.mode);
+        const struct timespec when[2] = {{f.modified - 100, 0}, {f.modified, 250}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), when, 0), 0);
+    }
+    const struct timespec linkTime[2] = {{1200000010, 0}, {1200000011, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, (src + "/link").c_str(), linkTime, AT_SYMLINK_NOFOLLOW), 0);
+    for (const bool existing : {false, true}) {
+        SCOPED_TRACE(existing ? "destination there, mode 700" : "destination made by the copy");
+        if (existing)
+            ASSERT_EQ(::mkdir(dst.c_str(), 0700), 0);
+        walk::copyTree(src, dst, false);
+        for (const auto &f : folders) {
+            const struct stat st = lstatOf(joinPath(dst, f.rel));
+            EXPECT_EQ(st.st_mode & 07777, f.mode) << f.rel;
+            EXPECT_EQ(st.st_mtim.tv_sec, f.modified) << f.rel;
+            EXPECT_EQ(st.st_mtim.tv_nsec, 250) << f.rel;
+        }
+        EXPECT_EQ(lstatOf(dst + "/link").st_mtim.tv_sec, 1200000011);
+        walk::removeTree(dst, true);
+    }
+}
+
+TEST(CopyTree, KeepsOwnersAndGroupsWhenRunAsRoot)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root gives files away";
+    ScratchDir scratch;
+    const std::string src = scratch / "src", dst = scratch / "dst";
+    makeFolders(src + "/sub");
+    writeFile(src + "/sub/file", "x");
+    ::chmod((src + "/sub/file").c_str(), 04755); // a change of owner clears set-id bits: they come back
+    makeLink("file", src + "/sub/link");
+    const struct {
+        const char *rel;
+        uid_t uid;
+        gid_t gid;
+    } owned[] = {{"", 1201, 1301}, {"sub", 1202, 1302}, {"sub/file", 1203, 1303}, {"sub/link", 1204, 1304}};
+    for (const auto &o : owned)
+        ASSERT_EQ(::lchown(joinPath(src, o.rel).c_str(), o.uid, o.gid), 0) << o.rel;
+    ::chmod((src + "/sub/file").c_str(), 04755);
+    walk::copyTree(src, dst, false);
+    for (const auto &o : owned) {
+        const struct stat st = lstatOf(joinPath(dst, o.rel));
+        EXPECT_EQ(st.st_uid, o.uid) << o.rel;
+        EXPECT_EQ(st.st_gid, o.gid) << o.rel;
+    }
+    EXPECT_EQ(lstatOf(dst + "/sub/file").st_mode & 07777, 04755u);
+    EXPECT_EQ(describeTree(dst), describeTree(src));
+}
+
 TEST_F(CopyFixture, OverwriteReplacesReadOnlyTargetsAndWithoutItRaises58)
 {
     walk::copyTree(src, dst, false);
@@ -119,6 +182,8 @@ TEST(CopyAndRemove, AWideTreeIsCopiedExactlyAndRemoved)
     makeWideTree(src);
     walk::copyTree(src, dst, false);
     EXPECT_EQ(describeTree(dst), describeTree(src));
+    EXPECT_EQ(lstatOf(dst).st_mode, lstatOf(src).st_mode);
+    EXPECT_EQ(lstatOf(dst).st_mtim.tv_sec, lstatOf(src).st_mtim.tv_sec);
     walk::removeTree(src, true);
     walk::removeTree(dst, true);
     EXPECT_FALSE(exists(src));

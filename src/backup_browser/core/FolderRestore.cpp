@@ -56,17 +56,6 @@ void discard(FileSystemObject &fso, const std::string &folder)
     }
 }
 
-// The copy's own folder keeps its permissions, as every folder inside it does; best effort, as
-// the folder is ours.
-void copyMode(FileSystemObject &fso, const std::string &from, const std::string &to)
-{
-    try {
-        if (const auto st = fso.status(from))
-            fso.setMode(to, st->mode);
-    } catch (const AutomationError &) {
-    }
-}
-
 // Moves the source aside, then staging into its place; undoes the first move when the second fails.
 std::string swapByRenames(FileSystemObject &fso, const std::string &staging, const std::string &source)
 {
@@ -107,11 +96,25 @@ std::string putInPlace(FileSystemObject &fso, const std::string &staging, const 
     }
 }
 
+// The staging folder is removed before the user reads of a failed copy: its path in the error
+// becomes the archive's, so the error names the archive's file the copy stopped at.
+AutomationError namedInArchive(const AutomationError &e, const std::string &staging, const std::string &copyDir)
+{
+    std::string text = e.description();
+    for (std::size_t at = text.find(staging); at != std::string::npos; at = text.find(staging, at + copyDir.size()))
+        text.replace(at, staging.size(), copyDir);
+    return AutomationError(e.number(), text);
+}
+
 void copyIntoStaging(FileSystemObject &fso, const std::string &copyDir, const std::string &staging)
 {
     try {
+        // The copy keeps modes and times, the staging folder's own included: the source ends
+        // with the copy's, not with the private mode the staging folder was made with.
         fso.copyFolder(copyDir, staging, true);
-        copyMode(fso, copyDir, staging);
+    } catch (const AutomationError &e) {
+        discard(fso, staging);
+        throw namedInArchive(e, staging, copyDir);
     } catch (...) {
         discard(fso, staging);
         throw;
@@ -159,10 +162,15 @@ void checkRestoreTarget(const std::string &sourceDir, const std::string &storeRo
     checkAgainstStore(sourceDir, storeRoot);
 }
 
-StagedRestore stageRestore(FileSystemObject &fso, const std::string &copyDir, const std::string &sourceDir,
+StagedRestore stageRestore(FileSystemObject &fso, const std::string &copyDir, const std::string &givenSource,
                            const std::string &storeRoot)
 {
-    checkRestoreTarget(sourceDir, storeRoot);
+    checkRestoreTarget(givenSource, storeRoot);
+    // A source that is a link (a folder kept on another disk, linked back) is restored into the
+    // folder it points to, which every check applies to; the link stays.
+    const std::string sourceDir = followLink(givenSource);
+    if (sourceDir != givenSource)
+        checkRestoreTarget(sourceDir, storeRoot);
     checkCopy(fso, copyDir, sourceDir);
     const std::string parent = parentPath(sourceDir);
     if (!fso.folderExists(parent))

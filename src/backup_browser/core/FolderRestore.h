@@ -15,7 +15,10 @@ void checkRestoreTarget(const std::string &sourceDir, const std::string &storeRo
 // Replaces sourceDir with a copy of copyDir. The copy is made into a new folder beside the
 // source first and only then swapped in; the old source is removed after the swap. So a copy
 // that fails leaves the source as it was and no partial folder behind. A missing source is
-// created (its parent must exist, else 76). Links in the copy are copied as links.
+// created (its parent must exist, else 76). Links in the copy are copied as links; modes, times
+// and (where allowed) owners are kept as cp -a keeps them, the source folder's own included. A
+// sourceDir that is a link is restored into the folder it points to, the link kept; the checks
+// apply to both.
 // Raises as checkRestoreTarget does, 76 when the copy is not a folder, 58 when the source is
 // something other than a folder, and the file system's error when a step fails.
 void restoreFolder(FileSystemObject &fso, const std::string &copyDir, const std::string &sourceDir,

@@ -3,6 +3,7 @@
 #include "automation/AutomationError.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 
@@ -10,9 +11,23 @@ namespace rnx10 {
 
 namespace {
 constexpr std::size_t kFlushAt = 1 << 16;
-}
 
-ReportFile::ReportFile(const std::string &path) : m_path(path), m_file(openFile(path, O_WRONLY | O_CREAT | O_TRUNC)) {}
+// The report lives in the store, which may sit on shared or removable media: a link put at its
+// path could lead to any file of the user, so the report is never written through one.
+Descriptor openReport(const std::string &path)
+{
+    try {
+        return openFile(path, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NOCTTY);
+    } catch (const AutomationError &) {
+        struct stat st{};
+        if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode))
+            throw err::permissionDenied(path + " is a symbolic link; the report is not written through a link");
+        throw;
+    }
+}
+} // namespace
+
+ReportFile::ReportFile(const std::string &path) : m_path(path), m_file(openReport(path)) {}
 
 ReportFile::~ReportFile()
 {

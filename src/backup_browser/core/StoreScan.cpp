@@ -6,6 +6,7 @@
 #include "backup_browser/core/SizeText.h"
 #include "platform/ComputerName.h"
 #include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
 #include "services/EnvironmentKeys.h"
 #include "services/RuntimeService.h"
 #include "services/ServiceSet.h"
@@ -28,6 +29,16 @@ void ensureFolder(FileSystemObject &fso, const std::string &path)
         CreateDirStructure(fso, path);
 }
 
+// Hiding only tidies the file manager's view: a folder whose parent may not be written (a store at
+// the root of a mounted disk) stays visible and the scan goes on.
+void markHidden(FileSystemObject &fso, const std::string &path)
+{
+    try {
+        fso.markHiddenOnly(path);
+    } catch (const AutomationError &) {
+    }
+}
+
 std::string countText(std::size_t hours)
 {
     return hours == 0 ? "No archives found." : std::to_string(hours) + " archives found.";
@@ -46,11 +57,15 @@ public:
         m_r.folders.ComputerFolder = root + "/" + GetMachineName();
         ensureFolder(m_fso, m_r.folders.ComputerFolder);
         const std::string &computer = m_r.folders.ComputerFolder;
-        m_r.lockerToolTip = computer + ", Size : " + roundedMegabytes(measureFolder(m_fso, m_measure, computer)) + " MB";
+        // A computer folder that is a link (a store moved to a bigger disk and linked back) is
+        // measured and listed where it points; the walks below it follow no link.
+        m_computerWalked = followLink(computer);
+        m_r.lockerToolTip =
+            computer + ", Size : " + roundedMegabytes(measureFolder(m_fso, m_measure, m_computerWalked)) + " MB";
         const std::string locker = absoluteRoot(envkey::Locker);
         ensureFolder(m_fso, locker);
-        m_fso.markHiddenOnly(locker);
-        m_fso.markHiddenOnly(root);
+        markHidden(m_fso, locker);
+        markHidden(m_fso, root);
         m_r.folders.BackupDrive = mountPointOf(m_fso, computer);
         m_r.status = "Backup Drive: " + m_r.folders.BackupDrive;
         walkYears();
@@ -68,7 +83,7 @@ private:
 
     void walkYears()
     {
-        for (const std::string &year : m_fso.subFolders(m_r.folders.ComputerFolder)) {
+        for (const std::string &year : m_fso.subFolders(m_computerWalked)) {
             if (!matchesNumber(year, m_y))
                 continue;
             m_r.folders.YearFolder = under({m_y});
@@ -96,6 +111,7 @@ private:
     ScanResult &m_r;
     int m_y, m_m, m_d;
     const FolderMeasure &m_measure;
+    std::string m_computerWalked; // the computer folder, a link at it followed
 };
 } // namespace
 
