@@ -4,6 +4,7 @@
 #include "component/clsRNX10A.h"
 #include "platform/ComputerName.h"
 #include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
 #include "services/IniFile.h"
 #include "support/StoreFixture.h"
 
