@@ -36,8 +36,12 @@ void frmRegistryA::buildControls()
     m_cmbViewRegEditForKey->setEditable(true);
     m_cmbViewRegEditForKey->setInsertPolicy(QComboBox::NoInsert);
     m_cmbViewRegEditForKey->setMinimumWidth(330);
+    m_cmbViewRegEditForKey->setAccessibleName(tr("Product settings"));
+    m_cmbViewRegEditForKey->lineEdit()->setAccessibleName(m_cmbViewRegEditForKey->accessibleName());
     m_cmdViewRegEditForKey->setObjectName(QStringLiteral("cmdViewRegEditForKey"));
-    m_cmdViewRegEditForKey->setAutoDefault(false);
+    // The dialog's one action: Enter in the combo box presses it too.
+    m_cmdViewRegEditForKey->setDefault(true);
+    m_cmdViewRegEditForKey->setToolTip(tr("Opens the folder that holds the chosen product's settings"));
 
     auto *buttonRow = new QHBoxLayout;
     buttonRow->addStretch();

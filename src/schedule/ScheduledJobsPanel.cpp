@@ -30,11 +30,12 @@ ScheduledJobsPanel::ScheduledJobsPanel(QWidget *parent)
     setObjectName(QStringLiteral("grpScheduled"));
     m_list->setObjectName(QStringLiteral("lstScheduled"));
     m_list->setAccessibleName(tr("Scheduled backup jobs"));
-    m_list->setHeaderLabels({tr("Job"), tr("When"), tr("Program")});
+    // What a job runs shows as the row's tooltip: a path is too long for the dialog's width.
+    m_list->setHeaderLabels({tr("Job"), tr("When")});
     m_list->setRootIsDecorated(false);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_list->setTextElideMode(Qt::ElideMiddle);
     m_list->header()->setStretchLastSection(true);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setMinimumHeight(110);
     m_list->setMaximumHeight(130);
     m_list->installEventFilter(this);
@@ -87,12 +88,12 @@ void ScheduledJobsPanel::showJobs()
     m_list->clear();
     for (const ScheduledJob &job : m_jobs) {
         const QString when = job.every ? QString::fromStdString(job.when) : tr("next: %1").arg(QString::fromStdString(job.when));
-        auto *item = new QTreeWidgetItem(m_list, {QString::fromStdString(job.name), when,
-                                                  QString::fromLocal8Bit(job.program.c_str())});
-        item->setToolTip(2, item->text(2));
+        auto *item = new QTreeWidgetItem(m_list, {QString::fromStdString(job.name), when});
+        const QString program = tr("Runs %1").arg(QString::fromLocal8Bit(job.program.c_str()));
+        item->setToolTip(0, program);
+        item->setToolTip(1, program);
     }
     m_list->resizeColumnToContents(0);
-    m_list->resizeColumnToContents(1);
     const auto count = static_cast<int>(m_jobs.size());
     m_state->setText(count == 0   ? tr("The backup tools are not scheduled.")
                      : count == 1 ? tr("1 job is scheduled.")

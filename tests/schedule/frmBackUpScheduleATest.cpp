@@ -192,6 +192,8 @@ TEST_F(ScheduleDialog, ShowsWhatIsScheduledAndSchedulingAgainShowsTheNewState)
                                                   "regbak | next: Fri Dec 11 22:00:00 2026",
                                                   "shellbak | next: Fri Dec 11 22:00:00 2026"}));
     EXPECT_EQ(child<QLabel>("lblScheduledState")->text(), "4 jobs are scheduled.");
+    EXPECT_EQ(child<QTreeWidget>("lstScheduled")->topLevelItem(3)->toolTip(1).toStdString(),
+              "Runs " + inst.programRoot() + "/1.0/Sys/shellbak.exe");
 }
 
 TEST_F(ScheduleDialog, RemoveTakesTheSelectedJobsOffAfterAYes)
