@@ -137,3 +137,30 @@ TEST_F(ThemeAndScale, ScreenshotsOfEveryWindowAtScaleOneAndTwoLightAndDark)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ReadableColours, ContrastAsWcagCountsItAndColoursMovedJustFarEnough)
+{
+    EXPECT_NEAR(contrastRatio(Qt::black, Qt::white), 21.0, 1e-9);
+    EXPECT_NEAR(contrastRatio(Qt::white, Qt::black), 21.0, 1e-9);
+    EXPECT_NEAR(contrastRatio(QColor(119, 119, 119), Qt::white), 4.48, 0.01);
+    EXPECT_DOUBLE_EQ(contrastRatio(QColor(10, 20, 30), QColor(10, 20, 30)), 1.0);
+
+    const QColor brown(170, 120, 20); // 3.4 on light grey, 3.2 on dark grey, 5.4 on black
+    const struct {
+        QColor background;
+        int lighter; // 1 lighter, -1 darker, 0 kept
+    } rows[] = {{QColor(239, 239, 239), -1}, {Qt::white, -1}, {QColor(49, 54, 59), 1}, {Qt::black, 0}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.background.name().toStdString());
+        const QColor moved = readableOn(brown, row.background);
+        EXPECT_GE(contrastRatio(moved, row.background), kReadableContrast);
+        EXPECT_NEAR(moved.hslHueF(), brown.hslHueF(), 0.01);
+        EXPECT_EQ((moved.lightness() > brown.lightness()) - (moved.lightness() < brown.lightness()), row.lighter);
+        if (row.lighter != 0)
+            EXPECT_LT(contrastRatio(moved, row.background), kReadableContrast + 0.5) << "moved no further than needed";
+    }
+}
+
+} // namespace
