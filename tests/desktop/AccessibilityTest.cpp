@@ -112,9 +112,7 @@ TEST_F(Accessibility, EnterPressesTheFocusedButtonOrTheDefaultOne)
 
 TEST_F(Accessibility, EnterInTheRegistryNavigatorsBoxNavigatesOnce)
 {
-    const auto made = std::find_if(desktopWindows().begin(), desktopWindows().end(),
-                                   [](const DesktopWindow &w) { return w.name == "frmRegistryA"; });
-    const auto window = made->make();
+    const auto window = makeWindow("frmRegistryA");
     showActive(*window);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     ASSERT_EQ(inst.shell->opened.size(), 1u);
@@ -126,12 +124,10 @@ TEST_F(Accessibility, EnterOrEscapeClosesTheDebuggerAndEscapeTheUpdatesNotice)
 {
     for (const char *name : {"frmDebuggerOptions", "frmupdatesA"}) {
         SCOPED_TRACE(name);
-        const auto made = std::find_if(desktopWindows().begin(), desktopWindows().end(),
-                                       [&](const DesktopWindow &w) { return w.name == name; });
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
             if (key == Qt::Key_Return && std::string(name) == "frmupdatesA")
                 continue;
-            const auto window = made->make();
+            const auto window = makeWindow(name);
             showActive(*window);
             QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window.get(), key);
             EXPECT_FALSE(window->isVisible());

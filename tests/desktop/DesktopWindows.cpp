@@ -59,6 +59,15 @@ const std::vector<DesktopWindow> &desktopWindows()
     return windows;
 }
 
+std::unique_ptr<QWidget> makeWindow(const std::string &name)
+{
+    for (const DesktopWindow &window : desktopWindows())
+        if (window.name == name)
+            return window.make();
+    ADD_FAILURE() << "no window " << name;
+    return std::make_unique<QWidget>();
+}
+
 void showActive(QWidget &window)
 {
     window.show();

@@ -24,6 +24,9 @@ struct DesktopWindow {
 // debugger dialog and the support-centre program's window.
 const std::vector<DesktopWindow> &desktopWindows();
 
+// One of them, made, by its object name.
+std::unique_ptr<QWidget> makeWindow(const std::string &name);
+
 // Shows the window and waits until it is the active one, as a user finds it.
 void showActive(QWidget &window);
 

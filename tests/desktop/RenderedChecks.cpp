@@ -2,7 +2,6 @@
 
 #include "ui/ReadableColours.h"
 
-#include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QApplication>

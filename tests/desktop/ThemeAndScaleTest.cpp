@@ -64,10 +64,9 @@ TEST_F(ThemeAndScale, EveryTextStandsOutFromItsBackgroundInALightAndADarkPalette
 
 TEST_F(ThemeAndScale, ThePicturesOutlinesStandOutFromTheWindowInALightAndADarkPalette)
 {
-    const auto maintenance = desktopWindows()[0].make();
     for (const Theme &theme : themes()) {
         const PaletteScope palette(theme.palette);
-        const auto window = desktopWindows()[0].make();
+        const auto window = makeWindow("frmMaintainceA");
         showActive(*window);
         for (const char *name : {"imgLog", "Image1"}) {
             SCOPED_TRACE(std::string(theme.name) + " " + name);
@@ -99,8 +98,8 @@ TEST_F(ThemeAndScale, PaintedPicturesAreSharpAtTwoDevicePixelsAPixel)
     scaledUp.show();
     EXPECT_EQ(detailedBlocks(rendered(&scaledUp, 2)), 0);
 
-    const auto maintenance = desktopWindows()[0].make();
-    const auto updates = desktopWindows()[3].make();
+    const auto maintenance = makeWindow("frmMaintainceA");
+    const auto updates = makeWindow("frmupdatesA");
     showActive(*maintenance);
     showActive(*updates);
     for (QWidget *picture : {maintenance->findChild<QWidget *>("imgLog"), maintenance->findChild<QWidget *>("Image1"),
