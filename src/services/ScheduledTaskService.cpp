@@ -105,7 +105,14 @@ std::vector<ScheduledJob> ScheduledTaskService::crontabJobs()
 
 std::vector<ScheduledJob> ScheduledTaskService::atJobs()
 {
-    const CommandResult listing = m_runner->run("atq", {}, {});
+    CommandResult listing;
+    try {
+        listing = m_runner->run("atq", {}, {});
+    } catch (const AutomationError &e) {
+        if (e.number() == err::FileNotFound)
+            return {}; // without at nothing can be queued either
+        throw;
+    }
     checkTool("atq", listing);
     std::vector<ScheduledJob> jobs;
     for (const atjob::QueuedJob &queued : atjob::queuedJobs(listing.out)) {

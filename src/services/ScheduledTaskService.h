@@ -46,8 +46,9 @@ public:
                                    std::string &jobName);
 
     // The jobs this service registered that are scheduled now: the marked lines of the user's
-    // crontab, then the user's at jobs whose script carries a marker, in at's order. Raises 75 with
-    // the tool's message when crontab or at fails (53 when one is not installed).
+    // crontab, then the user's at jobs whose script carries a marker, in at's order (none where at
+    // is not installed). Raises 75 with the tool's message when crontab or at fails, 53 when
+    // crontab is not installed.
     virtual std::vector<ScheduledJob> scheduledJobs();
 
     // Takes the job off the schedule: its crontab line(s), or the at job of its number. Raises as

@@ -1,5 +1,6 @@
 #include "FakeTools.h"
 
+#include "automation/AutomationError.h"
 #include "support/TestSupport.h"
 
 #include <pwd.h>
@@ -47,8 +48,11 @@ CommandResult FakeTools::run(const std::string &program, const std::vector<std::
         crontab = input;
         return {0, "", ""};
     }
-    if (program == "at" || program == "atq" || program == "atrm")
+    if (program == "at" || program == "atq" || program == "atrm") {
+        if (atMissing)
+            throw err::fileNotFound(program);
         return runAt(program, arguments, input);
+    }
     return {127, "", program + ": not faked\n"};
 }
 

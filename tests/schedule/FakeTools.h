@@ -32,6 +32,7 @@ public:
     std::vector<Call> atJobs;
     bool refuseInstall = false;
     std::optional<std::string> atqFailure; // atq's message when it is to fail
+    bool atMissing = false;                // at, atq and atrm are not installed
 
     struct Queued {
         std::string script, when, user;

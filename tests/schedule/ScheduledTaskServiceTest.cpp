@@ -145,6 +145,14 @@ TEST_F(ScheduledTasks, RemovingAJobTakesOffItsLineOrItsAtJobAndNothingElse)
     expectError(5, [&] { service.removeJob(repeating("reg\nbak", "")); });
 }
 
+TEST_F(ScheduledTasks, WithoutAtTheCrontabsJobsAreStillListed)
+{
+    scheduleBoth("M,W", "06:30", true);
+    tools->atMissing = true;
+    EXPECT_EQ(service.scheduledJobs(), (std::vector<ScheduledJob>{repeating("regbak", "every M,W at 06:30"),
+                                                                  repeating("shellbak", "every M,W at 06:30")}));
+}
+
 TEST_F(ScheduledTasks, ToolsThatFailWhileReadingOrRemovingAreErrorsWithTheirMessages)
 {
     tools->atqFailure = "Cannot change to /var/spool/cron/atjobs: Permission denied\n";
