@@ -4,6 +4,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPixmap>
 
 namespace rnx10 {
@@ -37,15 +38,13 @@ void paintRefreshSign(QPainter &p, const QPointF &centre, qreal radius)
 }
 } // namespace
 
-QPixmap updatesPicture()
+void paintUpdatesPicture(QPainter &p, const QPalette &)
 {
-    QPixmap picture(480, 280);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
+    const QRect picture(QPoint(0, 0), kUpdatesPictureSize);
     QLinearGradient sky(0, 0, 0, picture.height());
     sky.setColorAt(0, kLightBlue);
     sky.setColorAt(1, kDeepBlue);
-    p.fillRect(picture.rect(), sky);
+    p.fillRect(picture, sky);
     paintRefreshSign(p, QPointF(96, 120), 52);
 
     p.setPen(Qt::white);
@@ -60,23 +59,28 @@ QPixmap updatesPicture()
     p.setPen(QColor(220, 230, 245));
     p.drawText(QRectF(16, picture.height() - 36, picture.width() - 32, 36), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Zorvane Support Center"));
-    return picture;
 }
 
 QIcon registryIcon()
 {
-    QPixmap icon(32, 32);
-    icon.fill(Qt::transparent);
-    QPainter p(&icon);
-    p.setRenderHint(QPainter::Antialiasing);
-    // Three stacked blocks: a key tree at a glance.
-    const QColor blocks[] = {kLightBlue, kDeepBlue, kAccent};
-    for (int i = 0; i < 3; ++i) {
-        p.setPen(QPen(Qt::black, 1));
-        p.setBrush(blocks[i]);
-        p.drawRoundedRect(QRectF(3 + i * 5, 3 + i * 9, 20, 9), 2, 2);
+    QIcon icon;
+    for (int side : {16, 24, 32, 48, 64}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(side / 32.0, side / 32.0);
+        // Three stacked blocks: a key tree at a glance.
+        const QColor blocks[] = {kLightBlue, kDeepBlue, kAccent};
+        for (int i = 0; i < 3; ++i) {
+            p.setPen(QPen(Qt::black, 1));
+            p.setBrush(blocks[i]);
+            p.drawRoundedRect(QRectF(3 + i * 5, 3 + i * 9, 20, 9), 2, 2);
+        }
+        p.end();
+        icon.addPixmap(pixmap);
     }
-    return QIcon(icon);
+    return icon;
 }
 
 } // namespace rnx10

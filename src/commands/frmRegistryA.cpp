@@ -41,8 +41,12 @@ void frmRegistryA::buildControls()
     // Enter may turn it into the entry (a case-sensitive completer makes both exact).
     m_cmbViewRegEditForKey->completer()->setCaseSensitivity(Qt::CaseSensitive);
     m_cmbViewRegEditForKey->setMinimumWidth(330);
+    m_cmbViewRegEditForKey->setAccessibleName(tr("Product settings"));
+    m_cmbViewRegEditForKey->lineEdit()->setAccessibleName(m_cmbViewRegEditForKey->accessibleName());
     m_cmdViewRegEditForKey->setObjectName(QStringLiteral("cmdViewRegEditForKey"));
-    m_cmdViewRegEditForKey->setAutoDefault(false);
+    // The dialog's one action: Enter in the combo box presses it too.
+    m_cmdViewRegEditForKey->setDefault(true);
+    m_cmdViewRegEditForKey->setToolTip(tr("Opens the folder that holds the chosen product's settings"));
 
     auto *buttonRow = new QHBoxLayout;
     buttonRow->addStretch();

@@ -1,9 +1,8 @@
 #include "commands/frmupdatesA.h"
 
 #include "commands/CommandPictures.h"
+#include "ui/PaintedPicture.h"
 
-#include <QLabel>
-#include <QPixmap>
 #include <QVBoxLayout>
 
 namespace rnx10 {
@@ -15,9 +14,11 @@ frmupdatesA::frmupdatesA(QWidget *parent) : QDialog(parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *picture = new QLabel(this);
+    auto *picture = new PaintedPicture(kUpdatesPictureSize, &paintUpdatesPicture, this);
     picture->setObjectName(QStringLiteral("imgUpdates"));
-    picture->setPixmap(updatesPicture());
+    picture->setAccessibleName(QStringLiteral("Zorvane Updates"));
+    picture->setAccessibleDescription(
+        tr("New versions of the Zorvane suite are announced on the downloads page. Escape closes this window."));
     layout->addWidget(picture);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

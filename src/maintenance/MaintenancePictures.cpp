@@ -1,23 +1,24 @@
 #include "maintenance/MaintenancePictures.h"
 
+#include "ui/ReadableColours.h"
+
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 
 namespace rnx10 {
 
 namespace {
-constexpr int kSide = 48;
-
-QPixmap blank()
+// An outline that stands out from the window behind the picture, with room for a tab page or a
+// frame drawn a shade off the window's colour.
+QPen outline(const QColor &preferred, const QPalette &palette)
 {
-    QPixmap picture(kSide, kSide);
-    picture.fill(Qt::transparent);
-    return picture;
+    return QPen(readableOn(preferred, palette.color(QPalette::Window), kReadableContrast + 2.5), 1);
 }
 
-void paintFolderBack(QPainter &p)
+void paintFolderBack(QPainter &p, const QPalette &palette)
 {
-    p.setPen(QPen(QColor(170, 120, 20), 1));
+    p.setPen(outline(QColor(170, 120, 20), palette));
     p.setBrush(QColor(235, 180, 50));
     QPainterPath back;
     back.moveTo(4, 12);
@@ -30,9 +31,9 @@ void paintFolderBack(QPainter &p)
     p.drawPath(back);
 }
 
-void paintSheet(QPainter &p)
+void paintSheet(QPainter &p, const QPalette &palette)
 {
-    p.setPen(QPen(QColor(130, 130, 130), 1));
+    p.setPen(outline(QColor(130, 130, 130), palette)); // the sheet stands out above the folder
     p.setBrush(Qt::white);
     p.drawRect(QRectF(12.5, 5.5, 24, 28));
     p.setPen(QPen(QColor(40, 90, 170), 1.5));
@@ -40,9 +41,9 @@ void paintSheet(QPainter &p)
         p.drawLine(QPointF(16, y), QPointF(y % 8 ? 33 : 29, y));
 }
 
-void paintFolderFront(QPainter &p)
+void paintFolderFront(QPainter &p, const QPalette &palette)
 {
-    p.setPen(QPen(QColor(170, 120, 20), 1));
+    p.setPen(outline(QColor(170, 120, 20), palette));
     p.setBrush(QColor(250, 205, 90));
     QPainterPath front;
     front.moveTo(2, 24);
@@ -54,9 +55,9 @@ void paintFolderFront(QPainter &p)
     p.drawPath(front);
 }
 
-void paintDrive(QPainter &p)
+void paintDrive(QPainter &p, const QPalette &palette)
 {
-    p.setPen(QPen(QColor(70, 70, 80), 1));
+    p.setPen(outline(QColor(70, 70, 80), palette));
     p.setBrush(QColor(150, 155, 165));
     p.drawRoundedRect(QRectF(4.5, 28.5, 39, 14), 3, 3);
     p.setBrush(QColor(110, 115, 125));
@@ -66,9 +67,9 @@ void paintDrive(QPainter &p)
     p.drawEllipse(QPointF(37, 35.5), 2, 2);
 }
 
-void paintArrow(QPainter &p)
+void paintArrow(QPainter &p, const QPalette &palette)
 {
-    p.setPen(QPen(QColor(20, 110, 40), 1));
+    p.setPen(outline(QColor(20, 110, 40), palette));
     p.setBrush(QColor(50, 170, 70));
     QPainterPath arrow;
     arrow.moveTo(19, 3);
@@ -83,25 +84,17 @@ void paintArrow(QPainter &p)
 }
 } // namespace
 
-QPixmap logFolderPicture()
+void paintLogFolder(QPainter &p, const QPalette &palette)
 {
-    QPixmap picture = blank();
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    paintFolderBack(p);
-    paintSheet(p);
-    paintFolderFront(p);
-    return picture;
+    paintFolderBack(p, palette);
+    paintSheet(p, palette);
+    paintFolderFront(p, palette);
 }
 
-QPixmap backupPicture()
+void paintBackup(QPainter &p, const QPalette &palette)
 {
-    QPixmap picture = blank();
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    paintDrive(p);
-    paintArrow(p);
-    return picture;
+    paintDrive(p, palette);
+    paintArrow(p, palette);
 }
 
 } // namespace rnx10

@@ -8,8 +8,8 @@
 #include "platform/Platform.h"
 #include "services/ServiceSet.h"
 #include "ui/BusyGuard.h"
-#include "ui/ClickablePicture.h"
 #include "ui/CloseOnEscape.h"
+#include "ui/PaintedPicture.h"
 #include "ui/TellFailure.h"
 #include "ui/WindowJob.h"
 
@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -57,19 +58,22 @@ QLabel *verdanaLabel(const char *name, const char *text)
     return label;
 }
 
+// Enter presses the button that has the focus, else OK.
 QPushButton *button(const char *name, const char *text)
 {
     auto *b = new QPushButton(QString::fromUtf8(text));
     b->setObjectName(name);
-    b->setAutoDefault(false);
+    b->setAutoDefault(true);
     return b;
 }
 
-ClickablePicture *logTooltipPicture(const char *name, const QPixmap &pixmap)
+// Reached by Tab like a button; Space or Enter does what a double click does.
+PictureButton *logTooltipPicture(const char *name, const PicturePainter &paint)
 {
-    auto *picture = new ClickablePicture(pixmap);
+    auto *picture = new PictureButton(kMaintenancePictureSize, paint);
     picture->setObjectName(name);
     picture->setToolTip(QString::fromUtf8(kLogTooltip));
+    picture->setAccessibleName(QObject::tr("Browse log folder"));
     return picture;
 }
 
@@ -98,8 +102,10 @@ frmMaintainceA::frmMaintainceA(QWidget *parent) : QDialog(parent)
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     m_tabs->addTab(buildGeneralTab(), QStringLiteral("General"));
     m_tabs->addTab(new QWidget, QStringLiteral("Advanced"));
+    m_tabs->setAccessibleName(tr("Maintenance"));
 
     QPushButton *ok = button("cmdOK", "&OK");
+    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &frmMaintainceA::cmdOK_Click);
 
     auto *layout = new QVBoxLayout(this);
@@ -108,7 +114,20 @@ frmMaintainceA::frmMaintainceA(QWidget *parent) : QDialog(parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     new CloseOnEscape(this);
+    setTabOrders(ok);
     Form_Load();
+}
+
+// Down the General tab as it is laid out, then OK.
+void frmMaintainceA::setTabOrders(QWidget *ok)
+{
+    QWidget *previous = m_tabs->tabBar();
+    for (const char *name : {"imgLog", "cmdLogsAndTemp", "Image1", "cmdStartBackups"}) {
+        QWidget *next = findChild<QWidget *>(QString::fromUtf8(name));
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    setTabOrder(previous, ok);
 }
 
 QWidget *frmMaintainceA::buildGeneralTab()
@@ -127,9 +146,9 @@ QWidget *frmMaintainceA::buildGeneralTab()
 
 QWidget *frmMaintainceA::buildLogPart()
 {
-    ClickablePicture *picture = logTooltipPicture("imgLog", logFolderPicture());
+    PictureButton *picture = logTooltipPicture("imgLog", &paintLogFolder);
     QPushButton *clear = button("cmdLogsAndTemp", "Delete Log files...");
-    connect(picture, &ClickablePicture::doubleClicked, this, &frmMaintainceA::imgLog_DblClick);
+    connect(picture, &PictureButton::activated, this, &frmMaintainceA::imgLog_DblClick);
     connect(clear, &QPushButton::clicked, this, &frmMaintainceA::cmdLogsAndTemp_Click);
     return pictureTextButton(picture,
                              verdanaLabel("lblLogs", "The log files contains all the log information about zorvane "
@@ -141,9 +160,9 @@ QWidget *frmMaintainceA::buildLogPart()
 QWidget *frmMaintainceA::buildBackupPart()
 {
     // Carries the log picture's tooltip, so it answers a double click the same way.
-    ClickablePicture *picture = logTooltipPicture("Image1", backupPicture());
+    PictureButton *picture = logTooltipPicture("Image1", &paintBackup);
     QPushButton *backup = button("cmdStartBackups", "Backup Now...");
-    connect(picture, &ClickablePicture::doubleClicked, this, &frmMaintainceA::imgLog_DblClick);
+    connect(picture, &PictureButton::activated, this, &frmMaintainceA::imgLog_DblClick);
     connect(backup, &QPushButton::clicked, this, &frmMaintainceA::cmdStartBackups_Click);
     return pictureTextButton(
         picture, verdanaLabel("Label1", "You should regularly take backup of your important data."), backup);

@@ -17,6 +17,7 @@ private:
     QWidget *buildGeneralTab();
     QWidget *buildLogPart();
     QWidget *buildBackupPart();
+    void setTabOrders(QWidget *ok);
 
     void Form_Load();
     void cmdLogsAndTemp_Click();

@@ -4,6 +4,7 @@
 #include "automation/ObjectRegistry.h"
 #include "common/Launching.h"
 #include "platform/Platform.h"
+#include "schedule/ScheduledJobsPanel.h"
 #include "services/ProgIds.h"
 #include "services/ScheduledTaskService.h"
 #include "ui/BusyGuard.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace rnx10 {
@@ -41,6 +43,7 @@ frmBackUpScheduleA::frmBackUpScheduleA(QWidget *parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     buildControls();
     setTabOrders();
+    nameForScreenReaders();
     connect(m_cmdOK, &QPushButton::clicked, this, &frmBackUpScheduleA::cmdOK_Click);
     connect(m_cmdCancel, &QPushButton::clicked, this, &frmBackUpScheduleA::cmdCancel_Click);
     new CloseOnEscape(this);
@@ -52,8 +55,11 @@ void frmBackUpScheduleA::buildControls()
 {
     m_Frame1 = named(new QGroupBox(this), "Frame1");
     buildFrame();
+    // Under the dialog's own controls: what the scheduler holds now.
+    m_scheduled = new ScheduledJobsPanel(this);
     auto *outer = new QVBoxLayout(this);
     outer->addWidget(m_Frame1);
+    outer->addWidget(m_scheduled);
 }
 
 void frmBackUpScheduleA::buildFrame()
@@ -69,8 +75,8 @@ void frmBackUpScheduleA::buildFrame()
     m_txtDays->setToolTip("Format : M,T,W,TH,F,S,SU");
     m_cmdOK = named(new QPushButton("&OK", m_Frame1), "cmdOK");
     m_cmdCancel = named(new QPushButton("&Cancel", m_Frame1), "cmdCancel");
-    for (QPushButton *b : {m_cmdOK, m_cmdCancel})
-        b->setAutoDefault(false);
+    // Enter presses OK, or the button that has the focus.
+    m_cmdOK->setDefault(true);
 
     auto *grid = new QGridLayout(m_Frame1);
     grid->addWidget(m_Label2, 0, 0);
@@ -93,6 +99,23 @@ void frmBackUpScheduleA::setTabOrders()
     QWidget::setTabOrder(m_Option1, m_txtDays);
     QWidget::setTabOrder(m_txtDays, m_cmdOK);
     QWidget::setTabOrder(m_cmdOK, m_cmdCancel);
+    QWidget::setTabOrder(m_cmdCancel, m_scheduled->list());
+    QWidget::setTabOrder(m_scheduled->list(), m_scheduled->removeButton());
+}
+
+void frmBackUpScheduleA::nameForScreenReaders()
+{
+    m_Frame1->setAccessibleName(tr("Backup schedule"));
+    m_txtTIME->setAccessibleName(tr("Time"));
+    m_txtDays->setAccessibleName(tr("Days"));
+    m_Option1->setAccessibleDescription(tr("Run once, at the next of the days"));
+    m_Option2->setAccessibleDescription(tr("Run on every one of the days"));
+}
+
+void frmBackUpScheduleA::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    m_scheduled->refresh();
 }
 
 void frmBackUpScheduleA::cmdCancel_Click() { close(); }
@@ -108,6 +131,7 @@ void frmBackUpScheduleA::cmdOK_Click()
         AddScheduletask();
     } catch (const AutomationError &e) {
         prompt.tell(e.description(), kDefaultTitle, Icon::Critical);
+        m_scheduled->refresh(); // the first job may be on the schedule by now
         return;
     }
     prompt.tell(kScheduledText, "Scheduled...", Icon::Information);

@@ -11,6 +11,8 @@ class QRadioButton;
 
 namespace rnx10 {
 
+class ScheduledJobsPanel;
+
 class frmBackUpScheduleA : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmBackUpScheduleA)
@@ -23,10 +25,15 @@ public:
     // first registered.
     void AddScheduletask();
 
+protected:
+    // Every showing reads back what is scheduled now.
+    void showEvent(QShowEvent *event) override;
+
 private:
     void buildControls();
     void buildFrame();
     void setTabOrders();
+    void nameForScreenReaders();
     void cmdOK_Click();
     void cmdCancel_Click();
 
@@ -39,6 +46,7 @@ private:
     QLineEdit *m_txtDays = nullptr;
     QPushButton *m_cmdOK = nullptr;
     QPushButton *m_cmdCancel = nullptr;
+    ScheduledJobsPanel *m_scheduled = nullptr;
 };
 
 } // namespace rnx10

@@ -30,6 +30,30 @@ std::string trimmed(const std::string &text)
     return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
 }
 
+bool isJobName(const std::string &name)
+{
+    bool ok = !name.empty();
+    for (char c : name)
+        ok = ok && ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
+                    c == '_' || c == '-');
+    return ok;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The next word of a crontab line from at, moving at past it; empty at the end of the line.
+std::string nextWord(const std::string &line, std::size_t &at)
+{
+    while (at < line.size() && isBlank(line[at]))
+        ++at;
+    const std::size_t start = at;
+    while (at < line.size() && !isBlank(line[at]))
+        ++at;
+    return line.substr(start, at - start);
+}
+
+constexpr const char *kMarkerLead = " # rnx10 job: ";
+
 } // namespace
 
 std::string crontabFromListing(const CommandResult &listing)
@@ -58,15 +82,11 @@ std::string quotedCommand(const std::string &program)
 
 void checkJobName(const std::string &jobName)
 {
-    bool ok = !jobName.empty();
-    for (char c : jobName)
-        ok = ok && ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
-                    c == '_' || c == '-');
-    if (!ok)
+    if (!isJobName(jobName))
         throw err::invalidCall("the job name \"" + printableText(jobName) + "\" is not letters, digits, \".\", \"_\" or \"-\"");
 }
 
-std::string jobMarker(const std::string &jobName) { return " # rnx10 job: " + jobName; }
+std::string jobMarker(const std::string &jobName) { return kMarkerLead + jobName; }
 
 std::string jobLine(const JobSchedule &schedule, const std::string &program, const std::string &jobName)
 {
@@ -90,6 +110,67 @@ std::string withJob(const std::string &crontab, const std::string &jobName, cons
     if (!placed)
         result += line + "\n";
     return result;
+}
+
+std::optional<MarkedLine> markedLine(const std::string &line)
+{
+    const std::size_t at = line.rfind(kMarkerLead);
+    if (at == std::string::npos)
+        return std::nullopt;
+    std::string name = line.substr(at + std::string(kMarkerLead).size());
+    if (!name.empty() && name.back() == '\r')
+        name.pop_back();
+    if (!isJobName(name))
+        return std::nullopt;
+    return MarkedLine{line.substr(0, at), name};
+}
+
+std::vector<CronJob> markedJobs(const std::string &crontab)
+{
+    std::vector<CronJob> jobs;
+    for (const std::string &line : lines(crontab)) {
+        const std::optional<MarkedLine> marked = markedLine(line);
+        if (!marked || trimmed(marked->body).starts_with('#'))
+            continue;
+        std::size_t at = 0;
+        std::string fields = nextWord(marked->body, at);
+        for (int i = 1; i < 5 && !fields.starts_with('@'); ++i)
+            fields += " " + nextWord(marked->body, at);
+        jobs.push_back({marked->jobName, fields, trimmed(marked->body.substr(at))});
+    }
+    return jobs;
+}
+
+std::string withoutJob(const std::string &crontab, const std::string &jobName)
+{
+    const std::string marker = jobMarker(jobName);
+    std::string result;
+    for (const std::string &line : lines(crontab))
+        if (!line.ends_with(marker))
+            result += line + "\n";
+    return result;
+}
+
+std::string unquotedCommand(const std::string &word)
+{
+    // Only the shape quotedCommand writes: quoted runs joined by \' .
+    std::string path;
+    std::size_t at = 0;
+    while (at < word.size()) {
+        if (word.compare(at, 2, "\\'") == 0) {
+            path += '\'';
+            at += 2;
+            continue;
+        }
+        if (word[at] != '\'')
+            return word;
+        const std::size_t close = word.find('\'', at + 1);
+        if (close == std::string::npos)
+            return word;
+        path += word.substr(at + 1, close - at - 1);
+        at = close + 1;
+    }
+    return word.empty() ? word : path;
 }
 
 } // namespace rnx10::cron

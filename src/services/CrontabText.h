@@ -3,7 +3,9 @@
 
 #include "platform/CommandRunner.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace rnx10 {
 
@@ -32,6 +34,29 @@ std::string jobLine(const JobSchedule &schedule, const std::string &program, con
 // The crontab with the job's line put in place of its earlier line(s), or appended when the job
 // has none yet. Every other line stays byte for byte; every line ends with a line break.
 std::string withJob(const std::string &crontab, const std::string &jobName, const std::string &line);
+
+// A line that ends with a job's marker, split into what comes before the marker and the name.
+struct MarkedLine {
+    std::string body;
+    std::string jobName;
+};
+std::optional<MarkedLine> markedLine(const std::string &line);
+
+// One job line of the crontab: its time fields ("0 22 * * 1,3", or "@daily") and its command.
+struct CronJob {
+    std::string jobName;
+    std::string fields;
+    std::string command;
+};
+
+// The lines of the crontab that a marker names, in their order.
+std::vector<CronJob> markedJobs(const std::string &crontab);
+
+// The crontab without the job's line(s); every other line stays byte for byte.
+std::string withoutJob(const std::string &crontab, const std::string &jobName);
+
+// The program path back from the word quotedCommand made; any other text as it is.
+std::string unquotedCommand(const std::string &word);
 
 } // namespace cron
 } // namespace rnx10

@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -20,12 +21,16 @@ EnvironmentDialog::EnvironmentDialog(QWidget *parent) : QDialog(parent), m_table
                                      .arg(QString::fromStdString(RuntimeService::configurationFile())),
                                  this));
     m_table->setObjectName(QStringLiteral("tblEnvironment"));
+    m_table->setAccessibleName(tr("Environment keys"));
     m_table->setColumnCount(3);
     m_table->setHorizontalHeaderLabels({tr("Key"), tr("Value"), tr("Source")});
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setTabKeyNavigation(false); // Tab goes on to Close; the arrow keys move in the table
     layout->addWidget(m_table);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("cmdClose"));
+    buttons->button(QDialogButtonBox::Close)->setDefault(true); // Enter closes, as Escape does
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     fill();

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <ctime>
+#include <optional>
 #include <string>
 
 namespace rnx10 {
@@ -20,6 +21,13 @@ public:
 
     // The five time fields of a crontab line: "0 22 * * *", "30 7 * * 1,3,5".
     std::string cronFields() const;
+
+    // The schedule back from fields that cronFields() wrote; nothing for any other fields.
+    static std::optional<JobSchedule> fromCronFields(const std::string &fields);
+
+    // The days as the user types them, Monday first ("M,W,SU"), and the time ("06:30").
+    std::string daysText() const;
+    std::string timeText() const;
 
     // The first moment after now (local time) on one of the days at the time.
     std::tm nextRun(std::time_t now) const;

@@ -8,6 +8,9 @@
 #include "services/JobSchedule.h"
 #include "services/ProgIds.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 namespace rnx10 {
 
 namespace {
@@ -20,6 +23,26 @@ std::string trimmedLines(const std::string &text)
         t.pop_back();
     return printableText(t);
 }
+
+std::string currentUser()
+{
+    const passwd *user = ::getpwuid(::geteuid());
+    return user ? user->pw_name : std::string();
+}
+
+std::string describeRepeating(const cron::CronJob &line)
+{
+    const std::optional<JobSchedule> schedule = JobSchedule::fromCronFields(line.fields);
+    if (!schedule)
+        return "cron " + line.fields;
+    return "every " + schedule->daysText() + " at " + schedule->timeText();
+}
+
+void checkTool(const char *what, const CommandResult &result)
+{
+    if (result.exitCode != 0)
+        throw err::pathFileAccess(std::string(what) + ": " + trimmedLines(result.err));
+}
 } // namespace
 
 ScheduledTaskService::ScheduledTaskService()
@@ -28,7 +51,7 @@ ScheduledTaskService::ScheduledTaskService()
 }
 
 ScheduledTaskService::ScheduledTaskService(std::shared_ptr<CommandRunner> runner, Clock clock)
-    : m_runner(std::move(runner)), m_clock(std::move(clock))
+    : m_runner(std::move(runner)), m_clock(std::move(clock)), m_user(currentUser())
 {
 }
 
@@ -41,7 +64,7 @@ void ScheduledTaskService::AddNetScheduleJob(const std::string & /*server*/, con
     if (every)
         addRepeatingJob(days, time, program, jobName);
     else
-        jobId = addOnceJob(days, time, program);
+        jobId = addOnceJob(days, time, program, jobName);
 }
 
 void ScheduledTaskService::addRepeatingJob(const std::string &days, const std::string &time,
@@ -51,16 +74,79 @@ void ScheduledTaskService::addRepeatingJob(const std::string &days, const std::s
     const std::string line = cron::jobLine(JobSchedule::parse(days, time), program, jobName);
     const std::string current = cron::crontabFromListing(m_runner->run("crontab", {"-l"}, {}));
     const CommandResult install = m_runner->run("crontab", {"-"}, cron::withJob(current, jobName, line));
-    if (install.exitCode != 0)
-        throw err::pathFileAccess("crontab: " + trimmedLines(install.err));
+    checkTool("crontab", install);
 }
 
-int ScheduledTaskService::addOnceJob(const std::string &days, const std::string &time, const std::string &program)
+int ScheduledTaskService::addOnceJob(const std::string &days, const std::string &time, const std::string &program,
+                                    const std::string &jobName)
 {
     const JobSchedule schedule = JobSchedule::parse(days, time);
-    const std::string script = atjob::script(program);
+    const std::string script = atjob::script(program, jobName);
     const CommandResult queued = m_runner->run("at", atjob::arguments(schedule.nextRun(m_clock())), script);
     return atjob::jobNumber(queued.exitCode, queued.err);
+}
+
+std::vector<ScheduledJob> ScheduledTaskService::scheduledJobs()
+{
+    std::vector<ScheduledJob> jobs = crontabJobs();
+    for (ScheduledJob &job : atJobs())
+        jobs.push_back(std::move(job));
+    return jobs;
+}
+
+std::vector<ScheduledJob> ScheduledTaskService::crontabJobs()
+{
+    std::vector<ScheduledJob> jobs;
+    const std::string crontab = cron::crontabFromListing(m_runner->run("crontab", {"-l"}, {}));
+    for (const cron::CronJob &line : cron::markedJobs(crontab))
+        jobs.push_back({line.jobName, true, describeRepeating(line), cron::unquotedCommand(line.command), 0});
+    return jobs;
+}
+
+std::vector<ScheduledJob> ScheduledTaskService::atJobs()
+{
+    CommandResult listing;
+    try {
+        listing = m_runner->run("atq", {}, {});
+    } catch (const AutomationError &e) {
+        if (e.number() == err::FileNotFound)
+            return {}; // without at nothing can be queued either
+        throw;
+    }
+    checkTool("atq", listing);
+    std::vector<ScheduledJob> jobs;
+    for (const atjob::QueuedJob &queued : atjob::queuedJobs(listing.out)) {
+        if (!m_user.empty() && queued.user != m_user)
+            continue;
+        // A job that ran or was removed since the listing is simply not shown.
+        const CommandResult shown = m_runner->run("at", {"-c", std::to_string(queued.number)}, {});
+        if (shown.exitCode != 0)
+            continue;
+        if (const auto marked = atjob::markedScript(shown.out))
+            jobs.push_back({marked->jobName, false, queued.when, cron::unquotedCommand(marked->command), queued.number});
+    }
+    return jobs;
+}
+
+void ScheduledTaskService::removeJob(const ScheduledJob &job)
+{
+    if (job.every) {
+        cron::checkJobName(job.name);
+        const std::string current = cron::crontabFromListing(m_runner->run("crontab", {"-l"}, {}));
+        const std::string without = cron::withoutJob(current, job.name);
+        if (without != current)
+            checkTool("crontab", m_runner->run("crontab", {"-"}, without));
+        return;
+    }
+    // Only a job that still is this one: its number may have run and been given to another.
+    const std::string number = std::to_string(job.atNumber);
+    const CommandResult shown = m_runner->run("at", {"-c", number}, {});
+    const auto marked = shown.exitCode == 0 ? atjob::markedScript(shown.out) : std::nullopt;
+    if (!marked || marked->jobName != job.name)
+        return;
+    const CommandResult removed = m_runner->run("atrm", {number}, {});
+    if (removed.exitCode != 0 && removed.err.find("Cannot find jobid") == std::string::npos)
+        checkTool("atrm", removed);
 }
 
 } // namespace rnx10

@@ -7,10 +7,22 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace rnx10 {
 
 class CommandRunner;
+
+// A job of the backup tools as the scheduler holds it now.
+struct ScheduledJob {
+    std::string name;    // the job's name: "regbak", "shellbak"
+    bool every = false;  // a line of the crontab; else a job of the at queue
+    std::string when;    // "every M,T,W,TH,F,S,SU at 22:00"; for an at job its time as at gives it
+    std::string program; // what the job runs
+    int atNumber = 0;    // the at job's number
+
+    bool operator==(const ScheduledJob &) const = default;
+};
 
 class ScheduledTaskService {
 public:
@@ -24,7 +36,8 @@ public:
     // Registers program as the job jobName on the days ("M,T,W,TH,F,S,SU", any of them, any
     // order) at time ("hh:mm", 24-hour). every: one line in the user's crontab, marked with the
     // job's name and replacing the job's earlier line, all other lines kept as they are.
-    // Not every: one at job at the next of the days at that time; its number goes into jobId.
+    // Not every: one at job at the next of the days at that time, its script marked with the job's
+    // name like the crontab line; its number goes into jobId.
     // server and interactive are accepted and have no meaning here.
     // Raises 5 naming the bad part for days, time, program or job name (nothing is changed), and
     // 75 with the tool's message when crontab or at fails (53 when it is not installed).
@@ -32,13 +45,27 @@ public:
                                    std::string &program, std::int32_t &jobId, bool interactive, bool &every,
                                    std::string &jobName);
 
+    // The jobs this service registered that are scheduled now: the marked lines of the user's
+    // crontab, then the user's at jobs whose script carries a marker, in at's order (none where at
+    // is not installed). Raises 75 with the tool's message when crontab or at fails, 53 when
+    // crontab is not installed.
+    virtual std::vector<ScheduledJob> scheduledJobs();
+
+    // Takes the job off the schedule: its crontab line(s), or the at job of its number. Raises as
+    // scheduledJobs does; a job that is gone already is no error.
+    virtual void removeJob(const ScheduledJob &job);
+
 private:
+    std::vector<ScheduledJob> crontabJobs();
+    std::vector<ScheduledJob> atJobs();
     void addRepeatingJob(const std::string &days, const std::string &time, const std::string &program,
                          const std::string &jobName);
-    int addOnceJob(const std::string &days, const std::string &time, const std::string &program);
+    int addOnceJob(const std::string &days, const std::string &time, const std::string &program,
+                   const std::string &jobName);
 
     std::shared_ptr<CommandRunner> m_runner;
     Clock m_clock;
+    std::string m_user; // whose at jobs are listed (root's atq lists everyone's)
 };
 
 } // namespace rnx10

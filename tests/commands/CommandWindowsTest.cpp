@@ -112,6 +112,7 @@ class RegistryTyping : public RegistryFixture, public ::testing::WithParamInterf
 
 // Typed key by key and confirmed with Enter, as a user does: the completion and Enter take the
 // text as it is, so one that differs from the entry only in case stays itself and does nothing.
+// Enter presses the default button, so the entry's own text navigates once.
 TEST_P(RegistryTyping, TextIsTakenAsTypedWithoutCaseFolding)
 {
     const ClickCase &c = GetParam();
@@ -123,7 +124,6 @@ TEST_P(RegistryTyping, TextIsTakenAsTypedWithoutCaseFolding)
     QTest::keyClicks(edit, QString::fromUtf8(c.text));
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(combo(&form)->currentText(), QString::fromUtf8(c.text));
-    QTest::mouseClick(button(&form), Qt::LeftButton);
     EXPECT_EQ(registry->calls.size(), c.navigates ? 1u : 0u);
     form.close();
 }

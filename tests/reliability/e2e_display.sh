@@ -130,10 +130,11 @@ wait_gone "^Zorvane Backup & Restore\$" 10 || fail "Escape did not close the bro
 pids+=($!)
 dialog=$(wait_for "^Zorvane Maintaince\$" 30) || { cat "$scratch/maintain.log"; fail "no maintenance dialog"; }
 shot "$dialog" maintenance-opened
-# Focus starts on the tab bar; the button is the next stop. Space presses it.
+# Focus starts on the tab bar; the log picture and then the button are the next stops. Space
+# presses the button.
 asked=""
 for _ in 1 2 3; do
-  focus "$dialog"; xdotool key Tab; sleep 0.1; xdotool key space
+  focus "$dialog"; xdotool key Tab Tab; sleep 0.1; xdotool key space
   if wait_for "^Confirm...\$" 3 >/dev/null; then asked=1; break; fi
   # Another button's question: say No and move on.
   other=$(wait_for "^Proceed...\$" 1) && { focus "$other"; xdotool key n; }

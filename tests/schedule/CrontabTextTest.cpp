@@ -62,11 +62,71 @@ TEST(AtJob, ArgumentsScriptAndTheQueuedJobNumber)
     std::tm when{};
     when.tm_year = 2026 - 1900, when.tm_mon = 11, when.tm_mday = 10, when.tm_hour = 22, when.tm_min = 5;
     EXPECT_EQ(atjob::arguments(when), (std::vector<std::string>{"-t", "202612102205"}));
-    EXPECT_EQ(atjob::script("/opt/my tools/regbak.exe"), "'/opt/my tools/regbak.exe'\n");
+    EXPECT_EQ(atjob::script("/opt/my tools/regbak.exe", "regbak"), "'/opt/my tools/regbak.exe' # rnx10 job: regbak\n");
+    EXPECT_THROW(atjob::script("/opt/regbak.exe", "reg\nbak"), AutomationError);
     EXPECT_EQ(atjob::jobNumber(0, savedOutput("at-queued.txt")), 1);
     const AutomationError e = expectError(75, [] { atjob::jobNumber(1, savedOutput("at-refused.txt")); });
     EXPECT_NE(e.description().find("invalid date format"), std::string::npos);
     EXPECT_THROW(atjob::jobNumber(0, ""), AutomationError);
+}
+
+TEST(CrontabText, MarkedLinesAreReadBackAndRemovedWhileEveryOtherLineStays)
+{
+    const std::string user = savedOutput("crontab-list-user.txt");
+    const std::string shell = "30 6 * * 1,3 '/opt/it'\\''s/shellbak.exe' # rnx10 job: shellbak";
+    const std::string crontab = user + kRegbak + "\n" +
+                                "# 0 1 * * * '/old/regbak.exe' # rnx10 job: regbak\n" // commented out: no job
+                                "@daily\t/usr/bin/tool  # rnx10 job: by-hand\n" +
+                                "0 1 * * * /x # rnx10 job: not a name\n" + shell + "\n";
+    const std::vector<cron::CronJob> jobs = cron::markedJobs(crontab);
+    ASSERT_EQ(jobs.size(), 3u);
+    EXPECT_EQ((std::vector<std::string>{jobs[0].jobName, jobs[0].fields, jobs[0].command}),
+              (std::vector<std::string>{"regbak", "0 22 * * *", "'/opt/z/1.0/Sys/regbak.exe'"}));
+    EXPECT_EQ((std::vector<std::string>{jobs[1].jobName, jobs[1].fields, jobs[1].command}),
+              (std::vector<std::string>{"by-hand", "@daily", "/usr/bin/tool"}));
+    EXPECT_EQ((std::vector<std::string>{jobs[2].jobName, jobs[2].fields}),
+              (std::vector<std::string>{"shellbak", "30 6 * * 1,3"}));
+    EXPECT_EQ(cron::unquotedCommand(jobs[2].command), "/opt/it's/shellbak.exe");
+    EXPECT_TRUE(cron::markedJobs(user).empty());
+
+    EXPECT_EQ(cron::withoutJob(crontab, "shellbak"), user + kRegbak + "\n" +
+                                                         "# 0 1 * * * '/old/regbak.exe' # rnx10 job: regbak\n"
+                                                         "@daily\t/usr/bin/tool  # rnx10 job: by-hand\n"
+                                                         "0 1 * * * /x # rnx10 job: not a name\n");
+    // The commented-out line names the job too and goes with it.
+    EXPECT_EQ(cron::withoutJob(cron::withoutJob(crontab, "shellbak"), "regbak"),
+              user + "@daily\t/usr/bin/tool  # rnx10 job: by-hand\n0 1 * * * /x # rnx10 job: not a name\n");
+    EXPECT_EQ(cron::withoutJob(user, "regbak"), user);
+}
+
+TEST(CrontabText, QuotedCommandsComeBackAsTheirPaths)
+{
+    for (const char *path : {"/opt/my tools/regbak.exe", "/opt/it's/x", "''", "/a'b'c", "/"})
+        EXPECT_EQ(cron::unquotedCommand(cron::quotedCommand(path)), path) << path;
+    for (const char *other : {"/usr/bin/tool --flag", "'unclosed", "'a'b", ""})
+        EXPECT_EQ(cron::unquotedCommand(other), other) << other;
+}
+
+TEST(AtJob, QueueListingAndMarkedScriptsFromSavedOutput)
+{
+    const std::vector<atjob::QueuedJob> jobs = atjob::queuedJobs(savedOutput("atq-listing.txt") + "garbage line\n");
+    ASSERT_EQ(jobs.size(), 3u);
+    EXPECT_EQ(jobs[0].number, 4);
+    EXPECT_EQ(jobs[0].when, "Fri Dec 11 22:00:00 2026");
+    EXPECT_EQ(jobs[0].user, "root");
+    EXPECT_EQ(jobs[1].queue, "=");
+    EXPECT_EQ(jobs[1].user, "bob");
+    EXPECT_EQ(jobs[2].number, 12);
+    EXPECT_EQ(jobs[2].when, "Mon Jan  4 09:05:00 2027");
+    EXPECT_TRUE(atjob::queuedJobs("").empty());
+
+    const auto ours = atjob::markedScript(savedOutput("at-show-job.txt"));
+    ASSERT_TRUE(ours);
+    EXPECT_EQ(ours->jobName, "regbak");
+    EXPECT_EQ(cron::unquotedCommand(ours->command), "/opt/my tools/1.0/Sys/regbak.exe");
+    // A marker in the environment or a comment that names no job is not ours.
+    EXPECT_FALSE(atjob::markedScript(savedOutput("at-show-other.txt")));
+    EXPECT_FALSE(atjob::markedScript(""));
 }
 
 } // namespace

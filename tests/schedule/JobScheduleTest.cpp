@@ -55,6 +55,28 @@ TEST(JobSchedule, BadDaysAndTimesRaiseFiveNamingTheBadPart)
     }
 }
 
+TEST(JobSchedule, CronFieldsItWroteReadBackAsTheDaysAndTimeATextShows)
+{
+    const struct {
+        const char *days, *time, *shown;
+    } cases[] = {
+        {"M,T,W,TH,F,S,SU", "22:00", "M,T,W,TH,F,S,SU"},
+        {"SU,M", "00:05", "M,SU"},
+        {"TH,T", "07:30", "T,TH"},
+        {"S", "23:59", "S"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.days);
+        const auto back = JobSchedule::fromCronFields(JobSchedule::parse(c.days, c.time).cronFields());
+        ASSERT_TRUE(back);
+        EXPECT_EQ(back->daysText(), c.shown);
+        EXPECT_EQ(back->timeText(), c.time);
+    }
+    for (const char *other : {"*/5 * * * *", "0 22 1 * *", "0 24 * * *", "60 1 * * *", "0 1 * * 7", "0 1 * * 1-5",
+                              "0 1 * *", "@daily", "0  1 * * *", ""})
+        EXPECT_FALSE(JobSchedule::fromCronFields(other)) << other;
+}
+
 std::time_t utc(int year, int month, int day, int hour, int minute)
 {
     std::tm t{};

@@ -5,6 +5,9 @@
 #include "support/TestSupport.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 using namespace rnx10;
 using namespace rnx10::test;
@@ -73,6 +76,96 @@ TEST(RealCrontab, JobLineIsWrittenReplacedAndRunsAProgramWithBlanksInItsPath)
     }
     CrontabKeeper after;
     EXPECT_EQ(after.saved().exitCode == 0 ? after.saved().out : std::string(), before);
+}
+
+// The jobs of one name among those the service reads back.
+std::vector<ScheduledJob> named(const std::vector<ScheduledJob> &jobs, const std::string &name)
+{
+    std::vector<ScheduledJob> found;
+    std::copy_if(jobs.begin(), jobs.end(), std::back_inserter(found), [&](const auto &j) { return j.name == name; });
+    return found;
+}
+
+// Removes, at the end, every at job that was not queued at the start.
+class AtQueueKeeper {
+public:
+    AtQueueKeeper() : m_before(numbers()) {}
+    ~AtQueueKeeper()
+    {
+        for (const std::string &n : numbers())
+            if (std::find(m_before.begin(), m_before.end(), n) == m_before.end())
+                SpawnCommandRunner().run("atrm", {n}, {});
+    }
+    const std::vector<std::string> &before() const { return m_before; }
+    static std::vector<std::string> numbers()
+    {
+        std::vector<std::string> found;
+        const std::string listing = SpawnCommandRunner().run("atq", {}, {}).out;
+        for (std::size_t at = 0; at < listing.size();) {
+            const std::size_t tab = listing.find('\t', at), end = listing.find('\n', at);
+            if (tab < end)
+                found.push_back(listing.substr(at, tab - at));
+            at = end == std::string::npos ? listing.size() : end + 1;
+        }
+        return found;
+    }
+
+private:
+    std::vector<std::string> m_before;
+};
+
+TEST(RealCrontab, JobsAreReadBackAndRemovedLeavingTheUsersLines)
+{
+    if (!onPath("crontab"))
+        GTEST_SKIP() << "crontab is not installed";
+    const std::string name = "rnx10-test-" + std::to_string(::getpid());
+    std::string before;
+    {
+        CrontabKeeper keeper;
+        before = keeper.saved().exitCode == 0 ? keeper.saved().out : std::string();
+        ScheduledTaskService service;
+        std::int32_t jobId = 0;
+        bool every = true;
+        std::string program = "/opt/my tools/1.0/Sys/regbak.exe", jobName = name;
+        service.AddNetScheduleJob("", "M,W", "06:30", program, jobId, false, every, jobName);
+        const std::vector<ScheduledJob> ours = named(service.scheduledJobs(), name);
+        ASSERT_EQ(ours.size(), 1u);
+        EXPECT_EQ(ours[0], (ScheduledJob{name, true, "every M,W at 06:30", program, 0}));
+        service.removeJob(ours[0]);
+        EXPECT_TRUE(named(service.scheduledJobs(), name).empty());
+        EXPECT_EQ(keeper.current(), before);
+    }
+}
+
+TEST(RealAtQueue, AJobOnceIsQueuedReadBackAndRemovedLeavingTheQueueAsItWas)
+{
+    if (!onPath("at") || !onPath("atq") || !onPath("atrm"))
+        GTEST_SKIP() << "at is not installed";
+    const std::string name = "rnx10-test-" + std::to_string(::getpid());
+    AtQueueKeeper keeper;
+    ScheduledTaskService service;
+    std::int32_t jobId = 0;
+    bool every = false;
+    std::string program = "/opt/it's here/1.0/Sys/shellbak.exe", jobName = name;
+    try {
+        service.AddNetScheduleJob("", "SU", "04:10", program, jobId, false, every, jobName);
+    } catch (const AutomationError &e) {
+        GTEST_SKIP() << "at refuses to queue a job here: " << e.description();
+    }
+    const std::vector<ScheduledJob> ours = named(service.scheduledJobs(), name);
+    ASSERT_EQ(ours.size(), 1u);
+    EXPECT_FALSE(ours[0].every);
+    EXPECT_EQ(ours[0].atNumber, jobId);
+    EXPECT_EQ(ours[0].program, program);
+    EXPECT_NE(ours[0].when.find("Sun "), std::string::npos) << ours[0].when;
+    EXPECT_NE(ours[0].when.find(" 04:10:00 "), std::string::npos) << ours[0].when;
+
+    service.removeJob(ours[0]);
+    EXPECT_TRUE(named(service.scheduledJobs(), name).empty());
+    const std::vector<std::string> now = AtQueueKeeper::numbers();
+    EXPECT_EQ(std::find(now.begin(), now.end(), std::to_string(jobId)), now.end());
+    for (const std::string &n : keeper.before())
+        EXPECT_NE(std::find(now.begin(), now.end(), n), now.end()) << "job " << n << " of the user went";
 }
 
 } // namespace

@@ -68,7 +68,7 @@ TEST_F(ScheduledTasks, NextQueuesOneAtJobPerToolAtTheNextGivenDay)
     ASSERT_EQ(tools->atJobs.size(), 2u);
     for (const auto &[job, name] : {std::pair{tools->atJobs[0], "regbak"}, std::pair{tools->atJobs[1], "shellbak"}}) {
         EXPECT_EQ(job.arguments, (std::vector<std::string>{"-t", "202612112200"})); // Friday
-        EXPECT_EQ(job.input, "'/opt/my tools/1.0/Sys/" + std::string(name) + ".exe'\n");
+        EXPECT_EQ(job.input, "'/opt/my tools/1.0/Sys/" + std::string(name) + ".exe' # rnx10 job: " + name + "\n");
     }
     EXPECT_EQ(*tools->crontab, before);
 }
@@ -97,6 +97,71 @@ TEST_F(ScheduledTasks, ARefusedInstallIsAnErrorWithTheToolsMessage)
 {
     tools->refuseInstall = true;
     const AutomationError e = expectError(75, [&] { scheduleBoth("M", "22:00", true); });
+    EXPECT_NE(e.description().find("errors in crontab file"), std::string::npos) << e.description();
+}
+
+ScheduledJob repeating(const char *name, const char *when)
+{
+    return {name, true, when, "/opt/my tools/1.0/Sys/" + std::string(name) + ".exe", 0};
+}
+
+ScheduledJob once(const char *name, int number)
+{
+    return {name, false, "Fri Dec 11 22:00:00 2026", "/opt/my tools/1.0/Sys/" + std::string(name) + ".exe", number};
+}
+
+TEST_F(ScheduledTasks, ScheduledJobsAreTheMarkedCrontabLinesThenTheUsersMarkedAtJobs)
+{
+    EXPECT_TRUE(service.scheduledJobs().empty());
+    tools->queueAt("'/opt/x' # rnx10 job: regbak\n", "someone-else"); // root's atq lists every user's jobs
+    tools->queueAt("tar czf /tmp/photos.tgz /home/u/Photos\n", testUser());
+    scheduleBoth("M,W", "06:30", true);
+    scheduleBoth("F", "22:00", false);
+    EXPECT_EQ(service.scheduledJobs(), (std::vector<ScheduledJob>{repeating("regbak", "every M,W at 06:30"),
+                                                                  repeating("shellbak", "every M,W at 06:30"),
+                                                                  once("regbak", 3), once("shellbak", 4)}));
+    scheduleBoth("M,T,W,TH,F,S,SU", "22:00", true); // scheduling again shows the new state
+    EXPECT_EQ(service.scheduledJobs()[0], repeating("regbak", "every M,T,W,TH,F,S,SU at 22:00"));
+}
+
+TEST_F(ScheduledTasks, RemovingAJobTakesOffItsLineOrItsAtJobAndNothingElse)
+{
+    scheduleBoth("M,W", "06:30", true);
+    scheduleBoth("F", "22:00", false);
+    const int foreign = tools->queueAt("tar czf /tmp/photos.tgz /home/u/Photos\n", testUser());
+
+    service.removeJob(repeating("regbak", "every M,W at 06:30"));
+    EXPECT_EQ(*tools->crontab, savedOutput("crontab-list-user.txt") +
+                                   "30 6 * * 1,3 '/opt/my tools/1.0/Sys/shellbak.exe' # rnx10 job: shellbak\n");
+    service.removeJob(once("shellbak", 2));
+    EXPECT_EQ(service.scheduledJobs(), (std::vector<ScheduledJob>{repeating("shellbak", "every M,W at 06:30"),
+                                                                  once("regbak", 1)}));
+    // Gone already, or the number now belongs to a job that is not this one: nothing happens.
+    service.removeJob(once("shellbak", 2));
+    service.removeJob(once("regbak", foreign));
+    service.removeJob(repeating("regbak", ""));
+    EXPECT_EQ(tools->atQueue.size(), 2u);
+    EXPECT_EQ(tools->atQueue.count(foreign), 1u);
+    expectError(5, [&] { service.removeJob(repeating("reg\nbak", "")); });
+}
+
+TEST_F(ScheduledTasks, WithoutAtTheCrontabsJobsAreStillListed)
+{
+    scheduleBoth("M,W", "06:30", true);
+    tools->atMissing = true;
+    EXPECT_EQ(service.scheduledJobs(), (std::vector<ScheduledJob>{repeating("regbak", "every M,W at 06:30"),
+                                                                  repeating("shellbak", "every M,W at 06:30")}));
+}
+
+TEST_F(ScheduledTasks, ToolsThatFailWhileReadingOrRemovingAreErrorsWithTheirMessages)
+{
+    tools->atqFailure = "Cannot change to /var/spool/cron/atjobs: Permission denied\n";
+    AutomationError e = expectError(75, [&] { service.scheduledJobs(); });
+    EXPECT_NE(e.description().find("Permission denied"), std::string::npos) << e.description();
+
+    *tools->crontab += "0 22 * * * '/opt/regbak.exe' # rnx10 job: regbak\n";
+    tools->refuseInstall = true;
+    e = expectError(75, [&] { service.removeJob(repeating("regbak", "")); });
     EXPECT_NE(e.description().find("errors in crontab file"), std::string::npos) << e.description();
 }
 

@@ -9,12 +9,14 @@
 #include "support/ScopedFactory.h"
 #include "support/TestSupport.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -37,6 +39,24 @@ protected:
 
     template <typename T> T *child(const char *name) { return dialog.findChild<T *>(name); }
     void clickOK() { QTest::mouseClick(child<QPushButton>("cmdOK"), Qt::LeftButton); }
+    // The calls that would change the schedule; showing the dialog only reads it.
+    std::vector<FakeTools::Call> changes() const
+    {
+        std::vector<FakeTools::Call> found;
+        for (const FakeTools::Call &call : tools->calls)
+            if (call.program == "atrm" || (call.program == "crontab" && call.arguments[0] != "-l") ||
+                (call.program == "at" && call.arguments[0] != "-c"))
+                found.push_back(call);
+        return found;
+    }
+    std::vector<std::string> listed()
+    {
+        std::vector<std::string> rows;
+        auto *list = child<QTreeWidget>("lstScheduled");
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            rows.push_back((list->topLevelItem(i)->text(0) + " | " + list->topLevelItem(i)->text(1)).toStdString());
+        return rows;
+    }
     std::string job(const char *name)
     {
         return "0 22 * * * '" + inst.programRoot() + "/1.0/Sys/" + name + ".exe' # rnx10 job: " + name + "\n";
@@ -100,8 +120,8 @@ TEST_F(ScheduleDialog, NextQueuesTwoAtJobsInsteadOfCrontabLines)
     QTest::mouseClick(child<QRadioButton>("Option1"), Qt::LeftButton);
     clickOK();
     ASSERT_EQ(tools->atJobs.size(), 2u);
-    EXPECT_EQ(tools->atJobs[0].input, "'" + inst.programRoot() + "/1.0/Sys/regbak.exe'\n");
-    EXPECT_EQ(tools->atJobs[1].input, "'" + inst.programRoot() + "/1.0/Sys/shellbak.exe'\n");
+    EXPECT_EQ(tools->atJobs[0].input, "'" + inst.programRoot() + "/1.0/Sys/regbak.exe' # rnx10 job: regbak\n");
+    EXPECT_EQ(tools->atJobs[1].input, "'" + inst.programRoot() + "/1.0/Sys/shellbak.exe' # rnx10 job: shellbak\n");
     EXPECT_FALSE(tools->crontab);
 }
 
@@ -110,7 +130,7 @@ TEST_F(ScheduleDialog, NoCancelAndEscapeRegisterNothing)
     inst.prompt->answers = {Answer::No};
     clickOK();
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_TRUE(tools->calls.empty());
+    EXPECT_TRUE(changes().empty());
 
     QTest::mouseClick(child<QPushButton>("cmdCancel"), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
@@ -120,7 +140,7 @@ TEST_F(ScheduleDialog, NoCancelAndEscapeRegisterNothing)
         QTest::keyClick(child<QWidget>(name), Qt::Key_Escape);
         EXPECT_FALSE(dialog.isVisible());
     }
-    EXPECT_TRUE(tools->calls.empty());
+    EXPECT_TRUE(changes().empty());
 }
 
 TEST_F(ScheduleDialog, BadInputIsToldAndTheDialogStaysOpenWithTheCrontabUnchanged)
@@ -152,6 +172,112 @@ TEST_F(ScheduleDialog, AServiceThatCannotBeCreatedIsTold)
     ASSERT_EQ(inst.prompt->boxes.size(), 2u);
     EXPECT_EQ(inst.prompt->boxes[1].text.rfind("Component can't create object", 0), 0u);
     EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST_F(ScheduleDialog, ShowsWhatIsScheduledAndSchedulingAgainShowsTheNewState)
+{
+    EXPECT_TRUE(listed().empty());
+    EXPECT_EQ(child<QLabel>("lblScheduledState")->text(), "The backup tools are not scheduled.");
+    clickOK();
+    EXPECT_FALSE(dialog.isVisible());
+
+    frmBackUpScheduleA again;
+    again.show();
+    QTest::mouseClick(again.findChild<QRadioButton *>("Option1"), Qt::LeftButton);
+    again.findChild<QLineEdit *>("txtDays")->setText("F");
+    QTest::mouseClick(again.findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+    dialog.show(); // a later opening reads the scheduler afresh
+    EXPECT_EQ(listed(), (std::vector<std::string>{"regbak | every M,T,W,TH,F,S,SU at 22:00",
+                                                  "shellbak | every M,T,W,TH,F,S,SU at 22:00",
+                                                  "regbak | next: Fri Dec 11 22:00:00 2026",
+                                                  "shellbak | next: Fri Dec 11 22:00:00 2026"}));
+    EXPECT_EQ(child<QLabel>("lblScheduledState")->text(), "4 jobs are scheduled.");
+    EXPECT_EQ(child<QTreeWidget>("lstScheduled")->topLevelItem(3)->toolTip(1).toStdString(),
+              "Runs " + inst.programRoot() + "/1.0/Sys/shellbak.exe");
+}
+
+TEST_F(ScheduleDialog, RemoveTakesTheSelectedJobsOffAfterAYes)
+{
+    tools->crontab = "MAILTO=\"\"\n" + job("regbak") + job("shellbak");
+    tools->queueAt("'/opt/regbak.exe' # rnx10 job: regbak\n", testUser());
+    tools->queueAt("tar czf /tmp/photos.tgz /home/u/Photos\n", testUser());
+    dialog.hide();
+    dialog.show();
+    ASSERT_EQ(listed().size(), 3u);
+    auto *list = child<QTreeWidget>("lstScheduled");
+    auto *remove = child<QPushButton>("cmdRemoveScheduled");
+    EXPECT_FALSE(remove->isEnabled());
+
+    list->topLevelItem(1)->setSelected(true);
+    inst.prompt->answers = {Answer::No};
+    QTest::mouseClick(remove, Qt::LeftButton);
+    EXPECT_TRUE(changes().empty());
+    ASSERT_EQ(inst.prompt->boxes.size(), 1u);
+    EXPECT_EQ(inst.prompt->boxes[0].text, "Take the selected jobs off the schedule?");
+
+    list->topLevelItem(2)->setSelected(true);
+    QTest::mouseClick(remove, Qt::LeftButton);
+    EXPECT_EQ(*tools->crontab, "MAILTO=\"\"\n" + job("regbak"));
+    EXPECT_EQ(tools->atQueue.size(), 1u) << "the user's own at job stays";
+    EXPECT_EQ(listed(), (std::vector<std::string>{"regbak | every M,T,W,TH,F,S,SU at 22:00"}));
+
+    // From the keyboard: the list takes the focus by Tab, Delete removes the current row.
+    list->setFocus();
+    list->setCurrentItem(list->topLevelItem(0));
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(*tools->crontab, "MAILTO=\"\"\n");
+    EXPECT_TRUE(listed().empty());
+}
+
+TEST_F(ScheduleDialog, AScheduleThatCannotBeReadIsShownInPlaceOfTheList)
+{
+    tools->atqFailure = "Cannot change to /var/spool/cron/atjobs: Permission denied\n";
+    dialog.hide();
+    dialog.show();
+    EXPECT_TRUE(listed().empty());
+    const std::string state = child<QLabel>("lblScheduledState")->text().toStdString();
+    EXPECT_EQ(state.rfind("The schedule cannot be read: ", 0), 0u) << state;
+    EXPECT_NE(state.find("Permission denied"), std::string::npos) << state;
+    EXPECT_TRUE(inst.prompt->boxes.empty());
+}
+
+TEST_F(ScheduleDialog, EnterPressesOkOrTheButtonThatHasTheFocus)
+{
+    // Focus moves as a user moves it: Tab in the active window.
+    const auto focusOn = [&](const char *name) {
+        for (int i = 0; i < 10 && QApplication::focusWidget() != child<QWidget>(name); ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), child<QWidget>(name));
+    };
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    for (const char *name : {"txtTIME", "Option2", "txtDays", "Option1"}) {
+        SCOPED_TRACE(name);
+        inst.prompt->boxes.clear();
+        inst.prompt->answers = {Answer::No};
+        if (std::string(name) == "Option1") {
+            // Tab reaches the chosen option of the two; an arrow key chooses the other.
+            focusOn("Option2");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+            EXPECT_TRUE(child<QRadioButton>("Option1")->isChecked());
+        }
+        focusOn(name);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        ASSERT_EQ(inst.prompt->boxes.size(), 1u);
+        EXPECT_EQ(inst.prompt->boxes[0].text, "Are you sure?");
+    }
+    focusOn("cmdCancel");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(changes().empty());
+
+    frmBackUpScheduleA again;
+    again.show();
+    again.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&again));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+    EXPECT_EQ(*tools->crontab, job("regbak") + job("shellbak"));
+    EXPECT_FALSE(again.isVisible());
 }
 
 TEST_F(ScheduleDialog, RendersForALook)

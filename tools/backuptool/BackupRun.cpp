@@ -1,14 +1,20 @@
 #include "BackupRun.h"
 
 #include "ArchiveWriter.h"
+#include "DesktopNotice.h"
+#include "RunLog.h"
 
 #include "automation/AutomationError.h"
 #include "platform/Paths.h"
 #include "services/EnvironmentKeys.h"
 #include "services/RuntimeService.h"
 
+#include <condition_variable>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
+#include <mutex>
+#include <thread>
 
 namespace rnx10::backuptool {
 
@@ -39,32 +45,105 @@ bool parseArguments(int argc, char **argv, std::tm &when)
 }
 } // namespace
 
-int runBackup(const char *tool, const std::vector<BackupSource> &sources, int argc, char **argv)
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm when{};
-    ::localtime_r(&now, &when);
-    if (!parseArguments(argc, argv, when)) {
-        std::fprintf(stderr, "usage: %s [--at HH:MM]\n", tool);
-        return 2;
+namespace {
+constexpr std::chrono::seconds kNoticeLimit{5};
+
+// Ends the process with status when it is not dismissed in time: a session bus that takes the
+// connection and then never answers must not hold a backup run.
+class ExitDeadline {
+public:
+    ExitDeadline(std::chrono::milliseconds limit, int status)
+        : m_watch([this, limit, status] {
+              std::unique_lock lock(m_mutex);
+              if (!m_woken.wait_for(lock, limit, [this] { return m_dismissed; }))
+                  std::_Exit(status);
+          })
+    {
     }
-    int status = 0;
+    ~ExitDeadline()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_dismissed = true;
+        }
+        m_woken.notify_one();
+        m_watch.join();
+    }
+    ExitDeadline(const ExitDeadline &) = delete;
+    ExitDeadline &operator=(const ExitDeadline &) = delete;
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_woken;
+    bool m_dismissed = false;
+    std::thread m_watch;
+};
+
+void fail(RunOutcome &outcome, const std::string &message)
+{
+    std::fprintf(stderr, "%s: %s\n", outcome.tool.c_str(), message.c_str());
+    outcome.failures.push_back(message);
+    outcome.status = 1;
+}
+
+void archiveAll(const std::vector<BackupSource> &sources, const std::tm &filedAt, RunOutcome &outcome)
+{
     try {
         const std::string store = RuntimeService().EnvironGet(envkey::kSuiteEnvironment, envkey::Store);
         for (const BackupSource &source : sources) {
             try {
-                const std::string archive = writeArchive({store, source.folder, source.sourceText, source.archiveName, source.copyName, when});
-                std::printf("%s: %s -> %s\n", tool, source.folder.c_str(), archive.c_str());
+                const std::string archive = writeArchive({store, source.folder, source.sourceText, source.archiveName, source.copyName, filedAt});
+                std::printf("%s: %s -> %s\n", outcome.tool.c_str(), source.folder.c_str(), archive.c_str());
+                ++outcome.archives;
             } catch (const AutomationError &e) {
-                std::fprintf(stderr, "%s: %s: error %d: %s\n", tool, source.folder.c_str(), e.number(), e.description().c_str());
-                status = 1;
+                fail(outcome, source.folder + ": error " + std::to_string(e.number()) + ": " + e.description());
             }
         }
     } catch (const AutomationError &e) {
-        std::fprintf(stderr, "%s: error %d: %s\n", tool, e.number(), e.description().c_str());
-        return 1;
+        fail(outcome, "error " + std::to_string(e.number()) + ": " + e.description());
     }
-    return status;
+}
+
+// The run's line in the log folder's backup.log and, for a failed run, a desktop notification.
+void tellOutcome(const RunOutcome &outcome)
+{
+    std::string logFolder;
+    try {
+        logFolder = RuntimeService().EnvironGet(envkey::kSuiteEnvironment, envkey::Logs);
+        if (const std::string why = appendRunLog(logFolder, runLogLine(outcome)); !why.empty())
+            std::fprintf(stderr, "%s: the run is not logged: %s\n", outcome.tool.c_str(), why.c_str());
+    } catch (const AutomationError &e) {
+        std::fprintf(stderr, "%s: the run is not logged: %s\n", outcome.tool.c_str(), e.description().c_str());
+    }
+    if (outcome.status == 0)
+        return;
+    std::string body;
+    for (const std::string &failure : outcome.failures)
+        body += failure + "\n";
+    if (!logFolder.empty())
+        body += "See " + logFolder + "/" + kRunLogName;
+    std::fflush(nullptr);
+    const ExitDeadline deadline(kNoticeLimit + std::chrono::seconds(2), outcome.status);
+    notifyDesktop("Backup failed: " + outcome.tool, body, kNoticeLimit);
+}
+} // namespace
+
+int runBackup(const char *tool, const std::vector<BackupSource> &sources, int argc, char **argv)
+{
+    RunOutcome outcome;
+    outcome.tool = tool;
+    const std::time_t now = std::time(nullptr);
+    ::localtime_r(&now, &outcome.when);
+    std::tm filedAt = outcome.when;
+    if (parseArguments(argc, argv, filedAt)) {
+        archiveAll(sources, filedAt, outcome);
+    } else {
+        outcome.failures.push_back("usage: " + outcome.tool + " [--at HH:MM]");
+        std::fprintf(stderr, "%s\n", outcome.failures.back().c_str());
+        outcome.status = 2;
+    }
+    tellOutcome(outcome);
+    return outcome.status;
 }
 
 } // namespace rnx10::backuptool

@@ -1,4 +1,5 @@
-// The run of a backup stand-in: one archive per source, errors told on standard error.
+// The run of a backup stand-in: one archive per source, errors told on standard error, a line in
+// the log folder's backup.log for every run and a desktop notification for a failed one.
 #pragma once
 
 #include <string>
@@ -18,6 +19,9 @@ struct BackupSource {
 // archived, 1 when any failed (the others are still archived), 2 for a wrong argument.
 // The suite starts the tools without arguments; "--at HH:MM" files the archives under that time
 // of today instead of now (used to seed a store with several hours).
+// Every run, one with a wrong argument too, appends its line to backup.log in the log folder
+// (ZVENVSLOGS); a failed run is also sent as a desktop notification when a session bus is set.
+// Neither can fail the run, and the notification never holds it more than a few seconds.
 int runBackup(const char *tool, const std::vector<BackupSource> &sources, int argc, char **argv);
 
 // The suite's settings folder: $XDG_CONFIG_HOME/zorvane (or ~/.config/zorvane).

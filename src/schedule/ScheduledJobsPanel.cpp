@@ -1,0 +1,121 @@
+#include "schedule/ScheduledJobsPanel.h"
+
+#include "automation/AutomationError.h"
+#include "automation/ObjectRegistry.h"
+#include "platform/Platform.h"
+#include "services/ProgIds.h"
+#include "ui/TellFailure.h"
+
+#include <QKeyEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace rnx10 {
+
+namespace {
+std::shared_ptr<ScheduledTaskService> scheduledTasks()
+{
+    return ObjectRegistry::create<ScheduledTaskService>(progid::ScheduledTasks);
+}
+} // namespace
+
+ScheduledJobsPanel::ScheduledJobsPanel(QWidget *parent)
+    : QGroupBox(tr("Scheduled now"), parent), m_list(new QTreeWidget(this)), m_state(new QLabel(this)),
+      m_remove(new QPushButton(tr("&Remove"), this))
+{
+    setObjectName(QStringLiteral("grpScheduled"));
+    m_list->setObjectName(QStringLiteral("lstScheduled"));
+    m_list->setAccessibleName(tr("Scheduled backup jobs"));
+    // What a job runs shows as the row's tooltip: a path is too long for the dialog's width.
+    m_list->setHeaderLabels({tr("Job"), tr("When")});
+    m_list->setRootIsDecorated(false);
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->header()->setStretchLastSection(true);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setMinimumHeight(110);
+    m_list->setMaximumHeight(130);
+    m_list->installEventFilter(this);
+
+    m_state->setObjectName(QStringLiteral("lblScheduledState"));
+    m_state->setWordWrap(true);
+    m_state->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_remove->setObjectName(QStringLiteral("cmdRemoveScheduled"));
+    m_remove->setToolTip(tr("Takes the selected jobs off the schedule"));
+    m_remove->setEnabled(false);
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_state, 1);
+    row->addWidget(m_remove, 0, Qt::AlignTop);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_list);
+    layout->addLayout(row);
+
+    connect(m_list, &QTreeWidget::itemSelectionChanged, this,
+            [this] { m_remove->setEnabled(!m_list->selectedItems().isEmpty()); });
+    connect(m_remove, &QPushButton::clicked, this, &ScheduledJobsPanel::removeSelected);
+}
+
+bool ScheduledJobsPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    // Delete in the list does what the Remove button does.
+    if (watched == m_list && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
+        removeSelected();
+        return true;
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+void ScheduledJobsPanel::refresh()
+{
+    m_jobs.clear();
+    try {
+        m_jobs = scheduledTasks()->scheduledJobs();
+    } catch (const AutomationError &e) {
+        showJobs();
+        m_state->setText(tr("The schedule cannot be read: %1").arg(QString::fromStdString(e.description())));
+        return;
+    }
+    showJobs();
+}
+
+void ScheduledJobsPanel::showJobs()
+{
+    m_list->clear();
+    for (const ScheduledJob &job : m_jobs) {
+        const QString when = job.every ? QString::fromStdString(job.when) : tr("next: %1").arg(QString::fromStdString(job.when));
+        auto *item = new QTreeWidgetItem(m_list, {QString::fromStdString(job.name), when});
+        const QString program = tr("Runs %1").arg(QString::fromLocal8Bit(job.program.c_str()));
+        item->setToolTip(0, program);
+        item->setToolTip(1, program);
+    }
+    m_list->resizeColumnToContents(0);
+    const auto count = static_cast<int>(m_jobs.size());
+    m_state->setText(count == 0   ? tr("The backup tools are not scheduled.")
+                     : count == 1 ? tr("1 job is scheduled.")
+                                  : tr("%1 jobs are scheduled.").arg(count));
+    m_remove->setEnabled(false);
+}
+
+void ScheduledJobsPanel::removeSelected()
+{
+    std::vector<ScheduledJob> chosen;
+    for (int row = 0; row < m_list->topLevelItemCount(); ++row)
+        if (m_list->topLevelItem(row)->isSelected())
+            chosen.push_back(m_jobs[static_cast<std::size_t>(row)]);
+    if (chosen.empty() ||
+        platform().prompt->ask("Take the selected jobs off the schedule?", "Remove...") == Answer::No)
+        return;
+    tellingFailure([&] {
+        const auto service = scheduledTasks();
+        for (const ScheduledJob &job : chosen)
+            service->removeJob(job);
+    });
+    refresh();
+}
+
+} // namespace rnx10

@@ -1,0 +1,56 @@
+#include "DesktopNotice.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QVariantMap>
+
+#include <cstdlib>
+#include <memory>
+
+namespace rnx10::backuptool {
+
+namespace {
+constexpr const char *kConnectionName = "rnx10-backup-notice";
+
+QDBusMessage notifyCall(const std::string &summary, const std::string &body)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+    QVariantMap hints;
+    hints.insert(QStringLiteral("urgency"), QVariant::fromValue(uchar(2))); // critical: stays until seen
+    call << QStringLiteral("Zorvane Backup") << uint(0) << QStringLiteral("dialog-error")
+         << QString::fromLocal8Bit(summary.c_str()) << QString::fromLocal8Bit(body.c_str()) << QStringList() << hints
+         << int(-1);
+    return call;
+}
+} // namespace
+
+NoticeResult notifyDesktop(const std::string &summary, const std::string &body, std::chrono::milliseconds limit)
+{
+    const char *address = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+    if (!address || !*address)
+        return NoticeResult::NoBus;
+    // QtDBus wants an application object; the tools have none of their own.
+    std::unique_ptr<QCoreApplication> app;
+    static int argc = 1;
+    static char name[] = "backuptool";
+    static char *argv[] = {name, nullptr};
+    if (!QCoreApplication::instance())
+        app = std::make_unique<QCoreApplication>(argc, argv);
+
+    NoticeResult result = NoticeResult::Failed;
+    {
+        QDBusConnection bus = QDBusConnection::connectToBus(QString::fromLocal8Bit(address), QString::fromUtf8(kConnectionName));
+        if (bus.isConnected()) {
+            const QDBusMessage reply = bus.call(notifyCall(summary, body), QDBus::Block, static_cast<int>(limit.count()));
+            if (reply.type() == QDBusMessage::ReplyMessage)
+                result = NoticeResult::Sent;
+        }
+    }
+    QDBusConnection::disconnectFromBus(QString::fromUtf8(kConnectionName));
+    return result;
+}
+
+} // namespace rnx10::backuptool
