@@ -2,7 +2,7 @@
 
 #include "automation/AutomationError.h"
 #include "backup_browser/ReportFile.h"
-#include "platform/FolderWalk.h"
+#include "platform/walk/FolderWalk.h"
 
 #include <cstdlib>
 

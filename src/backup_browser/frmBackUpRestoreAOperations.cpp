@@ -12,7 +12,7 @@
 #include "component/clsRNX10A.h"
 #include "platform/MousePointer.h"
 #include "platform/Platform.h"
-#include "platform/WalkProgress.h"
+#include "platform/walk/WalkProgress.h"
 #include "schedule/frmBackUpScheduleA.h"
 #include "services/RuntimeService.h"
 

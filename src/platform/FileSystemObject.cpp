@@ -1,7 +1,7 @@
 #include "platform/FileSystemObject.h"
 
 #include "automation/AutomationError.h"
-#include "platform/FolderWalk.h"
+#include "platform/walk/FolderWalk.h"
 
 #include <fcntl.h>
 #include <pwd.h>

@@ -9,7 +9,7 @@
 #include "backup_browser/frmBackUpRestoreA.h"
 #include "component/ServiceSet.h"
 #include "platform/MousePointer.h"
-#include "platform/WalkProgress.h"
+#include "platform/walk/WalkProgress.h"
 #include "services/ProgIds.h"
 
 #include <QAction>

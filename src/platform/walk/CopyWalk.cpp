@@ -1,10 +1,10 @@
 // copyTree: a two-tree walk, each destination folder made and opened relative to its parent;
 // separate sub-trees are copied on all cores at once.
-#include "platform/FolderWalk.h"
+#include "platform/walk/FolderWalk.h"
 
-#include "platform/FileCopy.h"
-#include "platform/SubtreeSplit.h"
-#include "platform/TreeWalker.h"
+#include "platform/walk/FileCopy.h"
+#include "platform/walk/SubtreeSplit.h"
+#include "platform/walk/TreeWalker.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,8 +1,8 @@
 // treeSize: sub-trees measured on all cores, each by a bounded depth-first walk.
-#include "platform/FolderWalk.h"
+#include "platform/walk/FolderWalk.h"
 
-#include "platform/SubtreeSplit.h"
-#include "platform/TreeWalker.h"
+#include "platform/walk/SubtreeSplit.h"
+#include "platform/walk/TreeWalker.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -3,8 +3,8 @@
 // before children. Links are never followed: a link is an entry like a file.
 #pragma once
 
-#include "platform/DirListing.h"
-#include "platform/WalkProgress.h"
+#include "platform/walk/DirListing.h"
+#include "platform/walk/WalkProgress.h"
 
 #include <sys/types.h>
 

@@ -3,8 +3,8 @@
 // For walks whose result does not depend on order (sizes, deletion).
 #pragma once
 
-#include "platform/DirListing.h"
-#include "platform/WalkProgress.h"
+#include "platform/walk/DirListing.h"
+#include "platform/walk/WalkProgress.h"
 
 #include <atomic>
 #include <string>

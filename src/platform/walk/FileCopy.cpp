@@ -1,7 +1,7 @@
-#include "platform/FileCopy.h"
+#include "platform/walk/FileCopy.h"
 
 #include "automation/AutomationError.h"
-#include "platform/Descriptor.h"
+#include "platform/walk/Descriptor.h"
 
 #include <fcntl.h>
 #include <linux/fs.h>

@@ -1,4 +1,4 @@
-#include "platform/TreeWalker.h"
+#include "platform/walk/TreeWalker.h"
 
 #include "automation/AutomationError.h"
 

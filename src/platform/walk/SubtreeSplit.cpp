@@ -1,6 +1,6 @@
-#include "platform/SubtreeSplit.h"
+#include "platform/walk/SubtreeSplit.h"
 
-#include "platform/TreeWalker.h"
+#include "platform/walk/TreeWalker.h"
 
 #include <fcntl.h>
 

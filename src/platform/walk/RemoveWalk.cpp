@@ -1,10 +1,10 @@
 // removeTree: files unlinked relative to their folder's descriptor, folders removed on the way
 // back up; separate sub-trees are removed on all cores at once.
-#include "platform/FolderWalk.h"
+#include "platform/walk/FolderWalk.h"
 
 #include "platform/FileSystemObject.h"
-#include "platform/SubtreeSplit.h"
-#include "platform/TreeWalker.h"
+#include "platform/walk/SubtreeSplit.h"
+#include "platform/walk/TreeWalker.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

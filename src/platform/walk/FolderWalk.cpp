@@ -1,7 +1,7 @@
-#include "platform/FolderWalk.h"
+#include "platform/walk/FolderWalk.h"
 
-#include "platform/DirListing.h"
-#include "platform/TreeWalker.h"
+#include "platform/walk/DirListing.h"
+#include "platform/walk/TreeWalker.h"
 
 #include <fcntl.h>
 
