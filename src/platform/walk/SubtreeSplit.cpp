@@ -1,12 +1,12 @@
 #include "platform/walk/SubtreeSplit.h"
 
-#include "platform/walk/TreeWalker.h"
-
 #include <fcntl.h>
 
 #include <algorithm>
+#include <cstring>
 #include <exception>
 #include <mutex>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -19,32 +19,34 @@ constexpr int kMostSplitLevels = 6;        // the top levels are short paths: ch
 
 std::string join(const std::string &a, const std::string &b) { return a.empty() || a.back() == '/' ? a + b : a + "/" + b; }
 
-// Opens folder rel (names joined by "/") below root one name at a time, never through a link.
-Descriptor openRelative(SubtreeJob &job, int root, const std::string &rel, const std::string &pathForErrors)
-{
-    Descriptor at(::dup(root));
-    std::size_t from = 0;
-    while (from < rel.size()) {
-        std::size_t to = rel.find('/', from);
-        if (to == std::string::npos)
-            to = rel.size();
-        std::string name = rel.substr(from, to - from);
-        at = job.openFolder(at.get(), name.c_str(), pathForErrors);
-        from = to + 1;
-    }
-    return at;
-}
-
 unsigned workerCount()
 {
     unsigned n = std::thread::hardware_concurrency();
     return std::clamp(n, 1u, 8u);
 }
 
+// A folder the split holds open, with its twin.
+struct OpenFolder {
+    Descriptor fd, twin;
+    std::string path;
+
+    Folder folder() const { return {fd.get(), twin.get(), path}; }
+};
+
+// Walks everything below at depth-first, holding at most budget descriptors.
+void walk(TreeVisitor &visitor, OpenFolder at, int budget, WalkProgress *progress, const std::atomic<bool> *stop)
+{
+    // A two-tree walk holds a descriptor in each tree for every folder.
+    TreeWalker walker(visitor, progress, at.twin.valid() ? std::max(2, budget / 2) : budget);
+    walker.setStop(stop);
+    walker.run(std::move(at.fd), at.path, std::move(at.twin));
+}
+
 class Split {
 public:
-    Split(const std::string &path, SubtreeJob &job, WalkProgress *progress)
-        : m_path(path), m_job(job), m_progress(progress), m_root(openFolderAt(AT_FDCWD, path.c_str(), path))
+    Split(const std::string &path, SplitVisitor &visitor, WalkProgress *progress, Descriptor twin)
+        : m_visitor(visitor), m_progress(progress),
+          m_root{openFolderAt(AT_FDCWD, path.c_str(), path), std::move(twin), path}
     {
     }
 
@@ -52,7 +54,7 @@ public:
     {
         unsigned workers = workerCount();
         if (workers == 1) {
-            m_job.subtree(std::move(m_root), m_path, m_progress, nullptr, TreeWalker::kDefaultBudget);
+            walk(m_visitor, std::move(m_root), TreeWalker::kDefaultBudget, m_progress, nullptr);
             return;
         }
         std::vector<std::vector<std::string>> levels{{""}};
@@ -61,36 +63,48 @@ public:
              ++level)
             levels.push_back(readLevel(levels.back()));
         runTasks(levels.back(), workers);
-        for (auto level = levels.rbegin(); level != levels.rend() - 1; ++level)
-            for (auto rel = level->rbegin(); rel != level->rend(); ++rel)
-                m_job.folderDone(m_root.get(), *rel);
+        leaveAll(levels);
     }
 
 private:
-    // Reads every folder of one level, hands its other entries to the job, returns the next level.
+    // Opens folder rel (names joined by "/") below the root one name at a time, as a walk would.
+    OpenFolder openRelative(TreeVisitor &visitor, const std::string &rel) const
+    {
+        OpenFolder at{Descriptor(::dup(m_root.fd.get())),
+                      Descriptor(m_root.twin.valid() ? ::dup(m_root.twin.get()) : -1), m_root.path};
+        std::size_t from = 0;
+        while (from < rel.size()) {
+            std::size_t to = rel.find('/', from);
+            if (to == std::string::npos)
+                to = rel.size();
+            std::string name = rel.substr(from, to - from);
+            Folder parent = at.folder();
+            Descriptor fd = visitor.open(parent, name.c_str());
+            Descriptor twin = visitor.openTwin(parent, name.c_str());
+            at = {std::move(fd), std::move(twin), parent.childPath(name.c_str())};
+            from = to + 1;
+        }
+        return at;
+    }
+
+    // Reads every folder of one level and enters its sub-folders: they make the next level.
     std::vector<std::string> readLevel(const std::vector<std::string> &level)
     {
         std::vector<std::string> next;
         DirListing listing;
+        std::string subFolders;
         for (const std::string &rel : level) {
             if (m_progress && m_progress->cancel.load(std::memory_order_relaxed))
                 throw interrupted();
-            std::string path = join(m_path, rel);
-            Descriptor fd = openRelative(m_job, m_root.get(), rel, path);
-            listing.read(fd.get(), path);
-            m_job.folderStart(fd.get(), rel);
-            std::uint64_t count = 1;
-            listing.forEach([&](const char *name, EntryType type) {
-                ++count;
-                if (type == EntryType::Unknown)
-                    type = typeAt(fd.get(), name);
-                if (type != EntryType::Folder)
-                    m_job.file(fd.get(), path, name, type);
-                else if (m_job.wanted(fd.get(), name))
+            OpenFolder open = openRelative(m_visitor, rel);
+            Folder at = open.folder();
+            subFolders.clear();
+            readFolder(listing, at, m_visitor, subFolders, m_progress);
+            for (std::size_t i = 0; i < subFolders.size(); i += std::strlen(subFolders.c_str() + i) + 1) {
+                const char *name = subFolders.c_str() + i;
+                if (m_visitor.enter(at, name))
                     next.push_back(join(rel, name));
-            });
-            if (m_progress)
-                m_progress->entries.fetch_add(count, std::memory_order_relaxed);
+            }
         }
         return next;
     }
@@ -98,29 +112,35 @@ private:
     void runTasks(const std::vector<std::string> &tasks, unsigned workers)
     {
         workers = static_cast<unsigned>(std::min<std::size_t>(workers, tasks.size()));
-        // Kept out of the walkers' share: the split's own descriptors (its root, a copy's destination
-        // and current folder, one being opened) and the two files each worker may have open.
-        int shares = static_cast<int>(std::max(1u, workers));
-        int budget = std::max(8, (TreeWalker::kDefaultBudget - 4 - 2 * shares) / shares);
-        auto work = [&] {
+        if (workers == 0)
+            return;
+        // Kept out of the walkers' share: the split's own descriptors (its root and twin, a folder
+        // and twin being opened) and the two files each worker may have open.
+        int budget = std::max(8, (TreeWalker::kDefaultBudget - 4 - 2 * static_cast<int>(workers)) /
+                                     static_cast<int>(workers));
+        std::vector<std::unique_ptr<SplitVisitor>> parts;
+        for (unsigned i = 0; i < workers; ++i)
+            parts.push_back(m_visitor.fork());
+        auto work = [&](SplitVisitor *visitor) {
             for (std::size_t i = m_next++; i < tasks.size() && !m_stop; i = m_next++)
-                runTask(tasks[i], budget);
+                runTask(*visitor, tasks[i], budget);
         };
         std::vector<std::thread> threads;
         for (unsigned i = 1; i < workers; ++i)
-            threads.emplace_back(work);
-        work();
+            threads.emplace_back(work, parts[i].get());
+        work(parts[0].get());
         for (std::thread &t : threads)
             t.join();
         if (m_error)
             std::rethrow_exception(m_error);
+        for (auto &part : parts)
+            m_visitor.merge(*part);
     }
 
-    void runTask(const std::string &rel, int budget)
+    void runTask(SplitVisitor &visitor, const std::string &rel, int budget)
     {
         try {
-            std::string path = join(m_path, rel);
-            m_job.subtree(openRelative(m_job, m_root.get(), rel, path), path, m_progress, &m_stop, budget);
+            walk(visitor, openRelative(visitor, rel), budget, m_progress, &m_stop);
         } catch (...) {
             std::lock_guard lock(m_mutex);
             if (!m_error)
@@ -129,10 +149,28 @@ private:
         }
     }
 
-    const std::string &m_path;
-    SubtreeJob &m_job;
+    // Leaves every folder the split entered, in the reverse order: children before parents.
+    void leaveAll(const std::vector<std::vector<std::string>> &levels)
+    {
+        OpenFolder parent;
+        std::string parentRel;
+        for (auto level = levels.rbegin(); level != levels.rend() - 1; ++level) {
+            for (auto rel = level->rbegin(); rel != level->rend(); ++rel) {
+                std::size_t slash = rel->rfind('/');
+                std::string_view up = slash == std::string::npos ? std::string_view() : std::string_view(*rel).substr(0, slash);
+                // Siblings come one after another: their parent is opened once for all of them.
+                if (!parent.fd.valid() || up != parentRel) {
+                    parentRel = up;
+                    parent = openRelative(m_visitor, parentRel);
+                }
+                m_visitor.leave(parent.folder(), rel->c_str() + (slash == std::string::npos ? 0 : slash + 1));
+            }
+        }
+    }
+
+    SplitVisitor &m_visitor;
     WalkProgress *m_progress;
-    Descriptor m_root;
+    OpenFolder m_root;
     std::atomic<std::size_t> m_next{0};
     std::atomic<bool> m_stop{false};
     std::mutex m_mutex;
@@ -141,6 +179,9 @@ private:
 
 } // namespace
 
-void runSplit(const std::string &path, SubtreeJob &job, WalkProgress *progress) { Split(path, job, progress).run(); }
+void runSplit(const std::string &path, SplitVisitor &visitor, WalkProgress *progress, Descriptor twin)
+{
+    Split(path, visitor, progress, std::move(twin)).run();
+}
 
 } // namespace rnx10::walk

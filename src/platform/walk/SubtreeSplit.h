@@ -1,40 +1,26 @@
 // Spreads a walk over the processor's cores: the top levels are read breadth-first until there
-// are enough sub-trees to keep every core busy, then worker threads walk those sub-trees.
-// For walks whose result does not depend on order (sizes, deletion).
+// are enough sub-trees to keep every core busy, then worker threads walk those sub-trees
+// depth-first. The visitor gets the calls of a depth-first walk, but the top levels' come level by
+// level: for walks whose result does not depend on that order (sizes, copy, deletion).
 #pragma once
 
-#include "platform/walk/DirListing.h"
-#include "platform/walk/WalkProgress.h"
+#include "platform/walk/TreeWalker.h"
 
-#include <atomic>
+#include <memory>
 #include <string>
 
 namespace rnx10::walk {
 
-class SubtreeJob {
+class SplitVisitor : public TreeVisitor {
 public:
-    virtual ~SubtreeJob() = default;
-    // A non-folder entry of a top-level folder that the split reads itself (calling thread).
-    virtual void file(int dir, const std::string &folder, const char *name, EntryType type) = 0;
-    // Walks everything below root (not root itself); called from several threads at once. It must stop
-    // with walk::interrupted() soon after *stop becomes true, and hold at most budget folders open.
-    virtual void subtree(Descriptor root, const std::string &path, WalkProgress *progress,
-                         const std::atomic<bool> *stop, int budget) = 0;
-    // Before the split hands out the entries of folder rel (below the walk's root), open as dir.
-    virtual void folderStart(int /*dir*/, const std::string & /*rel*/) {}
-    // Whether sub-folder name of dir is walked at all.
-    virtual bool wanted(int /*dir*/, const char * /*name*/) { return true; }
-    // Opens sub-folder name of parent for the split's own reading.
-    virtual Descriptor openFolder(int parent, const char *name, const std::string &path)
-    {
-        return openFolderAt(parent, name, path);
-    }
-    // Once every sub-tree has been walked: each folder the split read or handed out (rel, below
-    // the walk's root), children before their parents. The root itself is left to the caller.
-    virtual void folderDone(int /*root*/, const std::string & /*rel*/) {}
+    // Another visitor of the same walk, for one worker thread's sub-trees; made on the calling thread.
+    virtual std::unique_ptr<SplitVisitor> fork() const = 0;
+    // Takes in what a fork gathered, on the calling thread once every worker has ended.
+    virtual void merge(SplitVisitor &) {}
 };
 
-// Runs job over the tree at path; the first error of any thread is raised once all have ended.
-void runSplit(const std::string &path, SubtreeJob &job, WalkProgress *progress);
+// Runs visitor over the tree at path (path itself is not entered or left); twin is the root's
+// twin for two-tree walks, taken over. The first error of any thread is raised once all have ended.
+void runSplit(const std::string &path, SplitVisitor &visitor, WalkProgress *progress, Descriptor twin = Descriptor());
 
 } // namespace rnx10::walk
