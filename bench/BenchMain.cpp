@@ -8,7 +8,7 @@
 #include "ToolRun.h"
 
 #include "automation/AutomationError.h"
-#include "backup_browser/FolderRestore.h"
+#include "backup_browser/core/FolderRestore.h"
 #include "platform/FileSystemObject.h"
 #include "platform/walk/FolderWalk.h"
 
@@ -139,7 +139,8 @@ Row memoryRow(const Store &store, const std::string &self)
 Row pauseRow(const Store &store, const std::string &scratch)
 {
     std::string target = scratch + "/restored";
-    PauseResult p = measureEventLoopPause([&](walk::WalkProgress &) { restoreFolder(store.computer, target, store.root); });
+    FileSystemObject fso;
+    PauseResult p = measureEventLoopPause([&](walk::WalkProgress &) { restoreFolder(fso, store.computer, target, store.root); });
     removeIfThere(target);
     char what[96];
     std::snprintf(what, sizeof what, "longest event-loop pause during a %.1f s restore", p.seconds);

@@ -1,9 +1,10 @@
 #include "BrowserWork.h"
 
-#include "backup_browser/ArchiveList.h"
-#include "backup_browser/StoreReport.h"
-#include "backup_browser/StoreScan.h"
+#include "backup_browser/core/ArchiveList.h"
+#include "backup_browser/core/StoreReport.h"
+#include "backup_browser/core/StoreScan.h"
 #include "component/clsRNX10A.h"
+#include "platform/FileSystemObject.h"
 
 #include <cstdlib>
 #include <stdexcept>
@@ -21,7 +22,8 @@ BrowserSetting::~BrowserSetting() = default;
 
 std::size_t scanDay(const Store &store)
 {
-    ScanResult r = scanStore(store.year, store.month, store.day);
+    FileSystemObject fso;
+    ScanResult r = scanStore(fso, store.year, store.month, store.day);
     if (r.error)
         throw *r.error;
     return r.hours.size();
@@ -30,7 +32,8 @@ std::size_t scanDay(const Store &store)
 std::size_t fillHour(const Store &store)
 {
     std::string hour = store.sampleHour.substr(store.sampleDay.size() + 1);
-    ArchiveListResult r = fillArchiveList(store.sampleDay, hour);
+    FileSystemObject fso;
+    ArchiveListResult r = fillArchiveList(fso, store.sampleDay, hour);
     if (r.error)
         throw *r.error;
     return r.rows.size();

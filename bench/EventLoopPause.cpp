@@ -1,6 +1,6 @@
 #include "EventLoopPause.h"
 
-#include "platform/ProgressRunner.h"
+#include "ui/ProgressRunner.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,8 +2,8 @@
 #include "FuzzInput.h"
 
 #include "automation/AutomationError.h"
-#include "schedule/CrontabText.h"
-#include "schedule/JobSchedule.h"
+#include "services/CrontabText.h"
+#include "services/JobSchedule.h"
 
 #include <algorithm>
 #include <cstdlib>

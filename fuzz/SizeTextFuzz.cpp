@@ -1,7 +1,8 @@
 // Byte counts as size text: any count gives digits only, any double some text.
-#include "commands/CommonHelpers.h"
 
 #include <cstdlib>
+
+#include "backup_browser/core/SizeText.h"
 #include <cstring>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)

@@ -20,6 +20,7 @@ AutomationError pathFileAccess(const std::string &d) { return make(PathFileAcces
 AutomationError pathNotFound(const std::string &d) { return make(PathNotFound, "Path not found", d); }
 AutomationError objectNotSet() { return AutomationError(ObjectNotSet, "Object variable or With block variable not set"); }
 AutomationError cantCreateObject(const std::string &d) { return make(CantCreateObject, "Component can't create object", d); }
+AutomationError noDisplay(const std::string &d) { return make(NoDisplay, "No display is available", d); }
 
 AutomationError fromErrno(int e, const std::string &path)
 {

@@ -30,6 +30,8 @@ constexpr int PathFileAccess = 75;
 constexpr int PathNotFound = 76;
 constexpr int ObjectNotSet = 91;
 constexpr int CantCreateObject = 429;
+// The host cannot show the component's windows: here, no display can be reached.
+constexpr int NoDisplay = 406;
 
 AutomationError invalidCall(const std::string &detail = {});
 AutomationError fileNotFound(const std::string &detail = {});
@@ -39,6 +41,7 @@ AutomationError pathFileAccess(const std::string &detail = {});
 AutomationError pathNotFound(const std::string &detail = {});
 AutomationError objectNotSet();
 AutomationError cantCreateObject(const std::string &detail = {});
+AutomationError noDisplay(const std::string &detail = {});
 
 // Maps an errno value from a file-system call to the matching error, naming the path.
 AutomationError fromErrno(int errnoValue, const std::string &path);

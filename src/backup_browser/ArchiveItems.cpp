@@ -1,7 +1,7 @@
 #include "backup_browser/ArchiveItems.h"
 
-#include "backup_browser/ArchiveList.h"
 #include "backup_browser/BrowserPictures.h"
+#include "backup_browser/core/ArchiveList.h"
 
 #include <QFile>
 #include <QStandardItem>

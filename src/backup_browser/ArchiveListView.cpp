@@ -69,6 +69,8 @@ QModelIndex ArchiveListView::selectedRow() const
     return rows.isEmpty() ? QModelIndex() : rows.first().siblingAtColumn(0);
 }
 
+void ArchiveListView::selectRow(const QModelIndex &row) { currentView()->setCurrentIndex(row); }
+
 bool ArchiveListView::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
@@ -77,8 +79,13 @@ bool ArchiveListView::eventFilter(QObject *watched, QEvent *event)
             emit keyDown(static_cast<QKeyEvent *>(event)->key());
         break;
     case QEvent::MouseButtonPress:
-        if (watched == m_icons->viewport() || watched == m_report->viewport())
-            emit mouseDown(static_cast<QMouseEvent *>(event)->button());
+        if (watched == m_icons->viewport() || watched == m_report->viewport()) {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            const QModelIndex row = currentView()->indexAt(mouse->position().toPoint());
+            emit mouseDown(mouse->button(), row, mouse->globalPosition().toPoint());
+            if (mouse->button() == Qt::RightButton)
+                return true;
+        }
         break;
     case QEvent::MouseButtonDblClick:
         if (watched == m_icons->viewport() || watched == m_report->viewport()) {

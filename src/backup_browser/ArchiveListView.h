@@ -28,12 +28,16 @@ public:
     QAbstractItemView *currentView() const;
     // The row selected in the list (shared by both views); invalid when none.
     QModelIndex selectedRow() const;
+    // Makes row the selected and current one, as a click on it does.
+    void selectRow(const QModelIndex &row);
 
 signals:
     void itemClicked(const QModelIndex &index);
     void doubleClicked();
     void keyDown(int key);
-    void mouseDown(Qt::MouseButton button);
+    // A press of button at globalPos, over row (invalid over empty space). The view itself does
+    // nothing with a right press: what it selects is the receiver's choice.
+    void mouseDown(Qt::MouseButton button, const QModelIndex &row, const QPoint &globalPos);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,11 +1,11 @@
 #include "backup_browser/OperationJobs.h"
 
-#include "backup_browser/ArchiveDeletion.h"
-#include "backup_browser/FolderRestore.h"
-#include "backup_browser/StoreReport.h"
-#include "component/ServiceSet.h"
+#include "backup_browser/core/ArchiveDeletion.h"
+#include "backup_browser/core/FolderRestore.h"
+#include "backup_browser/core/StoreReport.h"
 #include "platform/FileSystemObject.h"
-#include "platform/WindowJob.h"
+#include "services/ServiceSet.h"
+#include "ui/WindowJob.h"
 
 #include <QCoreApplication>
 #include <QFile>

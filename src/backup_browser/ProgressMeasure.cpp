@@ -1,8 +1,8 @@
 #include "backup_browser/ProgressMeasure.h"
 
-#include "component/ServiceSet.h"
 #include "platform/FileSystemObject.h"
-#include "platform/WindowJob.h"
+#include "services/ServiceSet.h"
+#include "ui/WindowJob.h"
 
 #include <QCoreApplication>
 #include <QFile>

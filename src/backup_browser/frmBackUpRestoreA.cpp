@@ -2,6 +2,7 @@
 
 #include "backup_browser/BrowserPictures.h"
 #include "backup_browser/StatusPanel.h"
+#include "ui/CloseOnEscape.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -19,8 +20,7 @@ frmBackUpRestoreA::frmBackUpRestoreA(QWidget *parent) : QWidget(parent, Qt::Wind
     buildControls();
     wireEvents();
     wireOperations();
-    // The window sees key presses before its controls, whichever of them has the focus.
-    qApp->installEventFilter(this);
+    new CloseOnEscape(this);
 }
 
 frmBackUpRestoreA::~frmBackUpRestoreA() = default;
@@ -36,18 +36,11 @@ std::string frmBackUpRestoreA::statusText(int panel) const
     return panel >= 1 && panel <= 2 ? m_panels[panel - 1]->panelText() : std::string();
 }
 
-void frmBackUpRestoreA::setStatusText(int panel, const std::string &text) { m_panels[panel - 1]->setPanelText(text); }
-
-bool frmBackUpRestoreA::eventFilter(QObject *watched, QEvent *event)
+void frmBackUpRestoreA::setStatusText(int panel, const std::string &text)
 {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
-        auto *widget = qobject_cast<QWidget *>(watched);
-        if (widget && widget->window() == this) {
-            close();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+    m_panels[panel - 1]->setPanelText(text);
+    if (panel == 2)
+        m_panel2Error = FillError::None;
 }
 
 } // namespace rnx10

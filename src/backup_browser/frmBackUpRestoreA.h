@@ -2,7 +2,7 @@
 #pragma once
 
 #include "automation/Variant.h"
-#include "backup_browser/BrowserFolders.h"
+#include "backup_browser/core/BrowserFolders.h"
 
 #include <QWidget>
 
@@ -21,7 +21,7 @@ class QModelIndex;
 namespace rnx10 {
 
 class ArchiveListView;
-class PictureLabel;
+class ClickablePicture;
 class StatusPanel;
 
 class frmBackUpRestoreA : public QWidget {
@@ -75,9 +75,6 @@ public:
     // Full texts of the two status panels (a panel may show them shortened).
     std::string statusText(int panel) const;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     // Layout (frmBackUpRestoreALayout.cpp).
     void buildControls();
@@ -94,14 +91,18 @@ private:
     void MonthView1_SelChange();
     void MonthView1_Click();
     void lstTime_Click();
+    // Where the error text panel 2 shows came from, if it shows one.
+    enum class FillError { None, Scan, List };
     void setStatusText(int panel, const std::string &text);
-    void showFillError(const std::string &description);
+    void showFillError(const std::string &description, FillError from);
+    // A fill that went well takes its own stale error (a scan's: any) out of panel 2.
+    void clearFillError(FillError from);
 
     // Selection, open, F7 and popup (frmBackUpRestoreASelection.cpp).
     void lvBody_ItemClick(const QModelIndex &index);
     void lvBody_DblClick();
     void lvBody_KeyDown(int keyCode);
-    void lvBody_MouseDown(Qt::MouseButton button);
+    void lvBody_MouseDown(Qt::MouseButton button, const QModelIndex &row, const QPoint &globalPos);
     void mnuPopUpOpenFolder_Click();
     void StatusBar1_PanelDblClick(int panel);
 
@@ -109,6 +110,7 @@ private:
     void WriteFolderTree(const std::string &folder);
 
     BrowserFolders m_folders;
+    FillError m_panel2Error = FillError::None;
     std::int16_t m_ReportFileNumber = 0;
     std::string m_ReportFilePath;
 
@@ -117,7 +119,7 @@ private:
     QPushButton *m_cmdRegBackup2 = nullptr;
     QPushButton *m_cmdReport = nullptr;
     QPushButton *m_cmdExit = nullptr;
-    PictureLabel *m_imgLocker = nullptr;
+    ClickablePicture *m_imgLocker = nullptr;
     QCalendarWidget *m_MonthView1 = nullptr;
     QLabel *m_Image2 = nullptr;
     QLabel *m_lblHour = nullptr;

@@ -3,8 +3,8 @@
 
 #include "backup_browser/ArchiveListView.h"
 #include "backup_browser/BrowserPictures.h"
-#include "backup_browser/PictureLabel.h"
 #include "backup_browser/StatusPanel.h"
+#include "ui/ClickablePicture.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -64,7 +64,7 @@ void frmBackUpRestoreA::buildCommandPanel()
 
 void frmBackUpRestoreA::buildDateArea()
 {
-    m_imgLocker = place(new PictureLabel(this), "imgLocker", twips(120, 120, 4110, 4200));
+    m_imgLocker = place(new ClickablePicture(this), "imgLocker", twips(120, 120, 4110, 4200));
     m_imgLocker->setPixmap(pictures::locker(m_imgLocker->size() - QSize(0, 40)));
     m_imgLocker->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_MonthView1 = place(new QCalendarWidget(this), "MonthView1", twips(4320, 120, 5295, 3810));

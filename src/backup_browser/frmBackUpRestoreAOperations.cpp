@@ -2,21 +2,26 @@
 #include "backup_browser/frmBackUpRestoreA.h"
 
 #include "automation/AutomationError.h"
-#include "backup_browser/ArchiveDeletion.h"
-#include "backup_browser/FolderRestore.h"
-#include "backup_browser/OperationGuard.h"
+#include "backup_browser/core/ArchiveDeletion.h"
+#include "backup_browser/core/FolderRestore.h"
+#include "backup_browser/core/StoreReport.h"
 #include "backup_browser/OperationJobs.h"
-#include "backup_browser/StoreReport.h"
-#include "commands/Launching.h"
-#include "component/ServiceSet.h"
-#include "component/clsRNX10A.h"
+#include "common/Launching.h"
+#include "common/QuickBackup.h"
+#include "platform/FileSystemObject.h"
 #include "platform/MousePointer.h"
 #include "platform/Platform.h"
 #include "platform/walk/WalkProgress.h"
 #include "schedule/frmBackUpScheduleA.h"
+#include "services/EnvironmentKeys.h"
 #include "services/RuntimeService.h"
+#include "services/ServiceSet.h"
+#include "ui/BusyGuard.h"
+#include "ui/TellFailure.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QPointer>
 #include <QPushButton>
 
 #include <cstdlib>
@@ -26,18 +31,8 @@ namespace rnx10 {
 namespace {
 
 constexpr const char *kDeleted = "Succesfully deleted...";
-constexpr const char *kBackupQuestion =
-    "Do you want to start backup operations click yes this screen will automatically close., it may take long time "
-    "depends upon your speed of computer.";
 
 Prompt &prompt() { return *platform().prompt; }
-
-// A job the user stopped with Cancel needs no message.
-void tellError(const AutomationError &e)
-{
-    if (e.number() != walk::UserInterrupt)
-        prompt().tell(e.description(), kDefaultTitle, Icon::Critical);
-}
 
 bool confirmed(const std::string &text, const char *title) { return prompt().ask(text, title) == Answer::Yes; }
 
@@ -63,54 +58,37 @@ void deleteLevel(QWidget *window, const BrowserFolders &folders, const LevelEntr
     if (!confirmed("Are you sure you want to delete " + *folder + entry.tail, entry.title))
         return;
     try {
-        checkInsideStore(folders, *folder);
+        checkInsideStore(services().fileSystem(), folders, *folder);
         BusyPointer busy;
         deleteWithProgress(window, *folder);
     } catch (const AutomationError &e) {
-        tellError(e);
+        tellFailure(e);
         return;
     }
     prompt().tell(kDeleted, kDefaultTitle, Icon::None);
-}
-
-// The quick backup on an instance of its own; the caller's instance keeps its services.
-void runQuickBackup(std::int32_t handle)
-{
-    try {
-        clsRNX10A once;
-        once.RunBackupComputer(handle);
-    } catch (const AutomationError &e) {
-        tellError(e);
-    }
-}
-
-std::string processEnvironment(const char *name)
-{
-    const char *value = std::getenv(name);
-    return value ? value : "";
 }
 
 } // namespace
 
 void frmBackUpRestoreA::mnuPopUpDeleteArchive_Click()
 {
-    OperationGuard guard(this);
+    BusyGuard guard(this);
     if (!guard.acquired())
         return;
     const std::string copy = m_folders.SelectedDestinationDir;
     if (!confirmed("Are you sure you want to delete " + copy + " . This will delete selected archive.", "Delete Archive..."))
         return;
     try {
-        const std::string archive = archiveFolderOf(copy);
+        const std::string archive = archiveFolderOf(services().fileSystem(), copy);
         prompt().tell(archive, kDefaultTitle, Icon::None);
-        checkArchiveFolder(m_folders, archive);
+        checkArchiveFolder(services().fileSystem(), m_folders, archive);
         {
             BusyPointer busy;
             deleteWithProgress(this, archive);
         }
         RefreshAdd();
     } catch (const AutomationError &e) {
-        tellError(e);
+        tellFailure(e);
         return;
     }
     prompt().tell(kDeleted, kDefaultTitle, Icon::None);
@@ -118,48 +96,48 @@ void frmBackUpRestoreA::mnuPopUpDeleteArchive_Click()
 
 void frmBackUpRestoreA::mnuPopUpDeleteHour_Click()
 {
-    OperationGuard guard(this);
+    BusyGuard guard(this);
     if (guard.acquired())
         deleteLevel(this, m_folders, kHour);
 }
 
 void frmBackUpRestoreA::mnuPopUpDeleteDay_Click()
 {
-    OperationGuard guard(this);
+    BusyGuard guard(this);
     if (guard.acquired())
         deleteLevel(this, m_folders, kDay);
 }
 
 void frmBackUpRestoreA::mnuPopUpDeleteMonth_Click()
 {
-    OperationGuard guard(this);
+    BusyGuard guard(this);
     if (guard.acquired())
         deleteLevel(this, m_folders, kMonth);
 }
 
 void frmBackUpRestoreA::mnuPopUpDeleteYear_Click()
 {
-    OperationGuard guard(this);
+    BusyGuard guard(this);
     if (guard.acquired())
         deleteLevel(this, m_folders, kYear);
 }
 
 void frmBackUpRestoreA::mnuPopUpStartRestore_Click()
 {
-    OperationGuard guard(this);
+    BusyGuard guard(this);
     if (!guard.acquired())
         return;
     const std::string source = m_folders.SelectedSourceDir;
     const std::string copy = m_folders.SelectedDestinationDir;
     try {
-        const std::string store = services().runtime().EnvironGet(2, "ZVENVSBAK");
+        const std::string store = services().runtime().EnvironGet(envkey::kSuiteEnvironment, envkey::Store);
         checkRestoreTarget(source, store); // refused targets are told before anything is asked
         if (!confirmed("Are you sure you want to copy " + copy + " to " + source + " . This will delete old data.", "Sure..."))
             return;
         BusyPointer busy;
         restoreWithProgress(this, copy, source, store);
     } catch (const AutomationError &e) {
-        tellError(e);
+        tellFailure(e);
         return;
     }
     prompt().tell("Done...", kDefaultTitle, Icon::None);
@@ -167,19 +145,19 @@ void frmBackUpRestoreA::mnuPopUpStartRestore_Click()
 
 void frmBackUpRestoreA::cmdReport_Click()
 {
-    OperationGuard guard(this);
+    BusyGuard guard(this);
     if (!guard.acquired())
         return;
     try {
         BusyPointer busy;
-        const std::string root = processEnvironment("ZVENVSBAK");
+        const std::string root = storeReportRoot();
         m_ReportFileNumber = 1; // the one report file open at a time
         m_ReportFilePath = storeReportPath();
         WriteFolderTree(root);
         m_cmdReport->setToolTip(QFile::decodeName(QByteArray::fromStdString(m_ReportFilePath)));
-        ShellExecuteOpen(m_ReportFilePath, 3);
+        ShellExecuteOpen(m_ReportFilePath, show::Maximized);
     } catch (const AutomationError &e) {
-        tellError(e);
+        tellFailure(e);
     }
 }
 
@@ -195,25 +173,32 @@ void frmBackUpRestoreA::mnuPopUpStartBackup_Click() { Startbakcup(); }
 
 void frmBackUpRestoreA::Startbakcup()
 {
-    if (OperationGuard::isRunning(this))
+    if (BusyGuard::isRunning(this))
         return;
-    if (prompt().ask(kBackupQuestion, "Proceed...", true) == Answer::No)
+    if (!askToStartQuickBackup())
         return;
     const auto handle = static_cast<std::int32_t>(winId());
-    close();
-    // The window is closing: nothing below touches it.
-    runQuickBackup(handle);
+    // Asked from the window's own handlers (a popup entry, a button): the window closes, and the
+    // backup starts, only once they have returned, so none of them runs on in a deleted window.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [window = QPointer<frmBackUpRestoreA>(this), handle] {
+            if (window)
+                window->close();
+            tellingFailure([handle] { runQuickBackupFromWindow(handle); });
+        },
+        Qt::QueuedConnection);
 }
 
 void frmBackUpRestoreA::cmdRegBackup2_Click()
 {
-    if (!OperationGuard::isRunning(this))
+    if (!BusyGuard::isRunning(this))
         RunRegistryBackupTool();
 }
 
 void frmBackUpRestoreA::mnuPopUpScheduleBackups_Click()
 {
-    OperationGuard guard(this);
+    BusyGuard guard(this);
     if (!guard.acquired())
         return;
     frmBackUpScheduleA dialog(this);
@@ -222,16 +207,16 @@ void frmBackUpRestoreA::mnuPopUpScheduleBackups_Click()
 
 void frmBackUpRestoreA::imgLocker_DblClick()
 {
-    if (OperationGuard::isRunning(this))
+    if (BusyGuard::isRunning(this))
         return;
     std::string locker;
     try {
-        locker = services().runtime().EnvironGet(2, "ZVENVSFAM");
+        locker = services().runtime().EnvironGet(envkey::kSuiteEnvironment, envkey::Locker);
     } catch (const AutomationError &e) {
-        tellError(e);
+        tellFailure(e);
         return;
     }
-    ShellExecuteOpen(locker, 3);
+    ShellExecuteOpen(locker, show::Maximized);
 }
 
 } // namespace rnx10

@@ -2,12 +2,14 @@
 #include "backup_browser/frmBackUpRestoreA.h"
 
 #include "backup_browser/ArchiveItems.h"
-#include "backup_browser/ArchiveList.h"
 #include "backup_browser/ArchiveListView.h"
-#include "backup_browser/PictureLabel.h"
+#include "backup_browser/core/ArchiveList.h"
+#include "backup_browser/core/StoreScan.h"
 #include "backup_browser/ProgressMeasure.h"
-#include "backup_browser/StoreScan.h"
-#include "platform/WindowJob.h"
+#include "platform/FileSystemObject.h"
+#include "services/ServiceSet.h"
+#include "ui/ClickablePicture.h"
+#include "ui/WindowJob.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -46,7 +48,8 @@ void frmBackUpRestoreA::AddinTV()
         return;
     ClearALL();
     const QDate date = m_MonthView1->selectedDate();
-    ScanResult scan = scanStore(date.year(), date.month(), date.day(), measureWithProgress(this));
+    const auto fs = services().fileSystemShared(); // held while the measuring lets events run
+    ScanResult scan = scanStore(*fs, date.year(), date.month(), date.day(), measureWithProgress(this));
     m_folders = scan.folders;
     if (scan.lockerToolTip)
         m_imgLocker->setToolTip(displayText(*scan.lockerToolTip));
@@ -57,7 +60,9 @@ void frmBackUpRestoreA::AddinTV()
     if (scan.status)
         setStatusText(1, *scan.status);
     if (scan.error)
-        showFillError(scan.error->description());
+        showFillError(scan.error->description(), FillError::Scan);
+    else
+        clearFillError(FillError::Scan);
 }
 
 void frmBackUpRestoreA::AddinLv()
@@ -68,7 +73,8 @@ void frmBackUpRestoreA::AddinLv()
     std::optional<std::string> hour;
     if (m_lstTime->currentIndex() >= 0)
         hour = m_lstTime->currentData().toByteArray().toStdString();
-    ArchiveListResult list = fillArchiveList(m_folders.DayFolder, hour, measureWithProgress(this));
+    const auto fs = services().fileSystemShared(); // held while the measuring lets events run
+    ArchiveListResult list = fillArchiveList(*fs, m_folders.DayFolder, hour, measureWithProgress(this));
     m_folders.HourFolder = list.hourFolder;
     if (list.sizeCaption)
         m_lblSize->setText(QString::fromStdString(*list.sizeCaption));
@@ -77,7 +83,9 @@ void frmBackUpRestoreA::AddinLv()
     for (const ArchiveRow &row : list.rows)
         m_archives->appendRow(archiveItems(row));
     if (list.error)
-        showFillError(list.error->description());
+        showFillError(list.error->description(), FillError::List);
+    else
+        clearFillError(FillError::List);
 }
 
 void frmBackUpRestoreA::RefreshAdd()
@@ -96,6 +104,18 @@ void frmBackUpRestoreA::MonthView1_Click() { AddinTV(); }
 
 void frmBackUpRestoreA::lstTime_Click() { AddinLv(); }
 
-void frmBackUpRestoreA::showFillError(const std::string &description) { setStatusText(2, description); }
+void frmBackUpRestoreA::showFillError(const std::string &description, FillError from)
+{
+    setStatusText(2, description);
+    m_panel2Error = from;
+}
+
+void frmBackUpRestoreA::clearFillError(FillError from)
+{
+    // A new scan empties the list, so a list's error is stale after it as well.
+    if (m_panel2Error == FillError::None || (from == FillError::List && m_panel2Error != FillError::List))
+        return;
+    setStatusText(2, {});
+}
 
 } // namespace rnx10

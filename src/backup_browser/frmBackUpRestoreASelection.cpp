@@ -3,14 +3,16 @@
 
 #include "backup_browser/ArchiveItems.h"
 #include "backup_browser/ArchiveListView.h"
+#include "backup_browser/core/SelectionSizes.h"
 #include "backup_browser/ProgressMeasure.h"
-#include "backup_browser/SelectionSizes.h"
 #include "backup_browser/StatusPanel.h"
-#include "commands/Launching.h"
+#include "common/Launching.h"
+#include "platform/FileSystemObject.h"
 #include "platform/Platform.h"
-#include "platform/WindowJob.h"
+#include "services/ServiceSet.h"
+#include "ui/BusyGuard.h"
+#include "ui/WindowJob.h"
 
-#include <QCursor>
 #include <QMenu>
 #include <QStandardItemModel>
 
@@ -32,7 +34,8 @@ Variant frmBackUpRestoreA::SelectedFolderOperations(const std::string &sSourceFo
 {
     if (WindowJob::isRunning(this))
         return {};
-    const SelectionPanels panels = selectionSizes(sSourceFolder, sDestinationFolder, measureWithProgress(this));
+    const auto fs = services().fileSystemShared(); // held while the measuring lets events run
+    const SelectionPanels panels = selectionSizes(*fs, sSourceFolder, sDestinationFolder, measureWithProgress(this));
     if (!panels.selects)
         return {};
     m_folders.SelectedSourceDir = sSourceFolder;
@@ -46,10 +49,13 @@ Variant frmBackUpRestoreA::SelectedFolderOperations(const std::string &sSourceFo
 
 void frmBackUpRestoreA::OpenSelFolder()
 {
+    if (BusyGuard::isRunning(this))
+        return;
     const QModelIndex row = m_lvBody->selectedRow();
     if (!row.isValid())
         return;
-    ShellExecuteOpen(rawBytes(m_archives->item(row.row(), 2)), 1);
+    // The path comes from the store's data: opened as a document, never started as a program.
+    ShellOpenDocument(rawBytes(m_archives->item(row.row(), 2)), show::Normal);
 }
 
 void frmBackUpRestoreA::lvBody_DblClick() { OpenSelFolder(); }
@@ -63,10 +69,19 @@ void frmBackUpRestoreA::lvBody_KeyDown(int keyCode)
     m_lvBody->setView(m_lvBody->view() == ArchiveListView::Icon ? ArchiveListView::Report : ArchiveListView::Icon);
 }
 
-void frmBackUpRestoreA::lvBody_MouseDown(Qt::MouseButton button)
+void frmBackUpRestoreA::lvBody_MouseDown(Qt::MouseButton button, const QModelIndex &row, const QPoint &globalPos)
 {
-    if (button == Qt::RightButton)
-        m_mnupopupmenu->exec(QCursor::pos());
+    if (button != Qt::RightButton || BusyGuard::isRunning(this))
+        return;
+    // The popup acts on the row under the pointer: it is clicked first, with all that a left
+    // click does. Over empty space the selection stays.
+    if (row.isValid()) {
+        m_lvBody->selectRow(row);
+        lvBody_ItemClick(row);
+    }
+    // Shown, not run: this press handler returns at once, so an entry that closes the window
+    // never has the list's mouse handler below it on the stack.
+    m_mnupopupmenu->popup(globalPos);
 }
 
 void frmBackUpRestoreA::StatusBar1_PanelDblClick(int panel)

@@ -2,8 +2,8 @@
 #include "backup_browser/frmBackUpRestoreA.h"
 
 #include "backup_browser/ArchiveListView.h"
-#include "backup_browser/PictureLabel.h"
 #include "backup_browser/StatusPanel.h"
+#include "ui/ClickablePicture.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -43,7 +43,7 @@ void frmBackUpRestoreA::wireOperations()
     connect(m_cmdRegBackup, &QPushButton::clicked, this, &frmBackUpRestoreA::cmdRegBackup_Click);
     connect(m_cmdRegBackup2, &QPushButton::clicked, this, &frmBackUpRestoreA::cmdRegBackup2_Click);
     connect(m_cmdReport, &QPushButton::clicked, this, &frmBackUpRestoreA::cmdReport_Click);
-    connect(m_imgLocker, &PictureLabel::doubleClicked, this, &frmBackUpRestoreA::imgLocker_DblClick);
+    connect(m_imgLocker, &ClickablePicture::doubleClicked, this, &frmBackUpRestoreA::imgLocker_DblClick);
     onMenu(m_mnupopupmenu, "mnuPopUpStartBackup", this, [this] { mnuPopUpStartBackup_Click(); });
     onMenu(m_mnupopupmenu, "mnuPopUpStartRestore", this, [this] { mnuPopUpStartRestore_Click(); });
     onMenu(m_mnupopupmenu, "mnuPopUpDeleteYear", this, [this] { mnuPopUpDeleteYear_Click(); });

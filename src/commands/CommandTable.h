@@ -9,7 +9,7 @@
 
 namespace rnx10 {
 
-// The six arguments every handler receives (none of them is read).
+// The six arguments of a call (no handler reads them).
 struct CommandArguments {
     std::int32_t &lhWnd;
     const std::string &key;
@@ -19,7 +19,8 @@ struct CommandArguments {
     const Variant &parametersD;
 };
 
-using CommandHandler = Variant (*)(CommandArguments &);
+// What a key does; null for the keys that do nothing on this system.
+using CommandHandler = void (*)();
 
 struct Command {
     const char *key;

@@ -1,7 +1,7 @@
 #include "commands/RegistryNavigation.h"
 
-#include "component/ServiceSet.h"
 #include "services/RegistryService.h"
+#include "services/ServiceSet.h"
 
 namespace rnx10 {
 

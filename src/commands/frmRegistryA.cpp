@@ -4,8 +4,12 @@
 #include "commands/CommandPictures.h"
 #include "commands/RegistryNavigation.h"
 #include "platform/Platform.h"
+#include "ui/BusyGuard.h"
+#include "ui/CloseOnEscape.h"
+#include "ui/TellFailure.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -24,9 +28,7 @@ frmRegistryA::frmRegistryA(QWidget *parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     buildControls();
     connect(m_cmdViewRegEditForKey, &QPushButton::clicked, this, &frmRegistryA::cmdViewRegEditForKey_Click);
-    // The window sees key presses before its controls, so Escape works wherever the focus is.
-    for (QWidget *child : findChildren<QWidget *>())
-        child->installEventFilter(this);
+    new CloseOnEscape(this);
 }
 
 void frmRegistryA::buildControls()
@@ -35,6 +37,9 @@ void frmRegistryA::buildControls()
     m_cmbViewRegEditForKey->setFont(QFont(QStringLiteral("Verdana"), 9));
     m_cmbViewRegEditForKey->setEditable(true);
     m_cmbViewRegEditForKey->setInsertPolicy(QComboBox::NoInsert);
+    // Text that differs from the entry only in case is not the entry: neither the completion nor
+    // Enter may turn it into the entry (a case-sensitive completer makes both exact).
+    m_cmbViewRegEditForKey->completer()->setCaseSensitivity(Qt::CaseSensitive);
     m_cmbViewRegEditForKey->setMinimumWidth(330);
     m_cmdViewRegEditForKey->setObjectName(QStringLiteral("cmdViewRegEditForKey"));
     m_cmdViewRegEditForKey->setAutoDefault(false);
@@ -61,35 +66,9 @@ void frmRegistryA::Form_Load()
 
 void frmRegistryA::cmdViewRegEditForKey_Click()
 {
-    try {
-        navigateToRegistryKey(m_cmbViewRegEditForKey->currentText().toStdString());
-    } catch (const AutomationError &e) {
-        platform().prompt->tell(e.description(), kDefaultTitle, Icon::Critical);
-    }
-}
-
-bool frmRegistryA::Form_KeyDown(int keyCode, Qt::KeyboardModifiers /*shift*/)
-{
-    if (keyCode != Qt::Key_Escape)
-        return false;
-    close();
-    return true;
-}
-
-bool frmRegistryA::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (Form_KeyDown(key->key(), key->modifiers()))
-            return true;
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void frmRegistryA::keyPressEvent(QKeyEvent *event)
-{
-    if (!Form_KeyDown(event->key(), event->modifiers()))
-        QDialog::keyPressEvent(event);
+    if (BusyGuard::isRunning(this))
+        return;
+    tellingFailure([this] { navigateToRegistryKey(m_cmbViewRegEditForKey->currentText().toStdString()); });
 }
 
 } // namespace rnx10

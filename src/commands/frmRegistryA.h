@@ -18,12 +18,6 @@ public:
     void Form_Load();
     // Navigates for the combo box's text; a service failure is told in a message box.
     void cmdViewRegEditForKey_Click();
-    // Escape closes the dialog; true when the key was taken.
-    bool Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildControls();

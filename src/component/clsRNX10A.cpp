@@ -2,11 +2,12 @@
 
 #include "automation/ObjectRegistry.h"
 #include "commands/CommandTable.h"
-#include "commands/Launching.h"
-#include "commands/QuickBackup.h"
-#include "component/ServiceSet.h"
+#include "common/Launching.h"
+#include "common/QuickBackup.h"
+#include "services/EnvironmentKeys.h"
 #include "services/ProgIds.h"
 #include "services/RuntimeService.h"
+#include "services/ServiceSet.h"
 
 namespace rnx10 {
 
@@ -16,17 +17,15 @@ RegisterObject<clsRNX10A, clsRNX10A> registration(progid::Component);
 
 clsRNX10A::clsRNX10A()
 {
-    ServiceSet &set = services();
-    set.createServices(); // a failure here means no instance: the count is untouched
-    set.instanceCreated();
+    services().beginInstance(); // a failure here means no instance: the count is untouched
 }
 
-clsRNX10A::~clsRNX10A() { services().instanceEnded(); }
+clsRNX10A::~clsRNX10A() { services().endInstance(); }
 
 Variant clsRNX10A::RunSupportCenter()
 {
-    const std::string root = services().runtime().EnvironGet(2, "ZVENVSYS32MASK");
-    StartCommandLine(root + "/1.0/sys/rnx.exe", 1);
+    const std::string root = services().runtime().EnvironGet(envkey::kSuiteEnvironment, envkey::ProgramRoot);
+    StartCommandLine(root + "/1.0/sys/rnx.exe", show::Normal);
     return {};
 }
 

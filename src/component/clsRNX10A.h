@@ -2,7 +2,13 @@
 // AutomationError carrying the error's number and description.
 #pragma once
 
+// Installed, the public headers lie side by side in include/rnx10/; in the source tree the variant
+// has a folder of its own.
+#if __has_include("Variant.h")
+#include "Variant.h"
+#else
 #include "automation/Variant.h"
+#endif
 
 #include <cstdint>
 #include <string>

@@ -53,10 +53,9 @@ int rnx10_create(rnx10_instance **instance, rnx10_error *error)
         return RNX10_FAILED;
     }
     *instance = nullptr;
-    return guarded(error, [&] {
-        rnx10::ensureApplication();
-        *instance = new rnx10_instance{};
-    });
+    // No Qt application yet: it is made when a window is about to be shown, so callers without
+    // a display can use every windowless call.
+    return guarded(error, [&] { *instance = new rnx10_instance{}; });
 }
 
 void rnx10_release(rnx10_instance *instance) { delete instance; }

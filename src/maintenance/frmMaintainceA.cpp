@@ -1,14 +1,17 @@
 #include "maintenance/frmMaintainceA.h"
 
 #include "automation/AutomationError.h"
-#include "component/ServiceSet.h"
-#include "component/clsRNX10A.h"
-#include "maintenance/DoubleClickPicture.h"
-#include "maintenance/MaintainceLogs.h"
+#include "common/QuickBackup.h"
+#include "maintenance/core/MaintainceLogs.h"
 #include "maintenance/MaintenancePictures.h"
 #include "platform/MousePointer.h"
 #include "platform/Platform.h"
-#include "platform/WindowJob.h"
+#include "services/ServiceSet.h"
+#include "ui/BusyGuard.h"
+#include "ui/ClickablePicture.h"
+#include "ui/CloseOnEscape.h"
+#include "ui/TellFailure.h"
+#include "ui/WindowJob.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -62,9 +65,9 @@ QPushButton *button(const char *name, const char *text)
     return b;
 }
 
-DoubleClickPicture *logTooltipPicture(const char *name, const QPixmap &pixmap)
+ClickablePicture *logTooltipPicture(const char *name, const QPixmap &pixmap)
 {
-    auto *picture = new DoubleClickPicture(pixmap);
+    auto *picture = new ClickablePicture(pixmap);
     picture->setObjectName(name);
     picture->setToolTip(QString::fromUtf8(kLogTooltip));
     return picture;
@@ -81,18 +84,6 @@ QWidget *pictureTextButton(QWidget *picture, QLabel *text, QPushButton *action)
     grid->addWidget(text, 0, 1);
     grid->addWidget(action, 1, 1, Qt::AlignRight);
     return part;
-}
-
-// Runs a handler's work; a failure is told to the user instead of leaving the event handler.
-template <typename Work> void tellingFailure(Work &&work)
-{
-    try {
-        work();
-    } catch (const AutomationError &error) {
-        platform().prompt->tell(error.description(), kDefaultTitle, Icon::Critical);
-    } catch (const std::exception &error) {
-        platform().prompt->tell(error.what(), kDefaultTitle, Icon::Critical);
-    }
 }
 
 } // namespace
@@ -116,7 +107,7 @@ frmMaintainceA::frmMaintainceA(QWidget *parent) : QDialog(parent)
     layout->addWidget(ok, 0, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    qApp->installEventFilter(this);
+    new CloseOnEscape(this);
     Form_Load();
 }
 
@@ -136,9 +127,9 @@ QWidget *frmMaintainceA::buildGeneralTab()
 
 QWidget *frmMaintainceA::buildLogPart()
 {
-    DoubleClickPicture *picture = logTooltipPicture("imgLog", logFolderPicture());
+    ClickablePicture *picture = logTooltipPicture("imgLog", logFolderPicture());
     QPushButton *clear = button("cmdLogsAndTemp", "Delete Log files...");
-    connect(picture, &DoubleClickPicture::doubleClicked, this, &frmMaintainceA::imgLog_DblClick);
+    connect(picture, &ClickablePicture::doubleClicked, this, &frmMaintainceA::imgLog_DblClick);
     connect(clear, &QPushButton::clicked, this, &frmMaintainceA::cmdLogsAndTemp_Click);
     return pictureTextButton(picture,
                              verdanaLabel("lblLogs", "The log files contains all the log information about zorvane "
@@ -150,33 +141,15 @@ QWidget *frmMaintainceA::buildLogPart()
 QWidget *frmMaintainceA::buildBackupPart()
 {
     // Carries the log picture's tooltip, so it answers a double click the same way.
-    DoubleClickPicture *picture = logTooltipPicture("Image1", backupPicture());
+    ClickablePicture *picture = logTooltipPicture("Image1", backupPicture());
     QPushButton *backup = button("cmdStartBackups", "Backup Now...");
-    connect(picture, &DoubleClickPicture::doubleClicked, this, &frmMaintainceA::imgLog_DblClick);
+    connect(picture, &ClickablePicture::doubleClicked, this, &frmMaintainceA::imgLog_DblClick);
     connect(backup, &QPushButton::clicked, this, &frmMaintainceA::cmdStartBackups_Click);
     return pictureTextButton(
         picture, verdanaLabel("Label1", "You should regularly take backup of your important data."), backup);
 }
 
 void frmMaintainceA::Form_Load() { m_tabs->setCurrentIndex(0); }
-
-bool frmMaintainceA::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
-        return false;
-    if (static_cast<QWidget *>(watched)->window() != this)
-        return false;
-    auto *key = static_cast<QKeyEvent *>(event);
-    return Form_KeyDown(key->key(), key->modifiers());
-}
-
-bool frmMaintainceA::Form_KeyDown(int keyCode, Qt::KeyboardModifiers /*shift*/)
-{
-    if (keyCode != Qt::Key_Escape)
-        return false;
-    close();
-    return true;
-}
 
 void frmMaintainceA::cmdLogsAndTemp_Click()
 {
@@ -211,22 +184,21 @@ void frmMaintainceA::clearWithProgress()
 
 void frmMaintainceA::cmdStartBackups_Click()
 {
-    const char *question = "Do you want to start backup operations click yes this screen will automatically close., "
-                           "it may take long time depends upon your speed of computer.";
-    if (platform().prompt->ask(question, "Proceed...", true) == Answer::No)
+    if (BusyGuard::isRunning(this))
+        return;
+    if (!askToStartQuickBackup())
         return;
     const auto handle = static_cast<std::int32_t>(winId());
     close();
-    tellingFailure([handle] {
-        clsRNX10A once;
-        once.RunBackupComputer(handle);
-    });
+    tellingFailure([handle] { runQuickBackupFromWindow(handle); });
 }
 
 void frmMaintainceA::cmdOK_Click() { close(); }
 
 void frmMaintainceA::imgLog_DblClick()
 {
+    if (BusyGuard::isRunning(this))
+        return;
     tellingFailure(&OpenLogFolder);
 }
 

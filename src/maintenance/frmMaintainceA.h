@@ -13,16 +13,12 @@ class frmMaintainceA : public QDialog {
 public:
     explicit frmMaintainceA(QWidget *parent = nullptr);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     QWidget *buildGeneralTab();
     QWidget *buildLogPart();
     QWidget *buildBackupPart();
 
     void Form_Load();
-    bool Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
     void cmdLogsAndTemp_Click();
     void clearWithProgress();
     void cmdStartBackups_Click();

@@ -4,7 +4,7 @@
 
 namespace rnx10 {
 
-std::string computerName()
+std::string GetMachineName()
 {
     char buffer[256] = {};
     if (gethostname(buffer, sizeof buffer - 1) != 0)

@@ -5,6 +5,6 @@
 namespace rnx10 {
 
 // This computer's name; the empty text when it cannot be had.
-std::string computerName();
+std::string GetMachineName();
 
 } // namespace rnx10

@@ -1,59 +1,20 @@
 #include "platform/FileSystemObject.h"
 
 #include "automation/AutomationError.h"
+#include "platform/FileIO.h"
+#include "platform/Paths.h"
 #include "platform/walk/FolderWalk.h"
 
 #include <fcntl.h>
 #include <pwd.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 namespace rnx10 {
-
-std::string joinPath(const std::string &folder, const std::string &name)
-{
-    if (folder.empty())
-        return name;
-    if (folder.back() == '/')
-        return folder + name;
-    return folder + "/" + name;
-}
-
-std::string parentPath(const std::string &path)
-{
-    std::string p = path;
-    while (p.size() > 1 && p.back() == '/')
-        p.pop_back();
-    auto slash = p.rfind('/');
-    if (slash == std::string::npos || p == "/")
-        return {};
-    return slash == 0 ? "/" : p.substr(0, slash);
-}
-
-std::string baseName(const std::string &path)
-{
-    std::string p = path;
-    while (p.size() > 1 && p.back() == '/')
-        p.pop_back();
-    auto slash = p.rfind('/');
-    return slash == std::string::npos ? p : p.substr(slash + 1);
-}
-
-std::string realPath(const std::string &path)
-{
-    char *resolved = ::realpath(path.c_str(), nullptr);
-    if (!resolved)
-        return {};
-    std::string result(resolved);
-    std::free(resolved);
-    return result;
-}
 
 namespace {
 
@@ -67,19 +28,30 @@ std::string homeFolder()
     return {};
 }
 
-bool isSameOrAncestor(const std::string &candidate, const std::string &of)
+EntryStatus::Type typeOf(mode_t mode)
 {
-    if (candidate.empty() || of.empty())
-        return false;
-    if (candidate == "/" || candidate == of)
-        return true;
-    return of.compare(0, candidate.size(), candidate) == 0 && of.size() > candidate.size() && of[candidate.size()] == '/';
+    if (S_ISDIR(mode))
+        return EntryStatus::Type::Folder;
+    if (S_ISREG(mode))
+        return EntryStatus::Type::File;
+    if (S_ISLNK(mode))
+        return EntryStatus::Type::Link;
+    return EntryStatus::Type::Other;
 }
 
-bool isLink(const std::string &path)
+// The names of a .hidden list, one a line.
+bool listsName(const std::string &list, const std::string &name)
 {
-    struct stat st{};
-    return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+    std::size_t start = 0;
+    while (start < list.size()) {
+        std::size_t end = list.find('\n', start);
+        if (end == std::string::npos)
+            end = list.size();
+        if (list.compare(start, end - start, name) == 0)
+            return true;
+        start = end + 1;
+    }
+    return false;
 }
 
 } // namespace
@@ -92,7 +64,7 @@ bool isProtectedFolder(const std::string &path)
     if (real == "/")
         return true;
     for (const std::string &home : {homeFolder(), realPath(homeFolder())})
-        if (isSameOrAncestor(real, home))
+        if (isInside(home, real))
             return true;
     return false;
 }
@@ -109,6 +81,28 @@ bool FileSystemObject::fileExists(const std::string &path)
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
+std::optional<EntryStatus> FileSystemObject::status(const std::string &path, bool followLinks)
+{
+    struct stat st{};
+    if (path.empty() || (followLinks ? ::stat(path.c_str(), &st) : ::lstat(path.c_str(), &st)) != 0)
+        return std::nullopt;
+    return EntryStatus{typeOf(st.st_mode), static_cast<unsigned>(st.st_mode & 07777), static_cast<std::uint64_t>(st.st_dev)};
+}
+
+bool FileSystemObject::entryExists(const std::string &path) { return status(path, false).has_value(); }
+
+bool FileSystemObject::isLink(const std::string &path)
+{
+    const auto st = status(withoutTrailingSlashes(path), false);
+    return st && st->type == EntryStatus::Type::Link;
+}
+
+void FileSystemObject::setMode(const std::string &path, unsigned mode)
+{
+    if (::chmod(path.c_str(), static_cast<mode_t>(mode)) != 0)
+        throw err::fromErrno(errno, path);
+}
+
 void FileSystemObject::createFolder(const std::string &path)
 {
     if (path.empty())
@@ -120,14 +114,35 @@ void FileSystemObject::createFolder(const std::string &path)
     }
 }
 
+std::string FileSystemObject::createUniqueFolder(const std::string &parent, const std::string &prefix)
+{
+    std::string name = joinPath(parent, prefix + "XXXXXX");
+    if (!::mkdtemp(name.data()))
+        throw err::fromErrno(errno, parent);
+    return name;
+}
+
+void FileSystemObject::rename(const std::string &from, const std::string &to)
+{
+    if (::rename(from.c_str(), to.c_str()) != 0)
+        throw err::fromErrno(errno, to);
+}
+
+bool FileSystemObject::exchange(const std::string &a, const std::string &b)
+{
+    if (::renameat2(AT_FDCWD, a.c_str(), AT_FDCWD, b.c_str(), RENAME_EXCHANGE) == 0)
+        return true;
+    if (errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)
+        return false;
+    throw err::fromErrno(errno, b);
+}
+
 void FileSystemObject::deleteFolder(const std::string &path, bool force)
 {
     if (path.empty())
         throw err::pathNotFound("empty folder name");
     // "link/" names the link's target; the link itself is what is meant.
-    std::string itself = path;
-    while (itself.size() > 1 && itself.back() == '/')
-        itself.pop_back();
+    const std::string itself = withoutTrailingSlashes(path);
     if (isLink(itself)) {
         // The link goes, never what it points at.
         if (::unlink(itself.c_str()) != 0)
@@ -197,29 +212,18 @@ void FileSystemObject::markHiddenOnly(const std::string &path)
     // .hidden holds one name a line: a name with a line break cannot be listed there.
     if (parent.empty() || name.empty() || name == "/" || name.find('\n') != std::string::npos)
         return;
-    std::string listFile = joinPath(parent, ".hidden");
-    std::ifstream in(listFile, std::ios::binary);
-    std::string line;
-    std::ostringstream kept;
-    while (std::getline(in, line)) {
-        if (line == name)
-            return; // already listed once
-        kept << line << '\n';
+    const std::string listFile = joinPath(parent, ".hidden");
+    // The list only helps file managers: one that cannot be read is started afresh.
+    std::string list;
+    try {
+        list = readFileIfExists(listFile).value_or(std::string());
+    } catch (const AutomationError &) {
     }
-    in.close();
-    std::string content = kept.str() + name + "\n";
-    std::string temp = listFile + ".tmp-rnx10";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out << content;
-        if (!out.flush())
-            throw err::permissionDenied(listFile);
-    }
-    if (::rename(temp.c_str(), listFile.c_str()) != 0) {
-        int e = errno;
-        ::unlink(temp.c_str());
-        throw err::fromErrno(e, listFile);
-    }
+    if (listsName(list, name))
+        return;
+    if (!list.empty() && list.back() != '\n')
+        list += '\n';
+    atomicReplace(listFile, list + name + "\n");
 }
 
 } // namespace rnx10

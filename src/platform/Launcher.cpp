@@ -70,6 +70,16 @@ long spawnDetached(const std::string &program, const std::string &argument, bool
     return pid;
 }
 
+namespace {
+bool handToOpener(const std::string &target)
+{
+    std::string opener = findOnPath("xdg-open");
+    if (opener.empty())
+        return false;
+    return spawnDetached(opener, target, true) > 0;
+}
+} // namespace
+
 bool SystemShell::open(const std::string &target, int /*showCommand*/)
 {
     if (target.empty())
@@ -81,10 +91,16 @@ bool SystemShell::open(const std::string &target, int /*showCommand*/)
         if (isExecutableFile(target))
             return spawnDetached(target, {}, false) > 0;
     }
-    std::string opener = findOnPath("xdg-open");
-    if (opener.empty())
+    return handToOpener(target);
+}
+
+bool SystemShell::openDocument(const std::string &path, int /*showCommand*/)
+{
+    struct stat st{};
+    if (path.empty() || stat(path.c_str(), &st) != 0)
         return false;
-    return spawnDetached(opener, target, true) > 0;
+    // A relative name starting with "-" would reach the opener as an option.
+    return handToOpener(path.front() == '-' ? "./" + path : path);
 }
 
 long SystemProgramStarter::start(const std::string &path, int /*windowStyle*/)

@@ -13,6 +13,10 @@ public:
     // target, a local path that does not exist, or when nothing could be started.
     // The show command has no meaning on Linux and is accepted for the record.
     virtual bool open(const std::string &target, int showCommand) = 0;
+    // Opens a local file or folder as a document: it always goes to xdg-open, even when it is an
+    // executable file, so a path read from data is never started as a program. Returns false for
+    // a path that does not exist (an address is no path) or when xdg-open could not be started.
+    virtual bool openDocument(const std::string &path, int showCommand) = 0;
 };
 
 class ProgramStarter {
@@ -26,6 +30,7 @@ public:
 class SystemShell : public Shell {
 public:
     bool open(const std::string &target, int showCommand) override;
+    bool openDocument(const std::string &path, int showCommand) override;
 };
 
 class SystemProgramStarter : public ProgramStarter {

@@ -2,10 +2,12 @@
 
 #include "automation/AutomationError.h"
 #include "automation/ObjectRegistry.h"
-#include "commands/Launching.h"
+#include "common/Launching.h"
 #include "platform/Platform.h"
 #include "services/ProgIds.h"
 #include "services/ScheduledTaskService.h"
+#include "ui/BusyGuard.h"
+#include "ui/CloseOnEscape.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -41,9 +43,7 @@ frmBackUpScheduleA::frmBackUpScheduleA(QWidget *parent) : QDialog(parent)
     setTabOrders();
     connect(m_cmdOK, &QPushButton::clicked, this, &frmBackUpScheduleA::cmdOK_Click);
     connect(m_cmdCancel, &QPushButton::clicked, this, &frmBackUpScheduleA::cmdCancel_Click);
-    installEventFilter(this);
-    for (QWidget *child : findChildren<QWidget *>())
-        child->installEventFilter(this);
+    new CloseOnEscape(this);
     setFixedSize(sizeHint());
     m_txtTIME->setFocus();
 }
@@ -95,27 +95,12 @@ void frmBackUpScheduleA::setTabOrders()
     QWidget::setTabOrder(m_cmdOK, m_cmdCancel);
 }
 
-bool frmBackUpScheduleA::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        Form_KeyDown(key);
-        if (key == Qt::Key_Escape)
-            return true;
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void frmBackUpScheduleA::Form_KeyDown(int keyCode)
-{
-    if (keyCode == Qt::Key_Escape)
-        close();
-}
-
 void frmBackUpScheduleA::cmdCancel_Click() { close(); }
 
 void frmBackUpScheduleA::cmdOK_Click()
 {
+    if (BusyGuard::isRunning(this))
+        return;
     Prompt &prompt = *platform().prompt;
     if (prompt.ask("Are you sure?", "sure...") == Answer::No)
         return;

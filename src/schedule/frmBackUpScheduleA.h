@@ -23,17 +23,12 @@ public:
     // first registered.
     void AddScheduletask();
 
-protected:
-    // The dialog sees key presses before its controls: Escape closes it from any of them.
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void buildControls();
     void buildFrame();
     void setTabOrders();
     void cmdOK_Click();
     void cmdCancel_Click();
-    void Form_KeyDown(int keyCode);
 
     QGroupBox *m_Frame1 = nullptr;
     QLabel *m_Label2 = nullptr;

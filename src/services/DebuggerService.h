@@ -1,4 +1,5 @@
-// The debugger service: a modal dialog listing every environment key, its value and its source.
+// The debugger service: a modal dialog listing every environment key, its value and its source;
+// with no display the same listing goes to standard error.
 #pragma once
 
 namespace rnx10 {

@@ -13,6 +13,7 @@ std::optional<std::string> read(const std::string &path, const std::string &sect
 
 // Stores the value, creating the file, section and key when missing and keeping everything else.
 // The file's folder must exist (76 otherwise); a write that fails leaves the old file as it was.
+// When path is a link, the file it leads to is written and the link kept.
 void write(const std::string &path, const std::string &section, const std::string &key, const std::string &value);
 
 } // namespace rnx10::IniFile

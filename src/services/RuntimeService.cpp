@@ -5,7 +5,10 @@
 #include "services/IniFile.h"
 #include "services/ProgIds.h"
 
+#include <dlfcn.h>
+
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 #ifndef RNX10_DEFAULT_PROGRAM_ROOT
@@ -32,10 +35,25 @@ std::string xdgFolder(const char *variable, const char *fallbackUnderHome)
     return env("HOME") + "/" + fallbackUnderHome;
 }
 
+// The suite's programs are installed in "zorvane" beside the library, wherever the installed tree
+// lies now; the configure-time prefix is only the fallback.
+std::string programRootBesideLibrary()
+{
+    Dl_info info{};
+    if (::dladdr(reinterpret_cast<void *>(&programRootBesideLibrary), &info) && info.dli_fname) {
+        char resolved[PATH_MAX];
+        if (::realpath(info.dli_fname, resolved)) {
+            std::string library = resolved;
+            return library.substr(0, library.rfind('/')) + "/zorvane";
+        }
+    }
+    return RNX10_DEFAULT_PROGRAM_ROOT;
+}
+
 std::string defaultValue(const std::string &key)
 {
     const std::string data = xdgFolder("XDG_DATA_HOME", ".local/share") + "/zorvane";
-    if (key == "ZVENVSYS32MASK") return RNX10_DEFAULT_PROGRAM_ROOT;
+    if (key == "ZVENVSYS32MASK") return programRootBesideLibrary();
     if (key == "ZVENVSBAK") return data + "/backup";
     if (key == "ZVENVSFAM") return data + "/locker";
     if (key == "ZVENVSLOGS") return xdgFolder("XDG_STATE_HOME", ".local/state") + "/zorvane/logs";

@@ -1,5 +1,5 @@
 // Resolves the suite's environment keys: process environment, then the configuration file,
-// then defaults under the XDG base folders and the install prefix.
+// then defaults under the XDG base folders and beside the installed library (the program root).
 #pragma once
 
 #include <cstdint>

@@ -2,10 +2,10 @@
 
 #include "automation/AutomationError.h"
 #include "automation/ObjectRegistry.h"
-#include "schedule/AtJob.h"
-#include "schedule/CrontabText.h"
-#include "schedule/JobSchedule.h"
-#include "schedule/SpawnCommandRunner.h"
+#include "platform/SpawnCommandRunner.h"
+#include "services/AtJob.h"
+#include "services/CrontabText.h"
+#include "services/JobSchedule.h"
 #include "services/ProgIds.h"
 
 namespace rnx10 {

@@ -1,5 +1,6 @@
 #include "services/StaticMessageService.h"
 
+#include "automation/AutomationError.h"
 #include "automation/ObjectRegistry.h"
 #include "platform/Application.h"
 #include "services/ProgIds.h"
@@ -20,7 +21,15 @@ StaticMessageService::~StaticMessageService() = default;
 
 void StaticMessageService::UIShowStaticMessageDialog(const std::string &message, bool /*flag*/)
 {
-    ensureApplication();
+    try {
+        ensureApplication();
+    } catch (const AutomationError &e) {
+        if (e.number() != err::NoDisplay)
+            throw;
+        // Without a display the message has nowhere to go; the backup it announces goes on.
+        m_windows.push_back(nullptr);
+        return;
+    }
     auto window = std::make_unique<QWidget>(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
     window->setObjectName(QStringLiteral("frmStaticMessage"));
     window->setAttribute(Qt::WA_ShowWithoutActivating);

@@ -14,7 +14,8 @@ public:
     StaticMessageService();
     virtual ~StaticMessageService();
 
-    // Shows the text until the matching hide; painted before the call returns.
+    // Shows the text until the matching hide; painted before the call returns. With no display
+    // nothing is shown and the call still succeeds.
     virtual void UIShowStaticMessageDialog(const std::string &message, bool flag);
     // Removes the window shown last.
     virtual void UIHideStaticMessageDialog();

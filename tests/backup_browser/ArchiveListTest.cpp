@@ -1,7 +1,9 @@
 // The archive list of one hour: rows, the five details values and the hour's size.
-#include "StoreFixture.h"
+#include "UnreadableFileSystem.h"
 
-#include "backup_browser/ArchiveList.h"
+#include "backup_browser/core/ArchiveList.h"
+#include "support/ScopedFactory.h"
+#include "support/StoreFixture.h"
 
 using namespace rnx10;
 using namespace rnx10::test;
@@ -10,20 +12,20 @@ namespace {
 
 class ArchiveListTest : public StoreFixture {
 protected:
-    std::string day = folder("2026/12/10");
-    std::string hour = folder("2026/12/10/21-05");
+    std::string day = store.folder("2026/12/10");
+    std::string hour = store.folder("2026/12/10/21-05");
 };
 
 using Values = std::array<std::string, 5>;
 
 TEST_F(ArchiveListTest, RowsCarryTheFiveDetailsValuesAndTheHourSize)
 {
-    const std::string regDetails = details("REGKEYS", hour + "/registry/settings");
-    const std::string docDetails = details("/home/ann/Documents", hour + "/shell/Documents");
-    archive(hour, "registry", &regDetails, 1048576);
-    archive(hour, "shell", &docDetails, 524288);
+    const std::string regDetails = StoreBuilder::detailsText("REGKEYS", hour + "/registry/settings");
+    const std::string docDetails = StoreBuilder::detailsText("/home/ann/Documents", hour + "/shell/Documents");
+    store.sizedArchive(hour, "registry", regDetails, 1048576);
+    store.sizedArchive(hour, "shell", docDetails, 524288);
     fileOfSize(hour + "/not-an-archive.txt", 100);
-    const ArchiveListResult list = fillArchiveList(day, "21-05");
+    const ArchiveListResult list = fillArchiveList(fso, day, "21-05");
     ASSERT_FALSE(list.error);
     EXPECT_EQ(list.hourFolder, hour);
     EXPECT_EQ(list.sizeCaption, "Size : 2 MB");
@@ -36,9 +38,21 @@ TEST_F(ArchiveListTest, RowsCarryTheFiveDetailsValuesAndTheHourSize)
     EXPECT_EQ(rows[1].values[0], "/home/ann/Documents");
 }
 
+TEST_F(ArchiveListTest, ArchivesCreatedOutOfOrderAreListedInNameOrder)
+{
+    for (const char *name : {"shell", "Registry", "b-docs", "10", "a-photos", "Zeta", "9", "registry2"})
+        store.sizedArchive(hour, name, std::nullopt);
+    const ArchiveListResult list = fillArchiveList(fso, day, "21-05");
+    ASSERT_FALSE(list.error);
+    std::vector<std::string> names;
+    for (const ArchiveRow &row : list.rows)
+        names.push_back(row.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"10", "9", "a-photos", "b-docs", "Registry", "registry2", "shell", "Zeta"}));
+}
+
 TEST_F(ArchiveListTest, EmptyHourShowsNoRowsAndZeroSize)
 {
-    const ArchiveListResult list = fillArchiveList(day, "21-05");
+    const ArchiveListResult list = fillArchiveList(fso, day, "21-05");
     ASSERT_FALSE(list.error);
     EXPECT_TRUE(list.rows.empty());
     EXPECT_EQ(list.sizeCaption, "Size : 0 MB");
@@ -47,9 +61,9 @@ TEST_F(ArchiveListTest, EmptyHourShowsNoRowsAndZeroSize)
 
 TEST_F(ArchiveListTest, NoHourPickedListsAndMeasuresNothing)
 {
-    archive(hour, "a", nullptr);
+    store.sizedArchive(hour, "a", std::nullopt);
     for (const std::string &d : {day, std::string()}) {
-        const ArchiveListResult list = fillArchiveList(d, std::nullopt);
+        const ArchiveListResult list = fillArchiveList(fso, d, std::nullopt);
         EXPECT_FALSE(list.error);
         EXPECT_EQ(list.hourFolder, "");
         EXPECT_FALSE(list.sizeCaption);
@@ -59,7 +73,7 @@ TEST_F(ArchiveListTest, NoHourPickedListsAndMeasuresNothing)
 
 TEST_F(ArchiveListTest, MissingHourEndsTheFillBeforeMeasuring)
 {
-    const ArchiveListResult list = fillArchiveList(day, "gone");
+    const ArchiveListResult list = fillArchiveList(fso, day, "gone");
     ASSERT_TRUE(list.error);
     EXPECT_EQ(list.hourFolder, day + "/gone");
     EXPECT_FALSE(list.sizeCaption);
@@ -79,9 +93,9 @@ TEST_F(ArchiveListTest, EveryDetailsFileStillGivesARow)
         {"huge-line", hugeLine},
     };
     for (const auto &[name, content] : cases)
-        archive(hour, name, &content);
-    archive(hour, "missing", nullptr);
-    const ArchiveListResult list = fillArchiveList(day, "21-05");
+        store.sizedArchive(hour, name, content);
+    store.sizedArchive(hour, "missing", std::nullopt);
+    const ArchiveListResult list = fillArchiveList(fso, day, "21-05");
     ASSERT_FALSE(list.error) << list.error->description();
     ASSERT_EQ(list.rows.size(), std::size(cases) + 1);
     for (const ArchiveRow &row : list.rows) {
@@ -94,9 +108,9 @@ TEST_F(ArchiveListTest, EveryDetailsFileStillGivesARow)
 
 TEST_F(ArchiveListTest, UnreadableArchiveFolderEndsTheFillAtTheHourSize)
 {
-    ScopedUnreadable unreadable("/21-05");
-    archive(hour, "a", nullptr);
-    const ArchiveListResult list = fillArchiveList(day, "21-05");
+    UnreadableFileSystem unreadable("/21-05");
+    store.sizedArchive(hour, "a", std::nullopt);
+    const ArchiveListResult list = fillArchiveList(unreadable, day, "21-05");
     ASSERT_TRUE(list.error);
     EXPECT_EQ(list.error->number(), 70);
     EXPECT_FALSE(list.sizeCaption);

@@ -1,14 +1,19 @@
 // The stand-in backup tools write archives that the browser lists with all five values.
-#include "StoreFixture.h"
-
-#include "backup_browser/ArchiveList.h"
-#include "backup_browser/StoreScan.h"
-#include "commands/CommonHelpers.h"
+#include "backup_browser/core/ArchiveList.h"
+#include "backup_browser/core/FolderRestore.h"
+#include "backup_browser/core/StoreScan.h"
 #include "component/clsRNX10A.h"
+#include "platform/ComputerName.h"
+#include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
 #include "services/IniFile.h"
+#include "support/StoreFixture.h"
 
 #include <QDate>
 #include <QProcess>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include <thread>
 
@@ -42,11 +47,11 @@ protected:
     std::vector<ArchiveRow> todaysArchives()
     {
         const QDate today = QDate::currentDate();
-        const ScanResult scan = scanStore(today.year(), today.month(), today.day());
+        const ScanResult scan = scanStore(fso, today.year(), today.month(), today.day());
         EXPECT_FALSE(scan.error);
         std::vector<ArchiveRow> rows;
         for (const std::string &hour : scan.hours)
-            for (ArchiveRow &row : fillArchiveList(scan.folders.DayFolder, hour).rows)
+            for (ArchiveRow &row : fillArchiveList(fso, scan.folders.DayFolder, hour).rows)
                 rows.push_back(std::move(row));
         return rows;
     }
@@ -96,6 +101,55 @@ TEST_F(BackupToolsTest, ShellbakArchivesTheListedFoldersOrDocuments)
     const auto one = std::find_if(rows.begin(), rows.end(), [&](auto &r) { return r.values[0] == inst.root() + "/one"; });
     ASSERT_NE(one, rows.end());
     expectComplete(*one);
+}
+
+// A folder backed up and restored ends as it was, as with cp -a: modes and modification times of
+// the folder itself, its sub-folders and files.
+TEST_F(BackupToolsTest, BackedUpAndRestoredFolderKeepsItsModesAndTimes)
+{
+    const std::string documents = inst.home() + "/Documents";
+    makeFolders(documents + "/sub");
+    writeFile(documents + "/a.txt", "a");
+    writeFile(documents + "/sub/b.txt", "b");
+    const struct {
+        const char *rel;
+        mode_t mode;
+        long modified;
+    } entries[] = {{"a.txt", 0640, 1300000001}, {"sub/b.txt", 0600, 1300000002}, {"sub", 0750, 1300000003},
+                   {"", 0755, 1300000004}};
+    const auto set = [&](const std::string &root) {
+        for (const auto &e : entries) {
+            const std::string path = joinPath(root, e.rel);
+            ASSERT_EQ(::chmod(path.c_str(), e.mode), 0) << path;
+            const struct timespec when[2] = {{e.modified, 0}, {e.modified, 0}};
+            ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), when, 0), 0) << path;
+        }
+    };
+    const auto expectKept = [&](const std::string &root) {
+        for (const auto &e : entries) {
+            struct stat st{};
+            const std::string path = joinPath(root, e.rel);
+            ASSERT_EQ(::lstat(path.c_str(), &st), 0) << path;
+            EXPECT_EQ(st.st_mode & 07777, e.mode) << path;
+            EXPECT_EQ(st.st_mtim.tv_sec, e.modified) << path;
+        }
+    };
+    set(documents);
+    ASSERT_EQ(runTool("shellbak.exe"), 0) << output;
+    const auto rows = todaysArchives();
+    ASSERT_EQ(rows.size(), 1u) << output;
+    const std::string copy = rows[0].values[1];
+    {
+        SCOPED_TRACE("the archive's copy");
+        expectKept(copy);
+    }
+
+    writeFile(documents + "/sub/b.txt", "changed");
+    ASSERT_EQ(::chmod(documents.c_str(), 0700), 0);
+    restoreFolder(fso, copy, documents, inst.store());
+    SCOPED_TRACE("the restored folder");
+    expectKept(documents);
+    EXPECT_EQ(readFile(documents + "/sub/b.txt"), "b");
 }
 
 TEST_F(BackupToolsTest, ToolsRunningTogetherShareTheNewHourFolder)

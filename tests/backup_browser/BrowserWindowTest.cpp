@@ -1,10 +1,8 @@
 // The browser window driven as a user drives it, over small stores.
-#include "StoreFixture.h"
-
 #include "backup_browser/ArchiveListView.h"
-#include "backup_browser/StatusPanel.h"
 #include "backup_browser/frmBackUpRestoreA.h"
-#include "commands/CommonHelpers.h"
+#include "backup_browser/StatusPanel.h"
+#include "support/BrowserFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,82 +26,18 @@ std::string dayPath(const QDate &d)
     return std::to_string(d.year()) + "/" + std::to_string(d.month()) + "/" + std::to_string(d.day());
 }
 
-class BrowserWindowTest : public StoreFixture {
+class BrowserWindowTest : public BrowserFixture {
 protected:
-    void TearDown() override
-    {
-        if (frmBackUpRestoreA *w = browser())
-            w->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
     // A store for today: hour "09-00" with a folder archive and a registry archive, empty "21-05".
     void todaysStore()
     {
-        const std::string hour = folder(dayPath(QDate::currentDate()) + "/09-00");
-        folder(dayPath(QDate::currentDate()) + "/21-05");
+        const std::string hour = store.folder(dayPath(QDate::currentDate()) + "/09-00");
+        store.folder(dayPath(QDate::currentDate()) + "/21-05");
         m_source = inst.root() + "/docs";
         fileOfSize(m_source + "/a.txt", 3670016);
-        const std::string shell = details(m_source, hour + "/shell/data");
-        const std::string reg = details("REGKEYS", hour + "/registry/data");
-        archive(hour, "shell", &shell, 2621440);
-        archive(hour, "registry", &reg);
+        store.sizedArchive(hour, "shell", StoreBuilder::detailsText(m_source, hour + "/shell/data"), 2621440);
+        store.sizedArchive(hour, "registry", StoreBuilder::detailsText("REGKEYS", hour + "/registry/data"));
         m_hour = hour;
-    }
-
-    frmBackUpRestoreA *open()
-    {
-        std::int32_t hwnd = 0;
-        rnx->ExecuteSupportCenter(hwnd, "RNXRUN_BR");
-        return browser();
-    }
-
-    static frmBackUpRestoreA *browser()
-    {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *b = qobject_cast<frmBackUpRestoreA *>(w); b && b->isVisible())
-                return b;
-        return nullptr;
-    }
-
-    template <typename T> static T *child(QWidget *w, const char *name)
-    {
-        T *c = w->findChild<T *>(QString::fromLatin1(name));
-        EXPECT_TRUE(c) << name;
-        return c;
-    }
-
-    static void pickHour(frmBackUpRestoreA *w, const QString &hour)
-    {
-        auto *combo = child<QComboBox>(w, "lstTime");
-        combo->setFocus();
-        const int wanted = combo->findText(hour);
-        ASSERT_GE(wanted, 0);
-        QTest::keyClick(combo, Qt::Key_Home);
-        for (int i = 0; i < wanted; ++i)
-            QTest::keyClick(combo, Qt::Key_Down);
-        ASSERT_EQ(combo->currentIndex(), wanted);
-    }
-
-    static QModelIndex rowNamed(frmBackUpRestoreA *w, const QString &name)
-    {
-        auto *view = child<ArchiveListView>(w, "lvBody");
-        auto *model = view->iconView()->model();
-        for (int r = 0; r < model->rowCount(); ++r)
-            if (model->index(r, 0).data().toString() == name)
-                return model->index(r, 0);
-        ADD_FAILURE() << "no row " << name.toStdString();
-        return {};
-    }
-
-    static void clickRow(frmBackUpRestoreA *w, const QString &name, bool twice = false)
-    {
-        auto *view = child<ArchiveListView>(w, "lvBody")->currentView();
-        const QPoint at = view->visualRect(rowNamed(w, name)).center();
-        if (twice)
-            QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
-        else
-            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
     }
 
     std::string m_source, m_hour;
@@ -116,30 +50,54 @@ TEST_F(BrowserWindowTest, OpensOnTodayWithTodaysHoursAndComesForwardWhenOpenAgai
     ASSERT_TRUE(w);
     EXPECT_EQ(w->windowTitle(), "Zorvane Backup & Restore");
     EXPECT_EQ(w->size(), QSize(761, 553));
-    auto *calendar = child<QCalendarWidget>(w, "MonthView1");
+    auto *calendar = child<QCalendarWidget>("MonthView1");
     EXPECT_EQ(calendar->selectedDate(), QDate::currentDate());
     EXPECT_EQ(calendar->toolTip(), QLocale::system().toString(QDate::currentDate(), "ddd, dd-MMM-yyyy"));
-    auto *hours = child<QComboBox>(w, "lstTime");
+    auto *hours = child<QComboBox>("lstTime");
     EXPECT_EQ(hours->count(), 2);
     EXPECT_EQ(hours->currentIndex(), -1);
     EXPECT_EQ(w->statusText(1), "2 archives found.");
     EXPECT_EQ(w->statusText(2), "");
-    EXPECT_EQ(child<ArchiveListView>(w, "lvBody")->view(), ArchiveListView::Icon);
-    EXPECT_EQ(w->DayFolder(), computer() + "/" + dayPath(QDate::currentDate()));
+    EXPECT_EQ(child<ArchiveListView>("lvBody")->view(), ArchiveListView::Icon);
+    EXPECT_EQ(w->DayFolder(), store.computer() + "/" + dayPath(QDate::currentDate()));
 
-    pickHour(w, "09-00");
+    pickHour("09-00");
     EXPECT_EQ(w->HourFolder(), m_hour);
     EXPECT_EQ(open(), w);
     EXPECT_EQ(hours->currentText(), "09-00");
-    EXPECT_EQ(child<ArchiveListView>(w, "lvBody")->iconView()->model()->rowCount(), 2);
+    EXPECT_EQ(child<ArchiveListView>("lvBody")->iconView()->model()->rowCount(), 2);
 
-    QTest::keyClick(child<ArchiveListView>(w, "lvBody")->currentView(), Qt::Key_Escape);
+    QTest::keyClick(child<ArchiveListView>("lvBody")->currentView(), Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(browser());
+    EXPECT_FALSE(shownBrowser());
     frmBackUpRestoreA *again = open();
     ASSERT_TRUE(again);
-    EXPECT_EQ(child<QComboBox>(again, "lstTime")->currentIndex(), -1);
+    EXPECT_EQ(child<QComboBox>("lstTime")->currentIndex(), -1);
     EXPECT_EQ(again->HourFolder(), "");
+}
+
+TEST_F(BrowserWindowTest, HoursAndArchivesShowInNameOrder)
+{
+    const std::string day = dayPath(QDate::currentDate());
+    for (const char *hour : {"09-00", "05-00", "21-05", "08-00", "06-24", "07-00"})
+        store.folder(day + "/" + hour);
+    for (const char *archive : {"shell", "Registry", "b-docs", "a-photos", "Zeta"})
+        store.sizedArchive(store.folder(day + "/06-24"), archive, std::nullopt);
+    ASSERT_TRUE(open());
+    auto *hours = child<QComboBox>("lstTime");
+    QStringList shown;
+    for (int i = 0; i < hours->count(); ++i)
+        shown << hours->itemText(i);
+    EXPECT_EQ(shown, (QStringList{"05-00", "06-24", "07-00", "08-00", "09-00", "21-05"}));
+
+    pickHour("06-24");
+    auto *list = child<ArchiveListView>("lvBody");
+    for (QAbstractItemView *view : {static_cast<QAbstractItemView *>(list->iconView()), static_cast<QAbstractItemView *>(list->reportView())}) {
+        QStringList rows;
+        for (int r = 0; r < view->model()->rowCount(); ++r)
+            rows << view->model()->index(r, 0).data().toString();
+        EXPECT_EQ(rows, (QStringList{"a-photos", "b-docs", "Registry", "shell", "Zeta"}));
+    }
 }
 
 TEST_F(BrowserWindowTest, HourFillsTheListAndAClickShowsTheSizes)
@@ -147,27 +105,27 @@ TEST_F(BrowserWindowTest, HourFillsTheListAndAClickShowsTheSizes)
     todaysStore();
     frmBackUpRestoreA *w = open();
     ASSERT_TRUE(w);
-    auto *size = child<QLabel>(w, "lblSize");
+    auto *size = child<QLabel>("lblSize");
     EXPECT_EQ(size->text(), "Size");
-    pickHour(w, "21-05");
+    pickHour("21-05");
     EXPECT_EQ(size->text(), "Size : 0 MB");
     EXPECT_EQ(size->toolTip(), "0 Bytes");
-    pickHour(w, "09-00");
+    pickHour("09-00");
     // 2.5 MiB of copy and a few hundred bytes more.
     EXPECT_EQ(size->text(), "Size : 3 MB");
 
-    clickRow(w, "shell");
+    clickRow("shell");
     EXPECT_EQ(w->SelectedSourceDir(), m_source);
     EXPECT_EQ(w->SelectedDestinationDir(), m_hour + "/shell/data");
     EXPECT_EQ(w->statusText(1), m_source + "\r\nSize : 4 MB");
     EXPECT_EQ(w->statusText(2), m_hour + "/shell/data\r\nSize : 2 MB");
 
-    clickRow(w, "registry");
+    clickRow("registry");
     EXPECT_EQ(w->SelectedSourceDir(), "REGKEYS");
     EXPECT_EQ(w->SelectedDestinationDir(), m_hour + "/registry/data");
     EXPECT_EQ(w->statusText(1), m_source + "\r\nSize : 4 MB");
 
-    clickRow(w, "shell", true);
+    clickRow("shell", Twice);
     ASSERT_EQ(inst.shell->opened.size(), 1u);
     EXPECT_EQ(inst.shell->opened[0], std::make_pair(m_hour + "/shell/data", 1));
 }
@@ -176,8 +134,8 @@ TEST_F(BrowserWindowTest, F7SwitchesViewsAndTheReportShowsTheSixColumns)
 {
     todaysStore();
     frmBackUpRestoreA *w = open();
-    pickHour(w, "09-00");
-    auto *list = child<ArchiveListView>(w, "lvBody");
+    pickHour("09-00");
+    auto *list = child<ArchiveListView>("lvBody");
     list->currentView()->setFocus();
     QTest::keyClick(list->currentView(), Qt::Key_F7);
     ASSERT_EQ(list->view(), ArchiveListView::Report);
@@ -185,10 +143,10 @@ TEST_F(BrowserWindowTest, F7SwitchesViewsAndTheReportShowsTheSixColumns)
     for (int c = 0; c < list->reportView()->model()->columnCount(); ++c)
         headers << list->reportView()->model()->headerData(c, Qt::Horizontal).toString();
     EXPECT_EQ(headers, QStringList({"Name", "SourceDir", "DestinationDir", "Computer", "User", "Now"}));
-    const QModelIndex shell = rowNamed(w, "shell");
+    const QModelIndex shell = rowNamed("shell");
     EXPECT_EQ(shell.siblingAtColumn(5).data().toString(), "10/12/2026 21:05:00");
     EXPECT_EQ(shell.siblingAtColumn(3).data().toString(), "PC01");
-    clickRow(w, "shell");
+    clickRow("shell");
     EXPECT_EQ(w->SelectedSourceDir(), m_source);
     QTest::keyClick(list->currentView(), Qt::Key_F7, Qt::ShiftModifier);
     EXPECT_EQ(list->view(), ArchiveListView::Icon);
@@ -200,7 +158,7 @@ TEST_F(BrowserWindowTest, OnlyTheRightButtonShowsTheFullPopup)
 {
     todaysStore();
     frmBackUpRestoreA *w = open();
-    auto *menu = child<QMenu>(w, "mnupopupmenu");
+    auto *menu = child<QMenu>("mnupopupmenu");
     EXPECT_EQ(menu->title(), "&Popup Menu");
     QStringList items;
     for (QAction *a : menu->actions())
@@ -216,7 +174,7 @@ TEST_F(BrowserWindowTest, OnlyTheRightButtonShowsTheFullPopup)
         ++shown;
         QMetaObject::invokeMethod(menu, &QMenu::close, Qt::QueuedConnection);
     });
-    QWidget *viewport = child<ArchiveListView>(w, "lvBody")->currentView()->viewport();
+    QWidget *viewport = child<ArchiveListView>("lvBody")->currentView()->viewport();
     QTest::mouseClick(viewport, Qt::LeftButton);
     QTest::mouseClick(viewport, Qt::MiddleButton);
     EXPECT_EQ(shown, 0);
@@ -229,51 +187,51 @@ TEST_F(BrowserWindowTest, PopupOpenAndExitActOnTheList)
 {
     todaysStore();
     frmBackUpRestoreA *w = open();
-    pickHour(w, "09-00");
-    auto *menu = child<QMenu>(w, "mnupopupmenu");
+    pickHour("09-00");
+    auto *menu = child<QMenu>("mnupopupmenu");
     child<QAction>(menu, "mnuPopUpOpenFolder")->trigger();
     EXPECT_TRUE(inst.shell->opened.empty());
-    clickRow(w, "registry");
+    clickRow("registry");
     child<QAction>(menu, "mnuPopUpOpenFolder")->trigger();
     ASSERT_EQ(inst.shell->opened.size(), 1u);
     EXPECT_EQ(inst.shell->opened[0].first, m_hour + "/registry/data");
     child<QAction>(menu, "mnuPopUpExit")->trigger();
-    EXPECT_FALSE(browser());
+    EXPECT_FALSE(shownBrowser());
 }
 
 TEST_F(BrowserWindowTest, PickingAnotherDateRescansAndEmptiesTheList)
 {
     todaysStore();
     const QDate tomorrow = QDate::currentDate().addDays(1);
-    folder(dayPath(tomorrow) + "/07-30");
+    store.folder(dayPath(tomorrow) + "/07-30");
     frmBackUpRestoreA *w = open();
-    pickHour(w, "09-00");
-    clickRow(w, "shell");
-    auto *calendar = child<QCalendarWidget>(w, "MonthView1");
+    pickHour("09-00");
+    clickRow("shell");
+    auto *calendar = child<QCalendarWidget>("MonthView1");
     QWidget *days = calendar->findChild<QWidget *>("qt_calendar_calendarview");
     ASSERT_TRUE(days);
     days->setFocus();
     QTest::keyClick(days, Qt::Key_Right);
     EXPECT_EQ(calendar->selectedDate(), tomorrow);
     EXPECT_EQ(calendar->toolTip(), QLocale::system().toString(tomorrow, "ddd, dd-MMM-yyyy"));
-    auto *hours = child<QComboBox>(w, "lstTime");
+    auto *hours = child<QComboBox>("lstTime");
     ASSERT_EQ(hours->count(), 1);
     EXPECT_EQ(hours->itemText(0), "07-30");
-    EXPECT_EQ(child<ArchiveListView>(w, "lvBody")->iconView()->model()->rowCount(), 0);
+    EXPECT_EQ(child<ArchiveListView>("lvBody")->iconView()->model()->rowCount(), 0);
     EXPECT_EQ(w->SelectedSourceDir(), "");
     EXPECT_EQ(w->HourFolder(), "");
     EXPECT_EQ(w->statusText(1), "1 archives found.");
     // Escape from the calendar closes the window too.
     QTest::keyClick(days, Qt::Key_Escape);
-    EXPECT_FALSE(browser());
+    EXPECT_FALSE(shownBrowser());
 }
 
 TEST_F(BrowserWindowTest, StatusPanelDoubleClickTellsItsText)
 {
     todaysStore();
     frmBackUpRestoreA *w = open();
-    QTest::mouseDClick(child<StatusPanel>(w, "StatusBar1Panel2"), Qt::LeftButton);
-    QTest::mouseDClick(child<StatusPanel>(w, "StatusBar1Panel1"), Qt::LeftButton);
+    QTest::mouseDClick(child<StatusPanel>("StatusBar1Panel2"), Qt::LeftButton);
+    QTest::mouseDClick(child<StatusPanel>("StatusBar1Panel1"), Qt::LeftButton);
     ASSERT_EQ(inst.prompt->boxes.size(), 2u);
     EXPECT_EQ(inst.prompt->boxes[0].text, "");
     EXPECT_EQ(inst.prompt->boxes[0].title, "Status...");
@@ -285,12 +243,12 @@ TEST_F(BrowserWindowTest, StatusPanelDoubleClickTellsItsText)
 TEST_F(BrowserWindowTest, ScanErrorIsToldInTheSecondPanelWithoutABox)
 {
     const QDate today = QDate::currentDate();
-    folder(std::to_string(today.year()) + "/0" + std::to_string(today.month()) + "/" + std::to_string(today.day()) + "/10-00");
+    store.folder(std::to_string(today.year()) + "/0" + std::to_string(today.month()) + "/" + std::to_string(today.day()) + "/10-00");
     frmBackUpRestoreA *w = open();
     ASSERT_TRUE(w);
     EXPECT_EQ(w->statusText(1), "Backup Drive: " + w->BackupDrive());
     EXPECT_NE(w->statusText(2).find("Path not found"), std::string::npos) << w->statusText(2);
-    EXPECT_EQ(child<QComboBox>(w, "lstTime")->count(), 0);
+    EXPECT_EQ(child<QComboBox>("lstTime")->count(), 0);
     EXPECT_TRUE(inst.prompt->boxes.empty());
 }
 
@@ -298,31 +256,30 @@ TEST_F(BrowserWindowTest, RefreshWithNoHourPickedShowsNothingAndKeepsTheSize)
 {
     todaysStore();
     frmBackUpRestoreA *w = open();
-    pickHour(w, "09-00");
+    pickHour("09-00");
     w->RefreshAdd();
     EXPECT_EQ(w->HourFolder(), "");
-    EXPECT_EQ(child<ArchiveListView>(w, "lvBody")->iconView()->model()->rowCount(), 0);
-    EXPECT_EQ(child<QLabel>(w, "lblSize")->text(), "Size : 3 MB");
+    EXPECT_EQ(child<ArchiveListView>("lvBody")->iconView()->model()->rowCount(), 0);
+    EXPECT_EQ(child<QLabel>("lblSize")->text(), "Size : 3 MB");
 }
 
 TEST_F(BrowserWindowTest, NamesThatAreNotUtf8AreShownReadablyAndUsedAsTheyAre)
 {
     const std::string hourName = "h\xe9ure";
-    const std::string hour = folder(dayPath(QDate::currentDate()) + "/" + hourName);
+    const std::string hour = store.folder(dayPath(QDate::currentDate()) + "/" + hourName);
     const std::string copy = hour + "/arch\xff/data";
-    const std::string text = details(inst.root() + "/caf\xe9", copy);
-    archive(hour, "arch\xff", &text);
+    store.sizedArchive(hour, "arch\xff", StoreBuilder::detailsText(inst.root() + "/caf\xe9", copy));
     makeFolders(inst.root() + "/caf\xe9");
     frmBackUpRestoreA *w = open();
-    auto *hours = child<QComboBox>(w, "lstTime");
+    auto *hours = child<QComboBox>("lstTime");
     ASSERT_EQ(hours->count(), 1);
     EXPECT_TRUE(hours->itemText(0).startsWith("h"));
     EXPECT_TRUE(hours->itemText(0).endsWith("ure"));
-    pickHour(w, hours->itemText(0));
+    pickHour(hours->itemText(0));
     EXPECT_EQ(w->HourFolder(), hour);
-    const QString shownName = child<ArchiveListView>(w, "lvBody")->iconView()->model()->index(0, 0).data().toString();
+    const QString shownName = child<ArchiveListView>("lvBody")->iconView()->model()->index(0, 0).data().toString();
     EXPECT_TRUE(shownName.startsWith("arch"));
-    clickRow(w, shownName);
+    clickRow(shownName);
     EXPECT_EQ(w->SelectedDestinationDir(), copy);
     EXPECT_EQ(w->SelectedSourceDir(), inst.root() + "/caf\xe9");
     EXPECT_EQ(w->statusText(2), copy + "\r\nSize : 0 MB");

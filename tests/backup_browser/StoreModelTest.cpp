@@ -1,11 +1,10 @@
 // Folder procedures, leading-number matching, the backup drive and the selection sizes.
-#include "StoreFixture.h"
-
 #include "automation/AutomationError.h"
-#include "backup_browser/DirStructure.h"
-#include "backup_browser/LeadingNumber.h"
-#include "backup_browser/MountPoint.h"
-#include "backup_browser/SelectionSizes.h"
+#include "backup_browser/core/DirStructure.h"
+#include "backup_browser/core/LeadingNumber.h"
+#include "backup_browser/core/MountPoint.h"
+#include "backup_browser/core/SelectionSizes.h"
+#include "support/StoreFixture.h"
 
 #include <sys/stat.h>
 
@@ -16,16 +15,17 @@ namespace {
 
 TEST(DirStructure, DirExistsOnlyForFolders)
 {
+    FileSystemObject fso;
     ScratchDir dir;
     makeFolders(dir / "a");
     writeFile(dir / "file", "x");
     for (const std::string &path : {std::string(), std::string("."), std::string(".."), std::string("/"), dir / "file",
                                     dir / "file/", dir / "missing"}) {
         SCOPED_TRACE(path);
-        EXPECT_FALSE(DirExists(path));
+        EXPECT_FALSE(DirExists(fso, path));
     }
-    EXPECT_TRUE(DirExists(dir / "a"));
-    EXPECT_TRUE(DirExists(dir / "a/"));
+    EXPECT_TRUE(DirExists(fso, dir / "a"));
+    EXPECT_TRUE(DirExists(fso, dir / "a/"));
 }
 
 class CreateDirStructureTest : public StoreFixture {};
@@ -33,24 +33,24 @@ class CreateDirStructureTest : public StoreFixture {};
 TEST_F(CreateDirStructureTest, CreatesEveryMissingLevelAndKeepsExistingOnes)
 {
     const std::string deep = inst.root() + "/x/y/z";
-    EXPECT_TRUE(CreateDirStructure(deep + "/"));
-    EXPECT_TRUE(DirExists(deep));
+    EXPECT_TRUE(CreateDirStructure(fso, deep + "/"));
+    EXPECT_TRUE(DirExists(fso, deep));
     writeFile(deep + "/keep", "k");
-    EXPECT_TRUE(CreateDirStructure(deep));
+    EXPECT_TRUE(CreateDirStructure(fso, deep));
     EXPECT_EQ(readFile(deep + "/keep"), "k");
     // Doubled separators give empty pieces that create nothing.
-    EXPECT_TRUE(CreateDirStructure(inst.root() + "//p//q"));
-    EXPECT_TRUE(DirExists(inst.root() + "/p/q"));
+    EXPECT_TRUE(CreateDirStructure(fso, inst.root() + "//p//q"));
+    EXPECT_TRUE(DirExists(fso, inst.root() + "/p/q"));
 }
 
 TEST_F(CreateDirStructureTest, AFileInTheWayRaisesAndKeepsTheLevelsMade)
 {
     writeFile(inst.root() + "/a", "");
-    EXPECT_THROW(CreateDirStructure(inst.root() + "/a/b"), AutomationError);
+    EXPECT_THROW(CreateDirStructure(fso, inst.root() + "/a/b"), AutomationError);
     makeFolders(inst.root() + "/m");
     writeFile(inst.root() + "/m/n", "");
-    EXPECT_THROW(CreateDirStructure(inst.root() + "/m/n/o"), AutomationError);
-    EXPECT_TRUE(DirExists(inst.root() + "/m"));
+    EXPECT_THROW(CreateDirStructure(fso, inst.root() + "/m/n/o"), AutomationError);
+    EXPECT_TRUE(DirExists(fso, inst.root() + "/m"));
 }
 
 TEST(LeadingNumber, ReadsTheNumberANameStartsWith)
@@ -72,8 +72,9 @@ TEST(LeadingNumber, ReadsTheNumberANameStartsWith)
 
 TEST(MountPoint, FindsTheFileSystemRootOfAFolder)
 {
+    FileSystemObject fso;
     ScratchDir dir;
-    const std::string mount = mountPointOf(dir.path());
+    const std::string mount = mountPointOf(fso, dir.path());
     ASSERT_FALSE(mount.empty());
     EXPECT_EQ(dir.path().rfind(mount, 0), 0u) << mount;
     struct stat a{}, b{};
@@ -81,8 +82,8 @@ TEST(MountPoint, FindsTheFileSystemRootOfAFolder)
     ASSERT_EQ(::stat(dir.path().c_str(), &b), 0);
     EXPECT_EQ(a.st_dev, b.st_dev);
     // A missing folder takes the file system of its nearest existing parent.
-    EXPECT_EQ(mountPointOf(dir / "not/yet/there"), mount);
-    EXPECT_EQ(mountPointOf("/proc/self"), "/proc");
+    EXPECT_EQ(mountPointOf(fso, dir / "not/yet/there"), mount);
+    EXPECT_EQ(mountPointOf(fso, "/proc/self"), "/proc");
 }
 
 class SelectionSizesTest : public StoreFixture {};
@@ -96,8 +97,8 @@ TEST_F(SelectionSizesTest, SizesRoundHalfToEvenWholeMegabytes)
         SCOPED_TRACE(bytes);
         const std::string source = inst.root() + "/src" + std::to_string(bytes);
         fileOfSize(source + "/f", bytes);
-        const std::string copy = folder("copy" + std::to_string(bytes));
-        const SelectionPanels panels = selectionSizes(source, copy);
+        const std::string copy = store.folder("copy" + std::to_string(bytes));
+        const SelectionPanels panels = selectionSizes(fso, source, copy);
         EXPECT_TRUE(panels.selects);
         EXPECT_EQ(panels.panel1, source + "\r\nSize : " + shown + " MB");
         EXPECT_EQ(panels.panel2, copy + "\r\nSize : 0 MB");
@@ -106,24 +107,24 @@ TEST_F(SelectionSizesTest, SizesRoundHalfToEvenWholeMegabytes)
 
 TEST_F(SelectionSizesTest, RegistryKeysMarkerIsExactAndMissingFoldersStopTheDisplay)
 {
-    const std::string copy = folder("copy");
-    EXPECT_FALSE(selectionSizes("REGKEYS", copy).selects);
-    const SelectionPanels lower = selectionSizes("regkeys", copy);
+    const std::string copy = store.folder("copy");
+    EXPECT_FALSE(selectionSizes(fso, "REGKEYS", copy).selects);
+    const SelectionPanels lower = selectionSizes(fso, "regkeys", copy);
     EXPECT_TRUE(lower.selects);
     EXPECT_FALSE(lower.panel1);
     EXPECT_FALSE(lower.panel2);
-    const SelectionPanels noCopy = selectionSizes(copy, copy + "/missing");
+    const SelectionPanels noCopy = selectionSizes(fso, copy, copy + "/missing");
     EXPECT_TRUE(noCopy.panel1);
     EXPECT_FALSE(noCopy.panel2);
 }
 
 TEST_F(SelectionSizesTest, LinksAreNotFollowedWhenMeasuring)
 {
-    const std::string copy = folder("copy");
+    const std::string copy = store.folder("copy");
     fileOfSize(inst.root() + "/big/f", 3 * 1048576);
     ASSERT_EQ(::symlink((inst.root() + "/big").c_str(), (copy + "/link").c_str()), 0);
     ASSERT_EQ(::symlink(copy.c_str(), (copy + "/loop").c_str()), 0);
-    EXPECT_EQ(selectionSizes(copy, copy).panel1, copy + "\r\nSize : 0 MB");
+    EXPECT_EQ(selectionSizes(fso, copy, copy).panel1, copy + "\r\nSize : 0 MB");
 }
 
 } // namespace

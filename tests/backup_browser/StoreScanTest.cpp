@@ -1,9 +1,12 @@
 // The scan of the store for one date.
-#include "StoreFixture.h"
+#include "UnreadableFileSystem.h"
 
-#include "backup_browser/MountPoint.h"
-#include "backup_browser/StoreScan.h"
-#include "commands/CommonHelpers.h"
+#include "backup_browser/core/ArchiveList.h"
+#include "backup_browser/core/MountPoint.h"
+#include "backup_browser/core/StoreScan.h"
+#include "platform/ComputerName.h"
+#include "support/ScopedFactory.h"
+#include "support/StoreFixture.h"
 
 #include <sys/stat.h>
 
@@ -22,7 +25,7 @@ TEST_F(StoreScanTest, MissingRootIsCreatedAndHiddenWithTheLocker)
     const std::string locker = inst.root() + "/fresh/locker";
     inst.env.set("ZVENVSBAK", root);
     inst.env.set("ZVENVSFAM", locker);
-    const ScanResult scan = scanStore(2026, 12, 10);
+    const ScanResult scan = scanStore(fso, 2026, 12, 10);
     ASSERT_FALSE(scan.error) << scan.error->description();
     EXPECT_TRUE(FileSystemObject().folderExists(root + "/" + GetMachineName()));
     EXPECT_TRUE(FileSystemObject().folderExists(locker));
@@ -30,58 +33,125 @@ TEST_F(StoreScanTest, MissingRootIsCreatedAndHiddenWithTheLocker)
     EXPECT_EQ(scan.status, "No archives found.");
     EXPECT_TRUE(scan.hours.empty());
     EXPECT_EQ(scan.folders.YearFolder, "");
-    EXPECT_EQ(scan.folders.BackupDrive, mountPointOf(root));
+    EXPECT_EQ(scan.folders.BackupDrive, mountPointOf(fso, root));
     EXPECT_EQ(scan.lockerToolTip, scan.folders.ComputerFolder + ", Size : 0 MB");
     // Marking again lists each name once.
-    scanStore(2026, 12, 10);
+    scanStore(fso, 2026, 12, 10);
     EXPECT_EQ(readFile(inst.root() + "/fresh/.hidden"), "locker\nstore\n");
+}
+
+// Marking a folder hidden fails for the folders named, as it does when their parent folder (a mount
+// root) belongs to another user; for root, where permissions do not bite, this is the only way.
+class HiddenMarkRefused : public FileSystemObject {
+public:
+    explicit HiddenMarkRefused(std::vector<std::string> refused) : m_refused(std::move(refused)) {}
+    void markHiddenOnly(const std::string &path) override
+    {
+        if (std::find(m_refused.begin(), m_refused.end(), path) != m_refused.end())
+            throw err::permissionDenied(path);
+        FileSystemObject::markHiddenOnly(path);
+    }
+
+private:
+    std::vector<std::string> m_refused;
+};
+
+TEST_F(StoreScanTest, HiddenMarkingThatFailsDoesNotStopTheScan)
+{
+    store.folder("2026/12/10/09-00");
+    const struct {
+        const char *name;
+        std::vector<std::string> refused;
+    } rows[] = {
+        {"store root", {inst.store()}},
+        {"locker", {inst.locker()}},
+        {"both", {inst.store(), inst.locker()}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        HiddenMarkRefused refusing(row.refused);
+        const ScanResult scan = scanStore(refusing, 2026, 12, 10);
+        EXPECT_FALSE(scan.error) << scan.error->description();
+        EXPECT_EQ(scan.hours, (Hours{"09-00"}));
+        EXPECT_EQ(scan.status, "1 archives found.");
+        EXPECT_EQ(scan.folders.DayFolder, store.computer() + "/2026/12/10");
+    }
+}
+
+TEST_F(StoreScanTest, StoreWhoseParentIsReadOnlyIsScanned)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into a read-only folder";
+    // A store and a locker at the root of a disk mounted into a folder that belongs to root.
+    const std::string mount = inst.root() + "/media/disk";
+    StoreBuilder onDisk(mount + "/store");
+    onDisk.folder("2026/12/10/09-00");
+    makeFolders(mount + "/locker");
+    inst.env.set("ZVENVSBAK", mount + "/store");
+    inst.env.set("ZVENVSFAM", mount + "/locker");
+    ASSERT_EQ(::chmod(mount.c_str(), 0555), 0);
+    const ScanResult scan = scanStore(fso, 2026, 12, 10);
+    ::chmod(mount.c_str(), 0755);
+    EXPECT_FALSE(scan.error) << scan.error->description();
+    EXPECT_EQ(scan.hours, (Hours{"09-00"}));
+    EXPECT_EQ(scan.status, "1 archives found.");
+    EXPECT_FALSE(exists(mount + "/.hidden"));
 }
 
 TEST_F(StoreScanTest, ListsTheHoursOfTheDayWithFolderVariables)
 {
-    folder("2026/12/10/09-00/a1");
-    folder("2026/12/10/21-05");
-    folder("2026/12/10/odd name");
-    folder("2026/12/11/other-day");
-    fileOfSize(computer() + "/2026/12/10/stray-file", 3);
-    const ScanResult scan = scanStore(2026, 12, 10);
+    store.folder("2026/12/10/09-00/a1");
+    store.folder("2026/12/10/21-05");
+    store.folder("2026/12/10/odd name");
+    store.folder("2026/12/11/other-day");
+    fileOfSize(store.computer() + "/2026/12/10/stray-file", 3);
+    const ScanResult scan = scanStore(fso, 2026, 12, 10);
     ASSERT_FALSE(scan.error);
     Hours hours = scan.hours;
     std::sort(hours.begin(), hours.end());
     EXPECT_EQ(hours, (Hours{"09-00", "21-05", "odd name"}));
     EXPECT_EQ(scan.status, "3 archives found.");
-    EXPECT_EQ(scan.folders.ComputerFolder, computer());
-    EXPECT_EQ(scan.folders.YearFolder, computer() + "/2026");
-    EXPECT_EQ(scan.folders.MonthFolder, computer() + "/2026/12");
-    EXPECT_EQ(scan.folders.DayFolder, computer() + "/2026/12/10");
+    EXPECT_EQ(scan.folders.ComputerFolder, store.computer());
+    EXPECT_EQ(scan.folders.YearFolder, store.computer() + "/2026");
+    EXPECT_EQ(scan.folders.MonthFolder, store.computer() + "/2026/12");
+    EXPECT_EQ(scan.folders.DayFolder, store.computer() + "/2026/12/10");
     EXPECT_EQ(scan.folders.HourFolder, "");
+}
+
+TEST_F(StoreScanTest, HoursCreatedOutOfOrderAreListedInNameOrder)
+{
+    for (const char *hour : {"09-00", "05-00", "21-05", "08-00", "Noon", "06-24", "afternoon", "07-00", "AFTERNOON"})
+        store.folder(std::string("2026/12/10/") + hour);
+    const ScanResult scan = scanStore(fso, 2026, 12, 10);
+    ASSERT_FALSE(scan.error);
+    EXPECT_EQ(scan.hours, (Hours{"05-00", "06-24", "07-00", "08-00", "09-00", "21-05", "AFTERNOON", "afternoon", "Noon"}));
 }
 
 TEST_F(StoreScanTest, NonCanonicalMonthStopsTheScanAtTheDriveStatus)
 {
-    folder("2009/05/7/10-00");
-    const ScanResult scan = scanStore(2009, 5, 7);
+    store.folder("2009/05/7/10-00");
+    const ScanResult scan = scanStore(fso, 2009, 5, 7);
     ASSERT_TRUE(scan.error);
     EXPECT_EQ(scan.error->number(), 76);
     EXPECT_EQ(scan.status, "Backup Drive: " + scan.folders.BackupDrive);
-    EXPECT_EQ(scan.folders.YearFolder, computer() + "/2009");
-    EXPECT_EQ(scan.folders.MonthFolder, computer() + "/2009/5");
+    EXPECT_EQ(scan.folders.YearFolder, store.computer() + "/2009");
+    EXPECT_EQ(scan.folders.MonthFolder, store.computer() + "/2009/5");
     EXPECT_EQ(scan.folders.DayFolder, "");
     EXPECT_TRUE(scan.hours.empty());
     // With the canonical folder beside it, both names resolve to "5".
-    folder("2009/5/7/11-00");
-    const ScanResult both = scanStore(2009, 5, 7);
+    store.folder("2009/5/7/11-00");
+    const ScanResult both = scanStore(fso, 2009, 5, 7);
     ASSERT_FALSE(both.error);
     EXPECT_EQ(both.hours, (Hours{"11-00", "11-00"}));
 }
 
 TEST_F(StoreScanTest, SameNumberedYearsAreBothVisited)
 {
-    folder("2009/5/7/10-00");
-    folder("2009/5/7/12-30");
-    folder("02009");
-    folder("2009x");
-    const ScanResult scan = scanStore(2009, 5, 7);
+    store.folder("2009/5/7/10-00");
+    store.folder("2009/5/7/12-30");
+    store.folder("02009");
+    store.folder("2009x");
+    const ScanResult scan = scanStore(fso, 2009, 5, 7);
     ASSERT_FALSE(scan.error);
     EXPECT_EQ(scan.hours.size(), 6u);
     EXPECT_EQ(std::count(scan.hours.begin(), scan.hours.end(), "10-00"), 3);
@@ -93,7 +163,7 @@ TEST_F(StoreScanTest, RootThatIsEmptyOrRelativeIsRefusedBeforeAnythingIsMade)
     for (const char *root : {"", "relative/store", "."}) {
         SCOPED_TRACE(root);
         inst.env.set("ZVENVSBAK", root);
-        const ScanResult scan = scanStore(2026, 12, 10);
+        const ScanResult scan = scanStore(fso, 2026, 12, 10);
         ASSERT_TRUE(scan.error);
         EXPECT_EQ(scan.error->number(), 76);
         EXPECT_FALSE(scan.status);
@@ -102,39 +172,80 @@ TEST_F(StoreScanTest, RootThatIsEmptyOrRelativeIsRefusedBeforeAnythingIsMade)
     EXPECT_FALSE(exists("relative"));
     inst.env.set("ZVENVSBAK", inst.store());
     inst.env.set("ZVENVSFAM", "locker-here");
-    const ScanResult scan = scanStore(2026, 12, 10);
+    const ScanResult scan = scanStore(fso, 2026, 12, 10);
     ASSERT_TRUE(scan.error);
     EXPECT_FALSE(exists("locker-here"));
 }
 
 TEST_F(StoreScanTest, LinksInTheStoreCostNothingAndAreNotListed)
 {
-    const std::string day = folder("2026/12/10");
-    folder("2026/12/10/09-00");
-    ASSERT_EQ(::symlink(computer().c_str(), (day + "/loop").c_str()), 0);
-    ASSERT_EQ(::symlink(day.c_str(), (computer() + "/2026/12/10x").c_str()), 0);
-    const ScanResult scan = scanStore(2026, 12, 10);
+    const std::string day = store.folder("2026/12/10");
+    store.folder("2026/12/10/09-00");
+    ASSERT_EQ(::symlink(store.computer().c_str(), (day + "/loop").c_str()), 0);
+    ASSERT_EQ(::symlink(day.c_str(), (store.computer() + "/2026/12/10x").c_str()), 0);
+    const ScanResult scan = scanStore(fso, 2026, 12, 10);
     ASSERT_FALSE(scan.error);
     EXPECT_EQ(scan.hours, (Hours{"09-00"}));
 }
 
+// A store moved to a bigger disk and linked back: the link is followed at the store root and at the
+// computer folder, never below them.
+TEST_F(StoreScanTest, LinkedStoreRootOrComputerFolderIsScanned)
+{
+    const std::string pc = GetMachineName();
+    const std::string disk = inst.root() + "/bigdisk";
+    const struct {
+        const char *name;
+        std::string storeRoot, linkAt, target, realComputer;
+    } rows[] = {
+        {"computer folder", inst.store(), inst.store() + "/" + pc, disk + "/" + pc, disk + "/" + pc},
+        {"store root", inst.root() + "/store-link", inst.root() + "/store-link", disk + "/store",
+         disk + "/store/" + pc},
+    };
+    ScratchDir elsewhere;
+    fileOfSize(elsewhere / "big/file", 5 * 1048576);
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        fileOfSize(row.realComputer + "/2026/12/10/09-00/a/copy/file", 2 * 1048576);
+        // Below the linked folder a link is an entry like a file: not listed, not measured.
+        ASSERT_EQ(::symlink((elsewhere / "big").c_str(), (row.realComputer + "/2026/12/10/linked-hour").c_str()), 0);
+        ASSERT_EQ(::symlink(row.target.c_str(), row.linkAt.c_str()), 0);
+        inst.env.set("ZVENVSBAK", row.storeRoot);
+
+        const ScanResult scan = scanStore(fso, 2026, 12, 10);
+        EXPECT_FALSE(scan.error) << scan.error->description();
+        EXPECT_EQ(scan.folders.ComputerFolder, row.storeRoot + "/" + pc);
+        EXPECT_EQ(scan.folders.DayFolder, row.storeRoot + "/" + pc + "/2026/12/10");
+        EXPECT_EQ(scan.hours, (Hours{"09-00"}));
+        EXPECT_EQ(scan.status, "1 archives found.");
+        EXPECT_EQ(scan.lockerToolTip, scan.folders.ComputerFolder + ", Size : 2 MB");
+        const ArchiveListResult list = fillArchiveList(fso, scan.folders.DayFolder, "09-00");
+        EXPECT_FALSE(list.error);
+        ASSERT_EQ(list.rows.size(), 1u);
+        EXPECT_EQ(list.rows[0].name, "a");
+        EXPECT_TRUE(fso.isLink(row.linkAt));
+        ::unlink(row.linkAt.c_str());
+        FileSystemObject().deleteFolder(disk, true);
+    }
+}
+
 TEST_F(StoreScanTest, UnreadableFolderStopsTheScanAtTheComputerSize)
 {
-    ScopedUnreadable unreadable("/" + GetMachineName());
-    folder("2026/12/10/09-00");
-    const ScanResult scan = scanStore(2026, 12, 10);
+    UnreadableFileSystem unreadable("/" + GetMachineName());
+    store.folder("2026/12/10/09-00");
+    const ScanResult scan = scanStore(unreadable, 2026, 12, 10);
     ASSERT_TRUE(scan.error);
     EXPECT_EQ(scan.error->number(), 70);
     EXPECT_FALSE(scan.lockerToolTip);
     EXPECT_FALSE(scan.status);
-    EXPECT_EQ(scan.folders.ComputerFolder, computer());
+    EXPECT_EQ(scan.folders.ComputerFolder, store.computer());
 }
 
 TEST_F(StoreScanTest, NamesThatAreNotUtf8AreListedAsTheyAre)
 {
     const std::string name = "caf\xe9-10";
-    folder("2026/12/10/" + name);
-    const ScanResult scan = scanStore(2026, 12, 10);
+    store.folder("2026/12/10/" + name);
+    const ScanResult scan = scanStore(fso, 2026, 12, 10);
     ASSERT_FALSE(scan.error);
     EXPECT_EQ(scan.hours, (Hours{name}));
 }
@@ -142,8 +253,8 @@ TEST_F(StoreScanTest, NamesThatAreNotUtf8AreListedAsTheyAre)
 TEST_F(StoreScanTest, ThousandsOfHoursAreAllListed)
 {
     for (int i = 0; i < 2000; ++i)
-        folder("2026/12/10/h" + std::to_string(i));
-    const ScanResult scan = scanStore(2026, 12, 10);
+        store.folder("2026/12/10/h" + std::to_string(i));
+    const ScanResult scan = scanStore(fso, 2026, 12, 10);
     EXPECT_EQ(scan.hours.size(), 2000u);
     EXPECT_EQ(scan.status, "2000 archives found.");
 }

@@ -1,7 +1,11 @@
 #include "automation/AutomationError.h"
-#include "commands/CommonHelpers.h"
 #include "component/clsRNX10A.h"
+#include "platform/FileSystemObject.h"
+#include "services/IniValues.h"
 #include "support/TestSupport.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace rnx10;
 using namespace rnx10::test;
@@ -51,12 +55,7 @@ TEST(BarIniErrors, MissingLogFolderRaises76AndCreatesNothing)
     const std::string missing = inst.root() + "/no-logs";
     inst.env.set("ZVENVSLOGS", missing);
     clsRNX10A rnx;
-    try {
-        WriteLogINIValue("Backup", "LastTaken", "now");
-        FAIL() << "expected error 76";
-    } catch (const AutomationError &e) {
-        EXPECT_EQ(e.number(), 76);
-    }
+    expectError(76, [] { WriteLogINIValue("Backup", "LastTaken", "now"); });
     EXPECT_FALSE(exists(missing));
 }
 
@@ -66,13 +65,51 @@ TEST(BarIniErrors, AValueThatWouldAddLinesIsRefusedAndTheFileKept)
     clsRNX10A rnx;
     const std::string bar = inst.logs() + "/bar.ini";
     writeFile(bar, "[Backup]\nLastTaken=old\n");
-    try {
-        WriteLogINIValue("Backup", "LastTaken", "x\n[Evil]\nk=v");
-        FAIL() << "expected error 5";
-    } catch (const AutomationError &e) {
-        EXPECT_EQ(e.number(), 5);
-    }
+    expectError(5, [] { WriteLogINIValue("Backup", "LastTaken", "x\n[Evil]\nk=v"); });
     EXPECT_EQ(readFile(bar), "[Backup]\nLastTaken=old\n");
+}
+
+// bar.ini made a link (to a file kept elsewhere) is the user's own set-up: the value goes into the
+// file the link leads to, and the link stays.
+TEST(BarIniLinks, TheFileTheLinkLeadsToIsWrittenAndTheLinkKept)
+{
+    const struct {
+        const char *name;
+        std::vector<std::pair<std::string, std::string>> links; // link (below the log folder) -> target text
+        std::string real;                                          // the file that ends the chain, below root
+        bool realExists;
+    } rows[] = {
+        {"absolute", {{"bar.ini", "@/kept/bar.ini"}}, "kept/bar.ini", true},
+        {"relative", {{"bar.ini", "../kept/bar.ini"}}, "kept/bar.ini", true},
+        {"link to a link", {{"bar.ini", "second.ini"}, {"second.ini", "@/kept/bar.ini"}}, "kept/bar.ini", true},
+        {"target not there yet", {{"bar.ini", "@/kept/new.ini"}}, "kept/new.ini", false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        Installation inst;
+        clsRNX10A rnx;
+        makeFolders(inst.root() + "/kept");
+        const std::string real = inst.root() + "/" + row.real;
+        if (row.realExists) {
+            writeFile(real, "[Backup]\nLastTaken=old\nKeep=me\n");
+            ASSERT_EQ(::chmod(real.c_str(), 0600), 0);
+        }
+        for (const auto &[link, target] : row.links) {
+            const std::string text = target[0] == '@' ? inst.root() + target.substr(1) : target;
+            ASSERT_EQ(::symlink(text.c_str(), (inst.logs() + "/" + link).c_str()), 0);
+        }
+        WriteLogINIValue("Backup", "LastTaken", "5/7/2009 9:05:10 PM");
+        EXPECT_EQ(readFile(real), row.realExists ? "[Backup]\nLastTaken=5/7/2009 9:05:10 PM\nKeep=me\n"
+                                                 : "[Backup]\nLastTaken=5/7/2009 9:05:10 PM\n");
+        struct stat st{};
+        ASSERT_EQ(::stat(real.c_str(), &st), 0);
+        if (row.realExists)
+            EXPECT_EQ(st.st_mode & 07777, 0600u);
+        for (const auto &[link, target] : row.links)
+            EXPECT_TRUE(FileSystemObject().isLink(inst.logs() + "/" + link)) << link;
+        EXPECT_EQ(treeListing(inst.root() + "/kept").size(), 1u) << "a file left beside the one written";
+        EXPECT_EQ(treeListing(inst.logs()).size(), row.links.size()) << "a file left beside the link";
+    }
 }
 
 } // namespace

@@ -111,13 +111,7 @@ TEST(CommandTable, MissingProgramFailsQrsButNotKev)
     ScopedPlatform realShell(PlatformHooks{nullptr, std::make_shared<SystemShell>(), nullptr});
     clsRNX10A rnx;
     EXPECT_NO_THROW(execute(rnx, "RNXRUN_KEV"));
-    try {
-        execute(rnx, "RNXRUN_QRS");
-        FAIL() << "expected error 53";
-    } catch (const AutomationError &e) {
-        EXPECT_EQ(e.number(), 53);
-        EXPECT_EQ(e.description(), "File not found");
-    }
+    EXPECT_EQ(expectError(53, [&] { execute(rnx, "RNXRUN_QRS"); }).description(), "File not found");
 }
 
 TEST(CommandTable, LicensesShowsItsBoxWithTheDefaultTitle)
@@ -153,13 +147,7 @@ TEST(CommandTable, DebuggerCallsTheServiceAndPassesItsFailureOn)
     execute(rnx, "RNXRUN_DEBUGGER");
     EXPECT_EQ(debugger->calls, 1);
     debugger->fail = true;
-    try {
-        execute(rnx, "RNXRUN_DEBUGGER");
-        FAIL() << "expected the debugger's error";
-    } catch (const AutomationError &e) {
-        EXPECT_EQ(e.number(), 5);
-        EXPECT_EQ(e.description(), "debugger broke");
-    }
+    EXPECT_EQ(expectError(5, [&] { execute(rnx, "RNXRUN_DEBUGGER"); }).description(), "debugger broke");
     EXPECT_EQ(debugger->calls, 2);
 }
 

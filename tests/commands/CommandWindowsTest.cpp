@@ -2,9 +2,9 @@
 
 #include "automation/AutomationError.h"
 #include "commands/CommandWindows.h"
-#include "commands/RegistryNavigation.h"
 #include "commands/frmRegistryA.h"
 #include "commands/frmupdatesA.h"
+#include "commands/RegistryNavigation.h"
 #include "component/clsRNX10A.h"
 #include "services/ProgIds.h"
 #include "services/RegistryService.h"
@@ -106,6 +106,34 @@ INSTANTIATE_TEST_SUITE_P(Table, RegistryClickRule,
                                            ClickCase{"Zorvane Lumora ", false, false},
                                            ClickCase{" Zorvane Lumora", false, false},
                                            ClickCase{"Something else", false, false}),
+                         [](const auto &info) { return "case" + std::to_string(info.index); });
+
+class RegistryTyping : public RegistryFixture, public ::testing::WithParamInterface<ClickCase> {};
+
+// Typed key by key and confirmed with Enter, as a user does: the completion and Enter take the
+// text as it is, so one that differs from the entry only in case stays itself and does nothing.
+TEST_P(RegistryTyping, TextIsTakenAsTypedWithoutCaseFolding)
+{
+    const ClickCase &c = GetParam();
+    frmRegistryA &form = registryNavigatorForm();
+    form.Form_Load();
+    form.show();
+    QLineEdit *edit = combo(&form)->lineEdit();
+    edit->setFocus();
+    QTest::keyClicks(edit, QString::fromUtf8(c.text));
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(combo(&form)->currentText(), QString::fromUtf8(c.text));
+    QTest::mouseClick(button(&form), Qt::LeftButton);
+    EXPECT_EQ(registry->calls.size(), c.navigates ? 1u : 0u);
+    form.close();
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, RegistryTyping,
+                         ::testing::Values(ClickCase{"ZORVANE LUMORA", false, false},
+                                           ClickCase{"zorvane lumora", false, false},
+                                           ClickCase{"Zorvane lumora", false, false},
+                                           ClickCase{"zorvane", false, false},
+                                           ClickCase{"Zorvane Lumora", false, true}),
                          [](const auto &info) { return "case" + std::to_string(info.index); });
 
 TEST_F(RegistryFixture, TwoClicksMakeTwoCallsAndTheDialogStaysOpen)
@@ -215,12 +243,7 @@ TEST_P(RegistryFolders, MapPerUserSoftwareKeysOnly)
         EXPECT_EQ(RegistryService::folderForKey(c.key), std::string("/cfg") + c.folder);
         return;
     }
-    try {
-        RegistryService::folderForKey(c.key);
-        FAIL() << "expected error 5";
-    } catch (const AutomationError &e) {
-        EXPECT_EQ(e.number(), 5);
-    }
+    expectError(5, [&] { RegistryService::folderForKey(c.key); });
 }
 
 INSTANTIATE_TEST_SUITE_P(

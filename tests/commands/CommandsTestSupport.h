@@ -1,7 +1,8 @@
-// Helpers of the command tests: swapping a service factory for a scope, acting on modal windows.
+// Helpers of the command tests: acting on modal windows. Service factories are swapped with
+// ScopedFactory (support/ScopedFactory.h).
 #pragma once
 
-#include "automation/ObjectRegistry.h"
+#include "support/ScopedFactory.h"
 
 #include <QWidget>
 
@@ -10,24 +11,6 @@
 #include <string>
 
 namespace rnx10::test {
-
-// Registers a factory that hands out one given object for a scope; the real factory comes back after.
-class ScopedFactory {
-public:
-    template <typename Interface>
-    ScopedFactory(const char *progId, std::shared_ptr<Interface> object)
-        : m_progId(progId),
-          m_saved(ObjectRegistry::registerFactory(progId, [object] { return std::static_pointer_cast<void>(object); }))
-    {
-    }
-    ~ScopedFactory() { ObjectRegistry::registerFactory(m_progId, m_saved); }
-    ScopedFactory(const ScopedFactory &) = delete;
-    ScopedFactory &operator=(const ScopedFactory &) = delete;
-
-private:
-    std::string m_progId;
-    ObjectRegistry::Factory m_saved;
-};
 
 // Runs action on the next modal window once it is up. If none comes up, or action leaves it open,
 // the test fails and the window is closed so the run does not hang.

@@ -1,8 +1,10 @@
-#include "commands/CommonHelpers.h"
+#include "backup_browser/core/SizeText.h"
+#include "common/GeneralDate.h"
 #include "support/TestSupport.h"
 
 #include <QDateTime>
 #include <QLocale>
+#include <QRegularExpression>
 
 using namespace rnx10;
 
@@ -80,5 +82,45 @@ INSTANTIATE_TEST_SUITE_P(
                       DateCase{kUs, QDateTime(QDate(2009, 5, 7), QTime(0, 0, 1)), "5/7/2009 12:00:01 AM"},
                       DateCase{kGerman, QDateTime(QDate(2009, 5, 7), QTime(21, 5, 10)), "07.05.2009 21:05:10"}),
     [](const auto &info) { return "case" + std::to_string(info.index); });
+
+// The locale's own words in a time format: its quoted text and its AM/PM texts.
+QString ownWords(const QLocale &locale)
+{
+    QString words = locale.amText() + locale.pmText();
+    const QStringList parts = locale.timeFormat(QLocale::LongFormat).split(QLatin1Char('\''));
+    for (int i = 1; i < parts.size(); i += 2)
+        words += parts[i];
+    return words;
+}
+
+TEST(GeneralDate, TheTimeHasNoDebrisOfTheZoneOrOfUnknownLettersInAnyLocale)
+{
+    static const QRegularExpression emptyBrackets(QStringLiteral("[(\\[{\\x{FF08}]\\s*[)\\]}\\x{FF09}]"));
+    static const QRegularExpression looseEnd(QStringLiteral("^[\\s,;\\x{060C}\\x{FF0C}]|[\\s,;\\x{060C}\\x{FF0C}]$"));
+    static const QRegularExpression latinLetter(QStringLiteral("[A-Za-z]"));
+    const QDate day(2009, 5, 7);
+    int checked = 0;
+    for (const QLocale &locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        LocaleScope scope(locale);
+        const QString date = QString::fromStdString(generalDateText(QDateTime(day, QTime(0, 0))));
+        const QString words = ownWords(locale);
+        for (const QTime time : {QTime(9, 5, 10), QTime(21, 5, 10)}) {
+            const QString text = QString::fromStdString(generalDateText(QDateTime(day, time)));
+            SCOPED_TRACE(locale.name().toStdString() + ": " + text.toStdString());
+            ASSERT_TRUE(text.startsWith(date + QLatin1Char(' ')));
+            const QString clock = text.mid(date.size() + 1);
+            EXPECT_FALSE(clock.contains(emptyBrackets));
+            EXPECT_FALSE(clock.contains(looseEnd));
+            EXPECT_FALSE(clock.contains(QStringLiteral("  ")));
+            // A Latin letter in the time is one of the locale's own words, never a format letter
+            // left as it was (the zone's "t", a day period "B" the formatter does not know).
+            for (const QChar c : clock)
+                if (QString(c).contains(latinLetter))
+                    EXPECT_TRUE(words.contains(c, Qt::CaseInsensitive)) << "stray letter " << c.toLatin1();
+        }
+        ++checked;
+    }
+    EXPECT_GT(checked, 100) << "Qt knows fewer locales than expected";
+}
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "CommandsTestSupport.h"
 
 #include "automation/AutomationError.h"
-#include "commands/Launching.h"
+#include "common/Launching.h"
 #include "component/clsRNX10A.h"
 #include "platform/Launcher.h"
 #include "services/ProgIds.h"
@@ -9,6 +9,9 @@
 #include "support/TestSupport.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 using namespace rnx10;
 using namespace rnx10::test;
@@ -86,6 +89,46 @@ TEST_F(FakeOpener, ExecutableFileIsStartedDirectlyWithoutArguments)
     EXPECT_FALSE(exists(log)) << "a program is not handed to xdg-open";
 }
 
+TEST_F(FakeOpener, DocumentOpenHandsEvenAProgramToTheOpenerAndStartsNothing)
+{
+    const std::string marker = scratch / "started";
+    const std::string program = scratch / "tool.sh";
+    writeProgram(program, ": > '" + marker + "'\n");
+    makeFolders(scratch / "folder");
+    writeFile(scratch / "-n", "a name that looks like an option");
+    // "-n" is relative to the working folder: the scratch folder for the test's time.
+    struct Here {
+        std::string saved = std::filesystem::current_path().string();
+        explicit Here(const std::string &path) { std::filesystem::current_path(path); }
+        ~Here() { std::filesystem::current_path(saved); }
+    } here(scratch.path());
+    const struct {
+        std::string path;
+        bool opens;
+        std::string argument; // what xdg-open receives
+    } cases[] = {
+        {program, true, program},
+        {scratch / "folder", true, scratch / "folder"},
+        {"-n", true, "./-n"},
+        {scratch / "missing.sh", false, ""},
+        {"https://zorvane.example/", false, ""}, // data names files and folders, not addresses
+        {"", false, ""},
+    };
+    SystemShell shell;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.path);
+        ::unlink(log.c_str());
+        EXPECT_EQ(shell.openDocument(c.path, 1), c.opens);
+        if (!c.opens) {
+            EXPECT_FALSE(exists(log));
+            continue;
+        }
+        ASSERT_TRUE(waitForFile(log));
+        EXPECT_EQ(recordedArguments(), (std::vector<std::string>{"1", c.argument}));
+    }
+    EXPECT_FALSE(exists(marker)) << "a program was started";
+}
+
 TEST_F(FakeOpener, NothingToOpenGivesFalseWithoutCallingTheOpener)
 {
     SystemShell shell;
@@ -113,13 +156,7 @@ TEST(ProgramStarter, StartsAnExecutableAndRaises53ForAnythingElse)
     EXPECT_TRUE(waitForFile(marker));
     for (const std::string &path : {std::string(), scratch / "missing.exe", plain, scratch / "folder.exe"}) {
         SCOPED_TRACE(path);
-        try {
-            starter.start(path, 2);
-            ADD_FAILURE() << "expected error 53";
-        } catch (const AutomationError &e) {
-            EXPECT_EQ(e.number(), 53);
-            EXPECT_EQ(e.description(), "File not found");
-        }
+        EXPECT_EQ(expectError(53, [&] { starter.start(path, 2); }).description(), "File not found");
     }
 }
 

@@ -79,13 +79,8 @@ TEST_F(QuickBackup, FailureMidwayReachesTheCallerAndLeavesNothingBehind)
     ScopedFactory fakeRuntime(progid::Runtime,
                               std::static_pointer_cast<RuntimeService>(std::make_shared<FailingRootRuntime>()));
     clsRNX10A rnx;
-    try {
-        rnx.RunBackupComputer();
-        FAIL() << "expected the lookup's error";
-    } catch (const AutomationError &e) {
-        EXPECT_EQ(e.number(), 5);
-        EXPECT_EQ(e.description(), "Invalid procedure call or argument: no program root");
-    }
+    EXPECT_EQ(expectError(5, [&] { rnx.RunBackupComputer(); }).description(),
+              "Invalid procedure call or argument: no program root");
     EXPECT_NE(lastTaken().find("LastTaken="), std::string::npos) << "what was done before stays done";
     EXPECT_EQ(messages->events, (std::vector<std::string>{"show Taking registry Backup", "hide"}));
     EXPECT_EQ(messages->openWindows(), 0u);
@@ -97,12 +92,7 @@ TEST_F(QuickBackup, MissingLogFolderFailsWith76BeforeAnyTool)
 {
     inst.env.set("ZVENVSLOGS", inst.root() + "/gone");
     clsRNX10A rnx;
-    try {
-        rnx.RunBackupComputer();
-        FAIL() << "expected error 76";
-    } catch (const AutomationError &e) {
-        EXPECT_EQ(e.number(), 76);
-    }
+    expectError(76, [&] { rnx.RunBackupComputer(); });
     EXPECT_FALSE(exists(inst.root() + "/gone"));
     EXPECT_TRUE(messages->events.empty());
     EXPECT_TRUE(inst.shell->opened.empty());

@@ -28,13 +28,7 @@ TEST(Component, RunSupportCenterStartsConsoleOrRaisesFileNotFound)
 {
     Installation inst;
     clsRNX10A rnx;
-    try {
-        rnx.RunSupportCenter();
-        FAIL() << "expected error 53";
-    } catch (const AutomationError &e) {
-        EXPECT_EQ(e.number(), 53);
-        EXPECT_EQ(e.description(), "File not found");
-    }
+    EXPECT_EQ(expectError(53, [&] { rnx.RunSupportCenter(); }).description(), "File not found");
     inst.installProgram("sys/rnx.exe");
     EXPECT_TRUE(rnx.RunSupportCenter().isEmpty());
     ASSERT_EQ(inst.starter->started.size(), 1u);

@@ -1,8 +1,9 @@
 #include "automation/AutomationError.h"
 #include "automation/ObjectRegistry.h"
-#include "component/ServiceSet.h"
 #include "component/clsRNX10A.h"
 #include "services/ProgIds.h"
+#include "services/ServiceSet.h"
+#include "support/ScopedFactory.h"
 #include "support/TestSupport.h"
 
 using namespace rnx10;
@@ -20,25 +21,16 @@ TEST(ServiceSet, LastInstanceReleasesTheSetNotTheFirst)
     }
     EXPECT_NO_THROW(services().runtime());
     first.reset();
-    try {
-        services().runtime();
-        FAIL() << "expected error 91";
-    } catch (const AutomationError &e) {
-        EXPECT_EQ(e.number(), 91);
-    }
+    expectError(91, [] { services().runtime(); });
 }
 
 TEST(ServiceSet, CreationFailsWhenDebuggerMissingAndKeepsEarlierServices)
 {
     Installation inst;
-    auto saved = ObjectRegistry::registerFactory(progid::Debugger, nullptr);
-    try {
-        clsRNX10A rnx;
-        FAIL() << "expected error 429";
-    } catch (const AutomationError &e) {
-        EXPECT_EQ(e.number(), 429);
+    {
+        ScopedFactory noDebugger(progid::Debugger, nullptr);
+        expectError(429, [] { clsRNX10A rnx; });
     }
-    ObjectRegistry::registerFactory(progid::Debugger, saved);
     EXPECT_NO_THROW(services().runtime());
     EXPECT_NO_THROW(services().iniFile());
     EXPECT_THROW(services().debugger(), AutomationError);

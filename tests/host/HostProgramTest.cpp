@@ -1,11 +1,16 @@
 // The host program's contract, run as a separate process on a scratch installation.
+#include "commands/CommandTable.h"
 #include "support/TestSupport.h"
 
 #include <QProcess>
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <sstream>
+
+using namespace rnx10;
 using namespace rnx10::test;
 
 namespace {
@@ -26,13 +31,24 @@ struct HostProgram : ::testing::Test {
         inst.env.set("XDG_RUNTIME_DIR", inst.root() + "/runtime");
         inst.env.set("QT_QPA_PLATFORM", "offscreen");
     }
-    HostRun run(const QStringList &arguments)
+    HostRun run(const QStringList &arguments, const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
     {
         const char *dir = std::getenv("RNX10_BINARY_DIR");
         QProcess host;
+        host.setProcessEnvironment(environment);
         host.start(QString::fromUtf8(dir ? dir : ".") + "/bin/rnx10", arguments);
         EXPECT_TRUE(host.waitForFinished(60000)) << host.errorString().toStdString();
+        // A fatal Qt error would end the host by a signal: that must never happen.
+        EXPECT_EQ(host.exitStatus(), QProcess::NormalExit) << arguments.join(' ').toStdString();
         return {host.exitCode(), host.readAllStandardOutput().toStdString(), host.readAllStandardError().toStdString()};
+    }
+    // The environment of a shell over ssh or of a cron job: no display of any kind.
+    static QProcessEnvironment withoutDisplay()
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        return environment;
     }
     // A stand-in under 1.0/Sys that appends its name to the log.
     void installStandIn(const std::string &name)
@@ -59,6 +75,12 @@ struct HostProgram : ::testing::Test {
 
 TEST_F(HostProgram, KeysThatDoNothingExitZero)
 {
+    // The component ignores a key it does not know; the host only warns.
+    for (const char *key : {"RNXRUN_NOSUCHKEY", "rnxrun_qrs", "RNXRUN_QRS ", ""}) {
+        SCOPED_TRACE(key);
+        const HostRun r = run({"ExecuteSupportCenter", QString::fromUtf8(key)});
+        EXPECT_EQ(r.err, "rnx10: warning: \"" + std::string(key) + "\" is not a command key, nothing was done (see rnx10 --help)\n");
+    }
     // tvqs.exe is missing, so a key wrongly taken for "RNXRUN_QRS" would fail with 53.
     for (const char *key : {"RNXRUN_LIVECHAT", "RNXRUN_SYSINFO", "RNXRUN_WEBSUPPORT", "RNXRUN_SENDMAIL", "RNXRUN_MW",
                             "RNXRUN_MIGSYS", "RNXRUN_LUMORA", "RNXRUN_VESKA", "RNXRUN_NOSUCHKEY", "rnxrun_qrs",
@@ -105,6 +127,89 @@ TEST_F(HostProgram, RunBackupComputerWithoutLogFolderFailsWith76)
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err.rfind("rnx10: error 76: Path not found", 0), 0u) << r.err;
     EXPECT_FALSE(exists(inst.root() + "/no-logs"));
+}
+
+TEST_F(HostProgram, HelpListsEveryCommandKeyOnALineOfItsOwnAndExitsZero)
+{
+    const HostRun r = run({"--help"}, withoutDisplay());
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out.rfind("usage: rnx10 RunSupportCenter\n", 0), 0u) << r.out;
+    std::vector<std::string> listed;
+    std::istringstream lines(r.out);
+    for (std::string line; std::getline(lines, line);)
+        if (line.rfind("  RNXRUN_", 0) == 0)
+            listed.push_back(line.substr(2, line.find(' ', 2) - 2));
+    std::vector<std::string> table;
+    for (const Command &command : commandTable())
+        table.push_back(command.key);
+    EXPECT_EQ(listed, table);
+    EXPECT_EQ(table.size(), 20u);
+}
+
+TEST_F(HostProgram, WithoutADisplayWindowlessCallsWork)
+{
+    for (const char *name : {"rnx.exe", "tvqs.exe", "kev.exe", "regbak.exe", "shellbak.exe"})
+        installStandIn(name);
+    ::symlink("Sys", (inst.programRoot() + "/1.0/sys").c_str());
+    // xdg-open as the first on PATH, so the shell opens are seen and no real browser starts.
+    makeFolders(inst.root() + "/bin");
+    writeFile(inst.root() + "/bin/xdg-open", "#!/bin/sh\necho \"xdg-open $1\" >> '" + log + "'\n");
+    ::chmod((inst.root() + "/bin/xdg-open").c_str(), 0755);
+    QProcessEnvironment environment = withoutDisplay();
+    environment.insert("PATH", QString::fromStdString(inst.root() + "/bin:/usr/bin:/bin"));
+
+    const QStringList calls[] = {
+        {"ExecuteSupportCenter", "RNXRUN_LIVECHAT"}, {"ExecuteSupportCenter", "RNXRUN_QRS"},
+        {"ExecuteSupportCenter", "RNXRUN_KEV"},      {"ExecuteSupportCenter", "RNXRUN_DOWNLOADS"},
+        {"ExecuteSupportCenter", "RNXRUN_PELORIN"},  {"ExecuteSupportCenter", "RNXRUN_DEBUGGER"},
+        {"RunSupportCenter"},                        {"RunBackupComputer"},
+    };
+    for (const QStringList &call : calls) {
+        SCOPED_TRACE(call.join(' ').toStdString());
+        const HostRun r = run(call, environment);
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(r.err.find("rnx10: error"), std::string::npos) << r.err;
+    }
+    EXPECT_TRUE(logHolds({"tvqs.exe", "kev.exe", "xdg-open https://zorvane.example/downloads",
+                          "xdg-open " + inst.programRoot() + "/1.0/Sys", "rnx.exe", "regbak.exe", "shellbak.exe"}))
+        << readFile(log);
+    EXPECT_NE(readFile(inst.logs() + "/bar.ini").find("[Backup]\nLastTaken="), std::string::npos);
+    // The debugger's listing has nowhere to show but standard error.
+    const HostRun debugger = run({"ExecuteSupportCenter", "RNXRUN_DEBUGGER"}, environment);
+    EXPECT_NE(debugger.err.find("ZVENVSBAK=" + inst.store() + "\t[environment]\n"), std::string::npos) << debugger.err;
+}
+
+TEST_F(HostProgram, WithoutADisplayAWindowedKeyExitsOneWithError406)
+{
+    struct Row {
+        const char *key;
+        const char *display;  // DISPLAY, or nullptr for none
+        const char *platform; // QT_QPA_PLATFORM, or nullptr for none
+        const char *why;
+    };
+    const Row rows[] = {
+        {"RNXRUN_BR", nullptr, nullptr, "DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM are not set"},
+        {"RNXRUN_UPDATES", nullptr, nullptr, "DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM are not set"},
+        {"RNXRUN_REGISTRY", nullptr, nullptr, "DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM are not set"},
+        {"RNXRUN_MAINTAIN", nullptr, nullptr, "DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM are not set"},
+        {"RNXRUN_LICENSES", nullptr, nullptr, "DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM are not set"},
+        // A display that is named but cannot be reached (a closed ssh -X session).
+        {"RNXRUN_LICENSES", ":4711", nullptr, "cannot connect to the X display \":4711\""},
+        {"RNXRUN_BR", nullptr, "xcb", "QT_QPA_PLATFORM is \"xcb\" and no display can be reached through it"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(std::string(row.key) + " DISPLAY=" + (row.display ? row.display : "") +
+                     " QT_QPA_PLATFORM=" + (row.platform ? row.platform : ""));
+        QProcessEnvironment environment = withoutDisplay();
+        if (row.display)
+            environment.insert("DISPLAY", row.display);
+        if (row.platform)
+            environment.insert("QT_QPA_PLATFORM", row.platform);
+        const HostRun r = run({"ExecuteSupportCenter", row.key}, environment);
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_EQ(r.err, "rnx10: error 406: No display is available: " + std::string(row.why) + "\n");
+    }
 }
 
 } // namespace

@@ -2,8 +2,9 @@
 #include "GuardedFileSystem.h"
 
 #include "component/clsRNX10A.h"
-#include "maintenance/MaintainceLogs.h"
+#include "maintenance/core/MaintainceLogs.h"
 #include "platform/MousePointer.h"
+#include "platform/Paths.h"
 #include "support/TestSupport.h"
 
 #include <unistd.h>
@@ -29,7 +30,6 @@ protected:
 
     Installation inst;
     std::shared_ptr<GuardedFileSystem> fs = std::make_shared<GuardedFileSystem>(inst.root());
-    ScopedFileSystem scopedFs{fs};
     clsRNX10A rnx;
 };
 
@@ -42,12 +42,12 @@ TEST_F(Cleanup, LogAndSuiteTemporaryFoldersAreResetEachByItsOwnOperation)
     writeFile(inst.logs() + "/bar.ini", "[Backup]\nLastTaken=x\n");
     fill(inst.suiteTemp());
 
-    ClearLogFiles();
+    ClearLogFiles(*fs);
     EXPECT_TRUE(isEmptyFolder(inst.logs()));
     EXPECT_TRUE(exists(inst.suiteTemp() + "/a.txt")) << "the log clearing touched the suite temporary folder";
     EXPECT_EQ(fs->pointerAtLastDelete, MousePointer::Busy);
 
-    ClearTempFiles();
+    ClearTempFiles(*fs);
     EXPECT_TRUE(isEmptyFolder(inst.suiteTemp()));
 }
 
@@ -87,7 +87,7 @@ TEST_F(Cleanup, LogFolderLocations)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.label);
         inst.env.set("ZVENVSLOGS", row.value);
-        EXPECT_NO_THROW(ClearLogFiles());
+        EXPECT_NO_THROW(ClearLogFiles(*fs));
         if (!row.emptyAfter.empty())
             EXPECT_TRUE(isEmptyFolder(row.emptyAfter));
         if (!row.mustSurvive.empty())
@@ -95,7 +95,7 @@ TEST_F(Cleanup, LogFolderLocations)
     }
 
     inst.env.set("ZVENVSLOGS", r + "/no/logs");
-    EXPECT_NO_THROW(ClearLogFiles());
+    EXPECT_NO_THROW(ClearLogFiles(*fs));
     EXPECT_FALSE(exists(r + "/no")) << "only one level is created";
 }
 
@@ -106,7 +106,7 @@ TEST_F(Cleanup, UserTemporaryFolderKeepsItselfAndLosesItsContents)
     writeFile(outside() + "/keep.txt", "k");
     ::symlink(outside().c_str(), (inst.userTemp() + "/link-to-outside").c_str());
 
-    ClearTempFiles();
+    ClearTempFiles(*fs);
     EXPECT_TRUE(isEmptyFolder(inst.userTemp()));
     EXPECT_TRUE(exists(outside() + "/keep.txt"));
 }
@@ -120,19 +120,52 @@ TEST_F(Cleanup, EntryThatCannotBeDeletedStaysWhileTheOthersGo)
         writeFile(cache() + "/" + name + ".txt", name);
     }
     fs->failNames = {"in-use.txt", "in-use-dir"};
-    ClearTempFiles();
+    ClearTempFiles(*fs);
 
     EXPECT_EQ(entries(inst.userTemp()), std::vector<std::string>({"in-use-dir", "in-use.txt"}));
     EXPECT_EQ(entries(cache()), std::vector<std::string>({"in-use-dir", "in-use.txt"}));
 }
 
+TEST_F(Cleanup, ResetGoesPastAnEntryThatCannotBeDeleted)
+{
+    struct Row {
+        const char *label;
+        std::string stuck;                 // below the log folder
+        std::vector<std::string> leftOver; // entries of the log folder afterwards
+    };
+    const Row rows[] = {
+        {"file in a sub-folder", "old/stuck.log", {"old"}},
+        {"file in a deeper sub-folder", "old/2009/stuck.log", {"old"}},
+        {"file at the top", "stuck.log", {"stuck.log"}},
+        {"whole sub-folder", "old", {"old"}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.label);
+        fill(inst.logs());
+        for (const char *sibling : {"a-first/x.log", "z-last/inner/y.log"}) {
+            makeFolders(parentPath(inst.logs() + "/" + sibling));
+            writeFile(inst.logs() + "/" + sibling, "x");
+        }
+        makeFolders(parentPath(inst.logs() + "/" + row.stuck));
+        writeFile(inst.logs() + "/" + row.stuck, "in use");
+        fs->undeletable = {inst.logs() + "/" + row.stuck};
+
+        EXPECT_NO_THROW(ClearLogFiles(*fs));
+        EXPECT_EQ(entries(inst.logs()), row.leftOver);
+        EXPECT_TRUE(exists(inst.logs() + "/" + row.stuck));
+        fs->undeletable.clear();
+        wipeBelow(inst.logs());
+    }
+}
+
 TEST_F(Cleanup, FailedResetOfTheSuiteFolderStillEmptiesTheUserFolders)
 {
     fill(inst.suiteTemp());
+    writeFile(inst.suiteTemp() + "/in-use.txt", "x");
     fill(inst.userTemp());
-    fs->failNames = {"tmp"};
-    EXPECT_NO_THROW(ClearTempFiles());
-    EXPECT_TRUE(exists(inst.suiteTemp() + "/a.txt"));
+    fs->failNames = {"tmp", "in-use.txt"};
+    EXPECT_NO_THROW(ClearTempFiles(*fs));
+    EXPECT_TRUE(exists(inst.suiteTemp() + "/in-use.txt"));
     EXPECT_TRUE(isEmptyFolder(inst.userTemp()));
 }
 
@@ -144,7 +177,7 @@ TEST_F(Cleanup, BrowserCacheIsEmptiedAndHistoryLosesOnlyItsSubFolders)
     writeFile(history() + "/desktop.ini", "d");
     ::symlink(inst.home().c_str(), (history() + "/home-link").c_str());
 
-    ClearTempFiles();
+    ClearTempFiles(*fs);
     EXPECT_TRUE(isEmptyFolder(cache()));
     EXPECT_EQ(entries(history()), std::vector<std::string>({"desktop.ini", "home-link"}));
 }
@@ -188,7 +221,7 @@ TEST_F(Cleanup, UnusableTempResetsOnlyTheSuiteTemporaryFolder)
         else
             inst.env.unset("TEMP");
 
-        EXPECT_NO_THROW(ClearTempFiles());
+        EXPECT_NO_THROW(ClearTempFiles(*fs));
         EXPECT_TRUE(isEmptyFolder(inst.suiteTemp()));
         for (const std::string &path : survivors)
             EXPECT_TRUE(exists(path)) << path;
@@ -197,8 +230,8 @@ TEST_F(Cleanup, UnusableTempResetsOnlyTheSuiteTemporaryFolder)
 
 TEST_F(Cleanup, FoldersAreLookedUpAfreshAtEachCall)
 {
-    ClearLogFiles();
-    ClearTempFiles();
+    ClearLogFiles(*fs);
+    ClearTempFiles(*fs);
     const std::string logs2 = inst.root() + "/logs2", temp2 = inst.root() + "/home2/Temp";
     const std::string cache2 = inst.root() + "/home2/Temporary Internet Files";
     for (const std::string &folder : {logs2, temp2, cache2})
@@ -206,8 +239,8 @@ TEST_F(Cleanup, FoldersAreLookedUpAfreshAtEachCall)
     inst.env.set("ZVENVSLOGS", logs2);
     inst.env.set("TEMP", temp2 + "/");
 
-    ClearLogFiles();
-    ClearTempFiles();
+    ClearLogFiles(*fs);
+    ClearTempFiles(*fs);
     for (const std::string &folder : {logs2, temp2, cache2})
         EXPECT_TRUE(isEmptyFolder(folder)) << folder;
 }

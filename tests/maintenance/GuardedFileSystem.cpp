@@ -1,27 +1,14 @@
 #include "GuardedFileSystem.h"
 
 #include "automation/AutomationError.h"
-#include "component/ServiceSet.h"
+#include "platform/Paths.h"
 #include "services/ProgIds.h"
-
-#include <cstdlib>
+#include "services/ServiceSet.h"
 
 namespace rnx10::test {
 
 namespace {
-std::string realPath(const std::string &path)
-{
-    char *resolved = ::realpath(path.c_str(), nullptr);
-    std::string result = resolved ? resolved : "";
-    std::free(resolved);
-    return result;
-}
-
-bool startsWithFolder(const std::string &path, const std::string &folder)
-{
-    return !folder.empty() && path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0
-           && path[folder.size()] == '/';
-}
+bool isBelow(const std::string &path, const std::string &folder) { return path != folder && isInside(path, folder); }
 } // namespace
 
 void GuardedFileSystem::check(const std::string &path)
@@ -30,12 +17,15 @@ void GuardedFileSystem::check(const std::string &path)
     requested.push_back(path);
     // Both the text and the folder it really lies in must be inside the root.
     const std::string parent = realPath(parentPath(path));
-    if (!startsWithFolder(path, m_root) || !(parent == realPath(m_root) || startsWithFolder(parent, realPath(m_root)))) {
+    if (!isBelow(path, m_root) || !isInside(parent, realPath(m_root))) {
         escaped.push_back(path);
         throw err::permissionDenied("outside the test root: " + path);
     }
     if (failEverything || failNames.count(baseName(path)))
         throw err::permissionDenied(path);
+    for (const std::string &stuck : undeletable)
+        if (isInside(stuck, path))
+            throw err::permissionDenied(stuck);
 }
 
 void GuardedFileSystem::deleteFolder(const std::string &path, bool force)
@@ -48,18 +38,6 @@ void GuardedFileSystem::deleteFile(const std::string &path, bool force)
 {
     check(path);
     FileSystemObject::deleteFile(path, force);
-}
-
-ScopedFileSystem::ScopedFileSystem(std::shared_ptr<FileSystemObject> fs)
-    : m_saved(ObjectRegistry::registerFactory(progid::FileSystem, [fs] { return std::static_pointer_cast<void>(fs); }))
-{
-    services().releaseAll();
-}
-
-ScopedFileSystem::~ScopedFileSystem()
-{
-    ObjectRegistry::registerFactory(progid::FileSystem, m_saved);
-    services().releaseAll();
 }
 
 } // namespace rnx10::test

@@ -1,11 +1,12 @@
 // The real file-system object, fenced into a scratch root for the cleanup tests: deletions
 // outside the root are recorded and refused without touching anything, and entries can be made
-// undeletable by name (a file in use). Installed as the shared file-system object for a scope.
+// undeletable by name (a file in use). Installed as the shared file-system object for a scope
+// with ScopedFileSystem (support/ScopedFactory.h); make that before the test's component instance.
 #pragma once
 
-#include "automation/ObjectRegistry.h"
 #include "platform/FileSystemObject.h"
 #include "platform/MousePointer.h"
+#include "support/ScopedFactory.h"
 
 #include <memory>
 #include <set>
@@ -23,6 +24,7 @@ public:
 
     std::set<std::string> failNames;    // deleting an entry of one of these names fails (70)
     bool failEverything = false;        // every deletion fails
+    std::set<std::string> undeletable;  // these paths cannot be deleted, nor any folder holding one
     std::vector<std::string> escaped;   // deletions asked for outside the root
     std::vector<std::string> requested; // every deletion asked for, in order
     MousePointer pointerAtLastDelete = MousePointer::Arrow;
@@ -30,19 +32,6 @@ public:
 private:
     void check(const std::string &path);
     std::string m_root;
-};
-
-// Makes fs the thread's shared file-system object until the end of the scope. The set is
-// released on the way in and out, so make it before the component instance of the test.
-class ScopedFileSystem {
-public:
-    explicit ScopedFileSystem(std::shared_ptr<FileSystemObject> fs);
-    ~ScopedFileSystem();
-    ScopedFileSystem(const ScopedFileSystem &) = delete;
-    ScopedFileSystem &operator=(const ScopedFileSystem &) = delete;
-
-private:
-    ObjectRegistry::Factory m_saved;
 };
 
 } // namespace rnx10::test

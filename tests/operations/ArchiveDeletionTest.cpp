@@ -1,7 +1,8 @@
-#include "StoreFixture.h"
-
 #include "automation/AutomationError.h"
-#include "backup_browser/ArchiveDeletion.h"
+#include "backup_browser/core/ArchiveDeletion.h"
+#include "platform/FileSystemObject.h"
+#include "support/StoreBuilder.h"
+#include "support/TestSupport.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,6 +11,28 @@ using namespace rnx10;
 using namespace rnx10::test;
 
 namespace {
+
+// One day in the store: 2026/12/10 of computer PC01.
+class ArchiveDeletion : public ::testing::Test {
+protected:
+    void SetUp() override { makeFolders(store.day()); }
+
+    // The browser's folder variables with hour picked.
+    BrowserFolders folders(const std::string &hour = "0900") const
+    {
+        BrowserFolders f;
+        f.ComputerFolder = store.computer();
+        f.YearFolder = store.computer() + "/2026";
+        f.MonthFolder = store.computer() + "/2026/12";
+        f.DayFolder = store.day();
+        f.HourFolder = store.hour(hour);
+        return f;
+    }
+
+    Installation inst;
+    StoreBuilder store{inst.store(), "PC01", QDate(2026, 12, 10)};
+    FileSystemObject fso;
+};
 
 struct LevelCase {
     const char *name;
@@ -35,12 +58,11 @@ const LevelCase kLevelCases[] = {
     {"day without a month", StoreLevel::Day, [](BrowserFolders &f) { f.MonthFolder.clear(); }, false},
 };
 
-TEST(ArchiveDeletion, LevelFolderIsTheVariableOnlyWhenItIsDirectlyInsideTheLevelAbove)
+TEST_F(ArchiveDeletion, LevelFolderIsTheVariableOnlyWhenItIsDirectlyInsideTheLevelAbove)
 {
-    StoreFixture store;
     for (const LevelCase &c : kLevelCases) {
         SCOPED_TRACE(c.name);
-        BrowserFolders f = store.folders();
+        BrowserFolders f = folders();
         c.change(f);
         std::optional<std::string> folder = levelFolderToDelete(f, c.level);
         EXPECT_EQ(folder.has_value(), c.selected);
@@ -51,79 +73,67 @@ TEST(ArchiveDeletion, LevelFolderIsTheVariableOnlyWhenItIsDirectlyInsideTheLevel
     EXPECT_EQ(nothingSelectedText(StoreLevel::Year), "No year is selected.");
 }
 
-TEST(ArchiveDeletion, ArchiveGuardAcceptsOnlyAFolderDirectlyInsideTheHourInView)
+TEST_F(ArchiveDeletion, ArchiveGuardAcceptsOnlyAFolderDirectlyInsideTheHourInView)
 {
-    StoreFixture store;
-    const std::string archive = store.addArchive("0900", "arch1", "/src");
-    const std::string other = store.addArchive("1000", "arch2", "/src");
-    EXPECT_NO_THROW(checkArchiveFolder(store.folders("0900"), archive));
-    EXPECT_NO_THROW(checkArchiveFolder(store.folders("0900"), archive + "/"));
+    const std::string archive = store.archive(store.hour("0900"), "arch1", "/src");
+    const std::string other = store.archive(store.hour("1000"), "arch2", "/src");
+    EXPECT_NO_THROW(checkArchiveFolder(fso, folders("0900"), archive));
+    EXPECT_NO_THROW(checkArchiveFolder(fso, folders("0900"), archive + "/"));
 
     struct Refused {
         const char *name;
         std::string folder;
         BrowserFolders folders;
     };
-    BrowserFolders rescanned = store.folders();
+    BrowserFolders rescanned = folders();
     rescanned.HourFolder = store.day() + "/";
-    BrowserFolders outside = store.folders();
-    outside.HourFolder = store.inst.home() + "/a/b/c/d";
+    BrowserFolders outside = folders();
+    outside.HourFolder = inst.home() + "/a/b/c/d";
     const Refused refused[] = {
-        {"archive of another hour", other, store.folders("0900")},
-        {"the hour itself", store.hour("0900"), store.folders("0900")},
-        {"a copy inside an archive", archive + "/copy", store.folders("0900")},
-        {"the store root", store.inst.store(), store.folders("0900")},
-        {"the home folder", store.inst.home(), store.folders("0900")},
-        {"the root", "/", store.folders("0900")},
-        {"climbing out with ..", store.hour("0900") + "/../../../../..", store.folders("0900")},
+        {"archive of another hour", other, folders("0900")},
+        {"the hour itself", store.hour("0900"), folders("0900")},
+        {"a copy inside an archive", archive + "/copy", folders("0900")},
+        {"the store root", inst.store(), folders("0900")},
+        {"the home folder", inst.home(), folders("0900")},
+        {"the root", "/", folders("0900")},
+        {"climbing out with ..", store.hour("0900") + "/../../../../..", folders("0900")},
         {"an hour folder after a rescan", store.hour("0900"), rescanned},
-        {"an hour outside the computer folder", store.inst.home() + "/a/b/c/d/e", outside},
-        {"no archive", "", store.folders("0900")},
+        {"an hour outside the computer folder", inst.home() + "/a/b/c/d/e", outside},
+        {"no archive", "", folders("0900")},
     };
     for (const Refused &r : refused) {
         SCOPED_TRACE(r.name);
-        try {
-            checkArchiveFolder(r.folders, r.folder);
-            ADD_FAILURE() << "accepted " << r.folder;
-        } catch (const AutomationError &e) {
-            EXPECT_EQ(e.number(), 5);
-            EXPECT_NE(e.description().find("nothing was deleted"), std::string::npos);
-        }
+        const AutomationError e = expectError(5, [&] { checkArchiveFolder(fso, r.folders, r.folder); });
+        EXPECT_NE(e.description().find("nothing was deleted"), std::string::npos);
     }
 }
 
-TEST(ArchiveDeletion, ArchiveFolderIsTheParentOfAnExistingCopy)
+TEST_F(ArchiveDeletion, ArchiveFolderIsTheParentOfAnExistingCopy)
 {
-    StoreFixture store;
-    const std::string archive = store.addArchive("0900", "arch1", "/src");
-    EXPECT_EQ(archiveFolderOf(archive + "/copy"), archive);
+    const std::string archive = store.archive(store.hour("0900"), "arch1", "/src");
+    EXPECT_EQ(archiveFolderOf(fso, archive + "/copy"), archive);
     for (const std::string &missing : {std::string(), archive + "/gone"}) {
-        try {
-            archiveFolderOf(missing);
-            ADD_FAILURE() << "found " << missing;
-        } catch (const AutomationError &e) {
-            EXPECT_EQ(e.number(), 76);
-        }
+        SCOPED_TRACE(missing);
+        expectError(76, [&] { archiveFolderOf(fso, missing); });
     }
 }
 
-TEST(ArchiveDeletion, DeletesReadOnlyTreesAndLinksButNeverALinkTarget)
+TEST_F(ArchiveDeletion, DeletesReadOnlyTreesAndLinksButNeverALinkTarget)
 {
-    StoreFixture store;
-    const std::string archive = store.addArchive("0900", "arch1", "/src");
-    const std::string outside = store.inst.home() + "/keep";
+    const std::string archive = store.archive(store.hour("0900"), "arch1", "/src");
+    const std::string outside = inst.home() + "/keep";
     makeFolders(outside);
     writeFile(outside + "/precious.txt", "keep me");
     ASSERT_EQ(::symlink(outside.c_str(), (archive + "/copy/link").c_str()), 0);
     ::chmod((archive + "/copy/sub/b.txt").c_str(), 0444);
     ::chmod((archive + "/copy/sub").c_str(), 0555);
 
-    deleteStoreFolder(store.hour("0900"));
+    deleteStoreFolder(fso, store.hour("0900"));
     EXPECT_FALSE(exists(store.hour("0900")));
     EXPECT_TRUE(exists(store.day()));
     EXPECT_EQ(readFile(outside + "/precious.txt"), "keep me");
 
-    EXPECT_NO_THROW(deleteStoreFolder(store.hour("0900"))); // already gone
+    EXPECT_NO_THROW(deleteStoreFolder(fso, store.hour("0900"))); // already gone
 }
 
 } // namespace

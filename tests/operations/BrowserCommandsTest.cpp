@@ -1,12 +1,14 @@
 // Restore, report, backups, schedule and locker of the browser, driven through the window.
-#include "BrowserFixture.h"
-#include "StoreFixture.h"
+#include "FailingCopyFileSystem.h"
+
+#include "support/BrowserFixture.h"
+#include "support/ScopedFactory.h"
 
 #include "backup_browser/frmBackUpRestoreA.h"
-#include "component/ServiceSet.h"
 #include "platform/MousePointer.h"
 #include "schedule/frmBackUpScheduleA.h"
 #include "services/RuntimeService.h"
+#include "services/ServiceSet.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,8 +27,8 @@ protected:
         source = inst.home() + "/docs";
         makeFolders(source);
         writeFile(source + "/old.txt", "old");
-        archive = addArchive("09-00", "arch", source);
-        addArchive("09-00", "registry", "REGKEYS");
+        archive = store.archive(store.hour("09-00"), "arch", source);
+        store.archive(store.hour("09-00"), "registry", "REGKEYS");
         ASSERT_TRUE(open());
         pickHour("09-00");
     }
@@ -37,8 +39,7 @@ protected:
 TEST_F(BrowserCommands, RestoreAsksThenReplacesTheSourceWithTheCopy)
 {
     clickRow("arch");
-    boxes().clear();
-    trigger("mnuPopUpStartRestore");
+    clearAndTrigger("mnuPopUpStartRestore");
     ASSERT_EQ(boxes().size(), 2u);
     EXPECT_EQ(boxes()[0].text, "Are you sure you want to copy " + archive + "/copy to " + source + " . This will delete old data.");
     EXPECT_EQ(boxes()[0].title, "Sure...");
@@ -52,19 +53,17 @@ TEST_F(BrowserCommands, RestoreAsksThenReplacesTheSourceWithTheCopy)
 TEST_F(BrowserCommands, RestoreRefusesRegistryArchivesAndSurvivesAFailedCopy)
 {
     clickRow("registry");
-    boxes().clear();
-    trigger("mnuPopUpStartRestore");
+    clearAndTrigger("mnuPopUpStartRestore");
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].icon, Icon::Critical);
     EXPECT_NE(boxes()[0].text.find("registry keys"), std::string::npos);
     EXPECT_FALSE(exists(inst.home() + "/REGKEYS"));
 
-    auto failing = FileSystemOverride::of<FailingCopyFileSystem>();
+    ScopedFileSystem failing(std::make_shared<FailingCopyFileSystem>());
     rnx = std::make_unique<clsRNX10A>(); // the override emptied the service set
     const auto before = treeListing(inst.home());
     clickRow("arch");
-    boxes().clear();
-    trigger("mnuPopUpStartRestore");
+    clearAndTrigger("mnuPopUpStartRestore");
     ASSERT_EQ(boxes().size(), 2u);
     EXPECT_EQ(boxes()[1].icon, Icon::Critical);
     EXPECT_NE(boxes()[1].text.find("No space left"), std::string::npos);
@@ -78,18 +77,18 @@ TEST_F(BrowserCommands, ReportListsTheStoreOpensItAndKeepsOtherCommandsWaiting)
     int fired = 0;
     QTimer::singleShot(0, m_window, [&] {
         ++fired;
-        m_window->findChild<QAction *>("mnuPopUpDeleteDay")->trigger();
+        trigger("mnuPopUpDeleteDay");
     });
     boxes().clear();
     click("cmdReport");
     const std::string report = inst.store() + "/report.txt";
     EXPECT_EQ(fired, 1);
     EXPECT_TRUE(boxes().empty()) << boxes()[0].text;
-    EXPECT_TRUE(exists(hourFolder("09-00")));
+    EXPECT_TRUE(exists(store.hour("09-00")));
     const std::string text = readFile(report);
     EXPECT_NE(text.find(archive + "/copy\r\n"), std::string::npos);
-    EXPECT_LT(text.find(hourFolder("09-00") + "\r\n"), text.find(archive + "\r\n"));
-    EXPECT_EQ(m_window->findChild<QPushButton *>("cmdReport")->toolTip().toStdString(), report);
+    EXPECT_LT(text.find(store.hour("09-00") + "\r\n"), text.find(archive + "\r\n"));
+    EXPECT_EQ(child<QPushButton>("cmdReport")->toolTip().toStdString(), report);
     ASSERT_EQ(inst.shell->opened.size(), 1u);
     EXPECT_EQ(inst.shell->opened[0], std::make_pair(report, 3));
     EXPECT_EQ(currentMousePointer(), MousePointer::Arrow);
@@ -101,20 +100,52 @@ TEST_F(BrowserCommands, ReportListsTheStoreOpensItAndKeepsOtherCommandsWaiting)
     EXPECT_EQ(currentMousePointer(), MousePointer::Arrow);
 }
 
+TEST_F(BrowserCommands, ReportRefusesALinkAtItsPathAndOpensNothing)
+{
+    const std::string report = inst.store() + "/report.txt";
+    const std::string userFile = inst.home() + "/notes.txt";
+    writeFile(userFile, "mine\n");
+    ASSERT_EQ(::symlink(userFile.c_str(), report.c_str()), 0);
+    boxes().clear();
+    click("cmdReport");
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].icon, Icon::Critical);
+    EXPECT_NE(boxes()[0].text.find("symbolic link"), std::string::npos) << boxes()[0].text;
+    EXPECT_EQ(readFile(userFile), "mine\n");
+    EXPECT_TRUE(inst.shell->opened.empty());
+}
+
+TEST_F(BrowserCommands, ReportFindsTheStoreInEnvironmentIniWhenTheProcessHasNoValue)
+{
+    // A default installation: the key lives only in the configuration file.
+    makeFolders(inst.root() + "/xdg/config/zorvane");
+    writeFile(inst.root() + "/xdg/config/zorvane/environment.ini", "[Environment]\nZVENVSBAK=" + inst.store() + "\n");
+    inst.env.unset("ZVENVSBAK");
+    boxes().clear();
+    click("cmdReport");
+    EXPECT_TRUE(boxes().empty()) << boxes()[0].text;
+    const std::string report = inst.store() + "/report.txt";
+    EXPECT_NE(readFile(report).find(archive + "/copy\r\n"), std::string::npos);
+    ASSERT_EQ(inst.shell->opened.size(), 1u);
+    EXPECT_EQ(inst.shell->opened[0], std::make_pair(report, 3));
+}
+
 TEST_F(BrowserCommands, StartBackupAsksClosesTheBrowserAndLeavesTheCallersInstanceWorking)
 {
-    inst.prompt->answers = {Answer::No};
+    answer({Answer::No});
     click("cmdRegBackup");
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_TRUE(boxes()[0].systemModal);
     EXPECT_EQ(boxes()[0].title, "Proceed...");
     EXPECT_EQ(boxes()[0].text, "Do you want to start backup operations click yes this screen will automatically close., "
                                "it may take long time depends upon your speed of computer.");
-    EXPECT_TRUE(browser());
+    EXPECT_TRUE(shownBrowser());
     EXPECT_TRUE(inst.shell->opened.empty());
 
     click("cmdRegBackup");
-    EXPECT_FALSE(browser());
+    EXPECT_TRUE(inst.shell->opened.empty()) << "started under the click's handler";
+    QCoreApplication::processEvents(); // the window closes, and the backup starts, after the handler
+    EXPECT_FALSE(shownBrowser());
     ASSERT_EQ(inst.shell->opened.size(), 2u);
     EXPECT_EQ(inst.shell->opened[0].first, inst.programRoot() + "/1.0/Sys/regbak.exe");
     EXPECT_EQ(inst.shell->opened[1].first, inst.programRoot() + "/1.0/Sys/shellbak.exe");
@@ -144,7 +175,7 @@ TEST_F(BrowserCommands, RegistryBackupLockerAndScheduleStayInTheBrowser)
     });
     trigger("mnuPopUpScheduleBackups");
     EXPECT_TRUE(modal);
-    EXPECT_TRUE(browser());
+    EXPECT_TRUE(shownBrowser());
 }
 
 } // namespace

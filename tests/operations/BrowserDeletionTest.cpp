@@ -1,9 +1,10 @@
 // The five deletions of the browser's popup menu, driven through the window.
-#include "BrowserFixture.h"
+#include "support/BrowserFixture.h"
+
 
 #include "backup_browser/ArchiveListView.h"
 #include "backup_browser/frmBackUpRestoreA.h"
-#include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
 
 #include <QListView>
 
@@ -18,11 +19,11 @@ protected:
     void buildStore()
     {
         const QDate today = QDate::currentDate();
-        addArchive("09-00", "arch", inst.home() + "/docs");
-        addArchive("10-00", "other", inst.home() + "/docs");
-        others = {hourFolder("10-00"), dayFolder(QDate(today.year(), today.month(), today.day() == 1 ? 2 : 1)) + "/08-00",
-                  dayFolder(QDate(today.year(), today.month() == 1 ? 2 : 1, 1)) + "/08-00",
-                  dayFolder(QDate(today.year() - 1, today.month(), 1)) + "/08-00"};
+        store.archive(store.hour("09-00"), "arch", inst.home() + "/docs");
+        store.archive(store.hour("10-00"), "other", inst.home() + "/docs");
+        others = {store.hour("10-00"), store.day(QDate(today.year(), today.month(), today.day() == 1 ? 2 : 1)) + "/08-00",
+                  store.day(QDate(today.year(), today.month() == 1 ? 2 : 1, 1)) + "/08-00",
+                  store.day(QDate(today.year() - 1, today.month(), 1)) + "/08-00"};
         for (const std::string &f : others)
             makeFolders(f);
     }
@@ -32,7 +33,7 @@ protected:
 
 TEST_F(BrowserDeletion, EachEntryAsksDeletesExactlyItsFolderAndReports)
 {
-    const std::string day = dayFolder(QDate::currentDate());
+    const std::string day = store.day(QDate::currentDate());
     const struct {
         const char *entry, *title, *tail;
         std::string deleted;
@@ -48,8 +49,7 @@ TEST_F(BrowserDeletion, EachEntryAsksDeletesExactlyItsFolderAndReports)
         buildStore();
         ASSERT_TRUE(open());
         pickHour("09-00");
-        boxes().clear();
-        trigger(c.entry);
+        clearAndTrigger(c.entry);
         ASSERT_EQ(boxes().size(), 2u);
         EXPECT_EQ(boxes()[0].text, "Are you sure you want to delete " + c.deleted + c.tail);
         EXPECT_EQ(boxes()[0].title, c.title);
@@ -69,11 +69,11 @@ TEST_F(BrowserDeletion, NoLeavesTheStoreAndAnUnselectedHourIsToldNotDeleted)
 {
     buildStore();
     ASSERT_TRUE(open());
-    inst.prompt->answers = {Answer::No, Answer::No, Answer::No, Answer::No};
+    answer({Answer::No, Answer::No, Answer::No, Answer::No});
     for (const char *entry : {"mnuPopUpDeleteDay", "mnuPopUpDeleteMonth", "mnuPopUpDeleteYear"})
         trigger(entry);
     EXPECT_EQ(boxes().size(), 3u);
-    EXPECT_TRUE(exists(hourFolder("09-00")));
+    EXPECT_TRUE(exists(store.hour("09-00")));
 
     // No hour picked since the scan: the hour entry names no hour folder.
     boxes().clear();
@@ -82,19 +82,18 @@ TEST_F(BrowserDeletion, NoLeavesTheStoreAndAnUnselectedHourIsToldNotDeleted)
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].text, "No hour is selected.");
     EXPECT_FALSE(boxes()[0].question);
-    EXPECT_TRUE(exists(hourFolder("09-00")));
-    EXPECT_TRUE(exists(hourFolder("10-00")));
+    EXPECT_TRUE(exists(store.hour("09-00")));
+    EXPECT_TRUE(exists(store.hour("10-00")));
 }
 
 TEST_F(BrowserDeletion, ArchiveEntryDeletesTheWholeArchiveFolderAndRefreshes)
 {
-    const std::string archive = addArchive("09-00", "arch", inst.home() + "/docs");
-    const std::string kept = addArchive("09-00", "kept", inst.home() + "/docs");
+    const std::string archive = store.archive(store.hour("09-00"), "arch", inst.home() + "/docs");
+    const std::string kept = store.archive(store.hour("09-00"), "kept", inst.home() + "/docs");
     ASSERT_TRUE(open());
     pickHour("09-00");
     clickRow("arch");
-    boxes().clear();
-    trigger("mnuPopUpDeleteArchive");
+    clearAndTrigger("mnuPopUpDeleteArchive");
     ASSERT_EQ(boxes().size(), 3u);
     EXPECT_EQ(boxes()[0].text, "Are you sure you want to delete " + archive + "/copy . This will delete selected archive.");
     EXPECT_EQ(boxes()[0].title, "Delete Archive...");
@@ -107,7 +106,7 @@ TEST_F(BrowserDeletion, ArchiveEntryDeletesTheWholeArchiveFolderAndRefreshes)
 
 TEST_F(BrowserDeletion, ArchiveGuardRefusesACopyOutsideItsHour)
 {
-    const std::string otherHour = addArchive("10-00", "victim", inst.home() + "/docs");
+    const std::string otherHour = store.archive(store.hour("10-00"), "victim", inst.home() + "/docs");
     makeFolders(inst.home() + "/Documents/copy");
     makeFolders(inst.store() + "/copy");
     const struct {
@@ -121,19 +120,18 @@ TEST_F(BrowserDeletion, ArchiveGuardRefusesACopyOutsideItsHour)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        addArchive("09-00", "forged", inst.home() + "/docs", c.destination);
+        store.archive(store.hour("09-00"), "forged", inst.home() + "/docs", c.destination);
         ASSERT_TRUE(open());
         pickHour("09-00");
         clickRow("forged");
-        boxes().clear();
-        trigger("mnuPopUpDeleteArchive");
+        clearAndTrigger("mnuPopUpDeleteArchive");
         ASSERT_EQ(boxes().size(), 3u);
         EXPECT_EQ(boxes()[1].text, c.parent);
         EXPECT_EQ(boxes()[2].icon, Icon::Critical);
         EXPECT_NE(boxes()[2].text.find("nothing was deleted"), std::string::npos) << boxes()[2].text;
         EXPECT_TRUE(exists(c.destination));
         EXPECT_TRUE(exists(otherHour + "/details.ini"));
-        EXPECT_TRUE(exists(hourFolder("09-00") + "/forged/details.ini"));
+        EXPECT_TRUE(exists(store.hour("09-00") + "/forged/details.ini"));
         m_window->close();
     }
 }

@@ -1,8 +1,14 @@
-#include "StoreFixture.h"
+#include "FailingCopyFileSystem.h"
 
 #include "automation/AutomationError.h"
-#include "backup_browser/FolderRestore.h"
+#include "backup_browser/core/FolderRestore.h"
+#include "platform/FileSystemObject.h"
+#include "platform/walk/WalkProgress.h"
+#include "support/ScopedFactory.h"
+#include "support/StoreBuilder.h"
+#include "support/TestSupport.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -17,55 +23,174 @@ class FolderRestore : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        source = store.inst.home() + "/Documents";
+        source = inst.home() + "/Documents";
         makeFolders(source + "/old");
         writeFile(source + "/a.txt", "old a");
         writeFile(source + "/only-in-source.txt", "extra");
-        archive = store.addArchive("0900", "arch1", source);
+        archive = store.archive(store.hour("0900"), "arch1", source);
         copy = archive + "/copy";
     }
 
-    StoreFixture store;
+    Installation inst;
+    StoreBuilder store{inst.store(), "PC01", QDate(2026, 12, 10)};
+    FileSystemObject fso;
     std::string source, archive, copy;
 };
 
 TEST_F(FolderRestore, SourceEndsHoldingExactlyTheCopyAndTheCopyIsUntouched)
 {
     const auto copyBefore = treeListing(copy);
-    restoreFolder(copy, source, store.inst.store());
+    restoreFolder(fso, copy, source, inst.store());
     EXPECT_EQ(treeListing(source), copyBefore);
     EXPECT_EQ(treeListing(copy), copyBefore);
-    for (const auto &entry : treeListing(store.inst.home()))
+    for (const auto &entry : treeListing(inst.home()))
         EXPECT_EQ(entry.find(".rnx10-restore"), std::string::npos) << entry;
 }
 
 TEST_F(FolderRestore, MissingSourceIsCreatedButItsParentMustExist)
 {
-    const std::string fresh = store.inst.home() + "/New";
-    restoreFolder(copy, fresh, store.inst.store());
+    const std::string fresh = inst.home() + "/New";
+    restoreFolder(fso, copy, fresh, inst.store());
     EXPECT_EQ(treeListing(fresh), treeListing(copy));
 
-    try {
-        restoreFolder(copy, store.inst.home() + "/no/such", store.inst.store());
-        FAIL() << "restored below a missing parent";
-    } catch (const AutomationError &e) {
-        EXPECT_EQ(e.number(), 76);
-    }
-    EXPECT_FALSE(exists(store.inst.home() + "/no"));
+    expectError(76, [&] { restoreFolder(fso, copy, inst.home() + "/no/such", inst.store()); });
+    EXPECT_FALSE(exists(inst.home() + "/no"));
 }
 
 TEST_F(FolderRestore, FailedCopyLeavesTheSourceAsItWasAndNoPartialFolder)
 {
-    auto failing = FileSystemOverride::of<FailingCopyFileSystem>();
-    const auto homeBefore = treeListing(store.inst.home());
-    EXPECT_THROW(restoreFolder(copy, source, store.inst.store()), AutomationError);
-    EXPECT_EQ(treeListing(store.inst.home()), homeBefore);
+    FailingCopyFileSystem failing;
+    const auto homeBefore = treeListing(inst.home());
+    EXPECT_THROW(restoreFolder(failing, copy, source, inst.store()), AutomationError);
+    EXPECT_EQ(treeListing(inst.home()), homeBefore);
+}
+
+struct Attributes {
+    const char *rel;
+    mode_t mode;
+    long modified;
+};
+
+void setAttributes(const std::string &root, const Attributes &a)
+{
+    const std::string path = a.rel[0] ? root + "/" + a.rel : root;
+    ASSERT_EQ(::chmod(path.c_str(), a.mode), 0) << path;
+    const struct timespec when[2] = {{a.modified, 0}, {a.modified, 500}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), when, 0), 0) << path;
+}
+
+void expectAttributes(const std::string &root, const Attributes &a)
+{
+    const std::string path = a.rel[0] ? root + "/" + a.rel : root;
+    struct stat st{};
+    ASSERT_EQ(::lstat(path.c_str(), &st), 0) << path;
+    EXPECT_EQ(st.st_mode & 07777, a.mode) << path;
+    EXPECT_EQ(st.st_mtim.tv_sec, a.modified) << path;
+    EXPECT_EQ(st.st_mtim.tv_nsec, 500) << path;
+}
+
+// As cp -a does: the restored folder and everything in it get the archive's modes and times; the
+// user's folder does not end private because the copy was made in a private folder.
+TEST_F(FolderRestore, RestoredFolderKeepsTheModesAndTimesOfTheCopy)
+{
+    // Files first, then the folders holding them: a folder's time changes as entries are made.
+    const Attributes attributes[] = {
+        {"a.txt", 0640, 1300000001}, {"sub/b.txt", 0600, 1300000002}, {"sub", 0750, 1300000003}, {"", 0755, 1300000004}};
+    for (const Attributes &a : attributes)
+        setAttributes(copy, a);
+    ASSERT_EQ(::chmod(source.c_str(), 0700), 0);
+    restoreFolder(fso, copy, source, inst.store());
+    for (const Attributes &a : attributes)
+        expectAttributes(source, a);
+}
+
+// A source kept on another disk and linked back: the folder it points to gets the copy, the link
+// stays as it was.
+TEST_F(FolderRestore, SourceThatIsALinkIsRestoredIntoTheFolderItPointsTo)
+{
+    const std::string disk = inst.root() + "/disk/Documents";
+    makeFolders(disk + "/old");
+    writeFile(disk + "/only-on-disk.txt", "extra");
+    const struct {
+        const char *name;
+        std::string linkText;
+    } rows[] = {{"absolute link", disk}, {"relative link", "../disk/Documents"}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string link = inst.home() + "/Linked";
+        ASSERT_EQ(::symlink(row.linkText.c_str(), link.c_str()), 0);
+        const auto diskParent = treeListing(inst.root() + "/disk");
+        restoreFolder(fso, copy, link, inst.store());
+        ASSERT_TRUE(fso.isLink(link));
+        char text[4096] = {};
+        ASSERT_GT(::readlink(link.c_str(), text, sizeof text - 1), 0);
+        EXPECT_EQ(std::string(text), row.linkText);
+        EXPECT_EQ(treeListing(disk), treeListing(copy));
+        for (const std::string &folder : {inst.home(), inst.root() + "/disk"})
+            for (const auto &entry : treeListing(folder))
+                EXPECT_EQ(entry.find(".rnx10-restore"), std::string::npos) << entry;
+        ::unlink(link.c_str());
+    }
+}
+
+// A copy that fails on one file of the archive, naming it where the copy was going, as the walk does.
+class FailingFileFileSystem : public FileSystemObject {
+public:
+    void copyFolder(const std::string &source, const std::string &destination, bool overwrite) override
+    {
+        FileSystemObject::copyFolder(source, destination, overwrite);
+        throw err::pathFileAccess(destination + "/sub/b.txt (No space left on device)");
+    }
+};
+
+// The staging folder is gone by the time the user reads the error: it names the archive's file.
+TEST_F(FolderRestore, CopyErrorNamesTheArchivesFileNotTheRemovedStagingFolder)
+{
+    FailingFileFileSystem failing;
+    const AutomationError full = expectError(75, [&] { restoreFolder(failing, copy, source, inst.store()); });
+    EXPECT_EQ(full.description(), "Path/File access error: " + copy + "/sub/b.txt (No space left on device)");
+}
+
+TEST_F(FolderRestore, UnreadableFileOfTheArchiveIsNamedInTheError)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads every file";
+    ASSERT_EQ(::chmod((copy + "/sub/b.txt").c_str(), 0), 0);
+    const AutomationError unreadable = expectError(70, [&] { restoreFolder(fso, copy, source, inst.store()); });
+    ::chmod((copy + "/sub/b.txt").c_str(), 0644);
+    EXPECT_EQ(unreadable.description(), "Permission denied: " + copy + "/sub/b.txt");
+}
+
+// A copy that Cancel stopped part-way: the walk raised 18 and the job's progress still asks to stop.
+class CancelledCopyFileSystem : public FileSystemObject {
+public:
+    void copyFolder(const std::string &source, const std::string &destination, bool overwrite) override
+    {
+        FileSystemObject::copyFolder(source, destination, overwrite);
+        walk::threadProgress()->cancel = true;
+        throw walk::interrupted();
+    }
+};
+
+TEST_F(FolderRestore, CopyStoppedByCancelIsRemovedWhileTheCancelStillStands)
+{
+    walk::WalkProgress progress;
+    walk::ScopedProgress job(&progress);
+    CancelledCopyFileSystem cancelled;
+    const auto homeBefore = treeListing(inst.home());
+    expectError(walk::UserInterrupt, [&] { stageRestore(cancelled, copy, source, inst.store()); });
+    EXPECT_EQ(treeListing(inst.home()), homeBefore);
 }
 
 TEST_F(FolderRestore, RefusedTargetsChangeNothing)
 {
-    const std::string link = store.inst.home() + "/store-link";
-    ASSERT_EQ(::symlink(store.inst.store().c_str(), link.c_str()), 0);
+    const std::string link = inst.home() + "/store-link";
+    ASSERT_EQ(::symlink(inst.store().c_str(), link.c_str()), 0);
+    // A source that is a link is judged by the folder it points to.
+    const std::string toHome = inst.home() + "/Documents/home-link", toRoot = inst.home() + "/Documents/root-link";
+    ASSERT_EQ(::symlink(inst.home().c_str(), toHome.c_str()), 0);
+    ASSERT_EQ(::symlink("/", toRoot.c_str()), 0);
+    ASSERT_EQ(::symlink(copy.c_str(), (inst.home() + "/Documents/copy-link").c_str()), 0);
     const struct {
         const char *name;
         std::string target;
@@ -73,36 +198,35 @@ TEST_F(FolderRestore, RefusedTargetsChangeNothing)
         {"registry keys", "REGKEYS"},
         {"empty", ""},
         {"relative", "Documents"},
-        {"dotted", store.inst.home() + "/Documents/../Documents"},
+        {"dotted", inst.home() + "/Documents/../Documents"},
         {"root", "/"},
         {"doubled root", "//"},
-        {"home", store.inst.home()},
-        {"home with a trailing slash", store.inst.home() + "/"},
-        {"ancestor of home", store.inst.root()},
-        {"store root", store.inst.store()},
+        {"home", inst.home()},
+        {"home with a trailing slash", inst.home() + "/"},
+        {"ancestor of home", inst.root()},
+        {"store root", inst.store()},
         {"inside the store", store.computer() + "/2026"},
         {"inside the store through a link", link + "/PC01"},
-        {"a folder holding the store", store.inst.root()},
+        {"a link to the store", link},
+        {"a link to the home folder", toHome},
+        {"a link to the root", toRoot},
+        {"a link to the copy", inst.home() + "/Documents/copy-link"},
+        {"a folder holding the store", inst.root()},
         {"inside the copy", copy + "/sub"},
         {"the copy itself", copy},
     };
-    const auto before = treeListing(store.inst.root());
+    const auto before = treeListing(inst.root());
     for (const auto &r : refused) {
         SCOPED_TRACE(r.name);
-        try {
-            restoreFolder(copy, r.target, store.inst.store());
-            ADD_FAILURE() << "restored into " << r.target;
-        } catch (const AutomationError &e) {
-            EXPECT_EQ(e.number(), 5);
-            EXPECT_NE(e.description().find("nothing was changed"), std::string::npos) << e.description();
-        }
+        const AutomationError e = expectError(5, [&] { restoreFolder(fso, copy, r.target, inst.store()); });
+        EXPECT_NE(e.description().find("nothing was changed"), std::string::npos) << e.description();
     }
-    EXPECT_EQ(treeListing(store.inst.root()), before);
+    EXPECT_EQ(treeListing(inst.root()), before);
 }
 
 TEST_F(FolderRestore, LinksAreCopiedAsLinksAndReadOnlyEntriesKeepTheirModes)
 {
-    const std::string outside = store.inst.home() + "/elsewhere";
+    const std::string outside = inst.home() + "/elsewhere";
     makeFolders(outside);
     writeFile(outside + "/target.txt", "target");
     ASSERT_EQ(::symlink(outside.c_str(), (copy + "/folder-link").c_str()), 0);
@@ -112,7 +236,7 @@ TEST_F(FolderRestore, LinksAreCopiedAsLinksAndReadOnlyEntriesKeepTheirModes)
     // The old source holds a link too: it goes as a link, its target stays.
     ASSERT_EQ(::symlink(outside.c_str(), (source + "/old-link").c_str()), 0);
 
-    restoreFolder(copy, source, store.inst.store());
+    restoreFolder(fso, copy, source, inst.store());
 
     char buf[256] = {};
     ASSERT_GT(::readlink((source + "/folder-link").c_str(), buf, sizeof buf - 1), 0);
@@ -125,7 +249,7 @@ TEST_F(FolderRestore, LinksAreCopiedAsLinksAndReadOnlyEntriesKeepTheirModes)
     ASSERT_EQ(::stat((source + "/sub").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0555u);
 
-    restoreFolder(copy, source, store.inst.store()); // again, over the read-only tree
+    restoreFolder(fso, copy, source, inst.store()); // again, over the read-only tree
     EXPECT_EQ(readFile(source + "/sub/b.txt"), "b");
     ::chmod((copy + "/sub").c_str(), 0755);
     ::chmod((source + "/sub").c_str(), 0755);
@@ -136,8 +260,8 @@ TEST_F(FolderRestore, NamesThatAreNotUtf8Survive)
     const std::string odd = copy + "/caf\xe9-\xff";
     makeFolders(odd);
     writeFile(odd + "/n\xe4me.txt", "latin-1");
-    const std::string oddSource = store.inst.home() + "/Docs-\xfe";
-    restoreFolder(copy, oddSource, store.inst.store());
+    const std::string oddSource = inst.home() + "/Docs-\xfe";
+    restoreFolder(fso, copy, oddSource, inst.store());
     EXPECT_EQ(readFile(oddSource + "/caf\xe9-\xff/n\xe4me.txt"), "latin-1");
 }
 
@@ -148,14 +272,14 @@ namespace {
 TEST_F(FolderRestore, SourceOnAnotherFileSystemThanTheStore)
 {
     struct stat shm{}, scratch{};
-    if (::stat("/dev/shm", &shm) != 0 || ::stat(store.inst.root().c_str(), &scratch) != 0 || shm.st_dev == scratch.st_dev ||
+    if (::stat("/dev/shm", &shm) != 0 || ::stat(inst.root().c_str(), &scratch) != 0 || shm.st_dev == scratch.st_dev ||
         ::access("/dev/shm", W_OK) != 0)
         GTEST_SKIP() << "no writable /dev/shm on a file system of its own";
     char name[] = "/dev/shm/rnx10-restore-test-XXXXXX";
     ASSERT_TRUE(::mkdtemp(name));
     const std::string other = std::string(name) + "/docs";
     makeFolders(other + "/old");
-    restoreFolder(copy, other, store.inst.store());
+    restoreFolder(fso, copy, other, inst.store());
     EXPECT_EQ(treeListing(other), treeListing(copy));
     std::filesystem::remove_all(name);
 }

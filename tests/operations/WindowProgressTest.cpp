@@ -1,19 +1,22 @@
 // The browser's long jobs through the window: the progress dialog, Cancel where it is safe, the
 // window painting and refusing other commands meanwhile. A job is made long by holding it in the
 // file-system object until the test lets it go; nothing here measures time.
-#include "BrowserFixture.h"
-#include "StoreFixture.h"
+#include "support/BrowserFixture.h"
+#include "support/ScopedFactory.h"
+
 
 #include "automation/AutomationError.h"
 #include "automation/ObjectRegistry.h"
 #include "backup_browser/frmBackUpRestoreA.h"
-#include "component/ServiceSet.h"
+#include "platform/FileSystemObject.h"
 #include "platform/MousePointer.h"
 #include "platform/walk/WalkProgress.h"
 #include "services/ProgIds.h"
+#include "services/ServiceSet.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
@@ -106,13 +109,11 @@ class WindowProgress : public BrowserFixture {
 protected:
     void SetUp() override
     {
-        m_saved = ObjectRegistry::registerFactory(progid::FileSystem, [fs = fs] { return std::static_pointer_cast<void>(fs); });
-        services().releaseAll();
-        rnx = std::make_unique<clsRNX10A>();
+        rnx = std::make_unique<clsRNX10A>(); // the held file system emptied the service set
         source = inst.home() + "/docs";
         makeFolders(source + "/kept");
         writeFile(source + "/kept/old.txt", "old");
-        archive = addArchive("09-00", "arch", source);
+        archive = store.archive(store.hour("09-00"), "arch", source);
         ASSERT_TRUE(open());
         pickHour("09-00");
     }
@@ -120,8 +121,6 @@ protected:
     {
         fs->release();
         BrowserFixture::TearDown();
-        ObjectRegistry::registerFactory(progid::FileSystem, m_saved);
-        services().releaseAll();
     }
 
     // On each tick of the event loop that the held job keeps turning, once its dialog shows, act
@@ -146,7 +145,7 @@ protected:
     }
 
     std::shared_ptr<HeldFileSystem> fs = std::make_shared<HeldFileSystem>();
-    ObjectRegistry::Factory m_saved;
+    ScopedFileSystem m_held{fs};
     std::string source, archive;
 };
 
@@ -174,20 +173,92 @@ TEST_F(WindowProgress, ALongDeletionShowsTheDialogWhileTheWindowPaintsAndRefuses
         m_window->update();
         return false;
     });
-    boxes().clear();
-    trigger("mnuPopUpDeleteDay");
-    const std::string day = dayFolder(QDate::currentDate());
+    clearAndTrigger("mnuPopUpDeleteDay");
+    const std::string day = store.day(QDate::currentDate());
     EXPECT_TRUE(label.contains(QString::fromStdString(day))) << label.toStdString();
     EXPECT_FALSE(cancelOffered);
     ASSERT_EQ(boxes().size(), 2u);
     EXPECT_EQ(boxes()[1].text, "Succesfully deleted...");
     EXPECT_FALSE(exists(day));
     EXPECT_TRUE(inst.shell->opened.empty());
-    EXPECT_EQ(m_window->HourFolder(), hourFolder("09-00")); // the refused scan left the lists alone
+    EXPECT_EQ(m_window->HourFolder(), store.hour("09-00")); // the refused scan left the lists alone
     EXPECT_EQ(currentMousePointer(), MousePointer::Arrow);
     // The close asked for meanwhile is carried out after the job.
     QCoreApplication::processEvents();
-    EXPECT_FALSE(browser());
+    EXPECT_FALSE(shownBrowser());
+}
+
+TEST_F(WindowProgress, EscapeOrCloseOnAHeldJobsDialogChangeNothingAndNoCommandStarts)
+{
+    const struct {
+        const char *entry;
+        HeldFileSystem::Hold hold;
+        const char *done; // the operation's last box: it ran to its end
+    } cases[] = {
+        {"mnuPopUpDeleteArchive", HeldFileSystem::Hold::Delete, "Succesfully deleted..."},
+        {"mnuPopUpStartRestore", HeldFileSystem::Hold::Copy, "Done..."}, // a job that offers Cancel
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.entry);
+        clickRow("arch");
+        fs->hold = c.hold;
+        QPointer<QProgressDialog> shown;
+        bool keptShowing = false;
+        whenDialogShows([&](QProgressDialog &dialog) {
+            if (shown) {
+                keptShowing = shown->isVisible(); // a tick later: nothing hid it meanwhile
+                return true;
+            }
+            shown = &dialog;
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            dialog.close();
+            // The window's commands, the quick backup first, are refused while the job runs.
+            trigger("mnuPopUpStartBackup");
+            click("cmdRegBackup");
+            trigger("mnuPopUpOpenFolder");
+            return false;
+        });
+        boxes().clear();
+        trigger(c.entry);
+        fs->hold = HeldFileSystem::Hold::Nothing;
+        EXPECT_TRUE(keptShowing);
+        ASSERT_FALSE(boxes().empty());
+        EXPECT_EQ(boxes().back().text, c.done);
+        for (const FakePrompt::Box &box : boxes())
+            EXPECT_NE(box.title, "Proceed...") << "the quick backup was offered during the job";
+        EXPECT_TRUE(inst.shell->opened.empty());
+        EXPECT_TRUE(shownBrowser());
+        store.archive(store.hour("09-00"), "arch", source);
+        m_window->RefreshAdd();
+        pickHour("09-00");
+    }
+}
+
+TEST_F(WindowProgress, AFillThatWorksTakesAnEarlierFillsErrorOutOfPanel2)
+{
+    const struct {
+        const char *label;
+        std::function<void()> failing, working;
+    } cases[] = {
+        {"list, then list", [this] { m_window->AddinLv(); }, [this] { m_window->AddinLv(); }},
+        {"scan, then scan", [this] { m_window->AddinTV(); }, [this] { m_window->AddinTV(); }},
+        {"list, then scan", [this] { m_window->AddinLv(); }, [this] { m_window->AddinTV(); }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        pickHour("09-00"); // the list has an hour to measure
+        fs->hold = HeldFileSystem::Hold::Size;
+        whenDialogShows([](QProgressDialog &dialog) {
+            if (QPushButton *cancel = cancelButton(dialog))
+                QTest::mouseClick(cancel, Qt::LeftButton);
+            return true;
+        });
+        c.failing();
+        ASSERT_EQ(m_window->statusText(2), walk::interrupted().description());
+        fs->hold = HeldFileSystem::Hold::Nothing;
+        c.working();
+        EXPECT_EQ(m_window->statusText(2), "");
+    }
 }
 
 TEST_F(WindowProgress, CancelDuringTheRestoresCopyLeavesTheSourceAndNoFolderBeside)
@@ -202,8 +273,7 @@ TEST_F(WindowProgress, CancelDuringTheRestoresCopyLeavesTheSourceAndNoFolderBesi
             QTest::mouseClick(cancel, Qt::LeftButton);
         return true;
     });
-    boxes().clear();
-    trigger("mnuPopUpStartRestore");
+    clearAndTrigger("mnuPopUpStartRestore");
     ASSERT_EQ(boxes().size(), 1u); // the question; no "Done...", no error for the user's own Cancel
     EXPECT_TRUE(boxes()[0].question);
     EXPECT_EQ(treeListing(inst.home()), before);
@@ -222,7 +292,7 @@ TEST_F(WindowProgress, CancelStopsTheReportAndClosesItsFile)
         reader = ::open(report.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         return true;
     });
-    const QString toolTip = m_window->findChild<QPushButton *>("cmdReport")->toolTip();
+    const QString toolTip = child<QPushButton>("cmdReport")->toolTip();
     boxes().clear();
     click("cmdReport");
     ASSERT_GE(reader, 0);
@@ -234,7 +304,7 @@ TEST_F(WindowProgress, CancelStopsTheReportAndClosesItsFile)
     ::close(reader);
     EXPECT_TRUE(boxes().empty());
     EXPECT_TRUE(inst.shell->opened.empty());
-    EXPECT_EQ(m_window->findChild<QPushButton *>("cmdReport")->toolTip(), toolTip);
+    EXPECT_EQ(child<QPushButton>("cmdReport")->toolTip(), toolTip);
     EXPECT_EQ(currentMousePointer(), MousePointer::Arrow);
 }
 
@@ -258,7 +328,7 @@ TEST_F(WindowProgress, ACancelledSizeWalkShowsWhatAFailingOneShows)
         c.run();
         EXPECT_EQ(m_window->statusText(2), walk::interrupted().description());
         EXPECT_TRUE(boxes().empty());
-        EXPECT_TRUE(browser());
+        EXPECT_TRUE(shownBrowser());
     }
 }
 
@@ -274,8 +344,7 @@ TEST_F(WindowProgress, AnErrorOfAHeldJobReachesTheMessageBox)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.entry);
         whenDialogShows([](QProgressDialog &) { return true; });
-        boxes().clear();
-        trigger(c.entry);
+        clearAndTrigger(c.entry);
         ASSERT_EQ(boxes().size(), c.boxesBeforeError + 1);
         EXPECT_EQ(boxes().back().icon, Icon::Critical);
         EXPECT_NE(boxes().back().text.find("is in use"), std::string::npos) << boxes().back().text;

@@ -1,7 +1,5 @@
 #include "AdversarialStore.h"
 
-#include "commands/CommonHelpers.h"
-
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,8 +23,8 @@ std::string dateFolders(const QDate &d)
 }
 } // namespace
 
-AdversarialStore::AdversarialStore(const Installation &inst)
-    : m_root(inst.root()), m_home(inst.home()), m_computer(inst.store() + "/" + GetMachineName())
+AdversarialStore::AdversarialStore(const Installation &inst, const StoreBuilder &store)
+    : m_store(store), m_root(inst.root()), m_home(inst.home())
 {
     makeFolders(outside() + "/victim");
     writeFile(outside() + "/victim/keep.txt", "must survive");
@@ -36,16 +34,9 @@ AdversarialStore::AdversarialStore(const Installation &inst)
     addOtherDays();
 }
 
-std::string AdversarialStore::day(const QDate &date) const { return m_computer + "/" + dateFolders(date); }
-
 void AdversarialStore::addArchive(const std::string &name, const std::string &source, const std::string &destination)
 {
-    const std::string folder = hour("09-00") + "/" + name;
-    makeFolders(folder + "/copy/sub");
-    writeFile(folder + "/copy/a.txt", "copy of " + name);
-    writeFile(folder + "/details.ini", "[DETAILS]\nSourceDir=" + source + "\nDestinationDir=" +
-                                           (destination.empty() ? folder + "/copy" : destination) +
-                                           "\nComputer=PC01\nWindowsUser=ann\nNowStamp=now\n");
+    m_store.archive(m_store.hour("09-00"), name, source, destination);
 }
 
 void AdversarialStore::addToday()
@@ -53,14 +44,14 @@ void AdversarialStore::addToday()
     const QDate today = QDate::currentDate();
     addArchive("normal", source());
     addArchive("loops", source());
-    const std::string loops = hour("09-00") + "/loops/copy";
+    const std::string loops = m_store.hour("09-00") + "/loops/copy";
     link(".", loops + "/self");
     link("../..", loops + "/sub/up");
     link(outside(), loops + "/out");
     addArchive(kNotUtf8, source());
     addArchive(kNewline, source());
     addArchive("copy-outside", source(), outside() + "/victim");
-    addArchive("copy-in-store-root", source(), m_computer);
+    addArchive("copy-in-store-root", source(), m_store.computer());
     addArchive("root-source", "/");
     addArchive("home-source", m_home);
     addArchive("registry", "REGKEYS");
@@ -68,29 +59,29 @@ void AdversarialStore::addToday()
     std::string binary(4096, '\0');
     for (std::size_t i = 0; i < binary.size(); ++i)
         binary[i] = static_cast<char>(i * 7 + 3);
-    writeFile(hour("09-00") + "/binary-details/details.ini", binary);
+    writeFile(m_store.hour("09-00") + "/binary-details/details.ini", binary);
     addArchive("long-line", source());
-    writeFile(hour("09-00") + "/long-line/details.ini", "[DETAILS]\nSourceDir=" + std::string(10 << 20, 'x') + "\n");
+    writeFile(m_store.hour("09-00") + "/long-line/details.ini", "[DETAILS]\nSourceDir=" + std::string(10 << 20, 'x') + "\n");
     // The same year again with a sign and with blanks: both select the canonical folder.
     const std::string year = std::to_string(today.year());
-    makeFolders(m_computer + "/+" + year);
-    makeFolders(m_computer + "/ " + year);
-    makeFolders(m_computer + "/-" + year);
+    makeFolders(m_store.computer() + "/+" + year);
+    makeFolders(m_store.computer() + "/ " + year);
+    makeFolders(m_store.computer() + "/-" + year);
 }
 
 void AdversarialStore::addOtherDays()
 {
     // A day folder that is a link out of the store, found through "04".
     const QDate d = kLinkedDay;
-    const std::string month = m_computer + "/" + std::to_string(d.year()) + "/" + std::to_string(d.month());
+    const std::string month = m_store.computer() + "/" + std::to_string(d.year()) + "/" + std::to_string(d.month());
     makeFolders(month + "/0" + std::to_string(d.day()));
     makeFolders(outside() + "/day/07-00/arch/copy");
     writeFile(outside() + "/day/07-00/arch/copy/keep.txt", "outside");
     link(outside() + "/day", month + "/" + std::to_string(d.day()));
 
-    makeFolders(m_computer + "/ " + dateFolders(kBlankYear) + "/08-00");
+    makeFolders(m_store.computer() + "/ " + dateFolders(kBlankYear) + "/08-00");
 
-    const std::string many = day(kManyHours);
+    const std::string many = m_store.day(kManyHours);
     makeFolders(many);
     for (int h = 0; h < kHours; ++h)
         ::mkdir((many + "/h" + std::to_string(h)).c_str(), 0755);

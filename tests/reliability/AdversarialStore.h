@@ -5,6 +5,7 @@
 // logs, temporary folders and an "outside" folder the links point into) lies beside the store.
 #pragma once
 
+#include "support/StoreBuilder.h"
 #include "support/TestSupport.h"
 
 #include <QDate>
@@ -15,11 +16,9 @@ namespace rnx10::test {
 
 class AdversarialStore {
 public:
-    explicit AdversarialStore(const Installation &inst);
+    // Lays the store out through store (this machine, today); the rest beside it in inst.
+    AdversarialStore(const Installation &inst, const StoreBuilder &store);
 
-    std::string computer() const { return m_computer; }
-    std::string day(const QDate &date) const;
-    std::string hour(const std::string &name) const { return day(QDate::currentDate()) + "/" + name; }
     std::string outside() const { return m_root + "/outside"; }
     std::string source() const { return m_home + "/docs"; }
 
@@ -36,7 +35,8 @@ private:
     void addToday();
     void addOtherDays();
 
-    std::string m_root, m_home, m_computer;
+    const StoreBuilder &m_store;
+    std::string m_root, m_home;
 };
 
 // Everything below root except the folders given, one line per entry: path, type, size of a

@@ -2,24 +2,23 @@
 // outcome, a message where the user acted, no crash, and nothing outside the store changed.
 #include "AdversarialStore.h"
 
+#include "support/BrowserFixture.h"
+#include "support/ScopedFactory.h"
+
 #include "automation/AutomationError.h"
 #include "automation/ObjectRegistry.h"
 #include "backup_browser/ArchiveListView.h"
 #include "backup_browser/frmBackUpRestoreA.h"
-#include "commands/CommonHelpers.h"
-#include "component/ServiceSet.h"
 #include "component/clsRNX10A.h"
-#include "maintenance/MaintainceLogs.h"
+#include "maintenance/core/MaintainceLogs.h"
+#include "platform/ComputerName.h"
 #include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
 #include "services/ProgIds.h"
+#include "services/ServiceSet.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QCalendarWidget>
 #include <QComboBox>
-#include <QListView>
-#include <QPushButton>
-#include <QTest>
 
 #include <filesystem>
 
@@ -53,41 +52,17 @@ private:
     std::string m_folder;
 };
 
-class ScopedFileSystem {
-public:
-    explicit ScopedFileSystem(std::shared_ptr<FileSystemObject> fs)
-        : m_saved(ObjectRegistry::registerFactory(progid::FileSystem, [fs] { return std::static_pointer_cast<void>(fs); }))
-    {
-        services().releaseAll();
-    }
-    ~ScopedFileSystem()
-    {
-        ObjectRegistry::registerFactory(progid::FileSystem, m_saved);
-        services().releaseAll();
-    }
-
-private:
-    ObjectRegistry::Factory m_saved;
-};
-
-class Hostile : public ::testing::Test {
+class Hostile : public BrowserFixture {
 protected:
     void SetUp() override
     {
-        std::int32_t hwnd = 0;
-        rnx->ExecuteSupportCenter(hwnd, "RNXRUN_BR");
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *b = qobject_cast<frmBackUpRestoreA *>(w); b && b->isVisible())
-                window = b;
-        ASSERT_TRUE(window);
+        ASSERT_TRUE(open());
         // The first scan marks the store and locker hidden beside them: that is its job.
         before = outsideStore();
     }
     void TearDown() override
     {
-        if (window)
-            window->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        BrowserFixture::TearDown();
         // QTemporaryDir cannot remove names that are not UTF-8.
         std::filesystem::remove_all(inst.root());
     }
@@ -99,59 +74,21 @@ protected:
     }
     void expectOutsideUnchanged(std::vector<std::string> skip = {}) { EXPECT_EQ(outsideStore(skip), before); }
 
-    void pickDate(const QDate &date) { window->findChild<QCalendarWidget *>("MonthView1")->setSelectedDate(date); }
-    void pickHour(const std::string &hour)
-    {
-        auto *combo = window->findChild<QComboBox *>("lstTime");
-        const int wanted = combo->findText(QString::fromStdString(hour));
-        ASSERT_GE(wanted, 0) << hour;
-        combo->setCurrentIndex(wanted);
-        emit combo->activated(wanted);
-    }
-    int rows() { return window->findChild<ArchiveListView *>("lvBody")->iconView()->model()->rowCount(); }
-    void clickRow(int row)
-    {
-        QListView *view = window->findChild<ArchiveListView *>("lvBody")->iconView();
-        const QModelIndex index = view->model()->index(row, 0);
-        view->scrollTo(index);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-    }
-    // Clicks rows until the one whose copy is destination is selected.
-    void select(const std::string &destination)
-    {
-        for (int r = 0; r < rows(); ++r) {
-            clickRow(r);
-            if (window->SelectedDestinationDir() == destination)
-                return;
-        }
-        FAIL() << "no row for " << destination;
-    }
-    void trigger(const char *entry)
-    {
-        boxes().clear();
-        window->findChild<QAction *>(entry)->trigger();
-    }
-    std::vector<FakePrompt::Box> &boxes() { return inst.prompt->boxes; }
-    std::string lastText() { return boxes().empty() ? std::string() : boxes().back().text; }
-
-    Installation inst;
-    AdversarialStore store{inst};
-    std::unique_ptr<clsRNX10A> rnx = std::make_unique<clsRNX10A>();
-    frmBackUpRestoreA *window = nullptr;
+    AdversarialStore hostile{inst, store};
     std::string before;
 };
 
 TEST_F(Hostile, ScanListAndSelectionShowEveryArchiveAndChangeNothing)
 {
     // "+Y" and " Y" select the canonical year as "Y" does: the day is visited three times.
-    EXPECT_EQ(window->statusText(1), "3 archives found.");
+    EXPECT_EQ(m_window->statusText(1), "3 archives found.");
     pickHour("09-00");
-    EXPECT_EQ(rows(), 11);
-    for (int r = 0; r < rows(); ++r)
+    EXPECT_EQ(rowCount(), 11);
+    for (int r = 0; r < rowCount(); ++r)
         clickRow(r); // binary and 10 MB details, odd names, loops: each row selectable
     select(store.hour("09-00") + "/loops/copy");
-    EXPECT_NE(window->statusText(2).find("Size : 0 MB"), std::string::npos); // loops cost nothing
-    trigger("mnuPopUpOpenFolder");
+    EXPECT_NE(m_window->statusText(2).find("Size : 0 MB"), std::string::npos); // loops cost nothing
+    clearAndTrigger("mnuPopUpOpenFolder");
     ASSERT_FALSE(inst.shell->opened.empty());
     EXPECT_EQ(inst.shell->opened.back().first, store.hour("09-00") + "/loops/copy");
     expectOutsideUnchanged();
@@ -166,7 +103,7 @@ TEST_F(Hostile, ArchiveDeletionRemovesOnlyArchivesOfTheHourAndNeverALinkTarget)
     };
     const std::string hour = store.hour("09-00");
     const Case cases[] = {
-        {store.outside() + "/victim", false},
+        {hostile.outside() + "/victim", false},
         {store.computer(), false},
         {hour + "/loops/copy", true},
         {hour + "/" + AdversarialStore::kNotUtf8 + "/copy", true},
@@ -174,7 +111,7 @@ TEST_F(Hostile, ArchiveDeletionRemovesOnlyArchivesOfTheHourAndNeverALinkTarget)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.copy);
         select(c.copy);
-        trigger("mnuPopUpDeleteArchive");
+        clearAndTrigger("mnuPopUpDeleteArchive");
         EXPECT_EQ(boxes().front().title, "Delete Archive...");
         if (c.deleted) {
             EXPECT_FALSE(exists(parentPath(c.copy)));
@@ -189,7 +126,7 @@ TEST_F(Hostile, ArchiveDeletionRemovesOnlyArchivesOfTheHourAndNeverALinkTarget)
     // details.ini cannot name a copy whose name holds a line break: the row shows what the file
     // yields, and deleting it finds no such copy.
     select(hour + "/two");
-    trigger("mnuPopUpDeleteArchive");
+    clearAndTrigger("mnuPopUpDeleteArchive");
     EXPECT_NE(lastText().find("Path not found"), std::string::npos);
     EXPECT_TRUE(exists(hour + "/" + AdversarialStore::kNewline + "/copy/a.txt"));
     EXPECT_TRUE(exists(hour + "/normal/details.ini"));
@@ -198,33 +135,33 @@ TEST_F(Hostile, ArchiveDeletionRemovesOnlyArchivesOfTheHourAndNeverALinkTarget)
 
 TEST_F(Hostile, RestoreRefusesRootHomeAndStoreAndReplacesOnlyItsSource)
 {
-    before = outsideStore({store.source()});
+    before = outsideStore({hostile.source()});
     pickHour("09-00");
     const std::string hour = store.hour("09-00");
     for (const char *refused : {"root-source", "home-source", "registry"}) {
         SCOPED_TRACE(refused);
         select(hour + "/" + refused + "/copy");
-        trigger("mnuPopUpStartRestore");
+        clearAndTrigger("mnuPopUpStartRestore");
         ASSERT_EQ(boxes().size(), 1u);
         EXPECT_EQ(boxes()[0].icon, Icon::Critical);
     }
     select(hour + "/loops/copy"); // its links are copied as links: nothing followed
-    trigger("mnuPopUpStartRestore");
+    clearAndTrigger("mnuPopUpStartRestore");
     EXPECT_EQ(lastText(), "Done...");
-    EXPECT_EQ(treeSnapshot(store.source(), {}), treeSnapshot(hour + "/loops/copy", {}));
-    expectOutsideUnchanged({store.source()});
+    EXPECT_EQ(treeSnapshot(hostile.source(), {}), treeSnapshot(hour + "/loops/copy", {}));
+    expectOutsideUnchanged({hostile.source()});
 }
 
 TEST_F(Hostile, LevelDeletionsThroughALinkedDayNeverLeaveTheStore)
 {
     // A day folder that is a link is not listed through: the scan tells it and lists no hour.
     pickDate(AdversarialStore::kLinkedDay);
-    EXPECT_FALSE(window->statusText(2).empty());
-    EXPECT_EQ(window->findChild<QComboBox *>("lstTime")->count(), 0);
-    trigger("mnuPopUpDeleteDay"); // the day is the link itself: the link goes, not its target
+    EXPECT_FALSE(m_window->statusText(2).empty());
+    EXPECT_EQ(child<QComboBox>("lstTime")->count(), 0);
+    clearAndTrigger("mnuPopUpDeleteDay"); // the day is the link itself: the link goes, not its target
     EXPECT_EQ(lastText(), "Succesfully deleted...");
-    EXPECT_TRUE(exists(store.outside() + "/day/07-00/arch/copy/keep.txt"));
-    trigger("mnuPopUpDeleteYear");
+    EXPECT_TRUE(exists(hostile.outside() + "/day/07-00/arch/copy/keep.txt"));
+    clearAndTrigger("mnuPopUpDeleteYear");
     EXPECT_EQ(lastText(), "Succesfully deleted...");
     EXPECT_FALSE(exists(store.computer() + "/" + std::to_string(AdversarialStore::kLinkedDay.year())));
     expectOutsideUnchanged();
@@ -234,10 +171,10 @@ TEST_F(Hostile, LevelDeletionsThroughALinkedDayNeverLeaveTheStore)
     pickHour("09-00");
     const std::string day = store.day(QDate::currentDate());
     ASSERT_EQ(::rename(day.c_str(), (day + "-moved").c_str()), 0);
-    ASSERT_EQ(::symlink((store.outside() + "/day").c_str(), day.c_str()), 0);
-    makeFolders(store.outside() + "/day/09-00/kept");
+    ASSERT_EQ(::symlink((hostile.outside() + "/day").c_str(), day.c_str()), 0);
+    makeFolders(hostile.outside() + "/day/09-00/kept");
     before = outsideStore();
-    trigger("mnuPopUpDeleteHour");
+    clearAndTrigger("mnuPopUpDeleteHour");
     EXPECT_EQ(boxes().back().icon, Icon::Critical);
     EXPECT_NE(lastText().find("outside the backup store"), std::string::npos) << lastText();
     expectOutsideUnchanged();
@@ -248,20 +185,20 @@ TEST_F(Hostile, UnreadableFoldersStopOnlyTheirWalkAndAreTold)
     pickHour("09-00");
     {
         // An unreadable source: the row click shows no sizes and says nothing, as for a missing one.
-        ScopedFileSystem unreadable(std::make_shared<UnreadableFolder>(store.source()));
+        ScopedFileSystem unreadable(std::make_shared<UnreadableFolder>(hostile.source()));
         rnx = std::make_unique<clsRNX10A>();
         select(store.hour("09-00") + "/normal/copy");
-        EXPECT_EQ(window->statusText(1).find(store.source()), std::string::npos) << window->statusText(1);
+        EXPECT_EQ(m_window->statusText(1).find(hostile.source()), std::string::npos) << m_window->statusText(1);
         EXPECT_TRUE(boxes().empty());
     }
     {
         // Unreadable inside the store: the scan's size of the computer folder fails and is told.
         ScopedFileSystem unreadable(std::make_shared<UnreadableFolder>(store.hour("09-00") + "/loops/copy/sub"));
         rnx = std::make_unique<clsRNX10A>();
-        window->AddinTV();
-        EXPECT_NE(window->statusText(2).find("Permission denied"), std::string::npos) << window->statusText(2);
-        EXPECT_EQ(window->findChild<QComboBox *>("lstTime")->count(), 0);
-        trigger("mnuPopUpDeleteDay");
+        m_window->AddinTV();
+        EXPECT_NE(m_window->statusText(2).find("Permission denied"), std::string::npos) << m_window->statusText(2);
+        EXPECT_EQ(child<QComboBox>("lstTime")->count(), 0);
+        clearAndTrigger("mnuPopUpDeleteDay");
         EXPECT_EQ(lastText(), "No day is selected.");
     }
     expectOutsideUnchanged();
@@ -270,9 +207,9 @@ TEST_F(Hostile, UnreadableFoldersStopOnlyTheirWalkAndAreTold)
 TEST_F(Hostile, YearWithBlanksOnlyStopsTheScanAndTellsWhy)
 {
     pickDate(AdversarialStore::kBlankYear);
-    EXPECT_NE(window->statusText(2).find("not found"), std::string::npos) << window->statusText(2);
-    EXPECT_TRUE(window->findChild<QComboBox *>("lstTime")->count() == 0);
-    trigger("mnuPopUpDeleteHour");
+    EXPECT_NE(m_window->statusText(2).find("not found"), std::string::npos) << m_window->statusText(2);
+    EXPECT_TRUE(child<QComboBox>("lstTime")->count() == 0);
+    clearAndTrigger("mnuPopUpDeleteHour");
     EXPECT_EQ(lastText(), "No hour is selected.");
     expectOutsideUnchanged();
 }
@@ -280,8 +217,8 @@ TEST_F(Hostile, YearWithBlanksOnlyStopsTheScanAndTellsWhy)
 TEST_F(Hostile, TenThousandHoursAreListedAndDeletedWithTheirDay)
 {
     pickDate(AdversarialStore::kManyHours);
-    EXPECT_EQ(window->statusText(1), std::to_string(AdversarialStore::kHours) + " archives found.");
-    trigger("mnuPopUpDeleteDay");
+    EXPECT_EQ(m_window->statusText(1), std::to_string(AdversarialStore::kHours) + " archives found.");
+    clearAndTrigger("mnuPopUpDeleteDay");
     EXPECT_EQ(lastText(), "Succesfully deleted...");
     EXPECT_FALSE(exists(store.day(AdversarialStore::kManyHours)));
     expectOutsideUnchanged();
@@ -289,8 +226,8 @@ TEST_F(Hostile, TenThousandHoursAreListedAndDeletedWithTheirDay)
 
 TEST_F(Hostile, ReportWalksEveryFolderWithoutFollowingLinks)
 {
-    QTest::mouseClick(window->findChild<QPushButton *>("cmdReport"), Qt::LeftButton);
-    const std::string report = readFile(window->ReportFilePath());
+    click("cmdReport");
+    const std::string report = readFile(m_window->ReportFilePath());
     EXPECT_NE(report.find(AdversarialStore::kNotUtf8), std::string::npos);
     EXPECT_EQ(report.find("/self"), std::string::npos);
     EXPECT_EQ(report.find("/out\r\n"), std::string::npos);
@@ -304,20 +241,21 @@ TEST_F(Hostile, CleanupEmptiesOnlyItsFoldersAndLeavesLinkTargets)
     makeFolders(logs + "/nested/deeper");
     writeFile(logs + "/" + AdversarialStore::kNotUtf8, "x");
     writeFile(logs + "/" + AdversarialStore::kNewline, "x");
-    ASSERT_EQ(::symlink(store.outside().c_str(), (logs + "/out").c_str()), 0);
+    ASSERT_EQ(::symlink(hostile.outside().c_str(), (logs + "/out").c_str()), 0);
     ASSERT_EQ(::symlink(".", (logs + "/nested/self").c_str()), 0);
     makeFolders(inst.userTemp() + "/sub");
     ASSERT_EQ(::symlink(inst.home().c_str(), (inst.userTemp() + "/home-link").c_str()), 0);
     before = outsideStore({logs, inst.suiteTemp(), inst.userTemp()});
-    ClearLogFiles();
-    ClearTempFiles();
+    FileSystemObject fs;
+    ClearLogFiles(fs);
+    ClearTempFiles(fs);
     EXPECT_EQ(treeSnapshot(logs, {}), " mode=40755\n");
     EXPECT_EQ(treeSnapshot(inst.userTemp(), {}), " mode=40755\n");
     expectOutsideUnchanged({logs, inst.suiteTemp(), inst.userTemp()});
     // TEMP naming the (scratch) home folder: skipped. "/" is tried behind a fence in the
     // maintenance tests, never on the real root here.
     inst.env.set("TEMP", inst.home());
-    ClearTempFiles();
+    ClearTempFiles(fs);
     expectOutsideUnchanged({logs, inst.suiteTemp(), inst.userTemp()});
 }
 
@@ -335,9 +273,8 @@ TEST(HostileRoot, StoreRootWithALineBreakIsScannedAndItsParentsListStaysAsItWas)
     std::int32_t hwnd = 0;
     for (int scan = 0; scan < 2; ++scan) {
         rnx.ExecuteSupportCenter(hwnd, "RNXRUN_BR");
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *b = qobject_cast<frmBackUpRestoreA *>(w); b && b->isVisible())
-                b->close();
+        if (frmBackUpRestoreA *b = shownBrowser())
+            b->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     EXPECT_TRUE(exists(root + "/" + GetMachineName()));

@@ -3,20 +3,19 @@
 // decided outcome and loses nothing the user did not agree to lose.
 #include "AdversarialStore.h"
 
+#include "support/BrowserFixture.h"
+
 #include "automation/AutomationError.h"
 #include "backup_browser/ArchiveListView.h"
 #include "backup_browser/frmBackUpRestoreA.h"
-#include "commands/CommonHelpers.h"
 #include "component/clsRNX10A.h"
-#include "maintenance/MaintainceLogs.h"
+#include "maintenance/core/MaintainceLogs.h"
+#include "platform/ComputerName.h"
+#include "platform/Paths.h"
 #include "platform/FileSystemObject.h"
 #include "platform/MousePointer.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QComboBox>
-#include <QListView>
-#include <QTest>
 
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -84,55 +83,23 @@ private:
     void (*m_handler)(int) = nullptr;
 };
 
-class Faults : public ::testing::Test {
+class Faults : public BrowserFixture {
 protected:
     void SetUp() override
     {
-        makeFolders(hour + "/arch/copy/sub");
+        store.archive(hour, "arch", source, {}, {{"a.txt", "small"}, {"sub/big.bin", std::string(256 * 1024, 'b')}});
         makeFolders(hour + "/arch2/copy");
-        writeFile(hour + "/arch/copy/a.txt", "small");
-        writeFile(hour + "/arch/copy/sub/big.bin", std::string(256 * 1024, 'b'));
-        writeFile(hour + "/arch/details.ini", "[DETAILS]\nSourceDir=" + source + "\nDestinationDir=" + hour +
-                                                   "/arch/copy\nComputer=PC01\nWindowsUser=ann\nNowStamp=now\n");
         makeFolders(source);
         writeFile(source + "/mine.txt", "the user's own");
     }
-    void TearDown() override
-    {
-        if (window)
-            window->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
     void openOnHour()
     {
-        std::int32_t hwnd = 0;
-        rnx->ExecuteSupportCenter(hwnd, "RNXRUN_BR");
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *b = qobject_cast<frmBackUpRestoreA *>(w); b && b->isVisible())
-                window = b;
-        ASSERT_TRUE(window);
-        auto *combo = window->findChild<QComboBox *>("lstTime");
-        combo->setCurrentIndex(0);
-        emit combo->activated(0);
+        ASSERT_TRUE(open());
+        pickHour("09-00");
     }
-    void selectArchive()
-    {
-        QListView *view = window->findChild<ArchiveListView *>("lvBody")->iconView();
-        for (int r = 0; r < view->model()->rowCount() && window->SelectedDestinationDir().empty(); ++r)
-            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(r, 0)).center());
-    }
-    void trigger(const char *entry)
-    {
-        boxes().clear();
-        window->findChild<QAction *>(entry)->trigger();
-    }
-    std::vector<FakePrompt::Box> &boxes() { return inst.prompt->boxes; }
 
-    Installation inst;
-    std::string hour = inst.store() + "/" + GetMachineName() + "/" + QDate::currentDate().toString("yyyy/M/d").toStdString() + "/09-00";
+    std::string hour = store.hour("09-00");
     std::string source = inst.home() + "/docs";
-    std::unique_ptr<clsRNX10A> rnx = std::make_unique<clsRNX10A>();
-    frmBackUpRestoreA *window = nullptr;
 };
 
 TEST_F(Faults, DeletionStopsAtAFileThatCannotBeDeletedAndSaysSo)
@@ -142,7 +109,7 @@ TEST_F(Faults, DeletionStopsAtAFileThatCannotBeDeletedAndSaysSo)
         GTEST_SKIP() << "this file system cannot make a file undeletable for this user";
     openOnHour();
     const std::string outside = treeSnapshot(inst.root(), {inst.store()});
-    trigger("mnuPopUpDeleteHour");
+    clearAndTrigger("mnuPopUpDeleteHour");
     ASSERT_EQ(boxes().size(), 2u);
     EXPECT_EQ(boxes()[1].icon, Icon::Critical);
     EXPECT_NE(boxes()[1].text.find("big.bin"), std::string::npos) << boxes()[1].text;
@@ -154,17 +121,17 @@ TEST_F(Faults, DeletionStopsAtAFileThatCannotBeDeletedAndSaysSo)
 TEST_F(Faults, RestoreOnAFillingDiskLeavesTheSourceAsItWas)
 {
     openOnHour();
-    selectArchive();
+    select(hour + "/arch/copy");
     const std::string before = treeSnapshot(inst.root(), {inst.store()});
     {
         FileSizeLimit nearlyFull(64 * 1024); // a.txt fits, big.bin stops part-way
-        trigger("mnuPopUpStartRestore");
+        clearAndTrigger("mnuPopUpStartRestore");
     }
     ASSERT_EQ(boxes().size(), 2u);
     EXPECT_EQ(boxes()[1].icon, Icon::Critical);
     EXPECT_EQ(treeSnapshot(inst.root(), {inst.store()}), before); // no staging folder beside it either
     EXPECT_EQ(readFile(hour + "/arch/copy/sub/big.bin").size(), 256u * 1024);
-    trigger("mnuPopUpStartRestore"); // room again: the same archive restores
+    clearAndTrigger("mnuPopUpStartRestore"); // room again: the same archive restores
     EXPECT_EQ(boxes().back().text, "Done...");
     EXPECT_FALSE(exists(source + "/mine.txt"));
     EXPECT_EQ(readFile(source + "/sub/big.bin").size(), 256u * 1024);
@@ -189,13 +156,21 @@ TEST_F(Faults, CleanupGoesOnPastAFileThatCannotBeDeleted)
     makeFolders(inst.logs() + "/old");
     writeFile(inst.logs() + "/old/stuck.log", "in use");
     writeFile(inst.logs() + "/other.log", "x");
+    for (const char *sibling : {"a-first", "z-last"}) {
+        makeFolders(inst.logs() + "/" + sibling + "/inner");
+        writeFile(inst.logs() + "/" + sibling + "/inner/x.log", "x");
+    }
     writeFile(inst.userTemp() + "/t.tmp", "x");
     Undeletable stuck(inst.logs() + "/old/stuck.log");
     if (!stuck.made())
         GTEST_SKIP() << "this file system cannot make a file undeletable for this user";
-    ClearLogFiles();
-    ClearTempFiles();
+    FileSystemObject fs;
+    ClearLogFiles(fs);
+    ClearTempFiles(fs);
     EXPECT_TRUE(exists(inst.logs() + "/old/stuck.log"));
+    // The log folder's other entries went all the same.
+    for (const char *gone : {"/other.log", "/a-first", "/z-last"})
+        EXPECT_FALSE(exists(inst.logs() + gone)) << gone;
     EXPECT_FALSE(exists(inst.userTemp() + "/t.tmp")); // the steps after the failure still ran
 }
 

@@ -22,8 +22,9 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAILED: $*"; shot_root "failure"; exit 1; }
 
-# --- the X server, on the first free display it finds
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+# --- the X server, on the first free display it finds. -noreset: between two host runs it has no
+# client, and a server that resets then refuses the next program's connection for a moment.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$scratch/display" 2>"$scratch/xvfb.log" &
 pids+=($!)
 for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
 [ -s "$scratch/display" ] || { echo "FAILED: Xvfb did not start"; cat "$scratch/xvfb.log"; exit 1; }

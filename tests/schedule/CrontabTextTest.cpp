@@ -1,9 +1,9 @@
 #include "FakeTools.h"
 
 #include "automation/AutomationError.h"
-#include "schedule/AtJob.h"
-#include "schedule/CrontabText.h"
-#include "schedule/JobSchedule.h"
+#include "services/AtJob.h"
+#include "services/CrontabText.h"
+#include "services/JobSchedule.h"
 #include "support/TestSupport.h"
 
 using namespace rnx10;
@@ -18,13 +18,10 @@ TEST(CrontabText, ListingOfANewUserIsEmptyAndOtherFailuresRaise)
     const std::string user = savedOutput("crontab-list-user.txt");
     EXPECT_EQ(cron::crontabFromListing({0, user, ""}), user);
     EXPECT_EQ(cron::crontabFromListing({1, "", savedOutput("crontab-list-none.txt")}), "");
-    try {
+    const AutomationError e = expectError(75, [] {
         cron::crontabFromListing({1, "", "crontab: you (bob) are not allowed to use this program (cron.allow)\n"});
-        FAIL() << "a refused listing read as empty";
-    } catch (const AutomationError &e) {
-        EXPECT_EQ(e.number(), 75);
-        EXPECT_NE(e.description().find("not allowed"), std::string::npos);
-    }
+    });
+    EXPECT_NE(e.description().find("not allowed"), std::string::npos);
 }
 
 TEST(CrontabText, JobLineIsAddedOnceAndReplacedWhileEveryOtherLineStaysByteForByte)
@@ -67,13 +64,8 @@ TEST(AtJob, ArgumentsScriptAndTheQueuedJobNumber)
     EXPECT_EQ(atjob::arguments(when), (std::vector<std::string>{"-t", "202612102205"}));
     EXPECT_EQ(atjob::script("/opt/my tools/regbak.exe"), "'/opt/my tools/regbak.exe'\n");
     EXPECT_EQ(atjob::jobNumber(0, savedOutput("at-queued.txt")), 1);
-    try {
-        atjob::jobNumber(1, savedOutput("at-refused.txt"));
-        FAIL() << "a refused job counted as queued";
-    } catch (const AutomationError &e) {
-        EXPECT_EQ(e.number(), 75);
-        EXPECT_NE(e.description().find("invalid date format"), std::string::npos);
-    }
+    const AutomationError e = expectError(75, [] { atjob::jobNumber(1, savedOutput("at-refused.txt")); });
+    EXPECT_NE(e.description().find("invalid date format"), std::string::npos);
     EXPECT_THROW(atjob::jobNumber(0, ""), AutomationError);
 }
 

@@ -1,7 +1,7 @@
 // crontab and at as a test sees them: one user's crontab and an at queue in memory.
 #pragma once
 
-#include "schedule/CommandRunner.h"
+#include "platform/CommandRunner.h"
 
 #include <optional>
 #include <string>

@@ -1,5 +1,5 @@
 #include "automation/AutomationError.h"
-#include "schedule/JobSchedule.h"
+#include "services/JobSchedule.h"
 #include "support/TestSupport.h"
 
 #include <ctime>
@@ -49,14 +49,9 @@ TEST(JobSchedule, BadDaysAndTimesRaiseFiveNamingTheBadPart)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.days) + " | " + c.time);
-        try {
-            JobSchedule::parse(c.days, c.time);
-            ADD_FAILURE() << "accepted";
-        } catch (const AutomationError &e) {
-            EXPECT_EQ(e.number(), 5);
-            EXPECT_NE(e.description().find(c.named), std::string::npos) << e.description();
-            EXPECT_EQ(e.description().find('\n'), std::string::npos) << "raw line break in the message";
-        }
+        const AutomationError e = expectError(5, [&] { JobSchedule::parse(c.days, c.time); });
+        EXPECT_NE(e.description().find(c.named), std::string::npos) << e.description();
+        EXPECT_EQ(e.description().find('\n'), std::string::npos) << "raw line break in the message";
     }
 }
 

@@ -1,6 +1,6 @@
 // The service against the real crontab of the user running the tests, left exactly as found.
 #include "automation/AutomationError.h"
-#include "schedule/SpawnCommandRunner.h"
+#include "platform/SpawnCommandRunner.h"
 #include "services/ScheduledTaskService.h"
 #include "support/TestSupport.h"
 

@@ -84,12 +84,7 @@ TEST_F(ScheduledTasks, BadDaysOrTimesLeaveTheCrontabAndTheQueueAlone)
     for (bool every : {true, false}) {
         for (const auto &[days, time] : bad) {
             SCOPED_TRACE(std::string(days) + " | " + time + (every ? " every" : " next"));
-            try {
-                scheduleBoth(days, time, every);
-                ADD_FAILURE() << "accepted";
-            } catch (const AutomationError &e) {
-                EXPECT_EQ(e.number(), 5);
-            }
+            expectError(5, [&] { scheduleBoth(days, time, every); });
         }
     }
     EXPECT_EQ(*tools->crontab, before);
@@ -101,13 +96,8 @@ TEST_F(ScheduledTasks, BadDaysOrTimesLeaveTheCrontabAndTheQueueAlone)
 TEST_F(ScheduledTasks, ARefusedInstallIsAnErrorWithTheToolsMessage)
 {
     tools->refuseInstall = true;
-    try {
-        scheduleBoth("M", "22:00", true);
-        FAIL() << "a refused crontab counted as scheduled";
-    } catch (const AutomationError &e) {
-        EXPECT_EQ(e.number(), 75);
-        EXPECT_NE(e.description().find("errors in crontab file"), std::string::npos) << e.description();
-    }
+    const AutomationError e = expectError(75, [&] { scheduleBoth("M", "22:00", true); });
+    EXPECT_NE(e.description().find("errors in crontab file"), std::string::npos) << e.description();
 }
 
 } // namespace

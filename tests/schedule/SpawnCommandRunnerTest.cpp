@@ -1,5 +1,5 @@
 #include "automation/AutomationError.h"
-#include "schedule/SpawnCommandRunner.h"
+#include "platform/SpawnCommandRunner.h"
 #include "support/TestSupport.h"
 
 using namespace rnx10;
@@ -28,12 +28,7 @@ TEST(SpawnCommandRunner, AToolThatIgnoresItsInputAndWritesMuchNeitherBlocksNorKi
 
 TEST(SpawnCommandRunner, AMissingToolRaisesFileNotFound)
 {
-    try {
-        SpawnCommandRunner().run("rnx10-no-such-tool", {}, {});
-        FAIL() << "a missing tool ran";
-    } catch (const AutomationError &e) {
-        EXPECT_EQ(e.number(), 53);
-    }
+    expectError(53, [] { SpawnCommandRunner().run("rnx10-no-such-tool", {}, {}); });
 }
 
 } // namespace

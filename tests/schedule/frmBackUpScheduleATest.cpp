@@ -3,15 +3,25 @@
 #include "automation/ObjectRegistry.h"
 #include "component/clsRNX10A.h"
 #include "schedule/frmBackUpScheduleA.h"
+#include "services/IniFile.h"
 #include "services/ProgIds.h"
 #include "services/ScheduledTaskService.h"
+#include "support/ScopedFactory.h"
 #include "support/TestSupport.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <set>
+#include <sstream>
 
 using namespace rnx10;
 using namespace rnx10::test;
@@ -23,15 +33,7 @@ const char *kScheduled = "Zorvane backup tools has been successfully scheduled i
 
 class ScheduleDialog : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        auto fake = tools;
-        saved = ObjectRegistry::registerFactory(progid::ScheduledTasks, [fake] {
-            return std::static_pointer_cast<void>(std::make_shared<ScheduledTaskService>(fake, [] { return std::time_t{1796871600}; }));
-        });
-        dialog.show();
-    }
-    void TearDown() override { ObjectRegistry::registerFactory(progid::ScheduledTasks, saved); }
+    void SetUp() override { dialog.show(); }
 
     template <typename T> T *child(const char *name) { return dialog.findChild<T *>(name); }
     void clickOK() { QTest::mouseClick(child<QPushButton>("cmdOK"), Qt::LeftButton); }
@@ -43,8 +45,12 @@ protected:
     Installation inst;
     clsRNX10A component;
     std::shared_ptr<FakeTools> tools = std::make_shared<FakeTools>();
-    ObjectRegistry::Factory saved;
     frmBackUpScheduleA dialog;
+    // Every scheduling service the dialog makes drives the fake tools, at a fixed now.
+    ScopedFactory scheduledTasks{progid::ScheduledTasks, [fake = tools] {
+        const auto now = [] { return std::time_t{1796871600}; };
+        return std::static_pointer_cast<void>(std::make_shared<ScheduledTaskService>(fake, now));
+    }};
 };
 
 TEST_F(ScheduleDialog, StartsWithItsCaptionTextsAndFocusOrder)
@@ -154,6 +160,49 @@ TEST_F(ScheduleDialog, RendersForALook)
     if (!out)
         GTEST_SKIP() << "set RNX10_SCREENSHOTS to a folder to save the picture";
     EXPECT_TRUE(dialog.grab().save(QString::fromStdString(std::string(out) + "/frmBackUpScheduleA.png")));
+}
+
+TEST_F(ScheduleDialog, JobLinesRunWithCronsEnvironmentFindTheirKeysInEnvironmentIniAndWriteArchives)
+{
+    // Cron gives a job HOME, LOGNAME, PATH and SHELL only: every key comes from environment.ini.
+    inst.env.set("ZVENVSYS32MASK", builtProgramRoot());
+    const std::string store = inst.root() + "/cron-store", letters = inst.home() + "/Letters";
+    makeFolders(letters);
+    makeFolders(inst.home() + "/.config/zorvane");
+    writeFile(letters + "/a.txt", "a letter");
+    writeFile(inst.home() + "/.config/zorvane/environment.ini",
+              "[Environment]\nZVENVSBAK=" + store + "\n[ShellBackup]\nFolder1=" + letters + "\n");
+    clickOK();
+    ASSERT_TRUE(tools->crontab);
+
+    const passwd *user = ::getpwuid(::getuid());
+    ASSERT_NE(user, nullptr);
+    std::istringstream lines(*tools->crontab);
+    int jobs = 0;
+    for (std::string line; std::getline(lines, line); ++jobs) {
+        SCOPED_TRACE(line);
+        // Cron hands everything after the five time fields to the shell, the marker comment included.
+        std::istringstream fields(line);
+        std::string field, command;
+        for (int i = 0; i < 5; ++i)
+            fields >> field;
+        std::getline(fields, command);
+        QProcess job;
+        job.start("/usr/bin/env", {"-i", QString::fromStdString("HOME=" + inst.home()),
+                                   QString::fromUtf8("LOGNAME=") + user->pw_name, "PATH=/usr/bin:/bin",
+                                   "SHELL=/bin/sh", "/bin/sh", "-c", QString::fromStdString(command)});
+        ASSERT_TRUE(job.waitForFinished(60000));
+        EXPECT_EQ(job.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(job.exitCode(), 0) << job.readAllStandardError().toStdString();
+    }
+    EXPECT_EQ(jobs, 2);
+
+    std::set<std::string> sources;
+    ASSERT_TRUE(exists(store));
+    for (const auto &entry : std::filesystem::recursive_directory_iterator(store))
+        if (entry.path().filename() == "details.ini")
+            sources.insert(IniFile::read(entry.path().string(), "DETAILS", "SourceDir").value_or("?"));
+    EXPECT_EQ(sources, (std::set<std::string>{"REGKEYS", letters}));
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -74,6 +75,21 @@ bool exists(const std::string &path)
     return ::lstat(path.c_str(), &st) == 0;
 }
 
+std::set<std::string> treeListing(const std::string &root)
+{
+    namespace fs = std::filesystem;
+    std::set<std::string> entries;
+    for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator(); ++it) {
+        std::string rel = fs::relative(it->path(), root).string();
+        if (it->is_symlink())
+            rel += " -> " + fs::read_symlink(it->path()).string();
+        else if (it->is_regular_file())
+            rel += " = " + readFile(it->path().string());
+        entries.insert(rel);
+    }
+    return entries;
+}
+
 QProgressDialog *shownProgressDialog()
 {
     for (QWidget *w : QApplication::topLevelWidgets())
@@ -107,6 +123,12 @@ bool FakeShell::open(const std::string &target, int showCommand)
 {
     opened.emplace_back(target, showCommand);
     return result;
+}
+
+bool FakeShell::openDocument(const std::string &path, int showCommand)
+{
+    documents.push_back(path);
+    return open(path, showCommand);
 }
 
 long FakeStarter::start(const std::string &path, int windowStyle)

@@ -1,7 +1,9 @@
-// Shared test helpers: scratch folders, environment scopes and fakes at the platform boundary.
+// Shared test helpers: scratch folders, environment scopes, fakes at the platform boundary, and
+// expectError (support/ExpectError.h).
 #pragma once
 
 #include "platform/Platform.h"
+#include "support/ExpectError.h"
 
 #include <QTemporaryDir>
 
@@ -12,6 +14,7 @@ class QProgressDialog;
 #include <deque>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -48,6 +51,9 @@ void makeFolders(const std::string &path);
 void writeFile(const std::string &path, const std::string &content);
 std::string readFile(const std::string &path);
 bool exists(const std::string &path);
+// Every entry below root as relative paths, with a marker for links and their targets and the
+// content of regular files.
+std::set<std::string> treeListing(const std::string &root);
 
 // The progress dialog a window job shows now, if any.
 QProgressDialog *shownProgressDialog();
@@ -71,10 +77,13 @@ public:
     std::vector<Box> boxes;
 };
 
+// Records every open; openDocument's are in opened as well, and in documents.
 class FakeShell : public Shell {
 public:
     bool open(const std::string &target, int showCommand) override;
+    bool openDocument(const std::string &path, int showCommand) override;
     std::vector<std::pair<std::string, int>> opened;
+    std::vector<std::string> documents;
     bool result = true;
 };
 

@@ -2,6 +2,7 @@
 
 #include "automation/AutomationError.h"
 #include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
 #include "platform/walk/FolderWalk.h"
 #include "support/TestSupport.h"
 
@@ -27,16 +28,6 @@ std::string linkTarget(const std::string &path)
     char buf[4096];
     ssize_t n = ::readlink(path.c_str(), buf, sizeof buf);
     return n < 0 ? std::string() : std::string(buf, static_cast<std::size_t>(n));
-}
-
-int errorOf(const std::function<void()> &call)
-{
-    try {
-        call();
-    } catch (const AutomationError &e) {
-        return e.number();
-    }
-    return 0;
 }
 
 // A source with one of each thing a copy must keep.
@@ -99,11 +90,73 @@ TEST_F(CopyFixture, KeepsContentModesTimesAndLinksAsLinks)
     EXPECT_EQ(walk::treeSize(dst), walk::treeSize(src));
 }
 
+// As cp -a does: every folder, the copy's top one included, ends with its source's mode and times,
+// whether the copy made the top folder or found it (a private staging folder).
+TEST_F(CopyFixture, FoldersTheTopOneIncludedKeepTheirModesAndTimes)
+{
+    const struct {
+        const char *rel;
+        mode_t mode;
+        long modified;
+    } folders[] = {{"", 0751, 1200000001}, {"sub", 0750, 1200000002}, {"sub/.hidden", 0700, 1200000003},
+                   {"locked", 0555, 1200000004}};
+    for (const auto &f : folders) {
+        const std::string path = joinPath(src, f.rel);
+        ::chmod(path.c_str(), f.mode);
+        const struct timespec when[2] = {{f.modified - 100, 0}, {f.modified, 250}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), when, 0), 0);
+    }
+    const struct timespec linkTime[2] = {{1200000010, 0}, {1200000011, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, (src + "/link").c_str(), linkTime, AT_SYMLINK_NOFOLLOW), 0);
+    for (const bool existing : {false, true}) {
+        SCOPED_TRACE(existing ? "destination there, mode 700" : "destination made by the copy");
+        if (existing)
+            ASSERT_EQ(::mkdir(dst.c_str(), 0700), 0);
+        walk::copyTree(src, dst, false);
+        for (const auto &f : folders) {
+            const struct stat st = lstatOf(joinPath(dst, f.rel));
+            EXPECT_EQ(st.st_mode & 07777, f.mode) << f.rel;
+            EXPECT_EQ(st.st_mtim.tv_sec, f.modified) << f.rel;
+            EXPECT_EQ(st.st_mtim.tv_nsec, 250) << f.rel;
+        }
+        EXPECT_EQ(lstatOf(dst + "/link").st_mtim.tv_sec, 1200000011);
+        walk::removeTree(dst, true);
+    }
+}
+
+TEST(CopyTree, KeepsOwnersAndGroupsWhenRunAsRoot)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root gives files away";
+    ScratchDir scratch;
+    const std::string src = scratch / "src", dst = scratch / "dst";
+    makeFolders(src + "/sub");
+    writeFile(src + "/sub/file", "x");
+    ::chmod((src + "/sub/file").c_str(), 04755); // a change of owner clears set-id bits: they come back
+    makeLink("file", src + "/sub/link");
+    const struct {
+        const char *rel;
+        uid_t uid;
+        gid_t gid;
+    } owned[] = {{"", 1201, 1301}, {"sub", 1202, 1302}, {"sub/file", 1203, 1303}, {"sub/link", 1204, 1304}};
+    for (const auto &o : owned)
+        ASSERT_EQ(::lchown(joinPath(src, o.rel).c_str(), o.uid, o.gid), 0) << o.rel;
+    ::chmod((src + "/sub/file").c_str(), 04755);
+    walk::copyTree(src, dst, false);
+    for (const auto &o : owned) {
+        const struct stat st = lstatOf(joinPath(dst, o.rel));
+        EXPECT_EQ(st.st_uid, o.uid) << o.rel;
+        EXPECT_EQ(st.st_gid, o.gid) << o.rel;
+    }
+    EXPECT_EQ(lstatOf(dst + "/sub/file").st_mode & 07777, 04755u);
+    EXPECT_EQ(describeTree(dst), describeTree(src));
+}
+
 TEST_F(CopyFixture, OverwriteReplacesReadOnlyTargetsAndWithoutItRaises58)
 {
     walk::copyTree(src, dst, false);
     ::chmod((dst + "/plain").c_str(), 0444);
-    EXPECT_EQ(errorOf([&] { walk::copyTree(src, dst, false); }), 58);
+    expectError(58, [&] { walk::copyTree(src, dst, false); });
     ::chmod((dst + "/plain").c_str(), 0644);
     writeFile(dst + "/plain", "changed and longer");
     ::chmod((dst + "/plain").c_str(), 0444);
@@ -129,6 +182,8 @@ TEST(CopyAndRemove, AWideTreeIsCopiedExactlyAndRemoved)
     makeWideTree(src);
     walk::copyTree(src, dst, false);
     EXPECT_EQ(describeTree(dst), describeTree(src));
+    EXPECT_EQ(lstatOf(dst).st_mode, lstatOf(src).st_mode);
+    EXPECT_EQ(lstatOf(dst).st_mtim.tv_sec, lstatOf(src).st_mtim.tv_sec);
     walk::removeTree(src, true);
     walk::removeTree(dst, true);
     EXPECT_FALSE(exists(src));
@@ -164,7 +219,7 @@ TEST(RemoveTree, WithoutForceStopsAtAReadOnlyFolder)
     makeFolders(scratch / "tree/ro");
     writeBytes(scratch / "tree/ro/f", 1);
     ::chmod((scratch / "tree/ro").c_str(), 0555);
-    EXPECT_EQ(errorOf([&] { walk::removeTree(scratch / "tree", false); }), 70);
+    expectError(70, [&] { walk::removeTree(scratch / "tree", false); });
     EXPECT_TRUE(exists(scratch / "tree/ro/f"));
     walk::removeTree(scratch / "tree", true);
 }
@@ -173,10 +228,12 @@ TEST(RemoveTree, RefusesHomeAndItsAncestorsAndRaisesForMissing)
 {
     Installation inst;
     makeFolders(inst.home() + "/Documents");
-    for (const std::string &path : {inst.home(), inst.root(), inst.home() + "/."})
-        EXPECT_EQ(errorOf([&] { walk::removeTree(path, true); }), 70) << path;
+    for (const std::string &path : {inst.home(), inst.root(), inst.home() + "/."}) {
+        SCOPED_TRACE(path);
+        expectError(70, [&] { walk::removeTree(path, true); });
+    }
     EXPECT_TRUE(exists(inst.home() + "/Documents"));
-    EXPECT_EQ(errorOf([&] { walk::removeTree(inst.root() + "/missing", true); }), 76);
+    expectError(76, [&] { walk::removeTree(inst.root() + "/missing", true); });
 }
 
 TEST(RemoveTree, NeverEntersAnotherFileSystemMountedInside)
@@ -187,7 +244,7 @@ TEST(RemoveTree, NeverEntersAnotherFileSystemMountedInside)
     if (::mount("rnx10-test", mountPoint.c_str(), "tmpfs", 0, nullptr) != 0)
         GTEST_SKIP() << "mounting needs privileges this test run does not have";
     writeBytes(mountPoint + "/precious", 3);
-    EXPECT_EQ(errorOf([&] { walk::removeTree(scratch / "tree", true); }), 70);
+    expectError(70, [&] { walk::removeTree(scratch / "tree", true); });
     EXPECT_EQ(readFile(mountPoint + "/precious"), "xxx");
     ::umount(mountPoint.c_str());
 }

@@ -2,13 +2,13 @@
 
 #include "support/TestSupport.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 
 namespace rnx10::test {
@@ -51,18 +51,31 @@ std::size_t makeDeepChain(const std::string &root, int levels, std::size_t fileB
     return total;
 }
 
+namespace {
+// Times of the entry's own (not the link's target), differing between paths, so a copy that drops
+// them shows.
+void stamp(const std::string &path)
+{
+    const long seconds = 1100000000 + static_cast<long>(std::hash<std::string>()(path) % 100000);
+    const struct timespec when[2] = {{seconds, 5}, {seconds, 7}};
+    ::utimensat(AT_FDCWD, path.c_str(), when, AT_SYMLINK_NOFOLLOW);
+}
+} // namespace
+
 void makeWideTree(const std::string &root, int levels)
 {
     writeFile(root + "/f", std::to_string(levels));
     makeLink("f", root + "/l");
-    if (levels == 0) {
+    stamp(root + "/l");
+    if (levels > 0) {
+        for (const char *name : {"a", "b", "c", "d"}) {
+            ::mkdir((root + "/" + name).c_str(), 0750);
+            makeWideTree(root + "/" + name, levels - 1);
+        }
+    } else {
         ::chmod(root.c_str(), 0555);
-        return;
     }
-    for (const char *name : {"a", "b", "c", "d"}) {
-        ::mkdir((root + "/" + name).c_str(), 0750);
-        makeWideTree(root + "/" + name, levels - 1);
-    }
+    stamp(root); // once everything inside is made
 }
 
 std::vector<std::string> describeTree(const std::string &root)
@@ -76,37 +89,12 @@ std::vector<std::string> describeTree(const std::string &root)
         if (S_ISLNK(st.st_mode))
             ::readlink(path.c_str(), target, sizeof target - 1);
         lines.push_back(path.substr(root.size()) + " " + std::to_string(st.st_mode) + " " +
-                        std::to_string(S_ISDIR(st.st_mode) ? 0 : st.st_size) + " " + target);
+                        std::to_string(S_ISDIR(st.st_mode) ? 0 : st.st_size) + " " + std::to_string(st.st_uid) + ":" +
+                        std::to_string(st.st_gid) + " " + std::to_string(st.st_mtim.tv_sec) + "." +
+                        std::to_string(st.st_mtim.tv_nsec) + " " + target);
     }
     std::sort(lines.begin(), lines.end());
     return lines;
-}
-
-namespace {
-void collect(const std::string &folder, std::vector<std::string> &out)
-{
-    DIR *d = ::opendir(folder.c_str());
-    std::vector<std::string> subs;
-    while (dirent *e = d ? ::readdir(d) : nullptr) {
-        std::string name = e->d_name;
-        struct stat st{};
-        if (name != "." && name != ".." && ::lstat((folder + "/" + name).c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-            subs.push_back(folder + "/" + name);
-    }
-    if (d)
-        ::closedir(d);
-    for (const std::string &s : subs) {
-        out.push_back(s);
-        collect(s, out);
-    }
-}
-} // namespace
-
-std::vector<std::string> foldersByReaddir(const std::string &root)
-{
-    std::vector<std::string> out;
-    collect(root, out);
-    return out;
 }
 
 } // namespace rnx10::test

@@ -22,10 +22,8 @@ std::size_t makeDeepChain(const std::string &root, int levels, std::size_t fileB
 // enough for a walk to spread over the cores.
 void makeWideTree(const std::string &root, int levels = 4);
 
-// Every entry below root as "path type mode size link-target" lines, sorted: for comparing trees.
+// Every entry below root as "path type-and-mode size owner:group modified link-target" lines,
+// sorted: for comparing trees.
 std::vector<std::string> describeTree(const std::string &root);
-
-// Folders below root in the order readdir lists them, parents first: the walk's reference.
-std::vector<std::string> foldersByReaddir(const std::string &root);
 
 } // namespace rnx10::test

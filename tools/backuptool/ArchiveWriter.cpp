@@ -1,8 +1,10 @@
 #include "ArchiveWriter.h"
 
 #include "automation/AutomationError.h"
-#include "commands/CommonHelpers.h"
+#include "common/GeneralDate.h"
+#include "platform/ComputerName.h"
 #include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
 
 #include <pwd.h>
 #include <unistd.h>
@@ -24,18 +26,8 @@ std::string userName()
 
 std::string resolved(const std::string &path)
 {
-    char *real = ::realpath(path.c_str(), nullptr);
-    if (!real)
-        return path;
-    std::string result(real);
-    std::free(real);
-    return result;
-}
-
-bool isWithin(const std::string &inner, const std::string &outer)
-{
-    return inner == outer || (inner.compare(0, outer.size(), outer) == 0 && inner.size() > outer.size() &&
-                              (outer == "/" || inner[outer.size()] == '/'));
+    std::string real = realPath(path);
+    return real.empty() ? path : real;
 }
 
 void checkRequest(const ArchiveRequest &r, FileSystemObject &fso)
@@ -46,7 +38,7 @@ void checkRequest(const ArchiveRequest &r, FileSystemObject &fso)
         throw err::pathNotFound(r.source);
     // A source that holds the store would copy the store into itself without end.
     const std::string store = resolved(r.store), source = resolved(r.source);
-    if (isWithin(store, source) || isWithin(source, store))
+    if (isInside(store, source) || isInside(source, store))
         throw err::invalidCall(r.source + " holds the backup store or lies inside it");
     if (r.source.find_first_of("\r\n") != std::string::npos)
         throw err::invalidCall("a folder name with a line break cannot be recorded in details.ini");
@@ -90,16 +82,17 @@ void writeDetails(const std::string &archive, const std::string &sourceText, con
 {
     const std::string path = archive + "/details.ini";
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << "[DETAILS]\n"
-        << "SourceDir=" << sourceText << "\n"
-        << "DestinationDir=" << destination << "\n"
-        << "Computer=" << GetMachineName() << "\n"
-        << "WindowsUser=" << userName() << "\n"
-        << "NowStamp=" << generalDateText() << "\n";
+    out << detailsText({sourceText, destination, GetMachineName(), userName(), generalDateText()});
     if (!out.flush())
         throw err::pathFileAccess(path);
 }
 } // namespace
+
+std::string detailsText(const ArchiveDetails &details)
+{
+    return "[DETAILS]\nSourceDir=" + details.sourceDir + "\nDestinationDir=" + details.destinationDir +
+           "\nComputer=" + details.computer + "\nWindowsUser=" + details.user + "\nNowStamp=" + details.stamp + "\n";
+}
 
 std::string hourFolderName(const std::tm &when)
 {

@@ -17,6 +17,18 @@ struct ArchiveRequest {
     std::tm when{};          // local time of the backup
 };
 
+// What details.ini records of one archive.
+struct ArchiveDetails {
+    std::string sourceDir;      // SourceDir
+    std::string destinationDir; // DestinationDir: the copy
+    std::string computer;       // Computer
+    std::string user;           // WindowsUser
+    std::string stamp;          // NowStamp
+};
+
+// The text of details.ini for these values; the tests lay out stores with it too.
+std::string detailsText(const ArchiveDetails &details);
+
 // The hour folder's name for a time: "HH-MM".
 std::string hourFolderName(const std::tm &when);
 

@@ -3,7 +3,8 @@
 #include "ArchiveWriter.h"
 
 #include "automation/AutomationError.h"
-#include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
+#include "services/EnvironmentKeys.h"
 #include "services/RuntimeService.h"
 
 #include <cstdio>
@@ -49,7 +50,7 @@ int runBackup(const char *tool, const std::vector<BackupSource> &sources, int ar
     }
     int status = 0;
     try {
-        const std::string store = RuntimeService().EnvironGet(2, "ZVENVSBAK");
+        const std::string store = RuntimeService().EnvironGet(envkey::kSuiteEnvironment, envkey::Store);
         for (const BackupSource &source : sources) {
             try {
                 const std::string archive = writeArchive({store, source.folder, source.sourceText, source.archiveName, source.copyName, when});

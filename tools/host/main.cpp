@@ -5,12 +5,72 @@
 #include <cstring>
 
 namespace {
+
+struct KeyHelp {
+    const char *key;
+    const char *what;
+};
+
+// The command table's keys in table order; "[window]" marks the keys that need a display.
+constexpr KeyHelp kKeys[] = {
+    {"RNXRUN_QRS", "start the QRS tool, ZVENVSYS32MASK/1.0/Sys/tvqs.exe (error 53 when missing)"},
+    {"RNXRUN_DOWNLOADS", "open the downloads page, ZVENVSTRDNWEB, with xdg-open"},
+    {"RNXRUN_LIVECHAT", "nothing"},
+    {"RNXRUN_SYSINFO", "nothing"},
+    {"RNXRUN_WEBSUPPORT", "nothing"},
+    {"RNXRUN_SENDMAIL", "nothing"},
+    {"RNXRUN_SHOP", "open the shop page, ZVENVSTRBUY, with xdg-open"},
+    {"RNXRUN_MW", "nothing"},
+    {"RNXRUN_BR", "[window] the backup archive browser; the host serves it until it is closed"},
+    {"RNXRUN_MIGSYS", "nothing"},
+    {"RNXRUN_BRINDLEX", "open the BRINDLEX site, ZVENVSTRBRINDLEX, with xdg-open"},
+    {"RNXRUN_UPDATES", "[window] the updates notice"},
+    {"RNXRUN_LUMORA", "nothing"},
+    {"RNXRUN_VESKA", "nothing"},
+    {"RNXRUN_DEBUGGER", "[window] every environment key, its value and its source (on standard error without a display)"},
+    {"RNXRUN_REGISTRY", "[window] the registry navigator"},
+    {"RNXRUN_PELORIN", "open the program folder, ZVENVSYS32MASK/1.0/Sys, with xdg-open"},
+    {"RNXRUN_KEV", "start the KEV tool, ZVENVSYS32MASK/1.0/Sys/kev.exe (nothing when missing)"},
+    {"RNXRUN_MAINTAIN", "[window] the maintenance dialog: log and temporary-file cleanup, quick backup"},
+    {"RNXRUN_LICENSES", "[window] the \"LICENSES\" message box"},
+};
+
+constexpr const char *kUsage = "usage: rnx10 RunSupportCenter\n"
+                               "       rnx10 ExecuteSupportCenter KEY [A [B [C [D]]]]\n"
+                               "       rnx10 RunBackupComputer\n"
+                               "       rnx10 --help\n";
+
 int usage()
 {
-    std::fprintf(stderr, "usage: rnx10 RunSupportCenter\n"
-                         "       rnx10 ExecuteSupportCenter KEY [A [B [C [D]]]]\n"
-                         "       rnx10 RunBackupComputer\n");
+    std::fputs(kUsage, stderr);
     return 2;
+}
+
+int help()
+{
+    std::fputs(kUsage, stdout);
+    std::fputs("\nCalls one method of the Zorvane support-centre component (librnx10).\n"
+               "  RunSupportCenter      start the support-centre program, ZVENVSYS32MASK/1.0/sys/rnx.exe\n"
+               "  RunBackupComputer     record the time in ZVENVSLOGS/bar.ini and start regbak.exe and shellbak.exe\n"
+               "  ExecuteSupportCenter  run the command named by KEY (exact, case-sensitive); A to D are accepted\n"
+               "                        and not used\n"
+               "\nCommand keys:\n",
+               stdout);
+    for (const KeyHelp &k : kKeys)
+        std::printf("  %-18s %s\n", k.key, k.what);
+    std::fputs("\nKeys marked [window] need a display (DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM); without one\n"
+               "they fail with error 406. An unknown key does nothing and is no error.\n"
+               "Exit status: 0 on success; 1 on an error, printed as \"rnx10: error N: DESCRIPTION\"; 2 on wrong usage.\n",
+               stdout);
+    return 0;
+}
+
+bool knownKey(const char *key)
+{
+    for (const KeyHelp &k : kKeys)
+        if (std::strcmp(k.key, key) == 0)
+            return true;
+    return false;
 }
 
 int call(int argc, char **argv, rnx10_instance *instance, rnx10_error *error)
@@ -25,14 +85,27 @@ int call(int argc, char **argv, rnx10_instance *instance, rnx10_error *error)
         for (int i = 2; i < argc; ++i)
             arg[i - 2] = argv[i];
         int32_t hwnd = 0;
-        return rnx10_execute_support_center(instance, &hwnd, arg[0], arg[1], arg[2], arg[3], arg[4], error);
+        const int rc = rnx10_execute_support_center(instance, &hwnd, arg[0], arg[1], arg[2], arg[3], arg[4], error);
+        // The component ignores a key it does not know; the person at the shell should hear of it.
+        if (rc == RNX10_OK && !knownKey(arg[0] ? arg[0] : ""))
+            std::fprintf(stderr, "rnx10: warning: \"%s\" is not a command key, nothing was done (see rnx10 --help)\n",
+                         arg[0] ? arg[0] : "");
+        return rc;
     }
     return -1;
 }
+
+bool wantsHelp(int argc, char **argv)
+{
+    return argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    if (wantsHelp(argc, argv))
+        return help();
     if (argc < 2)
         return usage();
     rnx10_error error{};

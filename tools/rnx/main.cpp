@@ -3,6 +3,7 @@
 #include "SupportCenterWindow.h"
 
 #include "automation/AutomationError.h"
+#include "platform/Application.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -13,7 +14,14 @@
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    // The component's own application: where Qt would abort with no display, this says why.
+    QApplication *app = nullptr;
+    try {
+        app = rnx10::ensureApplication();
+    } catch (const rnx10::AutomationError &e) {
+        std::fprintf(stderr, "rnx.exe: error %d: %s\n", e.number(), e.description().c_str());
+        return 1;
+    }
     QApplication::setApplicationName(QStringLiteral("rnx"));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Zorvane Support Center"));
@@ -21,7 +29,10 @@ int main(int argc, char **argv)
     const QCommandLineOption screenshot(QStringLiteral("screenshot"), QStringLiteral("Render the window to <file> (PNG) and quit."),
                                         QStringLiteral("file"));
     parser.addOption(screenshot);
-    parser.process(app);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    parser.process(arguments);
 
     std::unique_ptr<rnx10::SupportCenterWindow> window;
     try {
@@ -42,5 +53,5 @@ int main(int argc, char **argv)
         }
         return 0;
     }
-    return app.exec();
+    return app->exec();
 }

@@ -59,7 +59,7 @@ public:
             return false;
         if (::mkdirat(at.twin, name, S_IRWXU) != 0 && errno != EEXIST)
             throw err::fromErrno(errno, m_target.pathOf(at.childPath(name)));
-        m_modes.push_back(st.st_mode & 07777);
+        m_folders.push_back(st);
         return true;
     }
 
@@ -68,11 +68,13 @@ public:
         return openFolderAt(at.twin, name, m_target.pathOf(at.childPath(name)));
     }
 
-    // The folder's own mode last, so a read-only folder is filled before it becomes read-only.
+    // The folder's own mode and times last: a read-only folder is filled before it becomes
+    // read-only, and nothing written into it afterwards changes its time. In the split the
+    // top levels' folders are left once every worker has ended, children before parents.
     void leave(const Folder &at, const char *name) override
     {
-        ::fchmodat(at.twin, name, m_modes.back(), 0);
-        m_modes.pop_back();
+        keepAttributesAt(at.twin, name, m_folders.back());
+        m_folders.pop_back();
     }
 
     std::unique_ptr<SplitVisitor> fork() const override
@@ -85,7 +87,7 @@ private:
     bool m_overwrite;
     WalkProgress *m_progress;
     FileCopier m_copier;
-    std::vector<mode_t> m_modes; // of the folders entered and not yet left
+    std::vector<struct stat> m_folders; // the source folders entered and not yet left
 };
 
 } // namespace
@@ -93,15 +95,24 @@ private:
 void copyTree(const std::string &source, const std::string &destination, bool overwrite, WalkProgress *progress)
 {
     progress = progressOrThread(progress);
-    openFolderAt(AT_FDCWD, source.c_str(), source); // a missing source creates no destination
+    // A missing source creates no destination.
+    struct stat sourceRoot{};
+    if (::fstat(openFolderAt(AT_FDCWD, source.c_str(), source).get(), &sourceRoot) != 0)
+        throw err::fromErrno(errno, source);
+    // Private while it fills; the source's mode and times once everything is in.
     if (::mkdir(destination.c_str(), S_IRWXU) != 0 && errno != EEXIST)
         throw err::fromErrno(errno, destination);
     Descriptor dst = openFolderAt(AT_FDCWD, destination.c_str(), destination);
     Target target{source, destination, {}};
     if (::fstat(dst.get(), &target.root) != 0)
         throw err::fromErrno(errno, destination);
+    // The split takes over a descriptor of its own: dst stays open for the top folder's attributes.
+    Descriptor twin(::dup(dst.get()));
+    if (!twin.valid())
+        throw err::fromErrno(errno, destination);
     CopyVisitor visitor(target, overwrite, progress);
-    runSplit(source, visitor, progress, std::move(dst));
+    runSplit(source, visitor, progress, std::move(twin));
+    keepAttributes(dst.get(), sourceRoot);
 }
 
 } // namespace rnx10::walk

@@ -1,7 +1,7 @@
 // Reading one folder's listing straight from the kernel (getdents64) into a reusable buffer.
 #pragma once
 
-#include "platform/walk/Descriptor.h"
+#include "platform/FileIO.h"
 
 #include <cstddef>
 #include <string>

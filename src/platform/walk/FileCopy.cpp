@@ -1,7 +1,7 @@
 #include "platform/walk/FileCopy.h"
 
 #include "automation/AutomationError.h"
-#include "platform/walk/Descriptor.h"
+#include "platform/FileIO.h"
 
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -56,9 +56,40 @@ Descriptor openTarget(int dstDir, const char *name, mode_t mode, bool overwrite,
     return Descriptor(fd);
 }
 
+// Gives the copy the source's owner and group where allowed; true when it changed them (which
+// clears the set-id bits: the mode is set again after).
+template <typename Chown>
+bool keepOwner(const struct stat &source, Chown chown)
+{
+    static const uid_t ownUser = ::geteuid();
+    static const gid_t ownGroup = ::getegid();
+    if (source.st_uid == ownUser && source.st_gid == ownGroup)
+        return false; // what a new entry gets anyway: no call needed
+    if (chown(source.st_uid, source.st_gid) == 0)
+        return true;
+    return source.st_gid != ownGroup && chown(static_cast<uid_t>(-1), source.st_gid) == 0;
+}
+
 bool copyUnsupported(int e) { return e == EXDEV || e == ENOSYS || e == EINVAL || e == EOPNOTSUPP; }
 
 } // namespace
+
+void keepAttributesAt(int dir, const char *name, const struct stat &source)
+{
+    keepOwner(source, [&](uid_t u, gid_t g) { return ::fchownat(dir, name, u, g, AT_SYMLINK_NOFOLLOW); });
+    if (!S_ISLNK(source.st_mode))
+        ::fchmodat(dir, name, source.st_mode & 07777, 0);
+    const struct timespec times[2] = {source.st_atim, source.st_mtim};
+    ::utimensat(dir, name, times, AT_SYMLINK_NOFOLLOW);
+}
+
+void keepAttributes(int fd, const struct stat &source)
+{
+    keepOwner(source, [&](uid_t u, gid_t g) { return ::fchown(fd, u, g); });
+    ::fchmod(fd, source.st_mode & 07777);
+    const struct timespec times[2] = {source.st_atim, source.st_mtim};
+    ::futimens(fd, times);
+}
 
 FileCopier::FileCopier() : m_umask(currentUmask()) {}
 
@@ -76,8 +107,9 @@ std::uint64_t FileCopier::copyFile(int srcDir, int dstDir, const char *name, boo
     Descriptor out = openTarget(dstDir, name, mode, overwrite, created, dstPath);
     std::uint64_t size = static_cast<std::uint64_t>(st.st_size);
     copyData(in.get(), out.get(), size, dstPath);
-    // A new file already has its mode unless the umask took bits away.
-    if (!created || (mode & m_umask) != 0)
+    const bool ownerChanged = keepOwner(st, [&](uid_t u, gid_t g) { return ::fchown(out.get(), u, g); });
+    // A new file already has its mode unless the umask took bits away or a change of owner the set-id bits.
+    if (!created || ownerChanged || (mode & m_umask) != 0)
         ::fchmod(out.get(), mode);
     struct timespec times[2] = {st.st_atim, st.st_mtim};
     ::futimens(out.get(), times);
@@ -107,8 +139,8 @@ void FileCopier::copyData(int in, int out, std::uint64_t size, const std::functi
         } else {
             char buffer[1 << 16];
             n = ::read(in, buffer, sizeof buffer);
-            if (n > 0 && ::write(out, buffer, static_cast<size_t>(n)) != n)
-                fail(errno ? errno : EIO, dstPath);
+            if (n > 0 && !writeAll(out, {buffer, static_cast<size_t>(n)}))
+                fail(errno, dstPath);
         }
         if (n < 0 && errno == EINTR)
             continue;
@@ -128,11 +160,12 @@ void FileCopier::copyLink(int srcDir, int dstDir, const char *name, bool overwri
     if (n < 0)
         fail(errno, dstPath);
     target[n] = 0;
-    if (::symlinkat(target, dstDir, name) == 0)
-        return;
-    if (errno == EEXIST && overwrite && ::unlinkat(dstDir, name, 0) == 0 && ::symlinkat(target, dstDir, name) == 0)
-        return;
-    fail(errno, dstPath);
+    if (::symlinkat(target, dstDir, name) != 0 &&
+        !(errno == EEXIST && overwrite && ::unlinkat(dstDir, name, 0) == 0 && ::symlinkat(target, dstDir, name) == 0))
+        fail(errno, dstPath);
+    struct stat st{};
+    if (::fstatat(srcDir, name, &st, AT_SYMLINK_NOFOLLOW) == 0)
+        keepAttributesAt(dstDir, name, st);
 }
 
 } // namespace rnx10::walk

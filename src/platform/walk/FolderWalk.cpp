@@ -1,9 +1,12 @@
 #include "platform/walk/FolderWalk.h"
 
+#include "platform/NameOrder.h"
 #include "platform/walk/DirListing.h"
 #include "platform/walk/TreeWalker.h"
 
 #include <fcntl.h>
+
+#include <algorithm>
 
 namespace rnx10::walk {
 
@@ -40,6 +43,7 @@ std::vector<Entry> list(const std::string &path)
             type = typeAt(fd.get(), name);
         entries.push_back({name, type == EntryType::Folder});
     });
+    std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) { return nameBefore(a.name, b.name); });
     return entries;
 }
 
@@ -49,6 +53,7 @@ void forEachFolder(const std::string &root, const std::function<bool(const std::
     progress = progressOrThread(progress);
     FolderVisitor visitor(visit);
     TreeWalker walker(visitor, progress);
+    walker.setNameOrder(true);
     walker.run(openFolderAt(AT_FDCWD, root.c_str(), root), root);
 }
 

@@ -5,7 +5,7 @@
 // next folder once progress->cancel is set, raising error 18 (walk::interrupted()); without one
 // it uses the thread's current progress (walk::threadProgress(), set by ProgressRunner).
 // Size, copy and delete spread over the processor's cores when the tree is wide enough; the
-// folder walk stays on the calling thread, in order.
+// folder walk stays on the calling thread, in name order.
 #pragma once
 
 #include "platform/walk/WalkProgress.h"
@@ -22,7 +22,7 @@ struct Entry {
     bool isFolder = false; // a real folder, never a link to one
 };
 
-// Entries of one folder in listing order, without "." and "..". Raises on failure.
+// Entries of one folder in name order (platform/NameOrder.h), without "." and "..". Raises on failure.
 std::vector<Entry> list(const std::string &path);
 
 // Logical bytes of all regular files below path; links, pipes and devices count as nothing.
@@ -33,12 +33,14 @@ std::uint64_t treeSize(const std::string &path, WalkProgress *progress = nullptr
 // file system mounted inside the tree (70).
 void removeTree(const std::string &path, bool force, WalkProgress *progress = nullptr);
 
-// Copies everything inside source into destination (created when missing): files with their modes
-// and times, links as links, folders with their modes. Sockets, pipes and devices are skipped.
+// Copies everything inside source into destination (created when missing), as cp -a does: files,
+// links (as links) and folders, destination itself included, with their modes, times and, where
+// the process may give them, owners. Sockets, pipes and devices are skipped.
 void copyTree(const std::string &source, const std::string &destination, bool overwrite,
               WalkProgress *progress = nullptr);
 
-// Every folder below root (not root itself), parents before children, in listing order.
+// Every folder below root (not root itself), parents before children, the sub-folders of each
+// folder in name order (platform/NameOrder.h).
 // The visitor returns false to stop the walk.
 void forEachFolder(const std::string &root, const std::function<bool(const std::string &)> &visit,
                    WalkProgress *progress = nullptr);

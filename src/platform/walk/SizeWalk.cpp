@@ -33,7 +33,7 @@ public:
         // Only regular files have a size that counts: links, pipes and devices are never asked.
         if (type != EntryType::File)
             return;
-        std::uint64_t n = fileSize(at.fd, name, at.path + "/" + name);
+        std::uint64_t n = fileSize(at.fd, name, at.childPath(name));
         m_total += n;
         if (m_progress)
             m_progress->bytes.fetch_add(n, std::memory_order_relaxed);

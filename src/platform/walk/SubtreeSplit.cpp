@@ -1,5 +1,7 @@
 #include "platform/walk/SubtreeSplit.h"
 
+#include "platform/Paths.h"
+
 #include <fcntl.h>
 
 #include <algorithm>
@@ -16,8 +18,6 @@ namespace {
 
 constexpr std::size_t kTasksPerThread = 8; // enough that uneven sub-trees still even out
 constexpr int kMostSplitLevels = 6;        // the top levels are short paths: cheap to reopen
-
-std::string join(const std::string &a, const std::string &b) { return a.empty() || a.back() == '/' ? a + b : a + "/" + b; }
 
 unsigned workerCount()
 {
@@ -103,7 +103,7 @@ private:
             for (std::size_t i = 0; i < subFolders.size(); i += std::strlen(subFolders.c_str() + i) + 1) {
                 const char *name = subFolders.c_str() + i;
                 if (m_visitor.enter(at, name))
-                    next.push_back(join(rel, name));
+                    next.push_back(joinPath(rel, name));
             }
         }
         return next;

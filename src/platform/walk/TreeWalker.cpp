@@ -1,12 +1,17 @@
 #include "platform/walk/TreeWalker.h"
 
 #include "automation/AutomationError.h"
+#include "platform/NameOrder.h"
+#include "platform/Paths.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <string_view>
+#include <vector>
 
 namespace rnx10::walk {
 
@@ -42,14 +47,30 @@ int reopenParent(int child, dev_t dev, ino_t ino, const std::string &path)
     return fd;
 }
 
+// Puts names, each ended by a NUL, into name order.
+void sortNames(std::string &names)
+{
+    std::vector<std::string_view> parts;
+    for (std::size_t at = 0; at < names.size();) {
+        const std::size_t end = names.find('\0', at);
+        parts.emplace_back(names.data() + at, end - at);
+        at = end + 1;
+    }
+    std::sort(parts.begin(), parts.end(), nameBefore);
+    std::string sorted;
+    sorted.reserve(names.size());
+    for (std::string_view part : parts) {
+        sorted.append(part);
+        sorted += '\0';
+    }
+    names = std::move(sorted);
+}
+
 } // namespace
 
 std::string Folder::childPath(const char *name) const
 {
-    std::string p = path;
-    if (p.empty() || p.back() != '/')
-        p += '/';
-    return p += name;
+    return joinPath(path, name);
 }
 
 Descriptor TreeVisitor::open(const Folder &at, const char *name)
@@ -100,7 +121,10 @@ void TreeWalker::readTop()
     if ((m_progress && m_progress->cancel.load(std::memory_order_relaxed)) ||
         (m_stop && m_stop->load(std::memory_order_relaxed)))
         throw interrupted();
-    readFolder(m_listing, top(), m_visitor, m_stack.back().subFolders, m_progress);
+    Frame &frame = m_stack.back();
+    readFolder(m_listing, top(), m_visitor, frame.subFolders, m_progress);
+    if (m_nameOrder)
+        sortNames(frame.subFolders);
 }
 
 // Goes into the next sub-folder of the top frame; false when there is none left.

@@ -1,6 +1,6 @@
 // Depth-first walk of a folder tree on folder descriptors, holding a bounded number of them.
-// Sub-folders are walked in listing order, each right after it is entered, so parents come
-// before children. Links are never followed: a link is an entry like a file.
+// Sub-folders are walked in listing order (or name order when asked), each right after it is
+// entered, so parents come before children. Links are never followed: a link is an entry like a file.
 #pragma once
 
 #include "platform/walk/DirListing.h"
@@ -59,6 +59,8 @@ public:
 
     // A second stop request (another thread's failure); the walk then raises walk::interrupted().
     void setStop(const std::atomic<bool> *stop) { m_stop = stop; }
+    // Sub-folders are walked in name order (platform/NameOrder.h) instead of listing order.
+    void setNameOrder(bool on) { m_nameOrder = on; }
 
     // Walks everything below the open folder root (root itself is not entered or left).
     // twin is the root's twin for two-tree walks, or -1. Both descriptors are taken over.
@@ -89,6 +91,7 @@ private:
     TreeVisitor &m_visitor;
     WalkProgress *m_progress;
     const std::atomic<bool> *m_stop = nullptr;
+    bool m_nameOrder = false;
     int m_budget;
     std::vector<Frame> m_stack;
     std::size_t m_lowestOpen = 0; // frames below this one hold no descriptors

@@ -1,0 +1,44 @@
+#include "backup_browser/core/ArchiveList.h"
+
+#include "backup_browser/core/SizeText.h"
+#include "platform/FileSystemObject.h"
+#include "services/IniValues.h"
+
+namespace rnx10 {
+
+namespace {
+void fill(FileSystemObject &fso, ArchiveListResult &result, const std::string &dayFolder, const std::string &hour,
+          const FolderMeasure &measure)
+{
+    result.hourFolder = dayFolder + "/" + hour;
+    const std::string megabytes = roundedMegabytes(measureFolder(fso, measure, result.hourFolder));
+    const std::string bytes = bytesText(measureFolder(fso, measure, result.hourFolder));
+    result.sizeCaption = "Size : " + megabytes + " MB";
+    result.sizeToolTip = bytes;
+    for (const std::string &archive : fso.subFolders(result.hourFolder)) {
+        ArchiveRow &row = result.rows.emplace_back();
+        row.name = archive;
+        const std::string details = result.hourFolder + "/" + archive + "/details.ini";
+        for (std::size_t i = 0; i < kDetailsKeys.size(); ++i)
+            row.values[i] = ReadINIValue(details, "DETAILS", kDetailsKeys[i]);
+    }
+}
+} // namespace
+
+ArchiveListResult fillArchiveList(FileSystemObject &fso, const std::string &dayFolder,
+                                  const std::optional<std::string> &hour, const FolderMeasure &measure)
+{
+    ArchiveListResult result;
+    if (!hour)
+        return result;
+    try {
+        fill(fso, result, dayFolder, *hour, measure);
+    } catch (const AutomationError &e) {
+        result.error = e;
+    } catch (const std::exception &e) {
+        result.error = err::pathFileAccess(e.what());
+    }
+    return result;
+}
+
+} // namespace rnx10

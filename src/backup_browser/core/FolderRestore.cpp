@@ -1,0 +1,203 @@
+#include "backup_browser/core/FolderRestore.h"
+
+#include "automation/AutomationError.h"
+#include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
+#include "platform/walk/WalkProgress.h"
+
+namespace rnx10 {
+
+namespace {
+
+// Where the source is or would be, links resolved: a missing source resolves through its parent.
+std::string resolvedTarget(const std::string &sourceDir)
+{
+    std::string real = realPath(sourceDir);
+    if (!real.empty())
+        return real;
+    std::string parent = realPath(parentPath(sourceDir));
+    return parent.empty() ? std::string() : joinPath(parent, baseName(sourceDir));
+}
+
+bool hasDotComponent(const std::string &path)
+{
+    return path == "." || path == ".." || path.find("/./") != std::string::npos ||
+           path.find("/../") != std::string::npos || path.ends_with("/.") || path.ends_with("/..");
+}
+
+[[noreturn]] void refuse(const std::string &why) { throw err::invalidCall(why + "; nothing was changed"); }
+
+void checkAgainstStore(const std::string &sourceDir, const std::string &storeRoot)
+{
+    const std::string target = resolvedTarget(sourceDir);
+    const std::string store = realPath(storeRoot);
+    if (store.empty() || target.empty())
+        return; // no store to protect, or a missing parent that the restore itself reports
+    if (isInside(target, store))
+        refuse("the source " + sourceDir + " lies inside the backup store");
+    if (isInside(store, target))
+        refuse("the source " + sourceDir + " holds the backup store");
+}
+
+// A new, empty folder beside the source, on its file system, so the swap is a rename.
+std::string makeSibling(FileSystemObject &fso, const std::string &parent)
+{
+    return fso.createUniqueFolder(parent, ".rnx10-restore-");
+}
+
+// Best effort: the folder is ours and holds nothing the user had. A Cancel that stopped the copy
+// must not stop this removal too.
+void discard(FileSystemObject &fso, const std::string &folder)
+{
+    walk::ScopedProgress unstoppable(nullptr);
+    try {
+        fso.deleteFolder(folder, true);
+    } catch (...) {
+    }
+}
+
+// Moves the source aside, then staging into its place; undoes the first move when the second fails.
+std::string swapByRenames(FileSystemObject &fso, const std::string &staging, const std::string &source)
+{
+    const std::string old = makeSibling(fso, parentPath(source));
+    fso.deleteFolder(old, false); // only its name was wanted: the source may be a link
+    fso.rename(source, old);
+    try {
+        fso.rename(staging, source);
+    } catch (...) {
+        try {
+            fso.rename(old, source);
+        } catch (...) {
+        }
+        throw;
+    }
+    return old;
+}
+
+// Puts staging in the source's place; returns where the old source now lies ("" for none).
+std::string swapIn(FileSystemObject &fso, const std::string &staging, const std::string &source, bool sourcePresent)
+{
+    if (!sourcePresent) {
+        fso.rename(staging, source);
+        return {};
+    }
+    if (fso.exchange(staging, source))
+        return staging;
+    return swapByRenames(fso, staging, source);
+}
+
+std::string putInPlace(FileSystemObject &fso, const std::string &staging, const std::string &source, bool sourcePresent)
+{
+    try {
+        return swapIn(fso, staging, source, sourcePresent);
+    } catch (...) {
+        discard(fso, staging);
+        throw;
+    }
+}
+
+// The staging folder is removed before the user reads of a failed copy: its path in the error
+// becomes the archive's, so the error names the archive's file the copy stopped at.
+AutomationError namedInArchive(const AutomationError &e, const std::string &staging, const std::string &copyDir)
+{
+    std::string text = e.description();
+    for (std::size_t at = text.find(staging); at != std::string::npos; at = text.find(staging, at + copyDir.size()))
+        text.replace(at, staging.size(), copyDir);
+    return AutomationError(e.number(), text);
+}
+
+void copyIntoStaging(FileSystemObject &fso, const std::string &copyDir, const std::string &staging)
+{
+    try {
+        // The copy keeps modes and times, the staging folder's own included: the source ends
+        // with the copy's, not with the private mode the staging folder was made with.
+        fso.copyFolder(copyDir, staging, true);
+    } catch (const AutomationError &e) {
+        discard(fso, staging);
+        throw namedInArchive(e, staging, copyDir);
+    } catch (...) {
+        discard(fso, staging);
+        throw;
+    }
+}
+
+// A copy inside the source would be lost with the old source; a source inside the copy would
+// put the staging folder into the tree being copied.
+void checkNoOverlap(const std::string &copyDir, const std::string &sourceDir)
+{
+    const std::string copy = realPath(copyDir);
+    const std::string target = resolvedTarget(sourceDir);
+    if (isInside(copy, target) || isInside(target, copy))
+        refuse("the copy " + copyDir + " and the source " + sourceDir + " overlap");
+}
+
+void checkCopy(FileSystemObject &fso, const std::string &copyDir, const std::string &sourceDir)
+{
+    if (!fso.folderExists(copyDir))
+        throw err::pathNotFound(copyDir);
+    checkNoOverlap(copyDir, sourceDir);
+}
+
+void removeOldSource(FileSystemObject &fso, const std::string &old)
+{
+    try {
+        fso.deleteFolder(old, true);
+    } catch (const AutomationError &e) {
+        throw AutomationError(e.number(), e.description() + " (the copy was restored; the old content is left in " + old + ")");
+    }
+}
+
+} // namespace
+
+void checkRestoreTarget(const std::string &sourceDir, const std::string &storeRoot)
+{
+    if (sourceDir == "REGKEYS")
+        refuse("this archive holds registry keys, not a folder, and cannot be restored here");
+    if (sourceDir.empty())
+        refuse("no archive is selected");
+    if (sourceDir.front() != '/' || hasDotComponent(sourceDir))
+        refuse("the source " + sourceDir + " is not a full path");
+    if (sourceDir.find_first_not_of('/') == std::string::npos || isProtectedFolder(sourceDir))
+        refuse("the source " + sourceDir + " is the root, the home folder or an ancestor of it");
+    checkAgainstStore(sourceDir, storeRoot);
+}
+
+StagedRestore stageRestore(FileSystemObject &fso, const std::string &copyDir, const std::string &givenSource,
+                           const std::string &storeRoot)
+{
+    checkRestoreTarget(givenSource, storeRoot);
+    // A source that is a link (a folder kept on another disk, linked back) is restored into the
+    // folder it points to, which every check applies to; the link stays.
+    const std::string sourceDir = followLink(givenSource);
+    if (sourceDir != givenSource)
+        checkRestoreTarget(sourceDir, storeRoot);
+    checkCopy(fso, copyDir, sourceDir);
+    const std::string parent = parentPath(sourceDir);
+    if (!fso.folderExists(parent))
+        throw err::pathNotFound(parent);
+    StagedRestore staged;
+    staged.sourceDir = sourceDir;
+    staged.sourcePresent = fso.entryExists(sourceDir);
+    if (staged.sourcePresent && !fso.folderExists(sourceDir))
+        throw err::fileExists(sourceDir);
+    staged.staging = makeSibling(fso, parent);
+    copyIntoStaging(fso, copyDir, staged.staging);
+    return staged;
+}
+
+void completeRestore(FileSystemObject &fso, const StagedRestore &staged)
+{
+    const std::string old = putInPlace(fso, staged.staging, staged.sourceDir, staged.sourcePresent);
+    if (!old.empty())
+        removeOldSource(fso, old);
+}
+
+void discardRestore(FileSystemObject &fso, const StagedRestore &staged) { discard(fso, staged.staging); }
+
+void restoreFolder(FileSystemObject &fso, const std::string &copyDir, const std::string &sourceDir,
+                   const std::string &storeRoot)
+{
+    completeRestore(fso, stageRestore(fso, copyDir, sourceDir, storeRoot));
+}
+
+} // namespace rnx10

@@ -1,0 +1,41 @@
+// Putting an archive's copy back in place of its source folder.
+#pragma once
+
+#include <string>
+
+namespace rnx10 {
+
+class FileSystemObject;
+
+// Raises 5, naming the reason, when sourceDir must not be replaced: "REGKEYS" (registry keys,
+// not a folder), empty, relative, "/", the home folder or an ancestor of it, or the backup store,
+// a folder inside it or one that holds it. storeRoot is the store's root folder.
+void checkRestoreTarget(const std::string &sourceDir, const std::string &storeRoot);
+
+// Replaces sourceDir with a copy of copyDir. The copy is made into a new folder beside the
+// source first and only then swapped in; the old source is removed after the swap. So a copy
+// that fails leaves the source as it was and no partial folder behind. A missing source is
+// created (its parent must exist, else 76). Links in the copy are copied as links; modes, times
+// and (where allowed) owners are kept as cp -a keeps them, the source folder's own included. A
+// sourceDir that is a link is restored into the folder it points to, the link kept; the checks
+// apply to both.
+// Raises as checkRestoreTarget does, 76 when the copy is not a folder, 58 when the source is
+// something other than a folder, and the file system's error when a step fails.
+void restoreFolder(FileSystemObject &fso, const std::string &copyDir, const std::string &sourceDir,
+                   const std::string &storeRoot);
+
+// restoreFolder in two halves, for a caller that may stop the first: staging checks and copies
+// into the new folder beside the source, and, when it fails or is stopped, removes that folder
+// again, the source untouched. The swap that completes it must not be stopped halfway.
+struct StagedRestore {
+    std::string staging;        // the filled folder beside the source
+    std::string sourceDir;
+    bool sourcePresent = false; // false: the staging folder becomes the source
+};
+StagedRestore stageRestore(FileSystemObject &fso, const std::string &copyDir, const std::string &sourceDir,
+                           const std::string &storeRoot);
+void completeRestore(FileSystemObject &fso, const StagedRestore &staged);
+// Removes the staging folder, best effort; the source stays as it was.
+void discardRestore(FileSystemObject &fso, const StagedRestore &staged);
+
+} // namespace rnx10

@@ -1,0 +1,64 @@
+#include "backup_browser/core/StoreReport.h"
+
+#include "automation/AutomationError.h"
+#include "backup_browser/core/ReportFile.h"
+#include "platform/ComputerName.h"
+#include "platform/FileSystemObject.h"
+#include "platform/NameOrder.h"
+#include "platform/Paths.h"
+#include "platform/walk/FolderWalk.h"
+#include "services/EnvironmentKeys.h"
+#include "services/RuntimeService.h"
+#include "services/ServiceSet.h"
+
+#include <cstdlib>
+
+namespace rnx10 {
+
+std::string storeReportRoot()
+{
+    const char *fromProcess = std::getenv(envkey::Store);
+    const std::string root =
+        fromProcess && *fromProcess ? fromProcess : services().runtime().EnvironGet(envkey::kSuiteEnvironment, envkey::Store);
+    if (root.empty())
+        throw err::pathNotFound("ZVENVSBAK is not set");
+    return root;
+}
+
+std::string storeReportPath()
+{
+    const char *name = std::getenv(envkey::ComputerReportName);
+    return storeReportRoot() + "/" + (name ? name : "") + ".txt";
+}
+
+void writeStoreReport(const std::string &root, const std::string &reportPath,
+                      const std::function<void()> &beforeEachFolder)
+{
+    ReportFile file(reportPath);
+    const auto write = [&](const std::string &folder) {
+        if (beforeEachFolder)
+            beforeEachFolder();
+        file.writeLine(folder);
+    };
+    // The store root and this computer's folder may be links (a store moved to a bigger disk and
+    // linked back): each is walked where it points and written under its name in the store.
+    FileSystemObject fso;
+    std::vector<std::string> top = fso.subFolders(followLink(root));
+    const std::string computer = joinPath(root, GetMachineName());
+    if (fso.isLink(computer) && fso.folderExists(computer)) {
+        top.push_back(GetMachineName());
+        sortByName(top);
+    }
+    for (const std::string &name : top) {
+        const std::string named = joinPath(root, name);
+        const std::string real = followLink(named);
+        write(named);
+        walk::forEachFolder(real, [&](const std::string &folder) {
+            write(named + folder.substr(real.size()));
+            return true;
+        });
+    }
+    file.close();
+}
+
+} // namespace rnx10

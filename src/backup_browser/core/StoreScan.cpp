@@ -1,0 +1,131 @@
+#include "backup_browser/core/StoreScan.h"
+
+#include "backup_browser/core/DirStructure.h"
+#include "backup_browser/core/LeadingNumber.h"
+#include "backup_browser/core/MountPoint.h"
+#include "backup_browser/core/SizeText.h"
+#include "platform/ComputerName.h"
+#include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
+#include "services/EnvironmentKeys.h"
+#include "services/RuntimeService.h"
+#include "services/ServiceSet.h"
+
+namespace rnx10 {
+
+namespace {
+// A root taken relative to the process's current folder would create folders anywhere.
+std::string absoluteRoot(const std::string &key)
+{
+    std::string value = services().runtime().EnvironGet(envkey::kSuiteEnvironment, key);
+    if (value.empty() || value.front() != '/')
+        throw err::pathNotFound(key + " is not an absolute folder: \"" + value + "\"");
+    return value;
+}
+
+void ensureFolder(FileSystemObject &fso, const std::string &path)
+{
+    if (!fso.folderExists(path))
+        CreateDirStructure(fso, path);
+}
+
+// Hiding only tidies the file manager's view: a folder whose parent may not be written (a store at
+// the root of a mounted disk) stays visible and the scan goes on.
+void markHidden(FileSystemObject &fso, const std::string &path)
+{
+    try {
+        fso.markHiddenOnly(path);
+    } catch (const AutomationError &) {
+    }
+}
+
+std::string countText(std::size_t hours)
+{
+    return hours == 0 ? "No archives found." : std::to_string(hours) + " archives found.";
+}
+
+class Scanner {
+public:
+    Scanner(FileSystemObject &fso, ScanResult &result, int y, int m, int d, const FolderMeasure &measure)
+        : m_fso(fso), m_r(result), m_y(y), m_m(m), m_d(d), m_measure(measure)
+    {
+    }
+
+    void run()
+    {
+        const std::string root = absoluteRoot(envkey::Store);
+        m_r.folders.ComputerFolder = root + "/" + GetMachineName();
+        ensureFolder(m_fso, m_r.folders.ComputerFolder);
+        const std::string &computer = m_r.folders.ComputerFolder;
+        // A computer folder that is a link (a store moved to a bigger disk and linked back) is
+        // measured and listed where it points; the walks below it follow no link.
+        m_computerWalked = followLink(computer);
+        m_r.lockerToolTip =
+            computer + ", Size : " + roundedMegabytes(measureFolder(m_fso, m_measure, m_computerWalked)) + " MB";
+        const std::string locker = absoluteRoot(envkey::Locker);
+        ensureFolder(m_fso, locker);
+        markHidden(m_fso, locker);
+        markHidden(m_fso, root);
+        m_r.folders.BackupDrive = mountPointOf(m_fso, computer);
+        m_r.status = "Backup Drive: " + m_r.folders.BackupDrive;
+        walkYears();
+        m_r.status = countText(m_r.hours.size());
+    }
+
+private:
+    std::string under(std::initializer_list<int> numbers) const
+    {
+        std::string path = m_r.folders.ComputerFolder;
+        for (int n : numbers)
+            path += "/" + canonicalNumberText(n);
+        return path;
+    }
+
+    void walkYears()
+    {
+        for (const std::string &year : m_fso.subFolders(m_computerWalked)) {
+            if (!matchesNumber(year, m_y))
+                continue;
+            m_r.folders.YearFolder = under({m_y});
+            for (const std::string &month : m_fso.subFolders(m_r.folders.YearFolder)) {
+                if (!matchesNumber(month, m_m))
+                    continue;
+                m_r.folders.MonthFolder = under({m_y, m_m});
+                walkDays();
+            }
+        }
+    }
+
+    void walkDays()
+    {
+        for (const std::string &day : m_fso.subFolders(m_r.folders.MonthFolder)) {
+            if (!matchesNumber(day, m_d))
+                continue;
+            m_r.folders.DayFolder = under({m_y, m_m, m_d});
+            for (std::string &hour : m_fso.subFolders(m_r.folders.DayFolder))
+                m_r.hours.push_back(std::move(hour));
+        }
+    }
+
+    FileSystemObject &m_fso;
+    ScanResult &m_r;
+    int m_y, m_m, m_d;
+    const FolderMeasure &m_measure;
+    std::string m_computerWalked; // the computer folder, a link at it followed
+};
+} // namespace
+
+ScanResult scanStore(FileSystemObject &fso, int year, int month, int day, const FolderMeasure &measure)
+{
+    ScanResult result;
+    try {
+        Scanner(fso, result, year, month, day, measure).run();
+    } catch (const AutomationError &e) {
+        result.error = e;
+    } catch (const std::exception &e) {
+        result.error = err::pathFileAccess(e.what());
+    }
+    return result;
+}
+
+} // namespace rnx10

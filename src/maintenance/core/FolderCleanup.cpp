@@ -1,0 +1,87 @@
+#include "maintenance/core/FolderCleanup.h"
+
+#include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
+
+#include <exception>
+#include <filesystem>
+#include <vector>
+
+namespace rnx10 {
+
+namespace {
+
+// Runs one step of the cleanup; a step that fails is skipped and the next one runs.
+template <typename Step> void ignoringFailure(Step &&step)
+{
+    try {
+        step();
+    } catch (const std::exception &) {
+    }
+}
+
+// Only absolute locations: a relative one would depend on the host program's working folder.
+bool isAbsolute(const std::string &path) { return !path.empty() && path.front() == '/'; }
+
+std::vector<std::string> listed(FileSystemObject &fs, const std::string &path, bool folders)
+{
+    std::vector<std::string> names;
+    ignoringFailure([&] {
+        names = folders ? fs.subFolders(path) : fs.files(path);
+    });
+    return names;
+}
+
+} // namespace
+
+bool isCleanableFolder(FileSystemObject &fs, const std::string &path)
+{
+    bool cleanable = false;
+    ignoringFailure([&] {
+        cleanable = isAbsolute(path) && !fs.isLink(path) && fs.folderExists(path)
+                    && !isProtectedFolder(path);
+    });
+    return cleanable;
+}
+
+void resetFolder(FileSystemObject &fs, const std::string &path)
+{
+    // A link goes as a link (the file-system layer sees to that); "/", home and their ancestors
+    // are not even asked for, whatever the layer would answer.
+    if (!isAbsolute(path) || (!fs.isLink(path) && isProtectedFolder(path)))
+        return;
+    bool gone = false;
+    ignoringFailure([&] {
+        if (fs.folderExists(path))
+            fs.deleteFolder(path, true);
+        gone = true;
+    });
+    // Something in it could not be deleted: the rest still goes, entry by entry.
+    if (!gone)
+        emptyFolder(fs, path, true);
+    ignoringFailure([&] { fs.createFolder(path); });
+}
+
+void emptyFolder(FileSystemObject &fs, const std::string &path, bool withFiles)
+{
+    if (!isCleanableFolder(fs, path))
+        return;
+    for (const std::string &name : listed(fs, path, true))
+        ignoringFailure([&] { fs.deleteFolder(joinPath(path, name), true); });
+    if (!withFiles)
+        return;
+    for (const std::string &name : listed(fs, path, false))
+        ignoringFailure([&] { fs.deleteFile(joinPath(path, name), true); });
+}
+
+std::string besideTempFolder(FileSystemObject &fs, const std::string &temp, const std::string &name)
+{
+    // A user temporary folder that may not be emptied says nothing trustworthy about its parent.
+    if (!isCleanableFolder(fs, temp))
+        return {};
+    const std::string folder = withoutTrailingSlashes(std::filesystem::path(temp).lexically_normal().string());
+    const std::string parent = parentPath(folder);
+    return parent.empty() ? std::string() : joinPath(parent, name);
+}
+
+} // namespace rnx10

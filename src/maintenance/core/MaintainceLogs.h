@@ -1,0 +1,37 @@
+// The operations behind the maintenance dialog: emptying the log and temporary folders and
+// opening the log folder. Every location is looked up afresh at each call.
+#pragma once
+
+#include <string>
+
+namespace rnx10 {
+
+class FileSystemObject;
+
+// Deletes the log folder ("ZVENVSLOGS") with its contents through fs and creates it again, empty.
+// Never raises: a step that fails is skipped.
+void ClearLogFiles(FileSystemObject &fs);
+
+// Resets the suite temporary folder ("ZVENVSTMP") like the log folder, then empties the user
+// temporary folder (process "TEMP") and the "Temporary Internet Files" folder beside it, and
+// deletes the sub-folders of the "History" folder beside it (its own files stay).
+// Never raises; whatever cannot be deleted is left. "/", the home folder, their ancestors and
+// links are never emptied.
+void ClearTempFiles(FileSystemObject &fs);
+
+// Hands the log folder to the desktop's opener. Raises when the runtime service fails.
+void OpenLogFolder();
+
+// The two clearings split for a caller that runs the deleting on a worker thread: the locations
+// are looked up on the caller's thread (the empty text when a lookup fails), the rest runs on
+// fs anywhere. Neither raises.
+struct CleanupLocations {
+    std::string logs;      // "ZVENVSLOGS"
+    std::string suiteTemp; // "ZVENVSTMP"
+    std::string userTemp;  // process "TEMP"
+};
+CleanupLocations cleanupLocations();
+void clearLogFolder(FileSystemObject &fs, const CleanupLocations &at);
+void clearTempFolders(FileSystemObject &fs, const CleanupLocations &at);
+
+} // namespace rnx10

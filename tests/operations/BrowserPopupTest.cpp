@@ -1,0 +1,222 @@
+// The browser's popup as the user reaches it: a right press on the archive list, then a click on
+// an entry of the menu that opens. Also what opening an archive's copy may start.
+#include "support/BrowserFixture.h"
+
+#include "backup_browser/ArchiveListView.h"
+#include "backup_browser/frmBackUpRestoreA.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QListView>
+#include <QMenu>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <sys/stat.h>
+
+#include <functional>
+#include <memory>
+
+using namespace rnx10;
+using namespace rnx10::test;
+
+namespace {
+
+class BrowserPopup : public BrowserFixture {
+protected:
+    void SetUp() override
+    {
+        source = inst.home() + "/docs";
+        makeFolders(source);
+        arch = store.archive(store.hour("09-00"), "arch", source);
+        other = store.archive(store.hour("09-00"), "other", source);
+        ASSERT_TRUE(open());
+        pickHour("09-00");
+    }
+
+    ArchiveListView *list() const { return m_window->findChild<ArchiveListView *>("lvBody"); }
+
+    // Where a press lands: the centre of the named row, or a spot of the list with no row.
+    QPoint spot(const std::string &row) const
+    {
+        QAbstractItemView *view = list()->currentView();
+        if (!row.empty())
+            return view->visualRect(rowNamed(QString::fromStdString(row))).center();
+        const QPoint empty(view->viewport()->width() - 4, view->viewport()->height() - 4);
+        EXPECT_FALSE(view->indexAt(empty).isValid());
+        return empty;
+    }
+
+    // Right press on row (empty space for ""), then a click on entry in the menu that opens, and
+    // the events that follow served. Both come through the windows, as the platform delivers
+    // input, and the click is followed at once by the events posted meanwhile, as in a running
+    // event loop (the menu's own, if the menu runs one).
+    void popupPick(const std::string &row, const char *entry)
+    {
+        auto *menu = m_window->findChild<QMenu *>("mnupopupmenu");
+        auto *action = m_window->findChild<QAction *>(entry);
+        ASSERT_TRUE(menu && action) << entry;
+        bool picked = false;
+        auto pick = [menu, action, &picked] {
+            if (picked || !menu->isVisible() || !menu->windowHandle())
+                return;
+            picked = true;
+            QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            QCoreApplication::sendPostedEvents();
+        };
+        QPointer<QTimer> poll = new QTimer(menu);
+        QObject::connect(poll, &QTimer::timeout, menu, pick);
+        poll->start(0);
+        QWidget *viewport = list()->currentView()->viewport();
+        QTest::mousePress(m_window->windowHandle(), Qt::RightButton, {}, viewport->mapTo(m_window, spot(row)));
+        delete poll;
+        pick();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(picked) << "the popup did not open";
+    }
+
+    std::string selectedName() const
+    {
+        const QModelIndex row = list()->selectedRow();
+        return row.isValid() ? row.data().toString().toStdString() : std::string();
+    }
+
+    std::string source, arch, other;
+};
+
+TEST_F(BrowserPopup, EntriesThatCloseTheWindowLetTheListsHandlerReturnFirst)
+{
+    const struct {
+        const char *entry;
+        Answer answer;
+        bool closes;
+        bool backsUp;
+    } cases[] = {
+        {"mnuPopUpStartBackup", Answer::Yes, true, true},
+        {"mnuPopUpStartBackup", Answer::No, false, false},
+        {"mnuPopUpExit", Answer::Yes, true, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.entry) + (c.answer == Answer::Yes ? " Yes" : " No"));
+        if (!m_window) {
+            ASSERT_TRUE(open());
+            pickHour("09-00");
+        }
+        inst.shell->opened.clear();
+        answer({c.answer});
+        QPointer<frmBackUpRestoreA> window = m_window;
+        popupPick("arch", c.entry);
+        EXPECT_EQ(shownBrowser() == nullptr, c.closes);
+        ASSERT_EQ(inst.shell->opened.size(), c.backsUp ? 2u : 0u);
+        if (c.backsUp) {
+            EXPECT_EQ(inst.shell->opened[0].first, inst.programRoot() + "/1.0/Sys/regbak.exe");
+            EXPECT_EQ(inst.shell->opened[1].first, inst.programRoot() + "/1.0/Sys/shellbak.exe");
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(window.isNull(), c.closes);
+        if (c.closes)
+            m_window = nullptr;
+    }
+}
+
+TEST_F(BrowserPopup, RightPressOnARowMakesItTheOneTheEntriesActOn)
+{
+    const struct {
+        const char *label;
+        std::string pressOn; // "" for empty space
+        const char *entry;
+        std::string actedOn; // the archive the entry acts on and the list shows selected
+    } cases[] = {
+        {"open another row", "other", "mnuPopUpOpenFolder", "other"},
+        {"restore another row", "other", "mnuPopUpStartRestore", "other"},
+        {"delete another row", "other", "mnuPopUpDeleteArchive", "other"},
+        {"open over empty space", "", "mnuPopUpOpenFolder", "arch"},
+        {"delete over empty space", "", "mnuPopUpDeleteArchive", "arch"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        clickRow("arch");
+        const std::string copy = (c.actedOn == "arch" ? arch : other) + "/copy";
+        inst.shell->documents.clear();
+        boxes().clear();
+        answer({Answer::No}); // a question is asked, and nothing done
+        popupPick(c.pressOn, c.entry);
+
+        EXPECT_EQ(selectedName(), c.actedOn);
+        EXPECT_EQ(m_window->SelectedDestinationDir(), copy);
+        EXPECT_EQ(m_window->statusText(2).substr(0, copy.size()), copy); // what a left click shows
+        if (std::string(c.entry) == "mnuPopUpOpenFolder") {
+            EXPECT_EQ(inst.shell->documents, std::vector<std::string>{copy});
+        } else {
+            ASSERT_FALSE(boxes().empty());
+            EXPECT_NE(boxes()[0].text.find(copy + " "), std::string::npos) << boxes()[0].text;
+        }
+        EXPECT_TRUE(exists(arch) && exists(other));
+    }
+}
+
+// An archive whose DestinationDir names a program, with the real shell open and a stand-in
+// xdg-open first on PATH that writes down its argument.
+class ProgramAsDestination : public BrowserFixture {
+protected:
+    void SetUp() override
+    {
+        makeFolders(inst.root() + "/bin");
+        writeProgram(inst.root() + "/bin/xdg-open", "printf '%s' \"$1\" > '" + opened + ".tmp'; mv '" + opened +
+                                                        ".tmp' '" + opened + "'\n");
+        inst.env.set("PATH", inst.root() + "/bin:/usr/bin:/bin");
+        const std::string folder = store.hour("09-00") + "/evil";
+        makeFolders(folder);
+        program = folder + "/run.sh";
+        writeProgram(program, ": > '" + ran + "'\n");
+        store.archive(store.hour("09-00"), "evil", inst.home(), program);
+        ASSERT_TRUE(open());
+        pickHour("09-00");
+    }
+
+    static void writeProgram(const std::string &path, const std::string &body)
+    {
+        writeFile(path, "#!/bin/sh\n" + body);
+        ::chmod(path.c_str(), 0755);
+    }
+
+    // Serves events until path exists; false when it never does.
+    static bool waitFor(const std::string &path)
+    {
+        for (int i = 0; i < 1000 && !exists(path); ++i)
+            QTest::qWait(10);
+        return exists(path);
+    }
+
+    std::string opened = inst.root() + "/opened";
+    std::string ran = inst.root() + "/ran";
+    std::string program;
+    ScopedPlatform realShell{PlatformHooks{inst.prompt, std::make_shared<SystemShell>(), inst.starter}};
+};
+
+TEST_F(ProgramAsDestination, IsHandedToTheOpenerAndNeverStarted)
+{
+    const struct {
+        const char *label;
+        std::function<void()> open;
+    } cases[] = {
+        {"double click", [this] { clickRow("evil", Twice); }},
+        {"Open entry", [this] {
+             clickRow("evil");
+             trigger("mnuPopUpOpenFolder");
+         }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        ::unlink(opened.c_str());
+        c.open();
+        ASSERT_TRUE(waitFor(opened)) << "xdg-open was not called";
+        EXPECT_EQ(readFile(opened), program);
+        EXPECT_FALSE(exists(ran)) << "the archive's DestinationDir was run as a program";
+        EXPECT_TRUE(inst.starter->started.empty());
+    }
+}
+
+} // namespace
