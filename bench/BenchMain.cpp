@@ -10,7 +10,7 @@
 #include "automation/AutomationError.h"
 #include "backup_browser/core/FolderRestore.h"
 #include "platform/FileSystemObject.h"
-#include "platform/FolderWalk.h"
+#include "platform/walk/FolderWalk.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 // The longest pause of the window thread's event loop while a job runs through ProgressRunner.
 #pragma once
 
-#include "platform/WalkProgress.h"
+#include "platform/walk/WalkProgress.h"
 
 #include <functional>
 

@@ -11,7 +11,7 @@
 #include "platform/FileSystemObject.h"
 #include "platform/MousePointer.h"
 #include "platform/Platform.h"
-#include "platform/WalkProgress.h"
+#include "platform/walk/WalkProgress.h"
 #include "schedule/frmBackUpScheduleA.h"
 #include "services/EnvironmentKeys.h"
 #include "services/RuntimeService.h"

@@ -2,8 +2,8 @@
 
 #include "automation/AutomationError.h"
 #include "platform/FileIO.h"
-#include "platform/FolderWalk.h"
 #include "platform/Paths.h"
+#include "platform/walk/FolderWalk.h"
 
 #include <fcntl.h>
 #include <pwd.h>

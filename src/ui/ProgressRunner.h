@@ -5,7 +5,7 @@
 // other command starts meanwhile.
 #pragma once
 
-#include "platform/WalkProgress.h"
+#include "platform/walk/WalkProgress.h"
 
 #include <QString>
 

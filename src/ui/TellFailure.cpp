@@ -2,7 +2,7 @@
 
 #include "automation/AutomationError.h"
 #include "platform/Platform.h"
-#include "platform/WalkProgress.h"
+#include "platform/walk/WalkProgress.h"
 
 namespace rnx10 {
 

@@ -3,7 +3,7 @@
 #include "automation/AutomationError.h"
 #include "backup_browser/core/FolderRestore.h"
 #include "platform/FileSystemObject.h"
-#include "platform/WalkProgress.h"
+#include "platform/walk/WalkProgress.h"
 #include "support/ScopedFactory.h"
 #include "support/StoreBuilder.h"
 #include "support/TestSupport.h"

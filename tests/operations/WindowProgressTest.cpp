@@ -10,7 +10,7 @@
 #include "backup_browser/frmBackUpRestoreA.h"
 #include "platform/FileSystemObject.h"
 #include "platform/MousePointer.h"
-#include "platform/WalkProgress.h"
+#include "platform/walk/WalkProgress.h"
 #include "services/ProgIds.h"
 #include "services/ServiceSet.h"
 

@@ -2,8 +2,8 @@
 
 #include "automation/AutomationError.h"
 #include "platform/FileSystemObject.h"
-#include "platform/FolderWalk.h"
 #include "platform/Paths.h"
+#include "platform/walk/FolderWalk.h"
 #include "support/TestSupport.h"
 
 #include <fcntl.h>

@@ -1,6 +1,6 @@
 #include "WalkFixtures.h"
 
-#include "platform/FolderWalk.h"
+#include "platform/walk/FolderWalk.h"
 #include "support/TestSupport.h"
 
 #include <atomic>

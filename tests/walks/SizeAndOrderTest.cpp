@@ -2,7 +2,7 @@
 
 #include "automation/AutomationError.h"
 #include "platform/FileSystemObject.h"
-#include "platform/FolderWalk.h"
+#include "platform/walk/FolderWalk.h"
 #include "support/TestSupport.h"
 
 #include <sys/stat.h>

@@ -3,7 +3,7 @@
 #include "automation/AutomationError.h"
 #include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
-#include "platform/WalkProgress.h"
+#include "platform/walk/WalkProgress.h"
 
 namespace rnx10 {
 

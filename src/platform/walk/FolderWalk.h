@@ -8,7 +8,7 @@
 // folder walk stays on the calling thread, in name order.
 #pragma once
 
-#include "platform/WalkProgress.h"
+#include "platform/walk/WalkProgress.h"
 
 #include <cstdint>
 #include <functional>

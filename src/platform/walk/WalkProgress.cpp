@@ -1,4 +1,4 @@
-#include "platform/WalkProgress.h"
+#include "platform/walk/WalkProgress.h"
 
 namespace rnx10::walk {
 

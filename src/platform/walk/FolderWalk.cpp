@@ -1,8 +1,8 @@
-#include "platform/FolderWalk.h"
+#include "platform/walk/FolderWalk.h"
 
-#include "platform/DirListing.h"
 #include "platform/NameOrder.h"
-#include "platform/TreeWalker.h"
+#include "platform/walk/DirListing.h"
+#include "platform/walk/TreeWalker.h"
 
 #include <fcntl.h>
 
@@ -16,8 +16,8 @@ namespace {
 class FolderVisitor : public TreeVisitor {
 public:
     explicit FolderVisitor(const std::function<bool(const std::string &)> &visit) : m_visit(visit) {}
-    void entry(TreeWalker &, const char *, EntryType) override {}
-    bool enter(TreeWalker &at, const char *name) override
+    void entry(const Folder &, const char *, EntryType) override {}
+    bool enter(const Folder &at, const char *name) override
     {
         if (m_stopped)
             return false;

@@ -1,11 +1,9 @@
 // removeTree: files unlinked relative to their folder's descriptor, folders removed on the way
 // back up; separate sub-trees are removed on all cores at once.
-#include "platform/FolderWalk.h"
+#include "platform/walk/FolderWalk.h"
 
 #include "platform/FileSystemObject.h"
-#include "platform/Paths.h"
-#include "platform/SubtreeSplit.h"
-#include "platform/TreeWalker.h"
+#include "platform/walk/SubtreeSplit.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -46,66 +44,31 @@ Descriptor openForRemoval(int parent, const char *name, const std::string &path,
 }
 
 // Removing an entry needs write access to its folder: with force, the folder is given it once.
-void unlinkIn(int dir, const std::string &folder, const char *name, int flags, bool force)
+void unlinkIn(const Folder &at, const char *name, int flags, bool force)
 {
-    if (::unlinkat(dir, name, flags) == 0)
+    if (::unlinkat(at.fd, name, flags) == 0)
         return;
     int e = errno;
-    if (force && denied(e) && allowOwner(dir, "") && ::unlinkat(dir, name, flags) == 0)
+    if (force && denied(e) && allowOwner(at.fd, "") && ::unlinkat(at.fd, name, flags) == 0)
         return;
     if (e != ENOENT) // gone already: nothing left to do
-        throw err::fromErrno(e, joinPath(folder, name));
+        throw err::fromErrno(e, at.childPath(name));
 }
 
-class RemoveVisitor : public TreeVisitor {
+class RemoveVisitor : public SplitVisitor {
 public:
     explicit RemoveVisitor(bool force) : m_force(force) {}
 
-    void entry(TreeWalker &at, const char *name, EntryType) override { unlinkIn(at.fd(), at.path(), name, 0, m_force); }
-    Descriptor open(TreeWalker &at, const char *name) override
+    void entry(const Folder &at, const char *name, EntryType) override { unlinkIn(at, name, 0, m_force); }
+    Descriptor open(const Folder &at, const char *name) override
     {
-        return openForRemoval(at.fd(), name, at.childPath(name), m_force);
+        return openForRemoval(at.fd, name, at.childPath(name), m_force);
     }
-    void leave(TreeWalker &at, const char *name) override
-    {
-        unlinkIn(at.fd(), at.path(), name, AT_REMOVEDIR, m_force);
-    }
+    void leave(const Folder &at, const char *name) override { unlinkIn(at, name, AT_REMOVEDIR, m_force); }
+
+    std::unique_ptr<SplitVisitor> fork() const override { return std::make_unique<RemoveVisitor>(m_force); }
 
 private:
-    bool m_force;
-};
-
-class RemoveJob : public SubtreeJob {
-public:
-    RemoveJob(const std::string &root, bool force) : m_root(root), m_force(force) {}
-
-    void file(int dir, const std::string &folder, const char *name, EntryType) override
-    {
-        unlinkIn(dir, folder, name, 0, m_force);
-    }
-    void subtree(Descriptor root, const std::string &path, WalkProgress *progress, const std::atomic<bool> *stop,
-                 int budget) override
-    {
-        RemoveVisitor visitor(m_force);
-        TreeWalker walker(visitor, progress, budget);
-        walker.setStop(stop);
-        walker.run(std::move(root), path);
-    }
-    Descriptor openFolder(int parent, const char *name, const std::string &path) override
-    {
-        return openForRemoval(parent, name, path, m_force);
-    }
-    void folderDone(int root, const std::string &rel) override
-    {
-        std::size_t slash = rel.rfind('/');
-        std::string parent = slash == std::string::npos ? std::string() : rel.substr(0, slash);
-        Descriptor dir = parent.empty() ? Descriptor(::dup(root)) : openFolderAt(root, parent.c_str(), joinPath(m_root, parent.c_str()));
-        unlinkIn(dir.get(), joinPath(m_root, parent.c_str()), rel.c_str() + (slash == std::string::npos ? 0 : slash + 1),
-                 AT_REMOVEDIR, m_force);
-    }
-
-private:
-    const std::string &m_root;
     bool m_force;
 };
 
@@ -116,7 +79,7 @@ void removeTree(const std::string &path, bool force, WalkProgress *progress)
     progress = progressOrThread(progress);
     if (isProtectedFolder(path))
         throw err::permissionDenied("refusing to delete " + path);
-    RemoveJob job(path, force);
+    RemoveVisitor visitor(force);
     {
         // The root must be readable before the split opens it; its own path may cross mounts.
         int fd = tryOpenFolderAt(AT_FDCWD, path.c_str());
@@ -126,7 +89,7 @@ void removeTree(const std::string &path, bool force, WalkProgress *progress)
             throw err::fromErrno(errno, path);
         Descriptor probe(fd);
     }
-    runSplit(path, job, progress);
+    runSplit(path, visitor, progress);
     if (::unlinkat(AT_FDCWD, path.c_str(), AT_REMOVEDIR) != 0)
         throw err::fromErrno(errno, path);
 }

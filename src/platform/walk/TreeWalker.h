@@ -3,8 +3,8 @@
 // entered, so parents come before children. Links are never followed: a link is an entry like a file.
 #pragma once
 
-#include "platform/DirListing.h"
-#include "platform/WalkProgress.h"
+#include "platform/walk/DirListing.h"
+#include "platform/walk/WalkProgress.h"
 
 #include <sys/types.h>
 
@@ -14,24 +14,38 @@
 
 namespace rnx10::walk {
 
-class TreeWalker;
+// The folder a visitor is called in: its descriptor, its twin's in a two-tree walk (else -1)
+// and its full path.
+struct Folder {
+    int fd;
+    int twin;
+    const std::string &path;
 
-// What a walk does with the tree; the walker calls it from one thread.
+    std::string childPath(const char *name) const;
+};
+
+// What a walk does with the tree. One visitor object is called from one thread at a time, and
+// leave() calls come in the reverse order of the enter() calls that returned true.
 class TreeVisitor {
 public:
     virtual ~TreeVisitor() = default;
-    // Every entry of the current folder that is not a folder, in listing order, before any
-    // of the folder's sub-folders is entered.
-    virtual void entry(TreeWalker &at, const char *name, EntryType type) = 0;
-    // Before the walk goes into sub-folder name of the current folder; false skips it.
-    virtual bool enter(TreeWalker &, const char *) { return true; }
-    // Opens sub-folder name of the current folder; raises when it cannot.
-    virtual Descriptor open(TreeWalker &at, const char *name);
-    // Two-tree walks (copy) open the twin of a sub-folder in the other tree; -1 for none.
-    virtual int openTwin(TreeWalker &, const char *) { return -1; }
-    // After sub-folder name was walked, with the walker back at its parent.
-    virtual void leave(TreeWalker &, const char *) {}
+    // Every entry of folder at that is not a folder, in listing order, before any of the folder's
+    // sub-folders is entered.
+    virtual void entry(const Folder &at, const char *name, EntryType type) = 0;
+    // Before the walk goes into sub-folder name of at; false skips it.
+    virtual bool enter(const Folder &, const char *) { return true; }
+    // Opens sub-folder name of at; raises when it cannot.
+    virtual Descriptor open(const Folder &at, const char *name);
+    // Two-tree walks (copy) open the twin of a sub-folder in the other tree; none by default.
+    virtual Descriptor openTwin(const Folder &, const char *) { return Descriptor(); }
+    // After everything below sub-folder name of at was walked.
+    virtual void leave(const Folder &, const char *) {}
 };
+
+// Reads folder at, hands its entries that are not folders to visitor and appends the names of its
+// sub-folders to subFolders, each ended by a NUL; counts the folder and its entries in progress.
+void readFolder(DirListing &listing, const Folder &at, TreeVisitor &visitor, std::string &subFolders,
+                WalkProgress *progress);
 
 class TreeWalker {
 public:
@@ -52,14 +66,6 @@ public:
     // twin is the root's twin for two-tree walks, or -1. Both descriptors are taken over.
     void run(Descriptor root, const std::string &rootPath, Descriptor twin = Descriptor());
 
-    // The folder being walked: its descriptor, its twin's and its full path.
-    int fd() const { return m_stack.back().fd; }
-    int twin() const { return m_stack.back().twin; }
-    const std::string &path() const { return m_path; }
-    std::string childPath(const char *name) const;
-    std::size_t depth() const { return m_stack.size() - 1; }
-    WalkProgress *progress() const { return m_progress; }
-
 private:
     struct Frame {
         int fd = -1;
@@ -71,7 +77,8 @@ private:
         std::size_t pathLength = 0;
     };
 
-    void readFolder();
+    Folder top() const { return {m_stack.back().fd, m_stack.back().twin, m_path}; }
+    void readTop();
     bool enterNext();
     void leaveTop();
     void push(int fd, int twin);

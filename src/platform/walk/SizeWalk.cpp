@@ -1,9 +1,7 @@
 // treeSize: sub-trees measured on all cores, each by a bounded depth-first walk.
-#include "platform/FolderWalk.h"
+#include "platform/walk/FolderWalk.h"
 
-#include "platform/Paths.h"
-#include "platform/SubtreeSplit.h"
-#include "platform/TreeWalker.h"
+#include "platform/walk/SubtreeSplit.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -26,39 +24,29 @@ std::uint64_t fileSize(int dir, const char *name, const std::string &pathForErro
     return S_ISREG(st.stx_mode) ? st.stx_size : 0;
 }
 
-class SizeVisitor : public TreeVisitor, public SubtreeJob {
+class SizeVisitor : public SplitVisitor {
 public:
     explicit SizeVisitor(WalkProgress *progress) : m_progress(progress) {}
 
-    void entry(TreeWalker &at, const char *name, EntryType type) override { file(at.fd(), at.path(), name, type); }
-
-    void file(int dir, const std::string &folder, const char *name, EntryType type) override
+    void entry(const Folder &at, const char *name, EntryType type) override
     {
         // Only regular files have a size that counts: links, pipes and devices are never asked.
         if (type != EntryType::File)
             return;
-        std::uint64_t n = fileSize(dir, name, joinPath(folder, name));
+        std::uint64_t n = fileSize(at.fd, name, at.childPath(name));
         m_total += n;
         if (m_progress)
             m_progress->bytes.fetch_add(n, std::memory_order_relaxed);
     }
 
-    void subtree(Descriptor root, const std::string &path, WalkProgress *progress, const std::atomic<bool> *stop,
-                 int budget) override
-    {
-        SizeVisitor part(progress);
-        TreeWalker walker(part, progress, budget);
-        walker.setStop(stop);
-        walker.run(std::move(root), path);
-        m_parts.fetch_add(part.m_total, std::memory_order_relaxed);
-    }
+    std::unique_ptr<SplitVisitor> fork() const override { return std::make_unique<SizeVisitor>(m_progress); }
+    void merge(SplitVisitor &part) override { m_total += static_cast<SizeVisitor &>(part).m_total; }
 
-    std::uint64_t total() const { return m_total + m_parts.load(); }
+    std::uint64_t total() const { return m_total; }
 
 private:
     WalkProgress *m_progress;
     std::uint64_t m_total = 0;
-    std::atomic<std::uint64_t> m_parts{0};
 };
 
 } // namespace
@@ -66,9 +54,9 @@ private:
 std::uint64_t treeSize(const std::string &path, WalkProgress *progress)
 {
     progress = progressOrThread(progress);
-    SizeVisitor job(progress);
-    runSplit(path, job, progress);
-    return job.total();
+    SizeVisitor visitor(progress);
+    runSplit(path, visitor, progress);
+    return visitor.total();
 }
 
 } // namespace rnx10::walk

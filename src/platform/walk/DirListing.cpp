@@ -1,4 +1,4 @@
-#include "platform/DirListing.h"
+#include "platform/walk/DirListing.h"
 
 #include "automation/AutomationError.h"
 

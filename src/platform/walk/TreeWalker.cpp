@@ -1,4 +1,4 @@
-#include "platform/TreeWalker.h"
+#include "platform/walk/TreeWalker.h"
 
 #include "automation/AutomationError.h"
 #include "platform/NameOrder.h"
@@ -68,9 +68,32 @@ void sortNames(std::string &names)
 
 } // namespace
 
-Descriptor TreeVisitor::open(TreeWalker &at, const char *name)
+std::string Folder::childPath(const char *name) const
 {
-    return openFolderAt(at.fd(), name, at.childPath(name));
+    return joinPath(path, name);
+}
+
+Descriptor TreeVisitor::open(const Folder &at, const char *name)
+{
+    return openFolderAt(at.fd, name, at.childPath(name));
+}
+
+void readFolder(DirListing &listing, const Folder &at, TreeVisitor &visitor, std::string &subFolders,
+                WalkProgress *progress)
+{
+    listing.read(at.fd, at.path);
+    std::uint64_t count = 0;
+    listing.forEach([&](const char *name, EntryType type) {
+        ++count;
+        if (type == EntryType::Unknown)
+            type = typeAt(at.fd, name);
+        if (type == EntryType::Folder)
+            subFolders.append(name, std::strlen(name) + 1);
+        else
+            visitor.entry(at, name, type);
+    });
+    if (progress)
+        progress->entries.fetch_add(count + 1, std::memory_order_relaxed);
 }
 
 TreeWalker::TreeWalker(TreeVisitor &visitor, WalkProgress *progress, int budget)
@@ -80,66 +103,50 @@ TreeWalker::TreeWalker(TreeVisitor &visitor, WalkProgress *progress, int budget)
 
 TreeWalker::~TreeWalker() { closeAll(); }
 
-std::string TreeWalker::childPath(const char *name) const
-{
-    return joinPath(m_path, name);
-}
-
 void TreeWalker::run(Descriptor root, const std::string &rootPath, Descriptor twin)
 {
     closeAll();
     m_path = rootPath;
     m_lowestOpen = 0;
     push(root.release(), twin.release());
-    readFolder();
+    readTop();
     while (!m_stack.empty()) {
         if (!enterNext())
             leaveTop();
     }
 }
 
-void TreeWalker::readFolder()
+void TreeWalker::readTop()
 {
     if ((m_progress && m_progress->cancel.load(std::memory_order_relaxed)) ||
         (m_stop && m_stop->load(std::memory_order_relaxed)))
         throw interrupted();
-    Frame &top = m_stack.back();
-    m_listing.read(top.fd, m_path);
-    std::uint64_t count = 0;
-    m_listing.forEach([&](const char *name, EntryType type) {
-        ++count;
-        if (type == EntryType::Unknown)
-            type = typeAt(top.fd, name);
-        if (type == EntryType::Folder)
-            top.subFolders.append(name, std::strlen(name) + 1);
-        else
-            m_visitor.entry(*this, name, type);
-    });
+    Frame &frame = m_stack.back();
+    readFolder(m_listing, top(), m_visitor, frame.subFolders, m_progress);
     if (m_nameOrder)
-        sortNames(top.subFolders);
-    if (m_progress)
-        m_progress->entries.fetch_add(count + 1, std::memory_order_relaxed);
+        sortNames(frame.subFolders);
 }
 
 // Goes into the next sub-folder of the top frame; false when there is none left.
 bool TreeWalker::enterNext()
 {
-    Frame &top = m_stack.back();
-    while (top.next < top.subFolders.size()) {
-        const char *name = top.subFolders.c_str() + top.next;
-        top.next += std::strlen(name) + 1;
-        if (!m_visitor.enter(*this, name))
+    Frame &frame = m_stack.back();
+    while (frame.next < frame.subFolders.size()) {
+        const char *name = frame.subFolders.c_str() + frame.next;
+        frame.next += std::strlen(name) + 1;
+        Folder at = top();
+        if (!m_visitor.enter(at, name))
             continue;
         makeRoom();
-        Descriptor child = m_visitor.open(*this, name);
-        Descriptor childTwin(m_visitor.openTwin(*this, name));
+        Descriptor child = m_visitor.open(at, name);
+        Descriptor childTwin = m_visitor.openTwin(at, name);
         std::size_t parentLength = m_path.size();
         if (m_path.empty() || m_path.back() != '/')
             m_path += '/';
         m_path += name;
         push(child.release(), childTwin.release());
         m_stack.back().pathLength = parentLength;
-        readFolder();
+        readTop();
         return true;
     }
     return false;
@@ -161,7 +168,7 @@ void TreeWalker::leaveTop()
     closeIfOpen(child.fd);
     closeIfOpen(child.twin);
     m_stack.pop_back();
-    m_visitor.leave(*this, name.c_str());
+    m_visitor.leave(top(), name.c_str());
 }
 
 void TreeWalker::push(int fd, int twin)

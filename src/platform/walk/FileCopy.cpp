@@ -1,4 +1,4 @@
-#include "platform/FileCopy.h"
+#include "platform/walk/FileCopy.h"
 
 #include "automation/AutomationError.h"
 #include "platform/FileIO.h"

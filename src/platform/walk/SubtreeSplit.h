@@ -1,0 +1,26 @@
+// Spreads a walk over the processor's cores: the top levels are read breadth-first until there
+// are enough sub-trees to keep every core busy, then worker threads walk those sub-trees
+// depth-first. The visitor gets the calls of a depth-first walk, but the top levels' come level by
+// level: for walks whose result does not depend on that order (sizes, copy, deletion).
+#pragma once
+
+#include "platform/walk/TreeWalker.h"
+
+#include <memory>
+#include <string>
+
+namespace rnx10::walk {
+
+class SplitVisitor : public TreeVisitor {
+public:
+    // Another visitor of the same walk, for one worker thread's sub-trees; made on the calling thread.
+    virtual std::unique_ptr<SplitVisitor> fork() const = 0;
+    // Takes in what a fork gathered, on the calling thread once every worker has ended.
+    virtual void merge(SplitVisitor &) {}
+};
+
+// Runs visitor over the tree at path (path itself is not entered or left); twin is the root's
+// twin for two-tree walks, taken over. The first error of any thread is raised once all have ended.
+void runSplit(const std::string &path, SplitVisitor &visitor, WalkProgress *progress, Descriptor twin = Descriptor());
+
+} // namespace rnx10::walk
