@@ -1,6 +1,7 @@
 // The error every operation of the component raises: a classic automation error number and text.
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -45,6 +46,20 @@ AutomationError noDisplay(const std::string &detail = {});
 
 // Maps an errno value from a file-system call to the matching error, naming the path.
 AutomationError fromErrno(int errnoValue, const std::string &path);
+
+// Runs work and hands back what it raised instead of raising it: nothing when it ended well; any
+// other exception as error 75 with its text. For results that keep what was found before a failure.
+template <typename Work> std::optional<AutomationError> caught(Work &&work)
+{
+    try {
+        work();
+    } catch (const AutomationError &e) {
+        return e;
+    } catch (const std::exception &e) {
+        return pathFileAccess(e.what());
+    }
+    return std::nullopt;
+}
 } // namespace err
 
 } // namespace rnx10

@@ -31,13 +31,7 @@ ArchiveListResult fillArchiveList(FileSystemObject &fso, const std::string &dayF
     ArchiveListResult result;
     if (!hour)
         return result;
-    try {
-        fill(fso, result, dayFolder, *hour, measure);
-    } catch (const AutomationError &e) {
-        result.error = e;
-    } catch (const std::exception &e) {
-        result.error = err::pathFileAccess(e.what());
-    }
+    result.error = err::caught([&] { fill(fso, result, dayFolder, *hour, measure); });
     return result;
 }
 

@@ -118,13 +118,7 @@ private:
 ScanResult scanStore(FileSystemObject &fso, int year, int month, int day, const FolderMeasure &measure)
 {
     ScanResult result;
-    try {
-        Scanner(fso, result, year, month, day, measure).run();
-    } catch (const AutomationError &e) {
-        result.error = e;
-    } catch (const std::exception &e) {
-        result.error = err::pathFileAccess(e.what());
-    }
+    result.error = err::caught([&] { Scanner(fso, result, year, month, day, measure).run(); });
     return result;
 }
 
