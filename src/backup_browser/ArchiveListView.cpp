@@ -90,16 +90,27 @@ void ArchiveListView::fitColumns()
     if (!model || currentWidget() != m_report)
         return;
     QHeaderView *header = m_report->header();
-    QList<int> wanted;
-    int total = 0;
-    for (int column = 0; column < model->columnCount(); ++column) {
-        wanted << std::max(header->sectionSizeHint(column), static_cast<QAbstractItemView *>(m_report)->sizeHintForColumn(column));
-        total += wanted.back();
+    const int columns = model->columnCount();
+    // Each column wants its designed width, or more when its widest entry or header needs more.
+    QList<int> designed, wanted;
+    int designedTotal = 0, wantedTotal = 0;
+    for (int column = 0; column < columns; ++column) {
+        designed << m_columnWidths.value(column, header->defaultSectionSize());
+        wanted << std::max({designed.back(), header->sectionSizeHint(column),
+                            static_cast<QAbstractItemView *>(m_report)->sizeHintForColumn(column)});
+        designedTotal += designed.back();
+        wantedTotal += wanted.back();
     }
-    // A window made large enough shows every value whole, without scrolling sideways.
-    const bool fits = total <= m_report->viewport()->width();
-    for (int column = 0; column < model->columnCount(); ++column)
-        header->resizeSection(column, fits ? wanted[column] : m_columnWidths.value(column, header->defaultSectionSize()));
+    // Up to the designed widths the list scrolls sideways; room beyond them goes to the columns
+    // that want more, in proportion, until every value shows whole.
+    const int room = m_report->viewport()->width();
+    const int spare = std::clamp(room - designedTotal, 0, wantedTotal - designedTotal);
+    for (int column = 0, given = 0, wantedSoFar = 0; column < columns; ++column) {
+        wantedSoFar += wanted[column] - designed[column];
+        const int share = wantedTotal == designedTotal ? 0 : spare * wantedSoFar / (wantedTotal - designedTotal) - given;
+        given += share;
+        header->resizeSection(column, designed[column] + share);
+    }
 }
 
 void ArchiveListView::setBackground(Background background)

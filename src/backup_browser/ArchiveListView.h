@@ -34,8 +34,8 @@ public:
     // Makes row the selected and current one, as a click on it does.
     void selectRow(const QModelIndex &row);
 
-    // Column widths of the report view while its columns' contents do not all fit; when they do,
-    // each column is as wide as its widest entry and the last takes what is left.
+    // Column widths of the report view at the designed size. A wider list gives its room to the
+    // columns whose entries need more, until every entry shows whole; the last takes what is left.
     void setColumnWidths(const QList<int> &widths);
     // The icon view's background: one tile, made for the list's palette and device pixel ratio
     // now and again whenever either changes.
