@@ -57,9 +57,18 @@ QPalette darkPalette()
     return p;
 }
 
-ScopedPalette::ScopedPalette(const QPalette &palette) : m_before(QApplication::palette()) { QApplication::setPalette(palette); }
+// The widgets hear of a new application palette through posted events: they are served at once.
+ScopedPalette::ScopedPalette(const QPalette &palette) : m_before(QApplication::palette())
+{
+    QApplication::setPalette(palette);
+    QCoreApplication::sendPostedEvents();
+}
 
-ScopedPalette::~ScopedPalette() { QApplication::setPalette(m_before); }
+ScopedPalette::~ScopedPalette()
+{
+    QApplication::setPalette(m_before);
+    QCoreApplication::sendPostedEvents();
+}
 
 QImage rendered(QWidget *widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
@@ -112,6 +121,7 @@ std::string writeScreenshot(QWidget *widget, const std::string &name)
     const QString folder = QString::fromLocal8Bit(build ? build : ".") + QStringLiteral("/screenshots");
     QDir().mkpath(folder);
     const QString path = folder + QLatin1Char('/') + QString::fromStdString(name) + QStringLiteral(".png");
+    QCoreApplication::sendPostedEvents(); // layouts a view has put off
     widget->grab().save(path);
     return path.toStdString();
 }
