@@ -3,6 +3,7 @@
 #include "backup_browser/core/ArchiveDays.h"
 #include "platform/FileSystemObject.h"
 #include "services/ServiceSet.h"
+#include "ui/BusyGuard.h"
 
 #include <QCalendarWidget>
 #include <QFile>
@@ -16,8 +17,14 @@ ArchiveDaysMarker::ArchiveDaysMarker(QCalendarWidget *calendar) : QObject(calend
 {
     m_settle.setSingleShot(true);
     m_settle.setInterval(250);
-    connect(&m_settle, &QTimer::timeout, this, qOverload<>(&ArchiveDaysMarker::refresh));
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_settle, qOverload<>(&QTimer::start));
+    connect(&m_settle, &QTimer::timeout, this, [this] {
+        // The store is not looked at while a job of the window works on it; it is looked at after.
+        if (BusyGuard::jobRunning(m_calendar->window()))
+            m_settle.start();
+        else
+            refresh();
+    });
     connect(calendar, &QCalendarWidget::currentPageChanged, this, qOverload<>(&ArchiveDaysMarker::refresh));
 }
 

@@ -83,8 +83,9 @@ void frmBackUpRestoreA::applyTheme()
                            "QPushButton:focus { border: 2px solid %3; padding: 0px; }")
                 .arg(colour.name(), text.name(), focus.name()));
     }
-    // Weekends stay red, a red that can be read on the calendar's base colour.
-    const QColor base = m_MonthView1->palette().color(QPalette::Base);
+    // Weekends stay red, a red that can be read on the calendar's base colour (the window's: the
+    // calendar hears of a new palette after the window does).
+    const QColor base = palette().color(QPalette::Base);
     for (Qt::DayOfWeek day : {Qt::Saturday, Qt::Sunday}) {
         QTextCharFormat format = m_MonthView1->weekdayTextFormat(day);
         format.setForeground(readableVariant(QColor(Qt::red), base));

@@ -103,6 +103,9 @@ TEST_F(BrowserLookTest, ThemeChangedWhileOpenIsFollowed)
     EXPECT_GE(strongestContrast(window, dominantColour(window, inside), inside), kReadableContrast);
     const QImage locker = rendered(child<QWidget>("imgLocker"));
     EXPECT_GE(outlineContrast(locker, m_window->palette().color(QPalette::Window)), kReadableContrast);
+    auto *calendar = child<QCalendarWidget>("MonthView1");
+    EXPECT_GE(contrastRatio(calendar->weekdayTextFormat(Qt::Sunday).foreground().color(), calendar->palette().color(QPalette::Base)),
+              kReadableContrast);
 }
 
 TEST_F(BrowserLookTest, ScreenshotsInLightAndDark)
