@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressBar>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QWidget>
@@ -51,6 +52,8 @@ QString partKind(QWidget *part)
         return header->orientation() == Qt::Horizontal ? QStringLiteral("column headers") : QStringLiteral("row headers");
     if (auto *area = qobject_cast<QAbstractScrollArea *>(part->parentWidget()); area && area->viewport() == part)
         return QStringLiteral("view area");
+    if (qobject_cast<QProgressBar *>(part))
+        return QStringLiteral("progress bar");
     if (qobject_cast<QMenu *>(part))
         return QStringLiteral("menu");
     if (part->windowType() == Qt::Popup)
