@@ -166,7 +166,8 @@ QPixmap listBackground(const QPalette &palette, qreal devicePixelRatio)
 
 QIcon window()
 {
-    return QIcon(new PaintedIconEngine([](QPainter &p, const QRectF &rect) { paintSafe(p, rect.adjusted(1, 1, -1, -1), kInnerLine); }));
+    return QIcon(new PaintedIconEngine(
+        [](QPainter &p, const QRectF &rect) { paintSafe(p, rect.adjusted(1, 1, -1, -1), kInnerLine); }));
 }
 
 } // namespace rnx10::pictures

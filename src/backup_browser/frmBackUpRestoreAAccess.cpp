@@ -77,10 +77,10 @@ void frmBackUpRestoreA::applyTheme()
             continue;
         const QColor text = readableTextOn(colour, palette());
         const QColor focus = readableVariant(palette().color(QPalette::Highlight), colour);
-        button->setStyleSheet(
-            QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid #808080; border-radius: 3px; padding: 1px; }"
-                           "QPushButton:pressed { border-style: inset; }"
-                           "QPushButton:focus { border: 2px solid %3; padding: 0px; }")
+        button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid #808080;"
+                                             " border-radius: 3px; padding: 1px; }"
+                                             "QPushButton:pressed { border-style: inset; }"
+                                             "QPushButton:focus { border: 2px solid %3; padding: 0px; }")
                 .arg(colour.name(), text.name(), focus.name()));
     }
     // Weekends stay red, a red that can be read on the calendar's base colour (the window's: the

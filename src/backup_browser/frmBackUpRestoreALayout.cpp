@@ -77,7 +77,9 @@ void frmBackUpRestoreA::buildDateArea()
     m_MonthView1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_archiveDays = new ArchiveDaysMarker(m_MonthView1);
     // The picture keeps to the box's corner so that the list's caption beside it stays readable.
-    const auto small = [](QPainter &p, const QRectF &area, const QPalette &palette) { pictures::paintSmall(p, area, palette, 30); };
+    const auto small = [](QPainter &p, const QRectF &area, const QPalette &palette) {
+        pictures::paintSmall(p, area, palette, 30);
+    };
     m_Image2 = place(new PaintedPicture(small, this), "Image2", twips(120, 3720, 750, 750));
     m_lblHour = place(new QLabel(QStringLiteral("Hour: "), this), "lblHour", twips(5280, 3960, 855, 255));
     m_lblHour->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -43,7 +43,8 @@ private:
 QString partKind(QWidget *part)
 {
     if (auto *bar = qobject_cast<QScrollBar *>(part))
-        return bar->orientation() == Qt::Vertical ? QStringLiteral("vertical scroll bar") : QStringLiteral("horizontal scroll bar");
+        return bar->orientation() == Qt::Vertical ? QStringLiteral("vertical scroll bar")
+                                                  : QStringLiteral("horizontal scroll bar");
     if (part->objectName() == QLatin1String("qt_scrollarea_vcontainer"))
         return QStringLiteral("vertical scroll bar area");
     if (part->objectName() == QLatin1String("qt_scrollarea_hcontainer"))

@@ -65,9 +65,10 @@ TEST_F(BrowserLookTest, ListButtonsAndPicturesStayReadableInEveryTheme)
         const QColor listBackground = dominantColour(region(window, placeOf(icons->viewport())));
         for (int row = 0; row < icons->model()->rowCount(); ++row) {
             const QRect item = icons->visualRect(icons->model()->index(row, 0));
-            const QRect name(icons->viewport()->mapTo(m_window, item.topLeft() + QPoint(0, 36)), QSize(item.width(), item.height() - 36));
+            const QPoint corner = icons->viewport()->mapTo(m_window, item.topLeft());
+            const QRect name(corner + QPoint(0, 36), QSize(item.width(), item.height() - 36));
             EXPECT_GE(strongestContrast(window, listBackground, name), kReadableContrast) << "row " << row;
-            const QRect icon(icons->viewport()->mapTo(m_window, item.topLeft()), QSize(item.width(), 36));
+            const QRect icon(corner, QSize(item.width(), 36));
             EXPECT_GE(outlineContrast(region(window, icon), listBackground), kReadableContrast) << "icon of row " << row;
         }
         // The buttons' captions, inside their borders.
@@ -104,8 +105,8 @@ TEST_F(BrowserLookTest, ThemeChangedWhileOpenIsFollowed)
     const QImage locker = rendered(child<QWidget>("imgLocker"));
     EXPECT_GE(outlineContrast(locker, m_window->palette().color(QPalette::Window)), kReadableContrast);
     auto *calendar = child<QCalendarWidget>("MonthView1");
-    EXPECT_GE(contrastRatio(calendar->weekdayTextFormat(Qt::Sunday).foreground().color(), calendar->palette().color(QPalette::Base)),
-              kReadableContrast);
+    const QColor sunday = calendar->weekdayTextFormat(Qt::Sunday).foreground().color();
+    EXPECT_GE(contrastRatio(sunday, calendar->palette().color(QPalette::Base)), kReadableContrast);
 }
 
 TEST_F(BrowserLookTest, ScreenshotsInLightAndDark)

@@ -79,7 +79,8 @@ QColor dominantColour(const QImage &image, const QRect &area)
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
             ++counts[image.pixel(x, y) | 0xff000000];
-    const auto most = std::max_element(counts.begin(), counts.end(), [](const auto &a, const auto &b) { return a.second < b.second; });
+    const auto most =
+        std::max_element(counts.begin(), counts.end(), [](const auto &a, const auto &b) { return a.second < b.second; });
     return most == counts.end() ? QColor() : QColor::fromRgb(most->first);
 }
 

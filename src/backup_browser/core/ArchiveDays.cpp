@@ -10,6 +10,11 @@
 namespace rnx10 {
 
 namespace {
+bool anyMatches(const std::vector<std::string> &names, int value)
+{
+    return std::any_of(names.begin(), names.end(), [value](const std::string &name) { return matchesNumber(name, value); });
+}
+
 class DayLook {
 public:
     DayLook(FileSystemObject &fso, ArchiveDays &result) : m_fso(fso), m_result(result) {}
@@ -29,7 +34,7 @@ public:
     std::optional<std::string> level(const std::string &parent, int value)
     {
         const auto names = list(parent);
-        if (!names || std::none_of(names->begin(), names->end(), [value](const std::string &n) { return matchesNumber(n, value); }))
+        if (!names || !anyMatches(*names, value))
             return std::nullopt;
         return parent + "/" + canonicalNumberText(value);
     }
@@ -54,7 +59,7 @@ ArchiveDays archiveDays(FileSystemObject &fso, const std::string &computerFolder
     if (!dayNames)
         return result;
     for (int day = 1; day <= 31; ++day) {
-        if (std::none_of(dayNames->begin(), dayNames->end(), [day](const std::string &n) { return matchesNumber(n, day); }))
+        if (!anyMatches(*dayNames, day))
             continue;
         const auto hours = look.list(*monthFolder + "/" + canonicalNumberText(day));
         if (hours && !hours->empty())
