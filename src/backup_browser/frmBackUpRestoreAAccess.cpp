@@ -58,9 +58,8 @@ void frmBackUpRestoreA::orderTabStops()
 {
     // The picture and date area from the top left down to the list, then the command panel at
     // the right, then the status bar.
-    const QList<QWidget *> stops = {m_imgLocker,      m_MonthView1,    m_lstTime,   m_lvBody->iconView(),
-                                    m_lvBody->reportView(), m_cmdRegBackup, m_cmdRegBackup2, m_cmdReport,
-                                    m_cmdExit,        m_panels[0],     m_panels[1]};
+    const QList<QWidget *> stops = {m_imgLocker, m_MonthView1, m_lstTime, m_lvBody->iconView(), m_lvBody->reportView(),
+                                    m_cmdRegBackup, m_cmdRegBackup2, m_cmdReport, m_cmdExit, m_panels[0], m_panels[1]};
     for (qsizetype i = 1; i < stops.size(); ++i)
         setTabOrder(stops[i - 1], stops[i]);
     // The day is the first choice the window asks for.
