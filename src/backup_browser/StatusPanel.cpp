@@ -1,6 +1,10 @@
 #include "backup_browser/StatusPanel.h"
 
 #include <QFile>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace rnx10 {
 
@@ -11,6 +15,7 @@ StatusPanel::StatusPanel(QWidget *parent) : QLabel(parent)
     setMinimumWidth(40);
     // A long path must not widen the status bar.
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void StatusPanel::setPanelText(const std::string &text)
@@ -40,6 +45,29 @@ void StatusPanel::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QLabel::mouseDoubleClickEvent(event);
     emit doubleClicked();
+}
+
+void StatusPanel::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        emit doubleClicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void StatusPanel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = contentsRect();
+    focus.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
 }
 
 } // namespace rnx10

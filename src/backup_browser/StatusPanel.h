@@ -1,4 +1,5 @@
-// One text panel of the browser's status bar: keeps the whole text, shows it on one line.
+// One text panel of the browser's status bar: keeps the whole text, shows it on one line. A double
+// click, or Enter, Return or Space while it has the keyboard focus, asks for the whole text.
 #pragma once
 
 #include <QLabel>
@@ -22,6 +23,8 @@ signals:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

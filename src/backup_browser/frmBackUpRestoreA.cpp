@@ -15,11 +15,15 @@ frmBackUpRestoreA::frmBackUpRestoreA(QWidget *parent) : QWidget(parent, Qt::Wind
     setWindowTitle(QStringLiteral("Zorvane Backup & Restore"));
     setWindowIcon(pictures::window());
     setAttribute(Qt::WA_DeleteOnClose);
-    // Client area 11415 x 8295 twips at 15 twips a pixel.
-    setFixedSize(761, 553);
+    // Opens at its designed size; it may be made larger, not smaller.
+    setMinimumSize(kDesignSize);
+    resize(kDesignSize);
     buildControls();
     wireEvents();
     wireOperations();
+    nameControls();
+    orderTabStops();
+    applyTheme();
     new CloseOnEscape(this);
 }
 
@@ -29,6 +33,19 @@ void frmBackUpRestoreA::Form_Load()
 {
     SetMe();
     AddinTV();
+}
+
+void frmBackUpRestoreA::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placeGrowingControls();
+}
+
+void frmBackUpRestoreA::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        applyTheme();
 }
 
 std::string frmBackUpRestoreA::statusText(int panel) const

@@ -20,8 +20,9 @@ class QModelIndex;
 
 namespace rnx10 {
 
+class ArchiveDaysMarker;
 class ArchiveListView;
-class ClickablePicture;
+class ActionPicture;
 class StatusPanel;
 
 class frmBackUpRestoreA : public QWidget {
@@ -75,6 +76,15 @@ public:
     // Full texts of the two status panels (a panel may show them shortened).
     std::string statusText(int panel) const;
 
+    // The size the window opens at: the client area of 11415 x 8295 twips, at 15 twips a pixel.
+    static const QSize kDesignSize;
+    // The property holding a coloured button's designed background colour.
+    static constexpr const char *kDesignColour = "designColour";
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
 private:
     // Layout (frmBackUpRestoreALayout.cpp).
     void buildControls();
@@ -86,11 +96,19 @@ private:
     void buildPopupMenu();
     void wireEvents();
     void wireOperations();
+    void placeGrowingControls();
+
+    // Keyboard, assistive technology and themes (frmBackUpRestoreAAccess.cpp).
+    void nameControls();
+    void orderTabStops();
+    void applyTheme();
 
     // Scan and list (frmBackUpRestoreAScan.cpp).
     void MonthView1_SelChange();
     void MonthView1_Click();
     void lstTime_Click();
+    // The calendar's bold days looked at again (after a deletion).
+    void refreshArchiveDays();
     // Where the error text panel 2 shows came from, if it shows one.
     enum class FillError { None, Scan, List };
     void setStatusText(int panel, const std::string &text);
@@ -103,6 +121,9 @@ private:
     void lvBody_DblClick();
     void lvBody_KeyDown(int keyCode);
     void lvBody_MouseDown(Qt::MouseButton button, const QModelIndex &row, const QPoint &globalPos);
+    void lvBody_MenuKey(const QModelIndex &current, const QPoint &globalPos);
+    // The popup at globalPos, for row (clicked first when valid).
+    void showPopup(const QModelIndex &row, const QPoint &globalPos);
     void mnuPopUpOpenFolder_Click();
     void StatusBar1_PanelDblClick(int panel);
 
@@ -119,9 +140,10 @@ private:
     QPushButton *m_cmdRegBackup2 = nullptr;
     QPushButton *m_cmdReport = nullptr;
     QPushButton *m_cmdExit = nullptr;
-    ClickablePicture *m_imgLocker = nullptr;
+    ActionPicture *m_imgLocker = nullptr;
     QCalendarWidget *m_MonthView1 = nullptr;
-    QLabel *m_Image2 = nullptr;
+    ArchiveDaysMarker *m_archiveDays = nullptr;
+    ActionPicture *m_Image2 = nullptr;
     QLabel *m_lblHour = nullptr;
     QComboBox *m_lstTime = nullptr;
     QLabel *m_lblSize = nullptr;

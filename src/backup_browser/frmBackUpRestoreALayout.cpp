@@ -1,10 +1,11 @@
-// The browser's controls, placed by their twips positions.
+// The browser's controls, placed by their twips positions, and how they follow a larger window.
 #include "backup_browser/frmBackUpRestoreA.h"
 
+#include "backup_browser/ArchiveDaysMarker.h"
 #include "backup_browser/ArchiveListView.h"
 #include "backup_browser/BrowserPictures.h"
 #include "backup_browser/StatusPanel.h"
-#include "ui/ClickablePicture.h"
+#include "ui/ActionPicture.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -36,12 +37,19 @@ QPushButton *button(QWidget *panel, const char *name, const char *caption, int t
 {
     auto *b = place(new QPushButton(QString::fromUtf8(caption), panel), name, twips(120, top, 1575, 495));
     if (colour)
-        b->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid #808080; border-radius: 3px; }"
-                                        "QPushButton:pressed { border-style: inset; }")
-                             .arg(QLatin1String(colour)));
+        b->setProperty(frmBackUpRestoreA::kDesignColour, QColor(QLatin1String(colour)));
+    // Enter presses the button that has the focus, as Space does.
+    b->setAutoDefault(true);
     return b;
 }
+
+// The controls that grow or move with the window, at the designed size.
+const QRect kCommandPanel = twips(9600, 0, 1815, 7800);
+const QRect kArchiveList = twips(120, 4440, 9375, 3255);
+const QRect kStatusBar = twips(0, 7800, 11415, 495);
 } // namespace
+
+const QSize frmBackUpRestoreA::kDesignSize(761, 553);
 
 void frmBackUpRestoreA::buildControls()
 {
@@ -54,7 +62,7 @@ void frmBackUpRestoreA::buildControls()
 
 void frmBackUpRestoreA::buildCommandPanel()
 {
-    m_picCommand = place(new QWidget(this), "picCommand", twips(9600, 0, 1815, 7800));
+    m_picCommand = place(new QWidget(this), "picCommand", kCommandPanel);
     m_cmdRegBackup = button(m_picCommand, "cmdRegBackup", "Start &Backup", 240, "#C0FFC0");
     m_cmdRegBackup2 = button(m_picCommand, "cmdRegBackup2", "Registry Backup", 840, nullptr);
     m_cmdReport = button(m_picCommand, "cmdReport", "&Report", 1440, "#E0E0E0");
@@ -64,15 +72,15 @@ void frmBackUpRestoreA::buildCommandPanel()
 
 void frmBackUpRestoreA::buildDateArea()
 {
-    m_imgLocker = place(new ClickablePicture(this), "imgLocker", twips(120, 120, 4110, 4200));
-    m_imgLocker->setPixmap(pictures::locker(m_imgLocker->size() - QSize(0, 40)));
-    m_imgLocker->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_imgLocker = place(new ActionPicture(pictures::paintLocker, this), "imgLocker", twips(120, 120, 4110, 4200));
     m_MonthView1 = place(new QCalendarWidget(this), "MonthView1", twips(4320, 120, 5295, 3810));
     m_MonthView1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    m_Image2 = place(new QLabel(this), "Image2", twips(120, 3720, 750, 750));
+    m_archiveDays = new ArchiveDaysMarker(m_MonthView1);
     // The picture keeps to the box's corner so that the list's caption beside it stays readable.
-    m_Image2->setPixmap(pictures::small(QSize(30, 30)));
-    m_Image2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const auto small = [](QPainter &p, const QRectF &area, const QPalette &palette) {
+        pictures::paintSmall(p, area, palette, 30);
+    };
+    m_Image2 = place(new ActionPicture(small, this), "Image2", twips(120, 3720, 750, 750));
     m_lblHour = place(new QLabel(QStringLiteral("Hour: "), this), "lblHour", twips(5280, 3960, 855, 255));
     m_lblHour->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_lstTime = place(new QComboBox(this), "lstTime", twips(6240, 3960, 855, 315));
@@ -99,7 +107,7 @@ void frmBackUpRestoreA::widenHourList()
 void frmBackUpRestoreA::buildListArea()
 {
     m_lblArchives = place(new QLabel(QStringLiteral("Archives"), this), "lblArchives", twips(600, 4200, 855, 255));
-    m_lvBody = place(new ArchiveListView(this), "lvBody", twips(120, 4440, 9375, 3255));
+    m_lvBody = place(new ArchiveListView(this), "lvBody", kArchiveList);
     // The views answer tool tip events themselves, so each carries the list's tip.
     const QString tip = QStringLiteral("Double click to open destination file or folder press F7 key for details.");
     for (QWidget *view : {static_cast<QWidget *>(m_lvBody), static_cast<QWidget *>(m_lvBody->iconView()),
@@ -109,17 +117,13 @@ void frmBackUpRestoreA::buildListArea()
     m_archives->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("SourceDir"), QStringLiteral("DestinationDir"),
                                            QStringLiteral("Computer"), QStringLiteral("User"), QStringLiteral("Now")});
     m_lvBody->setModel(m_archives);
-    QPalette palette = m_lvBody->iconView()->viewport()->palette();
-    palette.setBrush(QPalette::Base, QBrush(pictures::listBackground()));
-    m_lvBody->iconView()->viewport()->setPalette(palette);
-    QHeaderView *header = m_lvBody->reportView()->header();
-    for (int column = 0; column < 6; ++column)
-        header->resizeSection(column, column == 0 || column == 5 ? 110 : column <= 2 ? 150 : 80);
+    m_lvBody->setBackground(pictures::listBackground);
+    m_lvBody->setColumnWidths({110, 150, 150, 80, 80, 110});
 }
 
 void frmBackUpRestoreA::buildStatusBar()
 {
-    m_StatusBar1 = place(new QStatusBar(this), "StatusBar1", twips(0, 7800, 11415, 495));
+    m_StatusBar1 = place(new QStatusBar(this), "StatusBar1", kStatusBar);
     m_StatusBar1->setSizeGripEnabled(false);
     m_StatusBar1->setContentsMargins(2, 0, 4, 0);
     for (int i = 0; i < 2; ++i) {
@@ -146,6 +150,16 @@ void frmBackUpRestoreA::buildPopupMenu()
         QAction *action = caption ? m_mnupopupmenu->addAction(QString::fromLatin1(caption)) : m_mnupopupmenu->addSeparator();
         action->setObjectName(QString::fromLatin1(name));
     }
+}
+
+void frmBackUpRestoreA::placeGrowingControls()
+{
+    // What the window grows by beyond its designed size goes to the archive list; the command
+    // panel keeps to the right edge and the status bar to the bottom; nothing else moves.
+    const QSize extra = (size() - kDesignSize).expandedTo(QSize(0, 0));
+    m_lvBody->setGeometry(kArchiveList.adjusted(0, 0, extra.width(), extra.height()));
+    m_picCommand->setGeometry(kCommandPanel.translated(extra.width(), 0).adjusted(0, 0, 0, extra.height()));
+    m_StatusBar1->setGeometry(kStatusBar.translated(0, extra.height()).adjusted(0, 0, extra.width(), 0));
 }
 
 } // namespace rnx10

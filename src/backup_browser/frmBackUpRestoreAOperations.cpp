@@ -88,6 +88,7 @@ void frmBackUpRestoreA::mnuPopUpDeleteArchive_Click()
         }
         RefreshAdd();
     } catch (const AutomationError &e) {
+        refreshArchiveDays(); // part of it may be gone
         tellFailure(e);
         return;
     }
@@ -99,6 +100,7 @@ void frmBackUpRestoreA::mnuPopUpDeleteHour_Click()
     BusyGuard guard(this);
     if (guard.acquired())
         deleteLevel(this, m_folders, kHour);
+    refreshArchiveDays();
 }
 
 void frmBackUpRestoreA::mnuPopUpDeleteDay_Click()
@@ -106,6 +108,7 @@ void frmBackUpRestoreA::mnuPopUpDeleteDay_Click()
     BusyGuard guard(this);
     if (guard.acquired())
         deleteLevel(this, m_folders, kDay);
+    refreshArchiveDays();
 }
 
 void frmBackUpRestoreA::mnuPopUpDeleteMonth_Click()
@@ -113,6 +116,7 @@ void frmBackUpRestoreA::mnuPopUpDeleteMonth_Click()
     BusyGuard guard(this);
     if (guard.acquired())
         deleteLevel(this, m_folders, kMonth);
+    refreshArchiveDays();
 }
 
 void frmBackUpRestoreA::mnuPopUpDeleteYear_Click()
@@ -120,6 +124,7 @@ void frmBackUpRestoreA::mnuPopUpDeleteYear_Click()
     BusyGuard guard(this);
     if (guard.acquired())
         deleteLevel(this, m_folders, kYear);
+    refreshArchiveDays();
 }
 
 void frmBackUpRestoreA::mnuPopUpStartRestore_Click()

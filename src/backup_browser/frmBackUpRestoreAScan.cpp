@@ -1,6 +1,7 @@
 // The scan by date, the hour list and the archive list of the browser.
 #include "backup_browser/frmBackUpRestoreA.h"
 
+#include "backup_browser/ArchiveDaysMarker.h"
 #include "backup_browser/ArchiveItems.h"
 #include "backup_browser/ArchiveListView.h"
 #include "backup_browser/core/ArchiveList.h"
@@ -8,7 +9,7 @@
 #include "backup_browser/ProgressMeasure.h"
 #include "platform/FileSystemObject.h"
 #include "services/ServiceSet.h"
-#include "ui/ClickablePicture.h"
+#include "ui/ActionPicture.h"
 #include "ui/WindowJob.h"
 
 #include <QCalendarWidget>
@@ -63,6 +64,7 @@ void frmBackUpRestoreA::AddinTV()
         showFillError(scan.error->description(), FillError::Scan);
     else
         clearFillError(FillError::Scan);
+    m_archiveDays->refresh(m_folders.ComputerFolder);
 }
 
 void frmBackUpRestoreA::AddinLv()
@@ -103,6 +105,8 @@ void frmBackUpRestoreA::MonthView1_SelChange()
 void frmBackUpRestoreA::MonthView1_Click() { AddinTV(); }
 
 void frmBackUpRestoreA::lstTime_Click() { AddinLv(); }
+
+void frmBackUpRestoreA::refreshArchiveDays() { m_archiveDays->refresh(); }
 
 void frmBackUpRestoreA::showFillError(const std::string &description, FillError from)
 {

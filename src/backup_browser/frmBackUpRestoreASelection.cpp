@@ -71,16 +71,24 @@ void frmBackUpRestoreA::lvBody_KeyDown(int keyCode)
 
 void frmBackUpRestoreA::lvBody_MouseDown(Qt::MouseButton button, const QModelIndex &row, const QPoint &globalPos)
 {
-    if (button != Qt::RightButton || BusyGuard::isRunning(this))
+    if (button == Qt::RightButton)
+        showPopup(row, globalPos);
+}
+
+void frmBackUpRestoreA::lvBody_MenuKey(const QModelIndex &current, const QPoint &globalPos) { showPopup(current, globalPos); }
+
+void frmBackUpRestoreA::showPopup(const QModelIndex &row, const QPoint &globalPos)
+{
+    if (BusyGuard::isRunning(this) || m_mnupopupmenu->isVisible())
         return;
-    // The popup acts on the row under the pointer: it is clicked first, with all that a left
-    // click does. Over empty space the selection stays.
+    // The popup acts on the row under the pointer, or the keyboard's current row: it is clicked
+    // first, with all that a left click does. Over empty space the selection stays.
     if (row.isValid()) {
         m_lvBody->selectRow(row);
         lvBody_ItemClick(row);
     }
-    // Shown, not run: this press handler returns at once, so an entry that closes the window
-    // never has the list's mouse handler below it on the stack.
+    // Shown, not run: the press or key handler returns at once, so an entry that closes the
+    // window never has the list's handler below it on the stack.
     m_mnupopupmenu->popup(globalPos);
 }
 

@@ -3,7 +3,7 @@
 
 #include "backup_browser/ArchiveListView.h"
 #include "backup_browser/StatusPanel.h"
-#include "ui/ClickablePicture.h"
+#include "ui/ActionPicture.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -31,6 +31,7 @@ void frmBackUpRestoreA::wireEvents()
     connect(m_lvBody, &ArchiveListView::doubleClicked, this, &frmBackUpRestoreA::lvBody_DblClick);
     connect(m_lvBody, &ArchiveListView::keyDown, this, &frmBackUpRestoreA::lvBody_KeyDown);
     connect(m_lvBody, &ArchiveListView::mouseDown, this, &frmBackUpRestoreA::lvBody_MouseDown);
+    connect(m_lvBody, &ArchiveListView::menuKey, this, &frmBackUpRestoreA::lvBody_MenuKey);
     for (int i = 0; i < 2; ++i)
         connect(m_panels[i], &StatusPanel::doubleClicked, this, [this, i] { StatusBar1_PanelDblClick(i + 1); });
     connect(m_cmdExit, &QPushButton::clicked, this, &QWidget::close);
@@ -43,7 +44,7 @@ void frmBackUpRestoreA::wireOperations()
     connect(m_cmdRegBackup, &QPushButton::clicked, this, &frmBackUpRestoreA::cmdRegBackup_Click);
     connect(m_cmdRegBackup2, &QPushButton::clicked, this, &frmBackUpRestoreA::cmdRegBackup2_Click);
     connect(m_cmdReport, &QPushButton::clicked, this, &frmBackUpRestoreA::cmdReport_Click);
-    connect(m_imgLocker, &ClickablePicture::doubleClicked, this, &frmBackUpRestoreA::imgLocker_DblClick);
+    connect(m_imgLocker, &ActionPicture::activated, this, &frmBackUpRestoreA::imgLocker_DblClick);
     onMenu(m_mnupopupmenu, "mnuPopUpStartBackup", this, [this] { mnuPopUpStartBackup_Click(); });
     onMenu(m_mnupopupmenu, "mnuPopUpStartRestore", this, [this] { mnuPopUpStartRestore_Click(); });
     onMenu(m_mnupopupmenu, "mnuPopUpDeleteYear", this, [this] { mnuPopUpDeleteYear_Click(); });

@@ -1,5 +1,7 @@
 #include "ui/ProgressRunner.h"
 
+#include "ui/Accessibility.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -84,6 +86,7 @@ void waitWithDialog(QWidget *parent, const ProgressRunner::Task &task, walk::Wal
     for (QShortcut *shortcut : dialog.findChildren<QShortcut *>())
         shortcut->setEnabled(false);
     dialog.setLabelText(progressText(task, progress));
+    nameInnerParts(&dialog);
     QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, [&] {
         if (task.cancellable)
             progress.cancel = true;

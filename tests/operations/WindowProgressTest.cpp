@@ -13,6 +13,7 @@
 #include "platform/walk/WalkProgress.h"
 #include "services/ProgIds.h"
 #include "services/ServiceSet.h"
+#include "ui/Accessibility.h"
 
 #include <QAction>
 #include <QApplication>
@@ -186,6 +187,24 @@ TEST_F(WindowProgress, ALongDeletionShowsTheDialogWhileTheWindowPaintsAndRefuses
     // The close asked for meanwhile is carried out after the job.
     QCoreApplication::processEvents();
     EXPECT_FALSE(shownBrowser());
+}
+
+TEST_F(WindowProgress, TheDialogsPartsHaveAccessibleNames)
+{
+    fs->hold = HeldFileSystem::Hold::Copy; // a restore: its dialog offers Cancel
+    QStringList unnamed;
+    whenDialogShows([&](QProgressDialog &dialog) {
+        QList<QWidget *> parts = dialog.findChildren<QWidget *>();
+        parts.prepend(&dialog);
+        for (QWidget *part : parts)
+            if (accessibleNameOf(part).isEmpty())
+                unnamed << QString::fromLatin1(part->metaObject()->className());
+        return true;
+    });
+    clickRow("arch");
+    clearAndTrigger("mnuPopUpStartRestore");
+    EXPECT_EQ(boxes().back().text, "Done...");
+    EXPECT_EQ(unnamed, QStringList());
 }
 
 TEST_F(WindowProgress, EscapeOrCloseOnAHeldJobsDialogChangeNothingAndNoCommandStarts)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End to end on a real X server: Xvfb started here, real input events from xdotool. The browser
-# (RNXRUN_BR) restores an archive and deletes it through its popup menu; the maintenance dialog
-# (RNXRUN_MAINTAIN) clears the log folder. Each answer goes to the real message box. Screenshots
-# of every window land in OUT. Exit 77 (skipped) when Xvfb, xdotool or import are missing.
+# (RNXRUN_BR) restores an archive through its popup menu opened with the mouse, and deletes it
+# through the popup opened with the menu key; the maintenance dialog (RNXRUN_MAINTAIN) clears the
+# log folder. Each answer goes to the real message box. Screenshots of every window land in OUT.
+# Exit 77 (skipped) when Xvfb, xdotool or import are missing.
 # usage: e2e_display.sh BUILD_DIR OUT
 set -uo pipefail
 build=$1 out=$2
@@ -113,8 +114,9 @@ answer "rnx10" Return restore-done
 until_true 10 restored || fail "the source was not restored"
 
 focus "$browser"
-click_at "$browser" 50 330 3
+xdotool key Menu # the popup at the list's current row, the archive clicked before
 sleep 0.3
+shot_root popup-menu-key
 xdotool key i # Delete Arch&ive
 answer "Delete Archive..." y delete-question
 answer "rnx10" Return delete-path

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "support/ExpectError.h"
 
+#include <QString>
 #include <QTemporaryDir>
 
 class QProgressDialog;
@@ -17,6 +18,9 @@ class QProgressDialog;
 #include <set>
 #include <string>
 #include <vector>
+
+// QString in test failures as text.
+inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace rnx10::test {
 
