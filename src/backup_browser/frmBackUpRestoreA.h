@@ -22,6 +22,7 @@ namespace rnx10 {
 
 class ArchiveListView;
 class ClickablePicture;
+class LockerSize;
 class StatusPanel;
 
 class frmBackUpRestoreA : public QWidget {
@@ -131,6 +132,7 @@ private:
     QStatusBar *m_StatusBar1 = nullptr;
     StatusPanel *m_panels[2] = {nullptr, nullptr};
     QMenu *m_mnupopupmenu = nullptr;
+    LockerSize *m_lockerSize = nullptr; // the computer folder's size, walked after the first scan
 };
 
 } // namespace rnx10
