@@ -12,10 +12,12 @@ namespace {
 {
     std::fprintf(status ? stderr : stdout,
                  "usage: rnx10-bench [--files N] [--runs N] [--dir PATH] [--json] [--keep] [--skip-writes]\n"
+                 "                   [--load N]\n"
                  "  Builds a synthetic backup store of about N files (default 200000) in a scratch\n"
                  "  folder below PATH (default $TMPDIR or /tmp) and times the library's walks against\n"
                  "  du, find, cp -a and rm -rf: the median of N alternating runs (default 5), warm cache.\n"
-                 "  --skip-writes leaves out copy, delete and restore (for very large stores).\n");
+                 "  --skip-writes leaves out copy, delete and restore (for very large stores).\n"
+                 "  --load N starts N busy processes (at most 16) for the whole run.\n");
     std::exit(status);
 }
 
@@ -40,7 +42,11 @@ BenchOptions parseOptions(int argc, char **argv)
             o.files = count(argv[++i]);
         else if (a == "--runs" && hasValue)
             o.runs = static_cast<int>(count(argv[++i]));
-        else if (a == "--dir" && hasValue)
+        else if (a == "--load" && hasValue) {
+            o.load = static_cast<int>(count(argv[++i]));
+            if (o.load > 16)
+                usage(2);
+        } else if (a == "--dir" && hasValue)
             o.dir = argv[++i];
         else if (a == "--size-only" && hasValue)
             o.sizeOnly = argv[++i];

@@ -13,6 +13,7 @@ struct BenchOptions {
     bool json = false;
     bool keep = false;      // leave the scratch folder behind
     bool skipWrites = false; // measure only the reading walks (for very large stores)
+    int load = 0;            // busy processes started for the whole run
     std::string sizeOnly;   // internal: measure this folder and report peak memory
 };
 

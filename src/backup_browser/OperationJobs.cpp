@@ -1,5 +1,6 @@
 #include "backup_browser/OperationJobs.h"
 
+#include "automation/AutomationError.h"
 #include "backup_browser/core/ArchiveDeletion.h"
 #include "backup_browser/core/FolderRestore.h"
 #include "backup_browser/core/StoreReport.h"
@@ -29,13 +30,24 @@ ProgressRunner::Task task(const char *title, const QString &text, bool cancellab
 
 } // namespace
 
-void deleteWithProgress(QWidget *window, const std::string &folder)
+std::optional<std::uint64_t> deleteWithProgress(QWidget *window, const std::string &folder, bool measure)
 {
     // Held, not borrowed: the worker outlives nothing it uses even if the set is released meanwhile.
     const auto held = services().fileSystemShared();
     FileSystemObject &fso = *held;
+    std::optional<std::uint64_t> measured;
     WindowJob::run(window, task("Deleting...", tr("Deleting %1").arg(shown(folder)), false),
-                   [&](walk::WalkProgress &) { deleteStoreFolder(fso, folder); });
+                   [&](walk::WalkProgress &) {
+                       if (measure) {
+                           try {
+                               measured = fso.folderSize(folder);
+                           } catch (const AutomationError &) {
+                               // The size is only kept for the locker's tooltip; the deletion goes on.
+                           }
+                       }
+                       deleteStoreFolder(fso, folder);
+                   });
+    return measured;
 }
 
 void restoreWithProgress(QWidget *window, const std::string &copyDir, const std::string &sourceDir,

@@ -23,6 +23,7 @@ namespace rnx10 {
 class ArchiveDaysMarker;
 class ArchiveListView;
 class ActionPicture;
+class LockerSize;
 class StatusPanel;
 
 class frmBackUpRestoreA : public QWidget {
@@ -153,6 +154,7 @@ private:
     QStatusBar *m_StatusBar1 = nullptr;
     StatusPanel *m_panels[2] = {nullptr, nullptr};
     QMenu *m_mnupopupmenu = nullptr;
+    LockerSize *m_lockerSize = nullptr; // the computer folder's size, walked after the first scan
 };
 
 } // namespace rnx10

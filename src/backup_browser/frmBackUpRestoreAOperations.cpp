@@ -5,6 +5,7 @@
 #include "backup_browser/core/ArchiveDeletion.h"
 #include "backup_browser/core/FolderRestore.h"
 #include "backup_browser/core/StoreReport.h"
+#include "backup_browser/LockerSize.h"
 #include "backup_browser/OperationJobs.h"
 #include "common/Launching.h"
 #include "common/QuickBackup.h"
@@ -47,8 +48,15 @@ const LevelEntry kDay{StoreLevel::Day, "Delete Day...", " . This will delete sel
 const LevelEntry kMonth{StoreLevel::Month, "Delete Month...", " . This will delete old data."};
 const LevelEntry kYear{StoreLevel::Year, "Delete Year...", " . This will delete old data."};
 
+// What a deletion took out of the store comes off the locker's size, when it could be measured.
+void keepLockerSize(LockerSize *lockerSize, std::optional<std::uint64_t> removed)
+{
+    if (lockerSize && removed)
+        lockerSize->removed(*removed);
+}
+
 // Hour, day, month and year: one procedure, differing in the folder, the question and its title.
-void deleteLevel(QWidget *window, const BrowserFolders &folders, const LevelEntry &entry)
+void deleteLevel(QWidget *window, const BrowserFolders &folders, const LevelEntry &entry, LockerSize *lockerSize)
 {
     const std::optional<std::string> folder = levelFolderToDelete(folders, entry.level);
     if (!folder) {
@@ -60,7 +68,7 @@ void deleteLevel(QWidget *window, const BrowserFolders &folders, const LevelEntr
     try {
         checkInsideStore(services().fileSystem(), folders, *folder);
         BusyPointer busy;
-        deleteWithProgress(window, *folder);
+        keepLockerSize(lockerSize, deleteWithProgress(window, *folder, lockerSize != nullptr));
     } catch (const AutomationError &e) {
         tellFailure(e);
         return;
@@ -84,7 +92,7 @@ void frmBackUpRestoreA::mnuPopUpDeleteArchive_Click()
         checkArchiveFolder(services().fileSystem(), m_folders, archive);
         {
             BusyPointer busy;
-            deleteWithProgress(this, archive);
+            keepLockerSize(m_lockerSize, deleteWithProgress(this, archive, m_lockerSize != nullptr));
         }
         RefreshAdd();
     } catch (const AutomationError &e) {
@@ -99,7 +107,7 @@ void frmBackUpRestoreA::mnuPopUpDeleteHour_Click()
 {
     BusyGuard guard(this);
     if (guard.acquired())
-        deleteLevel(this, m_folders, kHour);
+        deleteLevel(this, m_folders, kHour, m_lockerSize);
     refreshArchiveDays();
 }
 
@@ -107,7 +115,7 @@ void frmBackUpRestoreA::mnuPopUpDeleteDay_Click()
 {
     BusyGuard guard(this);
     if (guard.acquired())
-        deleteLevel(this, m_folders, kDay);
+        deleteLevel(this, m_folders, kDay, m_lockerSize);
     refreshArchiveDays();
 }
 
@@ -115,7 +123,7 @@ void frmBackUpRestoreA::mnuPopUpDeleteMonth_Click()
 {
     BusyGuard guard(this);
     if (guard.acquired())
-        deleteLevel(this, m_folders, kMonth);
+        deleteLevel(this, m_folders, kMonth, m_lockerSize);
     refreshArchiveDays();
 }
 
@@ -123,7 +131,7 @@ void frmBackUpRestoreA::mnuPopUpDeleteYear_Click()
 {
     BusyGuard guard(this);
     if (guard.acquired())
-        deleteLevel(this, m_folders, kYear);
+        deleteLevel(this, m_folders, kYear, m_lockerSize);
     refreshArchiveDays();
 }
 

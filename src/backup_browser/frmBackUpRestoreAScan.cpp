@@ -6,6 +6,7 @@
 #include "backup_browser/ArchiveListView.h"
 #include "backup_browser/core/ArchiveList.h"
 #include "backup_browser/core/StoreScan.h"
+#include "backup_browser/LockerSize.h"
 #include "backup_browser/ProgressMeasure.h"
 #include "platform/FileSystemObject.h"
 #include "services/ServiceSet.h"
@@ -49,11 +50,9 @@ void frmBackUpRestoreA::AddinTV()
         return;
     ClearALL();
     const QDate date = m_MonthView1->selectedDate();
-    const auto fs = services().fileSystemShared(); // held while the measuring lets events run
-    ScanResult scan = scanStore(*fs, date.year(), date.month(), date.day(), measureWithProgress(this));
+    // Only the date's folders are listed here; the computer folder's size follows from a worker.
+    ScanResult scan = scanStoreDay(services().fileSystem(), date.year(), date.month(), date.day());
     m_folders = scan.folders;
-    if (scan.lockerToolTip)
-        m_imgLocker->setToolTip(displayText(*scan.lockerToolTip));
     for (const std::string &hour : scan.hours)
         m_lstTime->addItem(displayText(hour), QByteArray::fromStdString(hour));
     // A drop-down list selects its first entry by itself; the hour is the user's to pick.
@@ -65,6 +64,13 @@ void frmBackUpRestoreA::AddinTV()
     else
         clearFillError(FillError::Scan);
     m_archiveDays->refresh(m_folders.ComputerFolder);
+    if (scan.measuredFolder.empty())
+        return; // the scan stopped before it reached the computer folder
+    if (!m_lockerSize)
+        m_lockerSize = new LockerSize(
+            this, [this](const std::string &toolTip) { m_imgLocker->setToolTip(displayText(toolTip)); },
+            [this](const std::string &error) { showFillError(error, FillError::Scan); });
+    m_lockerSize->scanned(scan.folders.ComputerFolder, scan.measuredFolder);
 }
 
 void frmBackUpRestoreA::AddinLv()

@@ -1,6 +1,7 @@
 #include "ui/ProgressRunner.h"
 
 #include "ui/Accessibility.h"
+#include "platform/walk/WorkerPriority.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -123,6 +124,8 @@ void ProgressRunner::run(const Task &task, const Job &job)
     bool done = false;
     std::exception_ptr error;
     std::thread worker([&] {
+        // The window's thread must win the cores while the job runs.
+        walk::lowerWorkerPriority();
         walk::ScopedProgress current(&progress);
         try {
             job(progress);

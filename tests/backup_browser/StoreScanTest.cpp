@@ -241,6 +241,25 @@ TEST_F(StoreScanTest, UnreadableFolderStopsTheScanAtTheComputerSize)
     EXPECT_EQ(scan.folders.ComputerFolder, store.computer());
 }
 
+// The click path's scan lists the date's folders and never sizes the store: a size walk fails here.
+TEST_F(StoreScanTest, TheDayScanListsTheHoursWithoutSizingTheStore)
+{
+    class NoSizeWalk : public FileSystemObject {
+    public:
+        std::uint64_t folderSize(const std::string &path) override { throw err::permissionDenied(path); }
+    } noSize;
+    store.folder("2026/12/10/09-00");
+    store.folder("2026/12/10/21-05");
+    store.folder("2026/12/11/10-00");
+    const ScanResult scan = scanStoreDay(noSize, 2026, 12, 10);
+    ASSERT_FALSE(scan.error) << scan.error->description();
+    EXPECT_EQ(scan.hours, (Hours{"09-00", "21-05"}));
+    EXPECT_EQ(scan.status, "2 archives found.");
+    EXPECT_FALSE(scan.lockerToolTip);
+    EXPECT_EQ(scan.measuredFolder, store.computer());
+    EXPECT_EQ(lockerToolTipText(store.computer(), 2 * 1024 * 1024), store.computer() + ", Size : 2 MB");
+}
+
 TEST_F(StoreScanTest, NamesThatAreNotUtf8AreListedAsTheyAre)
 {
     const std::string name = "caf\xe9-10";

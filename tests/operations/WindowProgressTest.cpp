@@ -8,6 +8,7 @@
 #include "automation/AutomationError.h"
 #include "automation/ObjectRegistry.h"
 #include "backup_browser/frmBackUpRestoreA.h"
+#include "backup_browser/LockerSize.h"
 #include "platform/FileSystemObject.h"
 #include "platform/MousePointer.h"
 #include "platform/walk/WalkProgress.h"
@@ -16,6 +17,7 @@
 #include "ui/Accessibility.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QPointer>
 #include <QProgressDialog>
@@ -260,7 +262,6 @@ TEST_F(WindowProgress, AFillThatWorksTakesAnEarlierFillsErrorOutOfPanel2)
         std::function<void()> failing, working;
     } cases[] = {
         {"list, then list", [this] { m_window->AddinLv(); }, [this] { m_window->AddinLv(); }},
-        {"scan, then scan", [this] { m_window->AddinTV(); }, [this] { m_window->AddinTV(); }},
         {"list, then scan", [this] { m_window->AddinLv(); }, [this] { m_window->AddinTV(); }},
     };
     for (const auto &c : cases) {
@@ -334,7 +335,7 @@ TEST_F(WindowProgress, ACancelledSizeWalkShowsWhatAFailingOneShows)
     const struct {
         const char *fill;
         std::function<void()> run;
-    } cases[] = {{"archive list", [this] { m_window->AddinLv(); }}, {"scan", [this] { m_window->AddinTV(); }}};
+    } cases[] = {{"archive list", [this] { m_window->AddinLv(); }}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.fill);
         whenDialogShows([](QProgressDialog &dialog) {
@@ -373,3 +374,55 @@ TEST_F(WindowProgress, AnErrorOfAHeldJobReachesTheMessageBox)
 }
 
 } // namespace
+
+// A date click lists the date's folders only: the computer folder's size comes from a worker
+// afterwards, without a progress dialog, and the tooltip keeps the last size until it arrives.
+TEST_F(WindowProgress, ADateClickListsTheHoursWhileTheComputerFoldersSizeIsHeld)
+{
+    auto *locker = child<QWidget>("imgLocker");
+    const QString measured = locker->toolTip();
+    ASSERT_FALSE(measured.isEmpty());
+    const struct {
+        const char *opening;
+        QString toolTipMeanwhile; // what the tooltip shows while the walk is held
+    } cases[] = {
+        {"first click of an opening", QString()},
+        {"a second click of the same opening", measured},
+    };
+    m_window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    fs->hold = HeldFileSystem::Hold::Size;
+    ASSERT_TRUE(open(LeaveLockerSize));
+    auto *size = m_window->findChild<LockerSize *>();
+    ASSERT_TRUE(size);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.opening);
+        m_window->AddinTV(); // what a click on the calendar runs
+        EXPECT_EQ(child<QComboBox>("lstTime")->count(), 1);
+        EXPECT_EQ(m_window->statusText(1), "1 archives found.");
+        EXPECT_EQ(shownProgressDialog(), nullptr);
+        EXPECT_EQ(child<QWidget>("imgLocker")->toolTip(), c.toolTipMeanwhile);
+        if (size->running()) {
+            fs->release();
+            while (size->running())
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
+        EXPECT_EQ(child<QWidget>("imgLocker")->toolTip(), measured);
+    }
+}
+
+// While the window stays open its size follows what it deletes; no second walk of the store runs.
+TEST_F(WindowProgress, ADeletionTakesItsSizeOffTheLockersSizeWithoutAnotherWalk)
+{
+    auto *size = m_window->findChild<LockerSize *>();
+    ASSERT_TRUE(size && size->known());
+    const std::uint64_t before = *size->known();
+    const std::uint64_t archiveBytes = FileSystemObject().folderSize(archive);
+    ASSERT_GT(archiveBytes, 0u);
+    clickRow("arch");
+    trigger("mnuPopUpDeleteArchive");
+    EXPECT_FALSE(size->running());
+    ASSERT_TRUE(size->known());
+    EXPECT_EQ(*size->known(), before - archiveBytes);
+    EXPECT_EQ(*size->known(), FileSystemObject().folderSize(store.computer()));
+}

@@ -192,7 +192,7 @@ TEST_F(Hostile, UnreadableFoldersStopOnlyTheirWalkAndAreTold)
         EXPECT_TRUE(boxes().empty());
     }
     {
-        // Unreadable inside the store: the scan's size of the computer folder fails and is told.
+        // Unreadable inside the store: the scan (this file system refuses the folders above it too) fails and is told.
         ScopedFileSystem unreadable(std::make_shared<UnreadableFolder>(store.hour("09-00") + "/loops/copy/sub"));
         rnx = std::make_unique<clsRNX10A>();
         m_window->AddinTV();

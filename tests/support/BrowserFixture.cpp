@@ -1,6 +1,7 @@
 #include "support/BrowserFixture.h"
 
 #include "backup_browser/ArchiveListView.h"
+#include "backup_browser/LockerSize.h"
 #include "backup_browser/frmBackUpRestoreA.h"
 
 #include <QAction>
@@ -28,11 +29,15 @@ void BrowserFixture::TearDown()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-frmBackUpRestoreA *BrowserFixture::open()
+frmBackUpRestoreA *BrowserFixture::open(LockerWalk walk)
 {
     std::int32_t hwnd = 0;
     rnx->ExecuteSupportCenter(hwnd, "RNXRUN_BR");
     m_window = shownBrowser();
+    if (m_window && walk == AwaitLockerSize)
+        if (auto *size = m_window->findChild<LockerSize *>())
+            while (size->running())
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     return m_window;
 }
 

@@ -29,8 +29,11 @@ protected:
     // Closes the window still shown.
     void TearDown() override;
 
-    // Opens the browser as the console does; the window, or null when none shows.
-    frmBackUpRestoreA *open();
+    // Opens the browser as the console does; the window, or null when none shows. Unless told
+    // otherwise, waits until the computer folder's size, walked in the background, has arrived,
+    // so no test's file-system changes or held calls meet that walk.
+    enum LockerWalk { AwaitLockerSize, LeaveLockerSize };
+    frmBackUpRestoreA *open(LockerWalk walk = AwaitLockerSize);
     frmBackUpRestoreA *window() const { return m_window; }
 
     // The window's (or parent's) child of that object name; a failure when there is none.

@@ -3,6 +3,8 @@
 #include "automation/AutomationError.h"
 #include "platform/FileSystemObject.h"
 #include "platform/walk/FolderWalk.h"
+#include "platform/walk/SubtreeSplit.h"
+#include "platform/walk/WorkerPriority.h"
 #include "support/TestSupport.h"
 #include "ui/ProgressRunner.h"
 
@@ -11,7 +13,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <mutex>
 #include <thread>
+#include <vector>
 
 using namespace rnx10;
 using namespace rnx10::test;
@@ -155,3 +159,58 @@ TEST(ProgressRunner, ALongJobShowsTheDialogWithCancelOnlyWhenSafe)
 }
 
 } // namespace
+
+// Long jobs' workers step back so the window's thread wins the cores on a busy machine.
+TEST(WorkerPriority, AJobsWorkerRunsNicerThanTheCallingThread)
+{
+    ProgressRunner runner;
+    const int caller = walk::threadNice();
+    int worker = caller;
+    runner.run({"Size...", "Measuring", false, 0}, [&](walk::WalkProgress &) { worker = walk::threadNice(); });
+    EXPECT_GT(worker, caller);
+    EXPECT_EQ(walk::threadNice(), caller);
+}
+
+namespace {
+// Notes the nice value of every thread that visits an entry other than the calling one.
+class NiceRecorder : public walk::SplitVisitor {
+public:
+    struct Shared {
+        std::mutex mutex;
+        std::thread::id caller = std::this_thread::get_id();
+        std::vector<int> others;
+    };
+    explicit NiceRecorder(Shared &shared) : m_shared(shared) {}
+    std::unique_ptr<walk::SplitVisitor> fork() const override { return std::make_unique<NiceRecorder>(m_shared); }
+    void entry(const walk::Folder &, const char *, walk::EntryType) override
+    {
+        // Slow enough that the split's second thread takes part of the tree.
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        if (std::this_thread::get_id() == m_shared.caller)
+            return;
+        std::lock_guard lock(m_shared.mutex);
+        m_shared.others.push_back(walk::threadNice());
+    }
+
+private:
+    Shared &m_shared;
+};
+} // namespace
+
+TEST(WorkerPriority, TheSplitsWorkerThreadsRunNicerThanTheCallingThread)
+{
+    if (std::thread::hardware_concurrency() < 2)
+        GTEST_SKIP() << "one core: the split starts no thread";
+    ScratchDir scratch;
+    for (int i = 0; i < 24; ++i) {
+        makeFolders(scratch.path() + "/" + std::to_string(i));
+        for (int j = 0; j < 4; ++j)
+            writeBytes(scratch.path() + "/" + std::to_string(i) + "/" + std::to_string(j), 1);
+    }
+    NiceRecorder::Shared shared;
+    NiceRecorder visitor(shared);
+    walk::runSplit(scratch.path(), visitor, nullptr);
+    ASSERT_FALSE(shared.others.empty());
+    for (int nice : shared.others)
+        EXPECT_GT(nice, walk::threadNice());
+}

@@ -46,7 +46,7 @@ std::string countText(std::size_t hours)
 
 class Scanner {
 public:
-    Scanner(FileSystemObject &fso, ScanResult &result, int y, int m, int d, const FolderMeasure &measure)
+    Scanner(FileSystemObject &fso, ScanResult &result, int y, int m, int d, const FolderMeasure *measure)
         : m_fso(fso), m_r(result), m_y(y), m_m(m), m_d(d), m_measure(measure)
     {
     }
@@ -59,9 +59,9 @@ public:
         const std::string &computer = m_r.folders.ComputerFolder;
         // A computer folder that is a link (a store moved to a bigger disk and linked back) is
         // measured and listed where it points; the walks below it follow no link.
-        m_computerWalked = followLink(computer);
-        m_r.lockerToolTip =
-            computer + ", Size : " + roundedMegabytes(measureFolder(m_fso, m_measure, m_computerWalked)) + " MB";
+        m_r.measuredFolder = followLink(computer);
+        if (m_measure)
+            m_r.lockerToolTip = lockerToolTipText(computer, measureFolder(m_fso, *m_measure, m_r.measuredFolder));
         const std::string locker = absoluteRoot(envkey::Locker);
         ensureFolder(m_fso, locker);
         markHidden(m_fso, locker);
@@ -83,7 +83,7 @@ private:
 
     void walkYears()
     {
-        for (const std::string &year : m_fso.subFolders(m_computerWalked)) {
+        for (const std::string &year : m_fso.subFolders(m_r.measuredFolder)) {
             if (!matchesNumber(year, m_y))
                 continue;
             m_r.folders.YearFolder = under({m_y});
@@ -110,16 +110,30 @@ private:
     FileSystemObject &m_fso;
     ScanResult &m_r;
     int m_y, m_m, m_d;
-    const FolderMeasure &m_measure;
-    std::string m_computerWalked; // the computer folder, a link at it followed
+    const FolderMeasure *m_measure; // none: the size is left to the caller
 };
-} // namespace
 
-ScanResult scanStore(FileSystemObject &fso, int year, int month, int day, const FolderMeasure &measure)
+ScanResult scan(FileSystemObject &fso, int year, int month, int day, const FolderMeasure *measure)
 {
     ScanResult result;
     result.error = err::caught([&] { Scanner(fso, result, year, month, day, measure).run(); });
     return result;
+}
+} // namespace
+
+std::string lockerToolTipText(const std::string &computerFolder, std::uint64_t bytes)
+{
+    return computerFolder + ", Size : " + roundedMegabytes(bytes) + " MB";
+}
+
+ScanResult scanStore(FileSystemObject &fso, int year, int month, int day, const FolderMeasure &measure)
+{
+    return scan(fso, year, month, day, &measure);
+}
+
+ScanResult scanStoreDay(FileSystemObject &fso, int year, int month, int day)
+{
+    return scan(fso, year, month, day, nullptr);
 }
 
 } // namespace rnx10

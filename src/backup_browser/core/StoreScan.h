@@ -5,6 +5,7 @@
 #include "backup_browser/core/BrowserFolders.h"
 #include "backup_browser/core/FolderMeasure.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@ struct ScanResult {
     std::vector<std::string> hours;      // hour folder names (raw bytes), in name order
     std::optional<std::string> status;   // status panel 1; unset when the scan never reached it
     std::optional<std::string> lockerToolTip;
+    std::string measuredFolder;          // the computer folder as its size walk sees it (a link at it followed)
     std::optional<AutomationError> error; // the step that stopped the scan; the rest is kept
 };
 
@@ -26,5 +28,13 @@ struct ScanResult {
 // A store root or computer folder that is a link is followed; links below them are not.
 // measure sizes the computer folder (fso.folderSize when not given).
 ScanResult scanStore(FileSystemObject &fso, int year, int month, int day, const FolderMeasure &measure = {});
+
+// The same scan without the computer folder's size: the click path lists the year, month, day and
+// hour folders and nothing more; lockerToolTip stays unset and the caller sizes measuredFolder
+// when it suits it (a worker, after the lists are shown).
+ScanResult scanStoreDay(FileSystemObject &fso, int year, int month, int day);
+
+// The locker's tooltip for a computer folder of bytes.
+std::string lockerToolTipText(const std::string &computerFolder, std::uint64_t bytes);
 
 } // namespace rnx10

@@ -1,6 +1,7 @@
 #include "platform/walk/SubtreeSplit.h"
 
 #include "platform/Paths.h"
+#include "platform/walk/WorkerPriority.h"
 
 #include <fcntl.h>
 
@@ -127,7 +128,10 @@ private:
         };
         std::vector<std::thread> threads;
         for (unsigned i = 1; i < workers; ++i)
-            threads.emplace_back(work, parts[i].get());
+            threads.emplace_back([&work, part = parts[i].get()] {
+                lowerWorkerPriority();
+                work(part);
+            });
         work(parts[0].get());
         for (std::thread &t : threads)
             t.join();

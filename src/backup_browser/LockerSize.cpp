@@ -1,0 +1,85 @@
+#include "backup_browser/LockerSize.h"
+
+#include "automation/AutomationError.h"
+#include "backup_browser/core/StoreScan.h"
+#include "platform/FileSystemObject.h"
+#include "platform/walk/WorkerPriority.h"
+#include "services/ServiceSet.h"
+
+#include <QMetaObject>
+
+namespace rnx10 {
+
+LockerSize::LockerSize(QObject *parent, Shown shown, Failed failed)
+    : QObject(parent), m_shown(std::move(shown)), m_failed(std::move(failed))
+{
+}
+
+LockerSize::~LockerSize()
+{
+    m_progress.cancel = true;
+    if (m_worker.joinable())
+        m_worker.join();
+}
+
+void LockerSize::scanned(const std::string &computer, const std::string &measuredFolder)
+{
+    if (computer != m_computer) {
+        // Another store (its key changed meanwhile): what was known is not its size.
+        if (!m_computer.empty())
+            m_bytes.reset();
+        m_computer = computer;
+    }
+    show();
+    if (m_started)
+        return;
+    m_started = true;
+    // Held, not borrowed: the walk outlives nothing it uses even if the set is released meanwhile.
+    std::shared_ptr<FileSystemObject> fs = services().fileSystemShared();
+    m_worker = std::thread([this, fs, folder = measuredFolder] {
+        walk::lowerWorkerPriority();
+        walk::ScopedProgress current(&m_progress);
+        std::optional<std::uint64_t> bytes;
+        std::string error;
+        try {
+            bytes = fs->folderSize(folder);
+        } catch (const AutomationError &e) {
+            error = e.description();
+        } catch (const std::exception &e) {
+            error = e.what();
+        }
+        // Delivered on the window's thread; dropped if the window has gone meanwhile.
+        QMetaObject::invokeMethod(this, [this, bytes, error] { finished(bytes, error); }, Qt::QueuedConnection);
+    });
+}
+
+void LockerSize::removed(std::uint64_t bytes)
+{
+    if (running())
+        m_changedMeanwhile = true;
+    if (m_bytes) {
+        m_bytes = *m_bytes > bytes ? *m_bytes - bytes : 0;
+        show();
+    }
+}
+
+void LockerSize::finished(std::optional<std::uint64_t> bytes, const std::string &error)
+{
+    m_done = true;
+    m_worker.join();
+    if (bytes) {
+        m_bytes = bytes;
+        show();
+    } else if (!m_changedMeanwhile && !m_progress.cancel) {
+        // A walk that met a folder being deleted under it says nothing about the store.
+        m_failed(error);
+    }
+}
+
+void LockerSize::show()
+{
+    if (m_bytes)
+        m_shown(lockerToolTipText(m_computer, *m_bytes));
+}
+
+} // namespace rnx10
