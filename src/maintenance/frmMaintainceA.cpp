@@ -7,9 +7,9 @@
 #include "platform/MousePointer.h"
 #include "platform/Platform.h"
 #include "services/ServiceSet.h"
+#include "ui/ActionPicture.h"
 #include "ui/BusyGuard.h"
 #include "ui/CloseOnEscape.h"
-#include "ui/PaintedPicture.h"
 #include "ui/TellFailure.h"
 #include "ui/WindowJob.h"
 
@@ -19,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -68,12 +69,17 @@ QPushButton *button(const char *name, const char *text)
 }
 
 // Reached by Tab like a button; Space or Enter does what a double click does.
-PictureButton *logTooltipPicture(const char *name, const PicturePainter &paint)
+ActionPicture *logTooltipPicture(const char *name, void (*paint)(QPainter &, const QPalette &))
 {
-    auto *picture = new PictureButton(kMaintenancePictureSize, paint);
+    // Two pixels all round for the focus frame.
+    auto *picture = new ActionPicture([paint](QPainter &p, const QRectF &, const QPalette &palette) {
+        p.translate(2, 2);
+        paint(p, palette);
+    });
+    picture->setFixedSize(kMaintenancePictureSize + QSize(4, 4));
     picture->setObjectName(name);
     picture->setToolTip(QString::fromUtf8(kLogTooltip));
-    picture->setAccessibleName(QObject::tr("Browse log folder"));
+    picture->setAction(QObject::tr("Browse log folder"));
     return picture;
 }
 
@@ -146,9 +152,9 @@ QWidget *frmMaintainceA::buildGeneralTab()
 
 QWidget *frmMaintainceA::buildLogPart()
 {
-    PictureButton *picture = logTooltipPicture("imgLog", &paintLogFolder);
+    ActionPicture *picture = logTooltipPicture("imgLog", &paintLogFolder);
     QPushButton *clear = button("cmdLogsAndTemp", "Delete Log files...");
-    connect(picture, &PictureButton::activated, this, &frmMaintainceA::imgLog_DblClick);
+    connect(picture, &ActionPicture::activated, this, &frmMaintainceA::imgLog_DblClick);
     connect(clear, &QPushButton::clicked, this, &frmMaintainceA::cmdLogsAndTemp_Click);
     return pictureTextButton(picture,
                              verdanaLabel("lblLogs", "The log files contains all the log information about zorvane "
@@ -160,9 +166,9 @@ QWidget *frmMaintainceA::buildLogPart()
 QWidget *frmMaintainceA::buildBackupPart()
 {
     // Carries the log picture's tooltip, so it answers a double click the same way.
-    PictureButton *picture = logTooltipPicture("Image1", &paintBackup);
+    ActionPicture *picture = logTooltipPicture("Image1", &paintBackup);
     QPushButton *backup = button("cmdStartBackups", "Backup Now...");
-    connect(picture, &PictureButton::activated, this, &frmMaintainceA::imgLog_DblClick);
+    connect(picture, &ActionPicture::activated, this, &frmMaintainceA::imgLog_DblClick);
     connect(backup, &QPushButton::clicked, this, &frmMaintainceA::cmdStartBackups_Click);
     return pictureTextButton(
         picture, verdanaLabel("Label1", "You should regularly take backup of your important data."), backup);

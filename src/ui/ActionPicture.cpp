@@ -64,8 +64,10 @@ void ActionPicture::setAction(const QString &what)
 
 void ActionPicture::paintPicture(QPainter &painter) const
 {
+    painter.save(); // what the picture does to the painter stays off the focus frame
     painter.setRenderHint(QPainter::Antialiasing);
     m_paint(painter, QRectF(rect()), palette());
+    painter.restore();
 }
 
 void ActionPicture::paintEvent(QPaintEvent *)

@@ -1,7 +1,9 @@
 // A picture painted in code each time it is shown, so that it is sharp at any device pixel ratio
 // and takes its colours from the palette it is shown with. Given an action it acts as a button:
 // a double click with the left button, or Enter, Return or Space while it has the keyboard focus,
-// sends activated(), and assistive technology sees a button named for what it does.
+// sends activated(), and assistive technology sees a button named for what it does. A single
+// click only gives it the focus. The one clickable picture: the browser's and the maintenance
+// dialog's pictures both are these.
 #pragma once
 
 #include <QWidget>

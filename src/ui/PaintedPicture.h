@@ -1,8 +1,8 @@
 // Pictures painted in code, as widgets that paint them afresh at every repaint: sharp at any
-// device pixel ratio, and able to take their line colours from the palette.
+// device pixel ratio, and able to take their line colours from the palette. A picture that acts
+// as a button is an ActionPicture (ui/ActionPicture.h).
 #pragma once
 
-#include <QAbstractButton>
 #include <QLabel>
 
 #include <functional>
@@ -28,31 +28,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    PicturePainter m_paint;
-};
-
-// A picture that acts as a button: a double click, Space or Enter with the focus on it, and a
-// screen reader's press all emit activated(); a single click only gives it the focus.
-class PictureButton : public QAbstractButton {
-    Q_OBJECT
-    Q_DISABLE_COPY_MOVE(PictureButton)
-
-public:
-    PictureButton(QSize size, PicturePainter paint, QWidget *parent = nullptr);
-    QSize sizeHint() const override;
-
-signals:
-    void activated();
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-
-private:
-    QSize m_size;
     PicturePainter m_paint;
 };
 

@@ -38,8 +38,6 @@ bool showsText(QWidget *w)
         return false;
     if (auto *label = qobject_cast<QLabel *>(w))
         return !label->text().isEmpty();
-    if (qobject_cast<PictureButton *>(w))
-        return false;
     return qobject_cast<QAbstractButton *>(w) || qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w) ||
            qobject_cast<QTabBar *>(w);
 }
