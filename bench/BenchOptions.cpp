@@ -12,12 +12,13 @@ namespace {
 {
     std::fprintf(status ? stderr : stdout,
                  "usage: rnx10-bench [--files N] [--runs N] [--dir PATH] [--json] [--keep] [--skip-writes]\n"
-                 "                   [--load N]\n"
+                 "                   [--load N] [--syscalls]\n"
                  "  Builds a synthetic backup store of about N files (default 200000) in a scratch\n"
                  "  folder below PATH (default $TMPDIR or /tmp) and times the library's walks against\n"
                  "  du, find, cp -a and rm -rf: the median of N alternating runs (default 5), warm cache.\n"
                  "  --skip-writes leaves out copy, delete and restore (for very large stores).\n"
-                 "  --load N starts N busy processes (at most 16) for the whole run.\n");
+                 "  --load N starts N busy processes (at most 16) for the whole run.\n"
+                 "  --syscalls also counts each walk's system calls per file, and the tool's, with strace.\n");
     std::exit(status);
 }
 
@@ -50,8 +51,15 @@ BenchOptions parseOptions(int argc, char **argv)
             o.dir = argv[++i];
         else if (a == "--size-only" && hasValue)
             o.sizeOnly = argv[++i];
-        else if (a == "--json")
+        else if (a == "--walk" && i + 2 < argc) {
+            o.walk = {argv[i + 1], argv[i + 2]};
+            i += 2;
+            if ((o.walk[0] == "copy" || o.walk[0] == "report") && i + 1 < argc)
+                o.walk.push_back(argv[++i]);
+        } else if (a == "--json")
             o.json = true;
+        else if (a == "--syscalls")
+            o.syscalls = true;
         else if (a == "--skip-writes")
             o.skipWrites = true;
         else if (a == "--keep")

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace rnx10::bench {
 
@@ -13,8 +14,10 @@ struct BenchOptions {
     bool json = false;
     bool keep = false;      // leave the scratch folder behind
     bool skipWrites = false; // measure only the reading walks (for very large stores)
+    bool syscalls = false;   // also count each walk's system calls per file under strace
     int load = 0;            // busy processes started for the whole run
     std::string sizeOnly;   // internal: measure this folder and report peak memory
+    std::vector<std::string> walk; // internal: one walk alone (operation, folder[, destination])
 };
 
 // Parses argv; prints usage and exits on --help or a bad option.

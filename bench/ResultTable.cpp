@@ -14,6 +14,8 @@ std::string number(double v, const std::string &unit)
         std::snprintf(buf, sizeof buf, "%.2f ms", v * 1000);
     else if (unit == "s")
         std::snprintf(buf, sizeof buf, "%.3f s", v);
+    else if (unit == "calls")
+        std::snprintf(buf, sizeof buf, "%.2f", v);
     else
         std::snprintf(buf, sizeof buf, "%.1f %s", v, unit.c_str());
     return buf;

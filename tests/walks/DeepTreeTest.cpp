@@ -97,4 +97,30 @@ TEST_F(DeepTree, IsCopiedAndDeleted)
     EXPECT_EQ(openDescriptors(), before);
 }
 
+// Deletion runs more workers than there are cores, each on its own deep sub-tree: together they
+// still hold no more descriptors than one walk may.
+TEST(ManyDeepChains, AreRemovedWithBoundedDescriptors)
+{
+    ScratchDir scratch;
+    const std::string root = scratch / "chains";
+    for (int i = 0; i < 16; ++i) {
+        const std::string chain = root + "/c" + std::to_string(i);
+        makeFolders(chain);
+        makeDeepChain(chain, 150, 1);
+    }
+    const int before = openDescriptors();
+    int mostOpen = 0;
+    std::atomic<bool> removing{true};
+    std::thread sampler([&] {
+        while (removing)
+            mostOpen = std::max(mostOpen, openDescriptors() - before);
+    });
+    walk::removeTree(root, true);
+    removing = false;
+    sampler.join();
+    EXPECT_FALSE(exists(root));
+    EXPECT_LE(mostOpen, kMostDescriptors + 1); // +1: the sampler's own listing of /proc/self/fd
+    EXPECT_EQ(openDescriptors(), before);
+}
+
 } // namespace

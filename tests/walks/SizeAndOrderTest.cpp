@@ -8,7 +8,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QTemporaryDir>
+
 #include <functional>
+#include <set>
 
 using namespace rnx10;
 using namespace rnx10::test;
@@ -147,6 +150,43 @@ TEST(FolderListing, SeparatesRealFoldersFromEverythingElse)
     auto others = fso.files(scratch.path());
     std::sort(others.begin(), others.end());
     EXPECT_EQ(others, (std::vector<std::string>{"dirlink", "file", "pipe"}));
+}
+
+// A listing is read in blocks and may stop early when the end is marked: every entry must still
+// come back exactly once, for folders that fit one read and folders that need several, on the
+// test's file system and on tmpfs, whose end mark differs.
+TEST(FolderListing, ListsEveryEntryOnceWhateverTheFolderSize)
+{
+    ScratchDir scratch;
+    std::vector<std::string> bases{scratch.path()};
+    QTemporaryDir shm(QStringLiteral("/dev/shm/rnx10-listing-XXXXXX"));
+    if (shm.isValid())
+        bases.push_back(shm.path().toStdString());
+    for (const std::string &base : bases) {
+        for (int count : {0, 1, 90, 700, 3000}) {
+            SCOPED_TRACE(base + ", " + std::to_string(count) + " entries");
+            const std::string folder = base + "/n" + std::to_string(count);
+            makeFolders(folder);
+            std::set<std::string> made;
+            std::uint64_t files = 0;
+            for (int i = 0; i < count; ++i) {
+                // Long names: 700 of them take about 160 KiB of listing, several reads.
+                std::string name = std::to_string(i) + std::string(200, 'x');
+                if (i % 7 == 0) {
+                    makeFolders(folder + "/" + name);
+                } else {
+                    writeBytes(folder + "/" + name, 1);
+                    ++files;
+                }
+                made.insert(name);
+            }
+            std::set<std::string> listed;
+            for (const walk::Entry &e : walk::list(folder))
+                EXPECT_TRUE(listed.insert(e.name).second) << "listed twice: " << e.name;
+            EXPECT_EQ(listed, made);
+            EXPECT_EQ(walk::treeSize(folder), files);
+        }
+    }
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <limits>
 
 namespace rnx10::walk {
 
@@ -63,8 +65,27 @@ void DirListing::read(int fd, const std::string &path)
         }
         if (n == 0)
             return;
+        const std::size_t chunk = m_used;
         m_used += static_cast<std::size_t>(n);
+        if (endMarked(chunk))
+            return;
     }
+}
+
+// A folder read to its end leaves the position after its last entry at the end mark: the
+// largest position, which ext4 and btrfs use for "nothing more" and never give an entry. With
+// room left for one more entry of any name, the kernel stopped for lack of entries, and the
+// empty read that would confirm it (one more call per folder) is saved.
+bool DirListing::endMarked(std::size_t chunk) const
+{
+    constexpr long long kEndOfFolder = std::numeric_limits<long long>::max();
+    constexpr std::size_t kLargestRecord = sizeof(Record) + NAME_MAX + 8;
+    if (m_buffer.size() - m_used < kLargestRecord)
+        return false;
+    const Record *last = nullptr;
+    for (std::size_t at = chunk; at < m_used; at += last->length)
+        last = reinterpret_cast<const Record *>(m_buffer.data() + at);
+    return last && last->offset == kEndOfFolder;
 }
 
 } // namespace rnx10::walk

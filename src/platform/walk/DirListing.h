@@ -52,6 +52,7 @@ private:
         unsigned char type;
         char name[1];
     };
+    bool endMarked(std::size_t chunk) const;
     static bool isDot(const char *n) { return n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)); }
 
     std::vector<char> m_buffer;

@@ -27,6 +27,8 @@ bool allowOwner(int dir, const char *name)
     return (*name ? ::fchmodat(dir, name, mode, 0) : ::fchmod(dir, mode)) == 0;
 }
 
+constexpr unsigned kRemoveWorkersPerCore = 3;
+
 bool denied(int e) { return e == EACCES || e == EPERM; }
 
 // A sub-folder to empty; another file system mounted inside the tree (a bind mount of the home
@@ -89,7 +91,10 @@ void removeTree(const std::string &path, bool force, WalkProgress *progress)
             throw err::fromErrno(errno, path);
         Descriptor probe(fd);
     }
-    runSplit(path, visitor, progress);
+    // An unlink mostly waits (for the disk's metadata, a discard, a file server) rather than
+    // computes: more workers than cores keep those waits overlapping. Measured on a two-core
+    // machine: 6 workers removed a tree in 0.55 to 0.7 of the time 2 took.
+    runSplit(path, visitor, progress, Descriptor(), kRemoveWorkersPerCore);
     if (::unlinkat(AT_FDCWD, path.c_str(), AT_REMOVEDIR) != 0)
         throw err::fromErrno(errno, path);
 }

@@ -12,14 +12,15 @@ namespace rnx10::walk {
 
 namespace {
 
-// Adds the logical size of a regular file in folder dir; a file gone since the listing adds nothing.
-std::uint64_t fileSize(int dir, const char *name, const std::string &pathForErrors)
+// The logical size of regular file name in folder at; a file gone since the listing adds nothing.
+// The path is only built for an error: the walk calls this once for every file.
+std::uint64_t fileSize(const Folder &at, const char *name)
 {
     struct statx st{};
-    if (::statx(dir, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, STATX_TYPE | STATX_SIZE, &st) != 0) {
+    if (::statx(at.fd, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, STATX_TYPE | STATX_SIZE, &st) != 0) {
         if (errno == ENOENT)
             return 0;
-        throw err::fromErrno(errno, pathForErrors);
+        throw err::fromErrno(errno, at.childPath(name));
     }
     return S_ISREG(st.stx_mode) ? st.stx_size : 0;
 }
@@ -33,7 +34,7 @@ public:
         // Only regular files have a size that counts: links, pipes and devices are never asked.
         if (type != EntryType::File)
             return;
-        std::uint64_t n = fileSize(at.fd, name, at.childPath(name));
+        std::uint64_t n = fileSize(at, name);
         m_total += n;
         if (m_progress)
             m_progress->bytes.fetch_add(n, std::memory_order_relaxed);

@@ -20,10 +20,10 @@ namespace {
 constexpr std::size_t kTasksPerThread = 8; // enough that uneven sub-trees still even out
 constexpr int kMostSplitLevels = 6;        // the top levels are short paths: cheap to reopen
 
-unsigned workerCount()
+unsigned workerCount(unsigned perCore)
 {
     unsigned n = std::thread::hardware_concurrency();
-    return std::clamp(n, 1u, 8u);
+    return std::clamp(std::max(n, 1u) * perCore, 1u, 8u);
 }
 
 // A folder the split holds open, with its twin.
@@ -45,15 +45,15 @@ void walk(TreeVisitor &visitor, OpenFolder at, int budget, WalkProgress *progres
 
 class Split {
 public:
-    Split(const std::string &path, SplitVisitor &visitor, WalkProgress *progress, Descriptor twin)
-        : m_visitor(visitor), m_progress(progress),
+    Split(const std::string &path, SplitVisitor &visitor, WalkProgress *progress, Descriptor twin, unsigned workersPerCore)
+        : m_visitor(visitor), m_progress(progress), m_workersPerCore(workersPerCore),
           m_root{openFolderAt(AT_FDCWD, path.c_str(), path), std::move(twin), path}
     {
     }
 
     void run()
     {
-        unsigned workers = workerCount();
+        unsigned workers = workerCount(m_workersPerCore);
         if (workers == 1) {
             walk(m_visitor, std::move(m_root), TreeWalker::kDefaultBudget, m_progress, nullptr);
             return;
@@ -117,7 +117,8 @@ private:
             return;
         // Kept out of the walkers' share: the split's own descriptors (its root and twin, a folder
         // and twin being opened) and the two files each worker may have open.
-        int budget = std::max(8, (TreeWalker::kDefaultBudget - 4 - 2 * static_cast<int>(workers)) /
+        // Eight workers still get four each: deeper trees reopen their parents through "..".
+        int budget = std::max(4, (TreeWalker::kDefaultBudget - 4 - 2 * static_cast<int>(workers)) /
                                      static_cast<int>(workers));
         std::vector<std::unique_ptr<SplitVisitor>> parts;
         for (unsigned i = 0; i < workers; ++i)
@@ -174,6 +175,7 @@ private:
 
     SplitVisitor &m_visitor;
     WalkProgress *m_progress;
+    unsigned m_workersPerCore;
     OpenFolder m_root;
     std::atomic<std::size_t> m_next{0};
     std::atomic<bool> m_stop{false};
@@ -183,9 +185,10 @@ private:
 
 } // namespace
 
-void runSplit(const std::string &path, SplitVisitor &visitor, WalkProgress *progress, Descriptor twin)
+void runSplit(const std::string &path, SplitVisitor &visitor, WalkProgress *progress, Descriptor twin,
+              unsigned workersPerCore)
 {
-    Split(path, visitor, progress, std::move(twin)).run();
+    Split(path, visitor, progress, std::move(twin), std::max(workersPerCore, 1u)).run();
 }
 
 } // namespace rnx10::walk

@@ -21,6 +21,9 @@ public:
 
 // Runs visitor over the tree at path (path itself is not entered or left); twin is the root's
 // twin for two-tree walks, taken over. The first error of any thread is raised once all have ended.
-void runSplit(const std::string &path, SplitVisitor &visitor, WalkProgress *progress, Descriptor twin = Descriptor());
+// Walks that mostly wait rather than compute ask for more than one worker per core (at most 8 in
+// all); the descriptors held stay within one walk's budget whatever the count.
+void runSplit(const std::string &path, SplitVisitor &visitor, WalkProgress *progress, Descriptor twin = Descriptor(),
+              unsigned workersPerCore = 1);
 
 } // namespace rnx10::walk
