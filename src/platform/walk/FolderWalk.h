@@ -5,7 +5,8 @@
 // next folder once progress->cancel is set, raising error 18 (walk::interrupted()); without one
 // it uses the thread's current progress (walk::threadProgress(), set by ProgressRunner).
 // Size, copy and delete spread over the processor's cores when the tree is wide enough; the
-// folder walk stays on the calling thread, in name order.
+// folder walk reads ahead on the other cores but hands out every folder on the calling thread, in
+// name order.
 #pragma once
 
 #include "platform/walk/WalkProgress.h"

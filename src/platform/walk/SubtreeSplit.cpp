@@ -20,19 +20,7 @@ namespace {
 constexpr std::size_t kTasksPerThread = 8; // enough that uneven sub-trees still even out
 constexpr int kMostSplitLevels = 6;        // the top levels are short paths: cheap to reopen
 
-unsigned workerCount(unsigned perCore)
-{
-    unsigned n = std::thread::hardware_concurrency();
-    return std::clamp(std::max(n, 1u) * perCore, 1u, 8u);
-}
-
-// A folder the split holds open, with its twin.
-struct OpenFolder {
-    Descriptor fd, twin;
-    std::string path;
-
-    Folder folder() const { return {fd.get(), twin.get(), path}; }
-};
+unsigned workerCount(unsigned perCore) { return std::clamp(coreCount() * perCore, 1u, 8u); }
 
 // Walks everything below at depth-first, holding at most budget descriptors.
 void walk(TreeVisitor &visitor, OpenFolder at, int budget, WalkProgress *progress, const std::atomic<bool> *stop)
@@ -68,24 +56,9 @@ public:
     }
 
 private:
-    // Opens folder rel (names joined by "/") below the root one name at a time, as a walk would.
     OpenFolder openRelative(TreeVisitor &visitor, const std::string &rel) const
     {
-        OpenFolder at{Descriptor(::dup(m_root.fd.get())),
-                      Descriptor(m_root.twin.valid() ? ::dup(m_root.twin.get()) : -1), m_root.path};
-        std::size_t from = 0;
-        while (from < rel.size()) {
-            std::size_t to = rel.find('/', from);
-            if (to == std::string::npos)
-                to = rel.size();
-            std::string name = rel.substr(from, to - from);
-            Folder parent = at.folder();
-            Descriptor fd = visitor.open(parent, name.c_str());
-            Descriptor twin = visitor.openTwin(parent, name.c_str());
-            at = {std::move(fd), std::move(twin), parent.childPath(name.c_str())};
-            from = to + 1;
-        }
-        return at;
+        return openBelow(visitor, m_root, rel);
     }
 
     // Reads every folder of one level and enters its sub-folders: they make the next level.
@@ -184,6 +157,27 @@ private:
 };
 
 } // namespace
+
+OpenFolder openBelow(TreeVisitor &visitor, const OpenFolder &root, const std::string &rel)
+{
+    OpenFolder at{Descriptor(::dup(root.fd.get())), Descriptor(root.twin.valid() ? ::dup(root.twin.get()) : -1),
+                  root.path};
+    std::size_t from = 0;
+    while (from < rel.size()) {
+        std::size_t to = rel.find('/', from);
+        if (to == std::string::npos)
+            to = rel.size();
+        std::string name = rel.substr(from, to - from);
+        Folder parent = at.folder();
+        Descriptor fd = visitor.open(parent, name.c_str());
+        Descriptor twin = visitor.openTwin(parent, name.c_str());
+        at = {std::move(fd), std::move(twin), parent.childPath(name.c_str())};
+        from = to + 1;
+    }
+    return at;
+}
+
+unsigned coreCount() { return std::clamp(std::thread::hardware_concurrency(), 1u, 8u); }
 
 void runSplit(const std::string &path, SplitVisitor &visitor, WalkProgress *progress, Descriptor twin,
               unsigned workersPerCore)

@@ -19,6 +19,21 @@ public:
     virtual void merge(SplitVisitor &) {}
 };
 
+// A folder a split holds open, with its twin in a two-tree walk.
+struct OpenFolder {
+    Descriptor fd, twin;
+    std::string path;
+
+    Folder folder() const { return {fd.get(), twin.get(), path}; }
+};
+
+// Opens folder rel (names joined by "/") below root one name at a time through visitor.open and
+// openTwin, as a walk would. Raises on failure.
+OpenFolder openBelow(TreeVisitor &visitor, const OpenFolder &root, const std::string &rel);
+
+// The processor's cores, 1 to 8: the threads a walk that computes spreads over.
+unsigned coreCount();
+
 // Runs visitor over the tree at path (path itself is not entered or left); twin is the root's
 // twin for two-tree walks, taken over. The first error of any thread is raised once all have ended.
 // Walks that mostly wait rather than compute ask for more than one worker per core (at most 8 in
