@@ -26,7 +26,7 @@ namespace rnx10::walk {
 
 namespace {
 
-constexpr std::size_t kTasksPerThread = 64; // small sub-trees: short waits and small buffers
+constexpr std::size_t kTasksPerThread = 8; // enough that uneven sub-trees still even out
 constexpr std::size_t kAheadPerThread = 4;  // finished sub-trees a thread may leave waiting
 constexpr int kMostTopLevels = 6;
 
@@ -173,7 +173,17 @@ private:
             markHandedOut(j);
             return !direct.stopped();
         }
-        m_changed.wait(lock, [&] { return m_tasks[j].done; });
+        // A helper has it: rather than wait, this thread walks what comes after.
+        while (!m_tasks[j].done) {
+            if (mayTakeNext()) {
+                const std::size_t k = m_nextTask++;
+                lock.unlock();
+                collect(k);
+                lock.lock();
+            } else {
+                m_changed.wait(lock);
+            }
+        }
         std::string paths = std::move(m_tasks[j].paths);
         std::exception_ptr error = m_tasks[j].error;
         lock.unlock();
@@ -204,35 +214,46 @@ private:
         m_changed.notify_all();
     }
 
+    // With the lock held: the next task no thread has taken may be taken, not too far ahead.
+    bool mayTakeNext() const
+    {
+        return m_nextTask < m_tasks.size() && m_nextTask < m_handedOut + kAheadPerThread * m_threads;
+    }
+
     // A helper takes the next task no thread has taken, while it is not too far ahead.
     void help()
     {
-        const std::size_t ahead = kAheadPerThread * m_threads;
         for (;;) {
             std::unique_lock lock(m_mutex);
-            m_changed.wait(lock, [&] { return m_stop || m_nextTask >= m_tasks.size() || m_nextTask < m_handedOut + ahead; });
+            m_changed.wait(lock, [&] { return m_stop || m_nextTask >= m_tasks.size() || mayTakeNext(); });
             if (m_stop || m_nextTask >= m_tasks.size())
                 return;
             const std::size_t j = m_nextTask++;
             lock.unlock();
-            std::string paths;
-            std::exception_ptr error;
-            try {
-                const std::function<bool(const std::string &)> collect = [&](const std::string &path) {
-                    paths.append(path.c_str(), path.size() + 1);
-                    return true;
-                };
-                EnterVisitor collector(collect);
-                walkTask(collector, j);
-            } catch (...) {
-                error = std::current_exception();
-            }
-            lock.lock();
-            m_tasks[j].paths = std::move(paths);
-            m_tasks[j].error = error;
-            m_tasks[j].done = true;
-            m_changed.notify_all();
+            collect(j);
         }
+    }
+
+    // Walks task j into its buffer of paths, for handing out later; called without the lock.
+    void collect(std::size_t j)
+    {
+        std::string paths;
+        std::exception_ptr error;
+        try {
+            const std::function<bool(const std::string &)> keep = [&](const std::string &path) {
+                paths.append(path.c_str(), path.size() + 1);
+                return true;
+            };
+            EnterVisitor collector(keep);
+            walkTask(collector, j);
+        } catch (...) {
+            error = std::current_exception();
+        }
+        std::lock_guard lock(m_mutex);
+        m_tasks[j].paths = std::move(paths);
+        m_tasks[j].error = error;
+        m_tasks[j].done = true;
+        m_changed.notify_all();
     }
 
     void walkTask(TreeVisitor &visitor, std::size_t j)
