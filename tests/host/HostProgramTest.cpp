@@ -180,6 +180,31 @@ TEST_F(HostProgram, WithoutADisplayWindowlessCallsWork)
     EXPECT_NE(debugger.err.find("ZVENVSBAK=" + inst.store() + "\t[environment]\n"), std::string::npos) << debugger.err;
 }
 
+// The placeholders of the suite's tools started where no window can show: a closed ssh -X
+// session's display, or none at all. They say what they are and end; Qt must never abort them.
+TEST_F(HostProgram, PlaceholdersWithoutAReachableDisplaySayWhatTheyAreAndEnd)
+{
+    for (const char *name : {"kev.exe", "tvqs.exe"})
+        for (const std::string display : {":4711", ""}) {
+            SCOPED_TRACE(std::string(name) + " with DISPLAY \"" + display + "\"");
+            QProcessEnvironment environment = withoutDisplay();
+            if (!display.empty())
+                environment.insert("DISPLAY", QString::fromStdString(display));
+            QProcess placeholder;
+            placeholder.setProcessEnvironment(environment);
+            placeholder.start(QString::fromStdString(builtProgramRoot() + "/1.0/Sys/" + name), {});
+            ASSERT_TRUE(placeholder.waitForFinished(30000));
+            const std::string out = placeholder.readAllStandardOutput().toStdString();
+            const std::string err = placeholder.readAllStandardError().toStdString();
+            EXPECT_EQ(placeholder.exitStatus(), QProcess::NormalExit) << err;
+            EXPECT_EQ(placeholder.exitCode(), 0) << err;
+            EXPECT_NE(out.find("this is its placeholder"), std::string::npos) << out;
+            const std::string why = display.empty() ? "DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM are not set"
+                                                    : "cannot connect to the X display \":4711\"";
+            EXPECT_NE(err.find(why), std::string::npos) << err;
+        }
+}
+
 TEST_F(HostProgram, WithoutADisplayAWindowedKeyExitsOneWithError406)
 {
     struct Row {

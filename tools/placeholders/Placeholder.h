@@ -1,7 +1,9 @@
 // A stand-in for a suite tool that is not part of this project: says what it is and ends.
 #pragma once
 
-#include <QApplication>
+#include "automation/AutomationError.h"
+#include "platform/Application.h"
+
 #include <QMessageBox>
 
 #include <cstdio>
@@ -11,24 +13,26 @@
 namespace rnx10::placeholder {
 
 // A box only where someone can see and close it: never offscreen, where it would wait for ever.
-inline bool haveDisplay()
+inline bool offscreen()
 {
-    const auto set = [](const char *name) {
-        const char *v = std::getenv(name);
-        return v && *v;
-    };
     const char *qpa = std::getenv("QT_QPA_PLATFORM");
-    if (qpa && (std::string_view(qpa) == "offscreen" || std::string_view(qpa) == "minimal"))
-        return false;
-    return set("DISPLAY") || set("WAYLAND_DISPLAY");
+    return qpa && (std::string_view(qpa) == "offscreen" || std::string_view(qpa) == "minimal");
 }
 
-inline int run(int argc, char **argv, const char *title, const char *text)
+inline int run(const char *title, const char *text)
 {
     std::printf("%s: %s\n", title, text);
-    if (!haveDisplay())
+    std::fflush(stdout);
+    if (offscreen())
         return 0;
-    QApplication app(argc, argv);
+    // The library's own probe: a display that is named but cannot be reached (a closed ssh -X
+    // session, a Wayland socket that is gone) is told, where Qt itself would abort.
+    try {
+        ensureApplication();
+    } catch (const AutomationError &e) {
+        std::fprintf(stderr, "%s: %s\n", title, e.description().c_str());
+        return 0;
+    }
     QMessageBox box(QMessageBox::Information, QString::fromUtf8(title), QString::fromUtf8(text), QMessageBox::Ok);
     box.exec();
     return 0;

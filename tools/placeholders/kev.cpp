@@ -1,8 +1,8 @@
 // kev.exe: placeholder of the suite's KEV tool.
 #include "Placeholder.h"
 
-int main(int argc, char **argv)
+int main()
 {
-    return rnx10::placeholder::run(argc, argv, "Zorvane KEV",
+    return rnx10::placeholder::run("Zorvane KEV",
                                    "The KEV tool is not part of this installation; this is its placeholder.");
 }

@@ -1,8 +1,8 @@
 // tvqs.exe: placeholder of the suite's QRS tool.
 #include "Placeholder.h"
 
-int main(int argc, char **argv)
+int main()
 {
-    return rnx10::placeholder::run(argc, argv, "Zorvane QRS",
+    return rnx10::placeholder::run("Zorvane QRS",
                                    "The QRS tool is not part of this installation; this is its placeholder.");
 }

@@ -73,7 +73,8 @@ void DirListing::read(int fd, const std::string &path)
 }
 
 // A folder read to its end leaves the position after its last entry at the end mark: the
-// largest position, which ext4 and btrfs use for "nothing more" and never give an entry. With
+// largest position, which ext4 uses for "nothing more" and never gives an entry (other file
+// systems mark the end otherwise, or not at all, and are read on until the empty read). With
 // room left for one more entry of any name, the kernel stopped for lack of entries, and the
 // empty read that would confirm it (one more call per folder) is saved.
 bool DirListing::endMarked(std::size_t chunk) const
