@@ -4,48 +4,11 @@
 
 #include <QAbstractScrollArea>
 #include <QAccessible>
-#include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QHash>
 #include <QWidget>
 
 namespace rnx10::test {
-
-QPalette darkPalette()
-{
-    QPalette p;
-    const QColor window(49, 54, 59), base(35, 38, 41), text(252, 252, 252), disabled(127, 127, 127);
-    p.setColor(QPalette::Window, window);
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Base, base);
-    p.setColor(QPalette::AlternateBase, QColor(66, 66, 66));
-    p.setColor(QPalette::ToolTipBase, QColor(25, 25, 25));
-    p.setColor(QPalette::ToolTipText, text);
-    p.setColor(QPalette::PlaceholderText, QColor(160, 160, 160));
-    p.setColor(QPalette::Text, text);
-    p.setColor(QPalette::Button, window);
-    p.setColor(QPalette::ButtonText, text);
-    p.setColor(QPalette::BrightText, Qt::red);
-    p.setColor(QPalette::Light, QColor(80, 80, 80));
-    p.setColor(QPalette::Midlight, QColor(66, 66, 66));
-    p.setColor(QPalette::Mid, QColor(40, 40, 40));
-    p.setColor(QPalette::Dark, QColor(25, 25, 25));
-    p.setColor(QPalette::Shadow, Qt::black);
-    p.setColor(QPalette::Highlight, QColor(61, 174, 233));
-    p.setColor(QPalette::HighlightedText, text);
-    p.setColor(QPalette::Link, QColor(100, 170, 240));
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        p.setColor(QPalette::Disabled, role, disabled);
-    return p;
-}
-
-PaletteScope::PaletteScope(const QPalette &palette) : m_saved(QApplication::palette())
-{
-    QApplication::setPalette(palette);
-}
-
-PaletteScope::~PaletteScope() { QApplication::setPalette(m_saved); }
 
 bool innerPart(QWidget *widget, QWidget *window)
 {
@@ -129,30 +92,6 @@ QImage rendered(QWidget *widget, qreal devicePixelRatio)
     QImage image = whole.copy(part);
     image.setDevicePixelRatio(devicePixelRatio);
     return image;
-}
-
-QColor commonColour(const QImage &image)
-{
-    QHash<QRgb, int> counts;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            ++counts[image.pixel(x, y) | 0xff000000];
-    QRgb best = 0;
-    int most = -1;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        if (it.value() > most)
-            best = it.key(), most = it.value();
-    return QColor::fromRgb(best);
-}
-
-double strongestContrast(const QImage &image)
-{
-    const QColor background = commonColour(image);
-    double strongest = 1;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            strongest = std::max(strongest, contrastRatio(QColor::fromRgb(image.pixel(x, y)), background));
-    return strongest;
 }
 
 double readableOutlineShare(const QImage &image, const QColor &background, double minimum, int radius)

@@ -1,10 +1,11 @@
 // What the desktop tests measure on a window: accessible names, the Tab chain, and contrast and
-// sharpness on the rendered image.
+// sharpness on the rendered image (dark palette and the plain measures: support/Appearance.h).
 #pragma once
+
+#include "support/Appearance.h"
 
 #include <QColor>
 #include <QImage>
-#include <QPalette>
 
 #include <string>
 #include <vector>
@@ -12,21 +13,6 @@
 class QWidget;
 
 namespace rnx10::test {
-
-// A dark palette as desktop themes give it: light text on dark grey.
-QPalette darkPalette();
-
-// Sets the application's palette for a scope and puts the old one back.
-class PaletteScope {
-public:
-    explicit PaletteScope(const QPalette &palette);
-    ~PaletteScope();
-    PaletteScope(const PaletteScope &) = delete;
-    PaletteScope &operator=(const PaletteScope &) = delete;
-
-private:
-    QPalette m_saved;
-};
 
 // True for a part of a composite control inside window (a combo box's list, a view's scroll bars
 // and corner button): a screen reader and a look take it with its control.
@@ -45,13 +31,6 @@ std::vector<std::string> tabChain(QWidget *from, int count);
 
 // The widget as painted on a device of that pixel ratio (its window's background included).
 QImage rendered(QWidget *widget, qreal devicePixelRatio);
-
-// The colour most pixels of the image have.
-QColor commonColour(const QImage &image);
-
-// The highest contrast of any pixel against the image's common colour: what text or lines drawn
-// on that background reach at their darkest or lightest.
-double strongestContrast(const QImage &image);
 
 // Of the picture's outline (pixels next to the background colour), the share whose closest
 // pixels (within a radius) reach minimum contrast with the background.

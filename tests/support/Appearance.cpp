@@ -27,33 +27,28 @@ QRect devicePixels(const QImage &image, const QRect &area)
 QPalette darkPalette()
 {
     QPalette p;
-    const QColor window(0x35, 0x35, 0x35), base(0x24, 0x24, 0x24), text(0xee, 0xee, 0xee);
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        p.setColor(group, QPalette::Window, window);
-        p.setColor(group, QPalette::WindowText, text);
-        p.setColor(group, QPalette::Base, base);
-        p.setColor(group, QPalette::AlternateBase, QColor(0x2e, 0x2e, 0x2e));
-        p.setColor(group, QPalette::Text, text);
-        p.setColor(group, QPalette::Button, window);
-        p.setColor(group, QPalette::ButtonText, text);
-        p.setColor(group, QPalette::BrightText, Qt::red);
-        p.setColor(group, QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
-        p.setColor(group, QPalette::HighlightedText, Qt::white);
-        p.setColor(group, QPalette::ToolTipBase, window);
-        p.setColor(group, QPalette::ToolTipText, text);
-        p.setColor(group, QPalette::PlaceholderText, QColor(0x9a, 0x9a, 0x9a));
-        p.setColor(group, QPalette::Link, QColor(0x6a, 0xb0, 0xf0));
-        p.setColor(group, QPalette::Light, QColor(0x50, 0x50, 0x50));
-        p.setColor(group, QPalette::Midlight, QColor(0x45, 0x45, 0x45));
-        p.setColor(group, QPalette::Mid, QColor(0x2a, 0x2a, 0x2a));
-        p.setColor(group, QPalette::Dark, QColor(0x20, 0x20, 0x20));
-        p.setColor(group, QPalette::Shadow, Qt::black);
-    }
-    p.setColor(QPalette::Disabled, QPalette::Window, window);
-    p.setColor(QPalette::Disabled, QPalette::Base, base);
-    p.setColor(QPalette::Disabled, QPalette::Button, window);
+    const QColor window(49, 54, 59), base(35, 38, 41), text(252, 252, 252), disabled(127, 127, 127);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, QColor(66, 66, 66));
+    p.setColor(QPalette::ToolTipBase, QColor(25, 25, 25));
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::PlaceholderText, QColor(160, 160, 160));
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, window);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::BrightText, Qt::red);
+    p.setColor(QPalette::Light, QColor(80, 80, 80));
+    p.setColor(QPalette::Midlight, QColor(66, 66, 66));
+    p.setColor(QPalette::Mid, QColor(40, 40, 40));
+    p.setColor(QPalette::Dark, QColor(25, 25, 25));
+    p.setColor(QPalette::Shadow, Qt::black);
+    p.setColor(QPalette::Highlight, QColor(61, 174, 233));
+    p.setColor(QPalette::HighlightedText, text);
+    p.setColor(QPalette::Link, QColor(100, 170, 240));
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        p.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+        p.setColor(QPalette::Disabled, role, disabled);
     return p;
 }
 
