@@ -1,13 +1,13 @@
 #include "DateClick.h"
 
+#include "EventLoopPause.h"
+
 #include "backup_browser/frmBackUpRestoreA.h"
 #include "backup_browser/LockerSize.h"
 
-#include <QApplication>
 #include <QCalendarWidget>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QProgressDialog>
 #include <QTimer>
 
 #include <signal.h>
@@ -20,18 +20,6 @@
 
 namespace rnx10::bench {
 
-namespace {
-
-bool progressDialogShown()
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (qobject_cast<QProgressDialog *>(w) && w->isVisible())
-            return true;
-    return false;
-}
-
-} // namespace
-
 ClickResult dateClicks(const Store &store, int runs)
 {
     ClickResult result;
@@ -43,15 +31,7 @@ ClickResult dateClicks(const Store &store, int runs)
         window->SetMe();
         auto *calendar = window->findChild<QCalendarWidget *>(QStringLiteral("MonthView1"));
         QEventLoop loop;
-        QElapsedTimer clock;
-        qint64 last = 0;
-        QTimer tick;
-        tick.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&tick, &QTimer::timeout, [&] {
-            qint64 at = clock.nsecsElapsed();
-            result.longestPauseMs = std::max(result.longestPauseMs, (at - last) / 1e6);
-            last = at;
-            result.dialogShown = result.dialogShown || progressDialogShown();
+        PauseWatch watch([&] {
             auto *size = window->findChild<LockerSize *>();
             if (size && !size->running())
                 loop.quit();
@@ -62,10 +42,9 @@ ClickResult dateClicks(const Store &store, int runs)
             calendar->setSelectedDate(date); // what a click on the day runs
             result.seconds.push_back(click.nsecsElapsed() / 1e9);
         });
-        clock.start();
-        tick.start(5);
         loop.exec();
-        tick.stop();
+        result.longestPauseMs = std::max(result.longestPauseMs, watch.longestPauseMs());
+        result.dialogShown = result.dialogShown || watch.dialogShown();
     }
     return result;
 }

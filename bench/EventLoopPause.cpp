@@ -3,37 +3,47 @@
 #include "ui/ProgressRunner.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QProgressDialog>
-#include <QTimer>
 
 #include <algorithm>
 
 namespace rnx10::bench {
 
+namespace {
+
+bool progressDialogShown()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (qobject_cast<QProgressDialog *>(w) && w->isVisible())
+            return true;
+    return false;
+}
+
+} // namespace
+
+PauseWatch::PauseWatch(std::function<void()> onTick)
+{
+    m_tick.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&m_tick, &QTimer::timeout, [this, onTick = std::move(onTick)] {
+        const qint64 at = m_clock.nsecsElapsed();
+        m_longestMs = std::max(m_longestMs, (at - m_last) / 1e6);
+        m_last = at;
+        m_dialogShown = m_dialogShown || progressDialogShown();
+        if (onTick)
+            onTick();
+    });
+    m_clock.start();
+    m_tick.start(5);
+}
+
+double PauseWatch::longestPauseMs() const { return std::max(m_longestMs, (m_clock.nsecsElapsed() - m_last) / 1e6); }
+
 PauseResult measureEventLoopPause(const std::function<void(walk::WalkProgress &)> &job)
 {
-    PauseResult result;
-    QElapsedTimer clock;
-    qint64 last = 0;
-    QTimer tick;
-    tick.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        qint64 at = clock.nsecsElapsed();
-        result.longestPauseMs = std::max(result.longestPauseMs, (at - last) / 1e6);
-        last = at;
-        if (!result.dialogShown)
-            for (QWidget *w : QApplication::topLevelWidgets())
-                result.dialogShown = result.dialogShown || (qobject_cast<QProgressDialog *>(w) && w->isVisible());
-    });
-    clock.start();
-    tick.start(5);
+    PauseWatch watch;
     ProgressRunner runner;
     runner.run({"Restore...", "Restoring the benchmark store", false, 0}, job);
-    result.seconds = clock.nsecsElapsed() / 1e9;
-    // The gap up to the job's end counts too.
-    result.longestPauseMs = std::max(result.longestPauseMs, (clock.nsecsElapsed() - last) / 1e6);
-    return result;
+    return {watch.longestPauseMs(), watch.seconds(), watch.dialogShown()};
 }
 
 } // namespace rnx10::bench
