@@ -194,14 +194,7 @@ TEST_F(StoreScanTest, LinkedStoreRootOrComputerFolderIsScanned)
 {
     const std::string pc = GetMachineName();
     const std::string disk = inst.root() + "/bigdisk";
-    const struct {
-        const char *name;
-        std::string storeRoot, linkAt, target, realComputer;
-    } rows[] = {
-        {"computer folder", inst.store(), inst.store() + "/" + pc, disk + "/" + pc, disk + "/" + pc},
-        {"store root", inst.root() + "/store-link", inst.root() + "/store-link", disk + "/store",
-         disk + "/store/" + pc},
-    };
+    const std::vector<LinkedStore> rows = linkedStores(inst.store(), disk);
     ScratchDir elsewhere;
     fileOfSize(elsewhere / "big/file", 5 * 1048576);
     for (const auto &row : rows) {

@@ -89,14 +89,7 @@ TEST_F(StoreReport, LinkedStoreRootOrComputerFolderIsWalkedBelowItsOwnName)
 {
     const std::string pc = GetMachineName();
     const std::string disk = inst.root() + "/bigdisk";
-    const struct {
-        const char *name;
-        std::string storeRoot, linkAt, target, realComputer;
-    } rows[] = {
-        {"computer folder", inst.store(), inst.store() + "/" + pc, disk + "/" + pc, disk + "/" + pc},
-        {"store root", inst.root() + "/store-link", inst.root() + "/store-link", disk + "/store",
-         disk + "/store/" + pc},
-    };
+    const std::vector<LinkedStore> rows = linkedStores(inst.store(), disk);
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
         makeFolders(row.realComputer + "/2026/12/10/09-00");

@@ -73,4 +73,14 @@ void fileOfSize(const std::string &path, std::uint64_t size)
     EXPECT_EQ(::truncate(path.c_str(), static_cast<off_t>(size)), 0) << path;
 }
 
+std::vector<LinkedStore> linkedStores(const std::string &store, const std::string &disk)
+{
+    const std::string pc = StoreBuilder::defaultComputer();
+    const std::string storeLink = store + "-link";
+    return {
+        {"computer folder", store, store + "/" + pc, disk + "/" + pc, disk + "/" + pc},
+        {"store root", storeLink, storeLink, disk + "/store", disk + "/store/" + pc},
+    };
+}
+
 } // namespace rnx10::test

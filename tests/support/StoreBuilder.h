@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace rnx10::test {
 
@@ -45,6 +46,16 @@ private:
     std::string m_root, m_computer;
     QDate m_day;
 };
+
+// A store moved to a bigger disk and linked back, one way each: the link at this computer's folder
+// in the store, or at the store root. Nothing is made: a test builds realComputer's contents, then
+// links linkAt to target and points the store at storeRoot.
+struct LinkedStore {
+    const char *name;
+    std::string storeRoot, linkAt, target, realComputer;
+};
+// Both ways, for a store at store and a bigger disk at disk (the root's link sits beside store).
+std::vector<LinkedStore> linkedStores(const std::string &store, const std::string &disk);
 
 // A file of exactly size bytes, created with its folders.
 void fileOfSize(const std::string &path, std::uint64_t size);
