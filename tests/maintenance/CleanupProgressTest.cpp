@@ -4,6 +4,7 @@
 
 #include "component/clsRNX10A.h"
 #include "maintenance/frmMaintainceA.h"
+#include "support/ReleaseGate.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -13,8 +14,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <condition_variable>
-#include <mutex>
 
 using namespace rnx10;
 using namespace rnx10::test;
@@ -27,23 +26,13 @@ public:
 
     void deleteFolder(const std::string &path, bool force) override
     {
-        {
-            std::unique_lock lock(m_mutex);
-            m_wake.wait(lock, [this] { return m_released; });
-        }
+        m_gate.pass();
         GuardedFileSystem::deleteFolder(path, force);
     }
-    void release()
-    {
-        std::lock_guard lock(m_mutex);
-        m_released = true;
-        m_wake.notify_all();
-    }
+    void release() { m_gate.open(); }
 
 private:
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    bool m_released = false;
+    ReleaseGate m_gate;
 };
 
 TEST(CleanupProgress, AHeldCleanupShowsADialogWithoutCancelAndRefusesASecondClearing)

@@ -2,6 +2,7 @@
 // window painting and refusing other commands meanwhile. A job is made long by holding it in the
 // file-system object until the test lets it go; nothing here measures time.
 #include "support/BrowserFixture.h"
+#include "support/ReleaseGate.h"
 #include "support/ScopedFactory.h"
 
 
@@ -30,10 +31,8 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <condition_variable>
 #include <filesystem>
 #include <functional>
-#include <mutex>
 
 using namespace rnx10;
 using namespace rnx10::test;
@@ -63,12 +62,7 @@ public:
         return FileSystemObject::folderSize(path);
     }
 
-    void release()
-    {
-        std::lock_guard lock(m_mutex);
-        m_released = true;
-        m_wake.notify_all();
-    }
+    void release() { m_gate.open(); }
 
     std::atomic<Hold> hold{Hold::Nothing};
     bool failDelete = false;
@@ -76,16 +70,11 @@ public:
 private:
     void wait(Hold kind)
     {
-        if (hold != kind)
-            return;
-        std::unique_lock lock(m_mutex);
-        m_wake.wait(lock, [this] { return m_released; });
-        m_released = false; // the next call is held again
+        if (hold == kind)
+            m_gate.pass(true); // the next call is held again
     }
 
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    bool m_released = false;
+    ReleaseGate m_gate;
 };
 
 QPushButton *cancelButton(QProgressDialog &dialog)
