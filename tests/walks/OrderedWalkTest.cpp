@@ -6,13 +6,10 @@
 #include "platform/walk/FolderWalk.h"
 #include "support/TestSupport.h"
 
-#include <linux/capability.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <exception>
 #include <filesystem>
 #include <thread>
 
@@ -59,30 +56,6 @@ std::vector<std::string> walked(const std::string &root, std::size_t stopAfter =
         return seen.size() < stopAfter;
     });
     return seen;
-}
-
-// Root reads every folder whatever its mode; a thread that gives up the right to pass over modes
-// (and whatever threads it starts) is refused like anyone else. Capabilities belong to threads.
-void withoutOverridingModes(const std::function<void()> &work)
-{
-    std::exception_ptr error;
-    std::thread t([&] {
-        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-        __user_cap_data_struct data[2]{};
-        if (::syscall(SYS_capget, &header, data) == 0) {
-            for (int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH})
-                data[cap / 32].effective &= ~(1u << (cap % 32));
-            ::syscall(SYS_capset, &header, data);
-        }
-        try {
-            work();
-        } catch (...) {
-            error = std::current_exception();
-        }
-    });
-    t.join();
-    if (error)
-        std::rethrow_exception(error);
 }
 
 TEST(OrderedFolderWalk, HandsOutAWideTreeInOneThreadsOrderOnTheCallingThread)

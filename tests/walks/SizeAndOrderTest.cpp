@@ -89,11 +89,9 @@ TEST(TreeSize, RaisesForMissingFolderFileAndUnreadableFolder)
     writeBytes(scratch / "file", 1);
     expectError(76, [&] { walk::treeSize(scratch / "missing"); });
     expectError(76, [&] { walk::treeSize(scratch / "file"); });
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root reads every folder";
     makeFolders(scratch / "root/closed");
     ::chmod((scratch / "root/closed").c_str(), 0);
-    expectError(70, [&] { walk::treeSize(scratch / "root"); });
+    withoutOverridingModes([&] { expectError(70, [&] { walk::treeSize(scratch / "root"); }); });
     ::chmod((scratch / "root/closed").c_str(), 0755);
 }
 

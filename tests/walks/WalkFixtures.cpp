@@ -3,13 +3,17 @@
 #include "support/TestSupport.h"
 
 #include <fcntl.h>
+#include <linux/capability.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <exception>
 #include <filesystem>
 #include <functional>
 #include <stdexcept>
+#include <thread>
 
 namespace rnx10::test {
 
@@ -95,6 +99,29 @@ std::vector<std::string> describeTree(const std::string &root)
     }
     std::sort(lines.begin(), lines.end());
     return lines;
+}
+
+// Capabilities belong to threads, and a thread's new threads start with its own.
+void withoutOverridingModes(const std::function<void()> &work)
+{
+    std::exception_ptr error;
+    std::thread t([&] {
+        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+        __user_cap_data_struct data[2]{};
+        if (::syscall(SYS_capget, &header, data) == 0) {
+            for (int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH})
+                data[cap / 32].effective &= ~(1u << (cap % 32));
+            ::syscall(SYS_capset, &header, data);
+        }
+        try {
+            work();
+        } catch (...) {
+            error = std::current_exception();
+        }
+    });
+    t.join();
+    if (error)
+        std::rethrow_exception(error);
 }
 
 } // namespace rnx10::test

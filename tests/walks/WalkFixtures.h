@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,5 +26,10 @@ void makeWideTree(const std::string &root, int levels = 4);
 // Every entry below root as "path type-and-mode size owner:group modified link-target" lines,
 // sorted: for comparing trees.
 std::vector<std::string> describeTree(const std::string &root);
+
+// Runs work on a thread that has given up passing over file modes (CAP_DAC_OVERRIDE and
+// CAP_DAC_READ_SEARCH), as have the threads it starts: unreadable and read-only folders refuse it
+// even when the tests run as root. Raises what work raised.
+void withoutOverridingModes(const std::function<void()> &work);
 
 } // namespace rnx10::test
