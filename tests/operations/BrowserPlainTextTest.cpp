@@ -25,7 +25,7 @@ class BrowserPlainText : public BrowserFixture {
 protected:
     void SetUp() override
     {
-        source = inst.home() + "/docs <!-- x <b>bold</b> & more";
+        source = inst.home() + "/docs <b>bold</b> <!-- x & more";
         makeFolders(source);
         writeFile(source + "/old.txt", "old");
         archive = store.archive(store.hour("09-00"), "arch", source);
