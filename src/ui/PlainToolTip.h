@@ -6,7 +6,8 @@
 
 namespace rnx10 {
 
-// The tool tip text that shows text as plain text, line breaks and spaces kept.
+// The tool tip text that shows text as plain text, line breaks and spaces kept: text as it is
+// unless Qt would take it for markup, else escaped.
 QString plainToolTip(const QString &text);
 
 // The text a tool tip shows: rich text made plain, plain text as it is.

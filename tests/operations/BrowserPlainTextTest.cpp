@@ -11,9 +11,11 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolTip>
 
 using namespace rnx10;
 using namespace rnx10::test;
@@ -89,6 +91,18 @@ TEST_F(BrowserPlainText, StatusPanelToolTipsShowTheNamesAsTheyAre)
     const QString shown = toolTipPlainText(panel->toolTip());
     EXPECT_TRUE(shown.startsWith(QString::fromStdString(source))) << shown.toStdString();
     EXPECT_TRUE(shown.contains(QStringLiteral("Size : "))) << shown.toStdString();
+    QToolTip::showText(panel->mapToGlobal(QPoint(4, 4)), panel->toolTip(), panel);
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == QLatin1String("qtooltip_label") && widget->isVisible())
+            writeScreenshot(widget, "status-panel-tool-tip-plain-text");
+    QToolTip::hideText();
+
+    // The report's name comes from the environment; its path is the report button's tool tip.
+    inst.env.set("ZVENVSCOM", "<b>pc<b> <!-- x");
+    click("cmdReport");
+    EXPECT_TRUE(boxes().empty()) << lastText();
+    EXPECT_EQ(toolTipPlainText(child<QPushButton>("cmdReport")->toolTip()).toStdString(),
+              inst.store() + "/<b>pc<b> <!-- x.txt");
 }
 
 } // namespace
