@@ -20,6 +20,7 @@ EnvironmentDialog::EnvironmentDialog(QWidget *parent) : QDialog(parent), m_table
     auto *heading = new QLabel(tr("Environment keys as the suite resolves them now. Configuration file: %1")
                                    .arg(QString::fromStdString(RuntimeService::configurationFile())),
                                this);
+    heading->setObjectName(QStringLiteral("lblConfiguration"));
     heading->setTextFormat(Qt::PlainText);
     layout->addWidget(heading);
     m_table->setObjectName(QStringLiteral("tblEnvironment"));
