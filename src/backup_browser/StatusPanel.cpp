@@ -1,5 +1,7 @@
 #include "backup_browser/StatusPanel.h"
 
+#include "ui/PlainToolTip.h"
+
 #include <QFile>
 #include <QKeyEvent>
 #include <QPainter>
@@ -23,7 +25,7 @@ void StatusPanel::setPanelText(const std::string &text)
     m_text = text;
     // The two lines of a size text share the panel's one line; the tool tip holds the whole text.
     m_shown = QFile::decodeName(QByteArray::fromStdString(text));
-    setToolTip(m_shown);
+    setToolTip(plainToolTip(m_shown));
     m_shown.replace(QStringLiteral("\r\n"), QStringLiteral("   "));
     showElided();
 }

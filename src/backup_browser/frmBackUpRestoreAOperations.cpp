@@ -18,6 +18,7 @@
 #include "services/RuntimeService.h"
 #include "services/ServiceSet.h"
 #include "ui/BusyGuard.h"
+#include "ui/PlainToolTip.h"
 #include "ui/TellFailure.h"
 
 #include <QCoreApplication>
@@ -167,8 +168,8 @@ void frmBackUpRestoreA::cmdReport_Click()
         m_ReportFileNumber = 1; // the one report file open at a time
         m_ReportFilePath = storeReportPath();
         WriteFolderTree(root);
-        m_cmdReport->setToolTip(QFile::decodeName(QByteArray::fromStdString(m_ReportFilePath)));
-        ShellExecuteOpen(m_ReportFilePath, show::Maximized);
+        m_cmdReport->setToolTip(plainToolTip(QFile::decodeName(QByteArray::fromStdString(m_ReportFilePath))));
+        ShellOpenDocument(m_ReportFilePath, show::Maximized);
     } catch (const AutomationError &e) {
         tellFailure(e);
     }

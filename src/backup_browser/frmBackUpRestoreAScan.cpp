@@ -11,6 +11,7 @@
 #include "platform/FileSystemObject.h"
 #include "services/ServiceSet.h"
 #include "ui/ActionPicture.h"
+#include "ui/PlainToolTip.h"
 #include "ui/WindowJob.h"
 
 #include <QCalendarWidget>
@@ -68,7 +69,7 @@ void frmBackUpRestoreA::AddinTV()
         return; // the scan stopped before it reached the computer folder
     if (!m_lockerSize)
         m_lockerSize = new LockerSize(
-            this, [this](const std::string &toolTip) { m_imgLocker->setToolTip(displayText(toolTip)); },
+            this, [this](const std::string &toolTip) { m_imgLocker->setToolTip(plainToolTip(displayText(toolTip))); },
             [this](const std::string &error) { showFillError(error, FillError::Scan); });
     m_lockerSize->scanned(scan.folders.ComputerFolder, scan.measuredFolder);
 }

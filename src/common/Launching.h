@@ -14,7 +14,7 @@ inline constexpr int Minimized = 2;
 inline constexpr int Maximized = 3;
 } // namespace show
 
-// Starts a program (a path, no arguments), not waited for; raises 53 "File not found" when it
+// Starts a program (a path, no arguments), not waited for; raises 53 "File not found: PATH" when it
 // cannot be started. Returns the task identifier, which callers ignore.
 long StartCommandLine(const std::string &commandLine, int windowStyle);
 
@@ -24,8 +24,9 @@ bool ShellOpen(const std::string &target, int showCommand);
 // The desktop's "open" of a target; the result is not examined and nothing is raised.
 void ShellExecuteOpen(const std::string &target, int showCommand);
 
-// Opens a file or folder named by data (an archive's DestinationDir) as a document, never as a
-// program, even when it is an executable file; the result is not examined and nothing is raised.
+// Opens a file or folder named by data (an archive's DestinationDir, the store's report) as a
+// document, never as a program, even when it is an executable file; the result is not examined
+// and nothing is raised.
 void ShellOpenDocument(const std::string &path, int showCommand);
 
 // Starts the registry-backup tool under the program root; every error is ignored.

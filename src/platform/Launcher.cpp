@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <string_view>
 #include <thread>
@@ -22,15 +23,23 @@ bool isExecutableFile(const std::string &path)
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(path.c_str(), X_OK) == 0;
 }
 
+// A scheme starts with a letter, so "-x:y" is a path, never an address.
 bool looksLikeUrl(std::string_view target)
 {
     auto colon = target.find(':');
-    if (colon == std::string_view::npos || colon == 0)
+    if (colon == std::string_view::npos || colon == 0 || !std::isalpha(static_cast<unsigned char>(target.front())))
         return false;
     for (char c : target.substr(0, colon))
         if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '-' || c == '.'))
             return false;
     return true;
+}
+
+// A relative path goes out as "./path": one starting with "-" (a program root read from the
+// settings) would otherwise reach the opener or the started program as an option.
+std::string asPathArgument(const std::string &path)
+{
+    return path.front() == '/' ? path : "./" + path;
 }
 
 // Finds a program on PATH the way execvp would, so a missing opener is told at once.
@@ -89,7 +98,8 @@ bool SystemShell::open(const std::string &target, int /*showCommand*/)
         if (stat(target.c_str(), &st) != 0)
             return false;
         if (isExecutableFile(target))
-            return spawnDetached(target, {}, false) > 0;
+            return spawnDetached(asPathArgument(target), {}, false) > 0;
+        return handToOpener(asPathArgument(target));
     }
     return handToOpener(target);
 }
@@ -99,17 +109,19 @@ bool SystemShell::openDocument(const std::string &path, int /*showCommand*/)
     struct stat st{};
     if (path.empty() || stat(path.c_str(), &st) != 0)
         return false;
-    // A relative name starting with "-" would reach the opener as an option.
-    return handToOpener(path.front() == '-' ? "./" + path : path);
+    return handToOpener(asPathArgument(path));
 }
 
 long SystemProgramStarter::start(const std::string &path, int /*windowStyle*/)
 {
-    if (path.empty() || !isExecutableFile(path))
+    if (path.empty())
         throw err::fileNotFound();
-    long pid = spawnDetached(path, {}, false);
+    // The error names the program, as the path errors name their paths.
+    if (!isExecutableFile(path))
+        throw err::fileNotFound(path);
+    long pid = spawnDetached(asPathArgument(path), {}, false);
     if (pid <= 0)
-        throw err::fileNotFound();
+        throw err::fileNotFound(path);
     return pid;
 }
 

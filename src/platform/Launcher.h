@@ -11,6 +11,7 @@ public:
     // Opens a target as the desktop would: an executable regular file is started directly, any
     // other target goes to xdg-open. Never through a command shell. Returns false for an empty
     // target, a local path that does not exist, or when nothing could be started.
+    // A relative path is handed on as "./path", so it is never taken for an option.
     // The show command has no meaning on Linux and is accepted for the record.
     virtual bool open(const std::string &target, int showCommand) = 0;
     // Opens a local file or folder as a document: it always goes to xdg-open, even when it is an
@@ -23,7 +24,7 @@ class ProgramStarter {
 public:
     virtual ~ProgramStarter() = default;
     // Starts the program at path with no arguments, detached, not waited for; returns its task
-    // identifier. Raises 53 "File not found" when it cannot be started.
+    // identifier. Raises 53 "File not found: PATH" when it cannot be started.
     virtual long start(const std::string &path, int windowStyle) = 0;
 };
 

@@ -25,6 +25,7 @@ Answer MessageBoxPrompt::ask(const std::string &text, const std::string &title, 
     ensureApplication();
     QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString::fromStdString(text),
                     QMessageBox::Yes | QMessageBox::No);
+    box.setTextFormat(Qt::PlainText);
     if (systemModal)
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
@@ -34,6 +35,7 @@ void MessageBoxPrompt::tell(const std::string &text, const std::string &title, I
 {
     ensureApplication();
     QMessageBox box(toQt(icon), QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

@@ -4,6 +4,7 @@
 #include "automation/ObjectRegistry.h"
 #include "platform/Platform.h"
 #include "services/ProgIds.h"
+#include "ui/PlainToolTip.h"
 #include "ui/TellFailure.h"
 
 #include <QKeyEvent>
@@ -29,6 +30,7 @@ ScheduledJobsPanel::ScheduledJobsPanel(QWidget *parent)
 {
     setObjectName(QStringLiteral("grpScheduled"));
     m_list->setObjectName(QStringLiteral("lstScheduled"));
+    m_state->setTextFormat(Qt::PlainText);
     m_list->setAccessibleName(tr("Scheduled backup jobs"));
     // What a job runs shows as the row's tooltip: a path is too long for the dialog's width.
     m_list->setHeaderLabels({tr("Job"), tr("When")});
@@ -89,7 +91,7 @@ void ScheduledJobsPanel::showJobs()
     for (const ScheduledJob &job : m_jobs) {
         const QString when = job.every ? QString::fromStdString(job.when) : tr("next: %1").arg(QString::fromStdString(job.when));
         auto *item = new QTreeWidgetItem(m_list, {QString::fromStdString(job.name), when});
-        const QString program = tr("Runs %1").arg(QString::fromLocal8Bit(job.program.c_str()));
+        const QString program = plainToolTip(tr("Runs %1").arg(QString::fromLocal8Bit(job.program.c_str())));
         item->setToolTip(0, program);
         item->setToolTip(1, program);
     }

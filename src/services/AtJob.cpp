@@ -1,6 +1,7 @@
 #include "services/AtJob.h"
 
 #include "automation/AutomationError.h"
+#include "platform/TerminalText.h"
 #include "services/CrontabText.h"
 #include "services/JobSchedule.h"
 

@@ -1,6 +1,7 @@
 #include "services/CrontabText.h"
 
 #include "automation/AutomationError.h"
+#include "platform/TerminalText.h"
 #include "services/JobSchedule.h"
 
 #include <vector>
@@ -54,6 +55,13 @@ std::string nextWord(const std::string &line, std::size_t &at)
 
 constexpr const char *kMarkerLead = " # rnx10 job: ";
 
+// A crontab edited on another system may end its lines with CR LF; such a line is the job's
+// line all the same, or it would be listed but never replaced or removed.
+bool namesJob(const std::string &line, const std::string &marker)
+{
+    return line.ends_with(marker) || line.ends_with(marker + "\r");
+}
+
 } // namespace
 
 std::string crontabFromListing(const CommandResult &listing)
@@ -100,7 +108,7 @@ std::string withJob(const std::string &crontab, const std::string &jobName, cons
     std::string result;
     bool placed = false;
     for (const std::string &existing : lines(crontab)) {
-        if (!existing.ends_with(marker)) {
+        if (!namesJob(existing, marker)) {
             result += existing + "\n";
         } else if (!placed) {
             result += line + "\n";
@@ -146,7 +154,7 @@ std::string withoutJob(const std::string &crontab, const std::string &jobName)
     const std::string marker = jobMarker(jobName);
     std::string result;
     for (const std::string &line : lines(crontab))
-        if (!line.ends_with(marker))
+        if (!namesJob(line, marker))
             result += line + "\n";
     return result;
 }

@@ -3,6 +3,7 @@
 #include "automation/AutomationError.h"
 #include "automation/ObjectRegistry.h"
 #include "platform/Application.h"
+#include "platform/TerminalText.h"
 #include "services/EnvironmentDialog.h"
 #include "services/ProgIds.h"
 #include "services/RuntimeService.h"
@@ -19,7 +20,7 @@ void printEnvironment()
 {
     RuntimeService runtime;
     std::fprintf(stderr, "Zorvane Debugger - Environment (no display; configuration file: %s)\n",
-                 RuntimeService::configurationFile().c_str());
+                 printableText(RuntimeService::configurationFile()).c_str());
     for (const std::string &key : RuntimeService::keys()) {
         RuntimeService::Lookup found;
         try {
@@ -27,7 +28,8 @@ void printEnvironment()
         } catch (const AutomationError &e) {
             found = {{}, e.description()};
         }
-        std::fprintf(stderr, "%s=%s\t[%s]\n", key.c_str(), found.value.c_str(), found.source.c_str());
+        std::fprintf(stderr, "%s=%s\t[%s]\n", key.c_str(), printableText(found.value).c_str(),
+                     printableText(found.source).c_str());
     }
 }
 } // namespace

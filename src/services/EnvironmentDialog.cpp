@@ -17,9 +17,12 @@ EnvironmentDialog::EnvironmentDialog(QWidget *parent) : QDialog(parent), m_table
     setWindowTitle(QStringLiteral("Zorvane Debugger - Environment"));
     setObjectName(QStringLiteral("frmDebuggerOptions"));
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("Environment keys as the suite resolves them now. Configuration file: %1")
-                                     .arg(QString::fromStdString(RuntimeService::configurationFile())),
-                                 this));
+    auto *heading = new QLabel(tr("Environment keys as the suite resolves them now. Configuration file: %1")
+                                   .arg(QString::fromStdString(RuntimeService::configurationFile())),
+                               this);
+    heading->setObjectName(QStringLiteral("lblConfiguration"));
+    heading->setTextFormat(Qt::PlainText);
+    layout->addWidget(heading);
     m_table->setObjectName(QStringLiteral("tblEnvironment"));
     m_table->setAccessibleName(tr("Environment keys"));
     m_table->setColumnCount(3);

@@ -1,6 +1,7 @@
 #include "services/JobSchedule.h"
 
 #include "automation/AutomationError.h"
+#include "platform/TerminalText.h"
 
 #include <cstdio>
 #include <map>
@@ -47,26 +48,6 @@ std::vector<std::string> split(const std::string &text, char separator)
 }
 
 } // namespace
-
-std::string printableText(const std::string &text)
-{
-    std::string out;
-    for (unsigned char c : text) {
-        if (c == '\n')
-            out += "\\n";
-        else if (c == '\r')
-            out += "\\r";
-        else if (c == '\t')
-            out += "\\t";
-        else if (c < 0x20 || c == 0x7f) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\x%02X", c);
-            out += buf;
-        } else
-            out += static_cast<char>(c);
-    }
-    return out;
-}
 
 JobSchedule JobSchedule::parse(const std::string &days, const std::string &time)
 {

@@ -38,7 +38,4 @@ private:
     int m_minute = 0;
 };
 
-// The text with control characters written as \n, \r, \t or \xNN, for messages.
-std::string printableText(const std::string &text);
-
 } // namespace rnx10

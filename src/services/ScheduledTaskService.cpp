@@ -3,6 +3,7 @@
 #include "automation/AutomationError.h"
 #include "automation/ObjectRegistry.h"
 #include "platform/SpawnCommandRunner.h"
+#include "platform/TerminalText.h"
 #include "services/AtJob.h"
 #include "services/CrontabText.h"
 #include "services/JobSchedule.h"

@@ -36,6 +36,7 @@ void StaticMessageService::UIShowStaticMessageDialog(const std::string &message,
     auto *layout = new QVBoxLayout(window.get());
     auto *label = new QLabel(QString::fromStdString(message), window.get());
     label->setObjectName(QStringLiteral("lblMessage"));
+    label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignCenter);
     layout->addWidget(label);
     window->setStyleSheet(QStringLiteral("QWidget#frmStaticMessage { background: #ffffe1; border: 1px solid #808080; }"));

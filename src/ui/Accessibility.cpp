@@ -1,5 +1,7 @@
 #include "ui/Accessibility.h"
 
+#include "ui/PlainToolTip.h"
+
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
@@ -24,14 +26,14 @@ public:
     {
         setObjectName(QLatin1String(kName));
         control->installEventFilter(this);
-        m_control->setAccessibleDescription(m_control->toolTip());
+        m_control->setAccessibleDescription(toolTipPlainText(m_control->toolTip()));
     }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (watched == m_control && event->type() == QEvent::ToolTipChange)
-            m_control->setAccessibleDescription(m_control->toolTip());
+            m_control->setAccessibleDescription(toolTipPlainText(m_control->toolTip()));
         return false;
     }
 

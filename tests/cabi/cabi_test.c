@@ -63,7 +63,8 @@ int main(void)
 
     CHECK(rnx10_execute_support_center(instance, &hwnd, "RNXRUN_QRS", NULL, NULL, NULL, NULL, &error) == RNX10_FAILED);
     CHECK(error.number == 53);
-    CHECK(strcmp(error.description, "File not found") == 0);
+    CHECK(strncmp(error.description, "File not found: ", 16) == 0); /* names the program */
+    CHECK(strstr(error.description, "/1.0/Sys/tvqs.exe") != NULL);
 
     CHECK(rnx10_run_support_center(instance, &error) == RNX10_FAILED);
     CHECK(error.number == 53);

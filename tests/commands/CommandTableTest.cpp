@@ -111,7 +111,8 @@ TEST(CommandTable, MissingProgramFailsQrsButNotKev)
     ScopedPlatform realShell(PlatformHooks{nullptr, std::make_shared<SystemShell>(), nullptr});
     clsRNX10A rnx;
     EXPECT_NO_THROW(execute(rnx, "RNXRUN_KEV"));
-    EXPECT_EQ(expectError(53, [&] { execute(rnx, "RNXRUN_QRS"); }).description(), "File not found");
+    EXPECT_EQ(expectError(53, [&] { execute(rnx, "RNXRUN_QRS"); }).description(),
+              "File not found: " + inst.programRoot() + "/1.0/Sys/tvqs.exe");
 }
 
 TEST(CommandTable, LicensesShowsItsBoxWithTheDefaultTitle)

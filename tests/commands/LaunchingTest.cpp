@@ -18,6 +18,13 @@ using namespace rnx10::test;
 
 namespace {
 
+// The process's working folder for a test's time, for paths relative to it.
+struct WorkingFolder {
+    std::string saved = std::filesystem::current_path().string();
+    explicit WorkingFolder(const std::string &path) { std::filesystem::current_path(path); }
+    ~WorkingFolder() { std::filesystem::current_path(saved); }
+};
+
 // A scratch folder with a fake xdg-open first on PATH; the fake writes its argument count and
 // arguments, NUL-separated, to argv (all at once, so a file that exists is complete).
 struct FakeOpener : ::testing::Test {
@@ -97,11 +104,7 @@ TEST_F(FakeOpener, DocumentOpenHandsEvenAProgramToTheOpenerAndStartsNothing)
     makeFolders(scratch / "folder");
     writeFile(scratch / "-n", "a name that looks like an option");
     // "-n" is relative to the working folder: the scratch folder for the test's time.
-    struct Here {
-        std::string saved = std::filesystem::current_path().string();
-        explicit Here(const std::string &path) { std::filesystem::current_path(path); }
-        ~Here() { std::filesystem::current_path(saved); }
-    } here(scratch.path());
+    const WorkingFolder here(scratch.path());
     const struct {
         std::string path;
         bool opens;
@@ -127,6 +130,36 @@ TEST_F(FakeOpener, DocumentOpenHandsEvenAProgramToTheOpenerAndStartsNothing)
         EXPECT_EQ(recordedArguments(), (std::vector<std::string>{"1", c.argument}));
     }
     EXPECT_FALSE(exists(marker)) << "a program was started";
+}
+
+// A program root read from the settings may be relative and start with "-": every path leaves
+// as "./path", so neither the opener nor a started program takes it for an option.
+TEST_F(FakeOpener, RelativePathsStartingWithADashReachNoProgramAsAnOption)
+{
+    const WorkingFolder here(scratch.path());
+    makeFolders(scratch / "-root/1.0/Sys");
+    writeFile(scratch / "-root/report.txt", "a document");
+    writeFile(scratch / "-x:y.txt", "a document whose name looks like an address");
+    const std::string marker = scratch / "started";
+    for (const char *program : {"-root/1.0/Sys/kev.exe", "-root/1.0/Sys/tvqs.exe"})
+        writeProgram(scratch / program, "printf '%s' \"$0\" > '" + marker + ".tmp'; mv '" + marker + ".tmp' '" +
+                                             marker + "'\n");
+    SystemShell shell;
+    for (const std::string document : {"-root/report.txt", "-root/1.0/Sys", "-x:y.txt"}) {
+        SCOPED_TRACE(document);
+        ::unlink(log.c_str());
+        ASSERT_TRUE(shell.open(document, 3));
+        ASSERT_TRUE(waitForFile(log));
+        EXPECT_EQ(recordedArguments(), (std::vector<std::string>{"1", "./" + document}));
+    }
+
+    ASSERT_TRUE(shell.open("-root/1.0/Sys/kev.exe", 1));
+    ASSERT_TRUE(waitForFile(marker));
+    EXPECT_EQ(readFile(marker), "./-root/1.0/Sys/kev.exe");
+    ::unlink(marker.c_str());
+    EXPECT_GT(SystemProgramStarter().start("-root/1.0/Sys/tvqs.exe", 2), 0);
+    ASSERT_TRUE(waitForFile(marker));
+    EXPECT_EQ(readFile(marker), "./-root/1.0/Sys/tvqs.exe");
 }
 
 TEST_F(FakeOpener, NothingToOpenGivesFalseWithoutCallingTheOpener)
@@ -156,7 +189,9 @@ TEST(ProgramStarter, StartsAnExecutableAndRaises53ForAnythingElse)
     EXPECT_TRUE(waitForFile(marker));
     for (const std::string &path : {std::string(), scratch / "missing.exe", plain, scratch / "folder.exe"}) {
         SCOPED_TRACE(path);
-        EXPECT_EQ(expectError(53, [&] { starter.start(path, 2); }).description(), "File not found");
+        // The error names the program that could not start.
+        EXPECT_EQ(expectError(53, [&] { starter.start(path, 2); }).description(),
+                  path.empty() ? "File not found" : "File not found: " + path);
     }
 }
 

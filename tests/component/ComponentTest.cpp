@@ -28,7 +28,8 @@ TEST(Component, RunSupportCenterStartsConsoleOrRaisesFileNotFound)
 {
     Installation inst;
     clsRNX10A rnx;
-    EXPECT_EQ(expectError(53, [&] { rnx.RunSupportCenter(); }).description(), "File not found");
+    EXPECT_EQ(expectError(53, [&] { rnx.RunSupportCenter(); }).description(),
+              "File not found: " + inst.programRoot() + "/1.0/sys/rnx.exe");
     inst.installProgram("sys/rnx.exe");
     EXPECT_TRUE(rnx.RunSupportCenter().isEmpty());
     ASSERT_EQ(inst.starter->started.size(), 1u);

@@ -98,9 +98,28 @@ TEST_F(HostProgram, MissingProgramsFailWithError53ButKevDoesNot)
         SCOPED_TRACE(args.join(' ').toStdString());
         const HostRun r = run(args);
         EXPECT_EQ(r.exitCode, 1);
-        EXPECT_EQ(r.err, "rnx10: error 53: File not found\n");
+        const std::string program = args.size() == 1 ? "/1.0/sys/rnx.exe" : "/1.0/Sys/tvqs.exe";
+        EXPECT_EQ(r.err, "rnx10: error 53: File not found: " + inst.programRoot() + program + "\n");
     }
     EXPECT_EQ(run({"ExecuteSupportCenter", "RNXRUN_KEV"}).exitCode, 0);
+}
+
+// A value or key holding terminal controls, bidirectional overrides or stray bytes: standard error
+// shows them escaped, each message on its one line.
+TEST_F(HostProgram, ControlCharactersInValuesAndKeysReachTheTerminalEscaped)
+{
+    const std::string root = inst.root() + "/a\x1b]0;owned\x07\r\n\xe2\x80\xae\xc2\x9b\x9b\x7f";
+    const std::string shown = inst.root() + "/a\\033]0;owned\\007\\r\\n\\u202e\\u009b\\x9b\\177";
+    inst.env.set("ZVENVSYS32MASK", root);
+    const HostRun missing = run({"ExecuteSupportCenter", "RNXRUN_QRS"});
+    EXPECT_EQ(missing.err, "rnx10: error 53: File not found: " + shown + "/1.0/Sys/tvqs.exe\n");
+
+    const HostRun unknown = run({"ExecuteSupportCenter", QString::fromUtf8("KEY\x1b[2J\xe2\x81\xa6")});
+    EXPECT_EQ(unknown.err, "rnx10: warning: \"KEY\\033[2J\\u2066\" is not a command key, nothing was done (see rnx10 --help)\n");
+
+    const HostRun debugger = run({"ExecuteSupportCenter", "RNXRUN_DEBUGGER"}, withoutDisplay());
+    EXPECT_NE(debugger.err.find("ZVENVSYS32MASK=" + shown + "\t["), std::string::npos) << debugger.err;
+    EXPECT_EQ(debugger.err.find('\x1b'), std::string::npos);
 }
 
 TEST_F(HostProgram, QrsStartsItsProgram)

@@ -91,6 +91,8 @@ TEST_F(BrowserCommands, ReportListsTheStoreOpensItAndKeepsOtherCommandsWaiting)
     EXPECT_EQ(child<QPushButton>("cmdReport")->toolTip().toStdString(), report);
     ASSERT_EQ(inst.shell->opened.size(), 1u);
     EXPECT_EQ(inst.shell->opened[0], std::make_pair(report, 3));
+    // Opened as a document: an executable report (any file on a FAT store) is never started.
+    EXPECT_EQ(inst.shell->documents, std::vector<std::string>{report});
     EXPECT_EQ(currentMousePointer(), MousePointer::Arrow);
 
     inst.env.set("ZVENVSCOM", "no/such/report");

@@ -114,6 +114,22 @@ TEST_F(StoreReport, LinkedStoreRootOrComputerFolderIsWalkedBelowItsOwnName)
     }
 }
 
+// A folder named to look like further report lines stays one line; other bytes stay raw.
+TEST_F(StoreReport, LineBreaksInsideANameNeverStartALine)
+{
+    const std::string forged = store.day() + "/a\r\nforged\nb";
+    const std::string raw = store.day() + "/tab\there \xe9\x1b[31m";
+    makeFolders(forged);
+    makeFolders(raw);
+    const std::string report = storeReportPath();
+    writeStoreReport(inst.store(), report);
+
+    const std::vector<std::string> lines = reportLines(report);
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[4], store.day() + "/a\\r\\nforged\\nb");
+    EXPECT_EQ(lines[5], raw);
+}
+
 TEST_F(StoreReport, RewritesThePreviousReportAndAnEmptyStoreGivesAnEmptyFile)
 {
     const std::string report = storeReportPath();

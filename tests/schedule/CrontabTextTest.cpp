@@ -99,6 +99,23 @@ TEST(CrontabText, MarkedLinesAreReadBackAndRemovedWhileEveryOtherLineStays)
     EXPECT_EQ(cron::withoutJob(user, "regbak"), user);
 }
 
+TEST(CrontabText, LinesEndingInCarriageReturnAreTheJobsLinesToo)
+{
+    // Saved from a crontab written with CR LF line ends.
+    const std::string crlf = savedOutput("crontab-list-crlf.txt");
+    const std::vector<cron::CronJob> jobs = cron::markedJobs(crlf);
+    ASSERT_EQ(jobs.size(), 2u);
+    EXPECT_EQ(jobs[0].jobName, "regbak");
+
+    const std::string head = "# edited elsewhere\r\nMAILTO=\"\"\r\n";
+    const std::string shellLine = "0 22 * * * '/opt/z/1.0/Sys/shellbak.exe' # rnx10 job: shellbak\r\n";
+    EXPECT_EQ(cron::withoutJob(crlf, "regbak"), head + shellLine);
+    EXPECT_EQ(cron::withoutJob(cron::withoutJob(crlf, "regbak"), "shellbak"), head);
+    // Scheduling again replaces the line instead of adding a second one.
+    EXPECT_EQ(cron::withJob(crlf, "regbak", kRegbak), head + kRegbak + "\n" + shellLine);
+    EXPECT_EQ(cron::markedJobs(cron::withJob(crlf, "regbak", kRegbak)).size(), 2u);
+}
+
 TEST(CrontabText, QuotedCommandsComeBackAsTheirPaths)
 {
     for (const char *path : {"/opt/my tools/regbak.exe", "/opt/it's/x", "''", "/a'b'c", "/"})

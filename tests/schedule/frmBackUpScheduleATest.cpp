@@ -8,6 +8,7 @@
 #include "services/ScheduledTaskService.h"
 #include "support/ScopedFactory.h"
 #include "support/TestSupport.h"
+#include "ui/PlainToolTip.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -194,6 +195,20 @@ TEST_F(ScheduleDialog, ShowsWhatIsScheduledAndSchedulingAgainShowsTheNewState)
     EXPECT_EQ(child<QLabel>("lblScheduledState")->text(), "4 jobs are scheduled.");
     EXPECT_EQ(child<QTreeWidget>("lstScheduled")->topLevelItem(3)->toolTip(1).toStdString(),
               "Runs " + inst.programRoot() + "/1.0/Sys/shellbak.exe");
+}
+
+// A program path from the settings holding markup shows whole, as text.
+TEST_F(ScheduleDialog, AJobsProgramWithMarkupInItsPathShowsAsText)
+{
+    const std::string program = "/opt/<b>z <!-- x/regbak.exe";
+    tools->crontab = "0 22 * * * '" + program + "' # rnx10 job: regbak\n";
+    dialog.hide();
+    dialog.show();
+    ASSERT_EQ(listed(), (std::vector<std::string>{"regbak | every M,T,W,TH,F,S,SU at 22:00"}));
+    const QTreeWidgetItem *row = child<QTreeWidget>("lstScheduled")->topLevelItem(0);
+    for (int column : {0, 1})
+        EXPECT_EQ(toolTipPlainText(row->toolTip(column)).toStdString(), "Runs " + program);
+    EXPECT_EQ(child<QLabel>("lblScheduledState")->textFormat(), Qt::PlainText);
 }
 
 TEST_F(ScheduleDialog, RemoveTakesTheSelectedJobsOffAfterAYes)

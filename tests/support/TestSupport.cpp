@@ -134,8 +134,10 @@ bool FakeShell::openDocument(const std::string &path, int showCommand)
 long FakeStarter::start(const std::string &path, int windowStyle)
 {
     struct stat st{};
-    if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (path.empty())
         throw err::fileNotFound();
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        throw err::fileNotFound(path);
     started.emplace_back(path, windowStyle);
     return static_cast<long>(started.size());
 }

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QSignalSpy>
 
+#include <memory>
 #include <regex>
 #include <sstream>
 
@@ -78,6 +79,9 @@ TEST(RunLog, OneLinePerRunSayingHowItWent)
         {1, 1, {"/a: error 76: Path not found", "/b\nc: error 70"},
          "2026-12-10 22:00:03 regbak.exe failed (exit 1): /a: error 76: Path not found; /b\\nc: error 70"},
         {2, 0, {"usage: regbak.exe [--at HH:MM]"}, "2026-12-10 22:00:03 regbak.exe failed (exit 2): usage: regbak.exe [--at HH:MM]"},
+        // C1 controls, bidirectional overrides and stray bytes cannot steer whoever reads the log.
+        {1, 0, {"/d\x1b[2J\xc2\x9b\xe2\x80\xae\x9b\xc3\xa9: error 76"},
+         "2026-12-10 22:00:03 regbak.exe failed (exit 1): /d\\033[2J\\u009b\\u202e\\x9b\xc3\xa9: error 76"},
     };
     for (const auto &row : rows)
         EXPECT_EQ(runLogLine({"regbak.exe", when, row.status, row.archives, row.failures}), row.line);
@@ -157,6 +161,35 @@ TEST_F(BackupToolRun, AFailedRunIsSentToTheDesktopAndAGoodOneIsNot)
     EXPECT_TRUE(notice.body.endsWith(QString::fromStdString("See " + logFile()))) << notice.body.toStdString();
     EXPECT_EQ(notice.hints.value("urgency").toInt(), 2);
     EXPECT_EQ(lines(logText()).size(), 2u);
+}
+
+// A listed folder named with terminal controls and markup: standard error and the log get it
+// escaped, the desktop notification gets it as text, not markup.
+TEST_F(BackupToolRun, ANameWithControlsOrMarkupIsToldAsText)
+{
+    const std::string folder = "/nowhere/<b>x</b> & \x1b[31mred\xe2\x80\xae";
+    const std::string escaped = "/nowhere/<b>x</b> & \\033[31mred\\u202e";
+    writeFile(inst.root() + "/xdg/config/zorvane/environment.ini", "[ShellBackup]\nFolder1=" + folder + "\n");
+    std::unique_ptr<PrivateSessionBus> bus;
+    std::unique_ptr<NotificationServer> server;
+    if (onPath("dbus-daemon")) {
+        bus = std::make_unique<PrivateSessionBus>();
+        server = std::make_unique<NotificationServer>(bus->address());
+        ASSERT_TRUE(server->started());
+        inst.env.set("DBUS_SESSION_BUS_ADDRESS", bus->address());
+    }
+    EXPECT_EQ(run("shellbak.exe"), 1) << errors;
+    EXPECT_EQ(errors.rfind("shellbak.exe: " + escaped + ": error 76", 0), 0u) << errors;
+    EXPECT_NE(logText().find(escaped + ": error 76"), std::string::npos) << logText();
+    for (const std::string &text : {errors, logText()}) {
+        EXPECT_EQ(text.find('\x1b'), std::string::npos);
+        EXPECT_EQ(text.find("\xe2\x80\xae"), std::string::npos);
+    }
+    if (!server)
+        GTEST_SKIP() << "dbus-daemon is not installed; the notification is not checked";
+    ASSERT_EQ(server->notices.size(), 1u);
+    EXPECT_TRUE(server->notices[0].body.startsWith(QString::fromStdString("/nowhere/&lt;b&gt;x&lt;/b&gt; &amp; \x1b[31mred")))
+        << server->notices[0].body.toStdString();
 }
 
 TEST_F(BackupToolRun, ABusThatIsMissingOrNeverAnswersNeitherFailsNorHoldsTheRun)

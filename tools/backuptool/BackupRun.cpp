@@ -6,6 +6,7 @@
 
 #include "automation/AutomationError.h"
 #include "platform/Paths.h"
+#include "platform/TerminalText.h"
 #include "services/EnvironmentKeys.h"
 #include "services/RuntimeService.h"
 
@@ -81,7 +82,7 @@ private:
 
 void fail(RunOutcome &outcome, const std::string &message)
 {
-    std::fprintf(stderr, "%s: %s\n", outcome.tool.c_str(), message.c_str());
+    std::fprintf(stderr, "%s: %s\n", outcome.tool.c_str(), printableText(message).c_str());
     outcome.failures.push_back(message);
     outcome.status = 1;
 }
@@ -93,7 +94,8 @@ void archiveAll(const std::vector<BackupSource> &sources, const std::tm &filedAt
         for (const BackupSource &source : sources) {
             try {
                 const std::string archive = writeArchive({store, source.folder, source.sourceText, source.archiveName, source.copyName, filedAt});
-                std::printf("%s: %s -> %s\n", outcome.tool.c_str(), source.folder.c_str(), archive.c_str());
+                std::printf("%s: %s -> %s\n", outcome.tool.c_str(), printableText(source.folder).c_str(),
+                            printableText(archive).c_str());
                 ++outcome.archives;
             } catch (const AutomationError &e) {
                 fail(outcome, source.folder + ": error " + std::to_string(e.number()) + ": " + e.description());
@@ -111,9 +113,10 @@ void tellOutcome(const RunOutcome &outcome)
     try {
         logFolder = RuntimeService().EnvironGet(envkey::kSuiteEnvironment, envkey::Logs);
         if (const std::string why = appendRunLog(logFolder, runLogLine(outcome)); !why.empty())
-            std::fprintf(stderr, "%s: the run is not logged: %s\n", outcome.tool.c_str(), why.c_str());
+            std::fprintf(stderr, "%s: the run is not logged: %s\n", outcome.tool.c_str(), printableText(why).c_str());
     } catch (const AutomationError &e) {
-        std::fprintf(stderr, "%s: the run is not logged: %s\n", outcome.tool.c_str(), e.description().c_str());
+        std::fprintf(stderr, "%s: the run is not logged: %s\n", outcome.tool.c_str(),
+                     printableText(e.description()).c_str());
     }
     if (outcome.status == 0)
         return;

@@ -13,6 +13,15 @@ namespace rnx10::backuptool {
 namespace {
 constexpr const char *kConnectionName = "rnx10-backup-notice";
 
+// A notification body may hold markup, so a folder name with "<" or "&" in it would be taken for
+// some; the summary is plain text by definition.
+QString markupEscaped(QString text)
+{
+    return text.replace(QLatin1Char('&'), QLatin1String("&amp;"))
+        .replace(QLatin1Char('<'), QLatin1String("&lt;"))
+        .replace(QLatin1Char('>'), QLatin1String("&gt;"));
+}
+
 QDBusMessage notifyCall(const std::string &summary, const std::string &body)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(
@@ -21,8 +30,8 @@ QDBusMessage notifyCall(const std::string &summary, const std::string &body)
     QVariantMap hints;
     hints.insert(QStringLiteral("urgency"), QVariant::fromValue(uchar(2))); // critical: stays until seen
     call << QStringLiteral("Zorvane Backup") << uint(0) << QStringLiteral("dialog-error")
-         << QString::fromLocal8Bit(summary.c_str()) << QString::fromLocal8Bit(body.c_str()) << QStringList() << hints
-         << int(-1);
+         << QString::fromLocal8Bit(summary.c_str()) << markupEscaped(QString::fromLocal8Bit(body.c_str()))
+         << QStringList() << hints << int(-1);
     return call;
 }
 } // namespace

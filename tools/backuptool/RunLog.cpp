@@ -4,7 +4,7 @@
 #include "platform/FileIO.h"
 #include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
-#include "services/JobSchedule.h"
+#include "platform/TerminalText.h"
 
 #include <fcntl.h>
 

@@ -1,5 +1,6 @@
 // rnx10 METHOD [ARGS]: calls one method of the support-centre class and serves its windows.
 #include "component/rnx10.h"
+#include "platform/TerminalText.h"
 
 #include <cstdio>
 #include <cstring>
@@ -89,10 +90,17 @@ int call(int argc, char **argv, rnx10_instance *instance, rnx10_error *error)
         // The component ignores a key it does not know; the person at the shell should hear of it.
         if (rc == RNX10_OK && !knownKey(arg[0] ? arg[0] : ""))
             std::fprintf(stderr, "rnx10: warning: \"%s\" is not a command key, nothing was done (see rnx10 --help)\n",
-                         arg[0] ? arg[0] : "");
+                         rnx10::printableText(arg[0] ? arg[0] : "").c_str());
         return rc;
     }
     return -1;
+}
+
+// The description may carry names and values with control characters; the terminal gets them escaped.
+void printError(const rnx10_error &error)
+{
+    std::fprintf(stderr, "rnx10: error %d: %s\n", static_cast<int>(error.number),
+                 rnx10::printableText(error.description).c_str());
 }
 
 bool wantsHelp(int argc, char **argv)
@@ -111,7 +119,7 @@ int main(int argc, char **argv)
     rnx10_error error{};
     rnx10_instance *instance = nullptr;
     if (rnx10_create(&instance, &error) != RNX10_OK) {
-        std::fprintf(stderr, "rnx10: error %d: %s\n", static_cast<int>(error.number), error.description);
+        printError(error);
         return 1;
     }
     int rc = call(argc, argv, instance, &error);
@@ -120,7 +128,7 @@ int main(int argc, char **argv)
         return usage();
     }
     if (rc != RNX10_OK) {
-        std::fprintf(stderr, "rnx10: error %d: %s\n", static_cast<int>(error.number), error.description);
+        printError(error);
         rnx10_release(instance);
         return 1;
     }

@@ -3,6 +3,7 @@
 
 #include "automation/AutomationError.h"
 #include "platform/Application.h"
+#include "platform/TerminalText.h"
 
 #include <QMessageBox>
 
@@ -30,7 +31,7 @@ inline int run(const char *title, const char *text)
     try {
         ensureApplication();
     } catch (const AutomationError &e) {
-        std::fprintf(stderr, "%s: %s\n", title, e.description().c_str());
+        std::fprintf(stderr, "%s: %s\n", title, printableText(e.description()).c_str());
         return 0;
     }
     QMessageBox box(QMessageBox::Information, QString::fromUtf8(title), QString::fromUtf8(text), QMessageBox::Ok);

@@ -2,10 +2,10 @@
 
 #include "automation/AutomationError.h"
 #include "commands/CommandTable.h"
+#include "platform/MessageBoxPrompt.h"
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -112,8 +112,8 @@ void SupportCenterWindow::call(const std::function<void()> &work)
     try {
         work();
     } catch (const AutomationError &e) {
-        QMessageBox::critical(this, windowTitle(),
-                              QStringLiteral("Error %1: %2").arg(e.number()).arg(QString::fromStdString(e.description())));
+        MessageBoxPrompt().tell("Error " + std::to_string(e.number()) + ": " + e.description(),
+                                windowTitle().toStdString(), Icon::Critical);
     }
 }
 

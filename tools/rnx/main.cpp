@@ -4,10 +4,11 @@
 
 #include "automation/AutomationError.h"
 #include "platform/Application.h"
+#include "platform/MessageBoxPrompt.h"
+#include "platform/TerminalText.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QMessageBox>
 
 #include <cstdio>
 #include <memory>
@@ -19,7 +20,7 @@ int main(int argc, char **argv)
     try {
         app = rnx10::ensureApplication();
     } catch (const rnx10::AutomationError &e) {
-        std::fprintf(stderr, "rnx.exe: error %d: %s\n", e.number(), e.description().c_str());
+        std::fprintf(stderr, "rnx.exe: error %d: %s\n", e.number(), rnx10::printableText(e.description()).c_str());
         return 1;
     }
     QApplication::setApplicationName(QStringLiteral("rnx"));
@@ -39,16 +40,17 @@ int main(int argc, char **argv)
         window = std::make_unique<rnx10::SupportCenterWindow>();
     } catch (const rnx10::AutomationError &e) {
         const QString text = QStringLiteral("Error %1: %2").arg(e.number()).arg(QString::fromStdString(e.description()));
-        std::fprintf(stderr, "rnx.exe: %s\n", qPrintable(text));
+        std::fprintf(stderr, "rnx.exe: %s\n", rnx10::printableText(text.toStdString()).c_str());
         if (!parser.isSet(screenshot))
-            QMessageBox::critical(nullptr, QStringLiteral("Zorvane Support Center"), text);
+            rnx10::MessageBoxPrompt().tell(text.toStdString(), "Zorvane Support Center", rnx10::Icon::Critical);
         return 1;
     }
     window->show();
     if (parser.isSet(screenshot)) {
         const QString file = parser.value(screenshot);
         if (!window->grab().save(file, "PNG")) {
-            std::fprintf(stderr, "rnx.exe: cannot write %s\n", qPrintable(file));
+            std::fprintf(stderr, "rnx.exe: cannot write %s\n",
+                         rnx10::printableText(file.toLocal8Bit().toStdString()).c_str());
             return 1;
         }
         return 0;

@@ -15,6 +15,18 @@
 
 namespace rnx10 {
 
+namespace {
+// The report keeps each name's bytes, but a line break inside a name would start a line of its
+// own and forge an entry, so CR and LF are written as \r and \n there.
+std::string reportLine(const std::string &folder)
+{
+    std::string line;
+    for (char c : folder)
+        line += c == '\n' ? std::string("\\n") : c == '\r' ? std::string("\\r") : std::string(1, c);
+    return line;
+}
+} // namespace
+
 std::string storeReportRoot()
 {
     const char *fromProcess = std::getenv(envkey::Store);
@@ -38,7 +50,7 @@ void writeStoreReport(const std::string &root, const std::string &reportPath,
     const auto write = [&](const std::string &folder) {
         if (beforeEachFolder)
             beforeEachFolder();
-        file.writeLine(folder);
+        file.writeLine(reportLine(folder));
     };
     // The store root and this computer's folder may be links (a store moved to a bigger disk and
     // linked back): each is walked where it points and written under its name in the store.

@@ -15,8 +15,8 @@ std::string storeReportRoot();
 std::string storeReportPath();
 
 // Rewrites reportPath with one line per folder below root (not root itself, no files): its full
-// path and CR LF, parents before their children, in name order, hidden folders included,
-// links to folders not followed except at root itself and at this computer's folder in it (both
+// path (a CR or LF in it written as \r or \n) and CR LF, parents before their children, in name
+// order, hidden folders included, links to folders not followed except at root itself and at this computer's folder in it (both
 // written under their names in the store). beforeEachFolder runs before each folder is written
 // (the window lets its events run there). Raises when the file cannot be created or written or a
 // folder cannot be read, and (70) when reportPath is a symbolic link, never written through; the
