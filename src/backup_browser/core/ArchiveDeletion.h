@@ -29,10 +29,6 @@ std::string archiveFolderOf(FileSystemObject &fso, const std::string &selectedDe
 // else never gets anything deleted.
 void checkArchiveFolder(FileSystemObject &fso, const BrowserFolders &folders, const std::string &archiveFolder);
 
-// Raises 5 unless folder, links resolved, lies inside folders.ComputerFolder: a level or archive
-// reached through a link out of the store is never deleted. A folder already gone passes.
-void checkInsideStore(FileSystemObject &fso, const BrowserFolders &folders, const std::string &folder);
-
 // Deletes a folder with everything in it, read-only entries included, through fso. A folder that
 // is already gone is no error. Raises at the first entry that cannot be deleted.
 void deleteStoreFolder(FileSystemObject &fso, const std::string &folder);

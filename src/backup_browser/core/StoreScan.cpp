@@ -1,6 +1,7 @@
 #include "backup_browser/core/StoreScan.h"
 
 #include "backup_browser/core/DirStructure.h"
+#include "backup_browser/core/HeldStoreFolder.h"
 #include "backup_browser/core/LeadingNumber.h"
 #include "backup_browser/core/MountPoint.h"
 #include "backup_browser/core/SizeText.h"
@@ -57,6 +58,7 @@ public:
         m_r.folders.ComputerFolder = root + "/" + GetMachineName();
         ensureFolder(m_fso, m_r.folders.ComputerFolder);
         const std::string &computer = m_r.folders.ComputerFolder;
+        recordIdentity();
         // A computer folder that is a link (a store moved to a bigger disk and linked back) is
         // measured and listed where it points; the walks below it follow no link.
         m_r.measuredFolder = followLink(computer);
@@ -73,6 +75,16 @@ public:
     }
 
 private:
+    // Deletions later open the store from this very folder; one that cannot be opened leaves the
+    // identity unset and every deletion refused.
+    void recordIdentity()
+    {
+        try {
+            m_r.folders.ComputerIdentity = computerFolderIdentity(m_r.folders.ComputerFolder);
+        } catch (const AutomationError &) {
+        }
+    }
+
     std::string under(std::initializer_list<int> numbers) const
     {
         std::string path = m_r.folders.ComputerFolder;
