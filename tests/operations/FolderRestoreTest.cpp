@@ -226,6 +226,15 @@ TEST_F(FolderRestore, RefusedTargetsChangeNothing)
     EXPECT_EQ(treeListing(inst.root()), before);
 }
 
+TEST_F(FolderRestore, ACopyThatIsAFileAndAnArchiveWithoutSourceAreToldAsSuch)
+{
+    writeFile(archive + "/file", "x");
+    const AutomationError file = expectError(75, [&] { restoreFolder(fso, archive + "/file", source, inst.store()); });
+    EXPECT_NE(file.description().find("is not a folder"), std::string::npos) << file.description();
+    const AutomationError empty = expectError(5, [&] { checkRestoreTarget("", inst.store()); });
+    EXPECT_NE(empty.description().find("the archive names no source folder"), std::string::npos) << empty.description();
+}
+
 TEST_F(FolderRestore, TargetsInTheRealStoreTreeTheLockerOrTheProgramFolderAreRefused)
 {
     ServiceUse instance; // the locker and the program folder come from the runtime service

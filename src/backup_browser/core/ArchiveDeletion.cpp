@@ -1,6 +1,7 @@
 #include "backup_browser/core/ArchiveDeletion.h"
 
 #include "automation/AutomationError.h"
+#include "backup_browser/core/FolderRestore.h"
 #include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
 
@@ -96,8 +97,7 @@ std::string nothingSelectedText(StoreLevel level)
 
 std::string archiveFolderOf(FileSystemObject &fso, const std::string &selectedDestinationDir)
 {
-    if (!fso.folderExists(selectedDestinationDir))
-        throw err::pathNotFound(selectedDestinationDir);
+    checkCopyFolder(fso, selectedDestinationDir);
     return parentPath(selectedDestinationDir);
 }
 

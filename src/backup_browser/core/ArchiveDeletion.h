@@ -21,7 +21,7 @@ std::optional<std::string> levelFolderToDelete(const BrowserFolders &folders, St
 std::string nothingSelectedText(StoreLevel level);
 
 // The archive folder holding the copy: the parent of selectedDestinationDir.
-// Raises 76 "Path not found" when the copy is not an existing folder.
+// Raises as checkCopyFolder does when the copy is not an existing folder.
 std::string archiveFolderOf(FileSystemObject &fso, const std::string &selectedDestinationDir);
 
 // Raises 5 unless archiveFolder lies directly inside folders.HourFolder and that hour folder is four

@@ -167,8 +167,7 @@ void checkNoOverlap(const std::string &copyDir, const std::string &sourceDir)
 
 void checkCopy(FileSystemObject &fso, const std::string &copyDir, const std::string &sourceDir)
 {
-    if (!fso.folderExists(copyDir))
-        throw err::pathNotFound(copyDir);
+    checkCopyFolder(fso, copyDir);
     checkNoOverlap(copyDir, sourceDir);
 }
 
@@ -183,12 +182,21 @@ void removeOldSource(FileSystemObject &fso, const std::string &old)
 
 } // namespace
 
+void checkCopyFolder(FileSystemObject &fso, const std::string &copyDir)
+{
+    if (fso.folderExists(copyDir))
+        return;
+    if (!copyDir.empty() && fso.entryExists(copyDir))
+        throw err::pathFileAccess(copyDir + " is not a folder");
+    throw err::pathNotFound(copyDir);
+}
+
 void checkRestoreTarget(const std::string &sourceDir, const std::string &storeRoot)
 {
     if (sourceDir == "REGKEYS")
         refuse("this archive holds registry keys, not a folder, and cannot be restored here");
     if (sourceDir.empty())
-        refuse("no archive is selected");
+        refuse("the archive names no source folder");
     if (sourceDir.front() != '/' || hasDotComponent(sourceDir))
         refuse("the source " + sourceDir + " is not a full path");
     if (sourceDir.find_first_not_of('/') == std::string::npos || isProtectedFolder(sourceDir))

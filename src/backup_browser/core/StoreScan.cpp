@@ -12,6 +12,8 @@
 #include "services/RuntimeService.h"
 #include "services/ServiceSet.h"
 
+#include <algorithm>
+
 namespace rnx10 {
 
 namespace {
@@ -43,6 +45,11 @@ void markHidden(FileSystemObject &fso, const std::string &path)
 std::string countText(std::size_t hours)
 {
     return hours == 0 ? "No archives found." : std::to_string(hours) + " archives found.";
+}
+
+bool anyMatches(const std::vector<std::string> &names, int number)
+{
+    return std::any_of(names.begin(), names.end(), [number](const std::string &n) { return matchesNumber(n, number); });
 }
 
 class Scanner {
@@ -95,28 +102,23 @@ private:
 
     void walkYears()
     {
-        for (const std::string &year : m_fso.subFolders(m_r.measuredFolder)) {
-            if (!matchesNumber(year, m_y))
-                continue;
-            m_r.folders.YearFolder = under({m_y});
-            for (const std::string &month : m_fso.subFolders(m_r.folders.YearFolder)) {
-                if (!matchesNumber(month, m_m))
-                    continue;
-                m_r.folders.MonthFolder = under({m_y, m_m});
-                walkDays();
-            }
-        }
+        // "2009" and "02009" both name the year, but the walk goes into "2009" alone: each level
+        // is entered once however many names match, so no hour is listed twice.
+        if (!anyMatches(m_fso.subFolders(m_r.measuredFolder), m_y))
+            return;
+        m_r.folders.YearFolder = under({m_y});
+        if (!anyMatches(m_fso.subFolders(m_r.folders.YearFolder), m_m))
+            return;
+        m_r.folders.MonthFolder = under({m_y, m_m});
+        walkDays();
     }
 
     void walkDays()
     {
-        for (const std::string &day : m_fso.subFolders(m_r.folders.MonthFolder)) {
-            if (!matchesNumber(day, m_d))
-                continue;
-            m_r.folders.DayFolder = under({m_y, m_m, m_d});
-            for (std::string &hour : m_fso.subFolders(m_r.folders.DayFolder))
-                m_r.hours.push_back(std::move(hour));
-        }
+        if (!anyMatches(m_fso.subFolders(m_r.folders.MonthFolder), m_d))
+            return;
+        m_r.folders.DayFolder = under({m_y, m_m, m_d});
+        m_r.hours = m_fso.subFolders(m_r.folders.DayFolder);
     }
 
     FileSystemObject &m_fso;
