@@ -33,10 +33,12 @@ ProgressRunner::Task task(const char *title, const QString &text, bool cancellab
 
 std::optional<std::uint64_t> deleteWithProgress(QWidget *window, const HeldStoreFolder &held, bool measure)
 {
+    // Held, not borrowed: the worker outlives nothing it uses even if the set is released meanwhile.
+    const auto fs = services().fileSystemShared();
     std::optional<std::uint64_t> measured;
     WindowJob::run(window, task("Deleting...", tr("Deleting %1").arg(shown(held.path)), false),
                    [&](walk::WalkProgress &) {
-                       measured = deleteHeldFolder(held, measure ? HeldMeasure(heldFolderSize) : HeldMeasure());
+                       measured = deleteHeldFolder(*fs, held, measure ? HeldMeasure(heldFolderSize) : HeldMeasure());
                    });
     return measured;
 }

@@ -3,6 +3,7 @@
 // or of the link's target is deleted.
 #include "automation/AutomationError.h"
 #include "backup_browser/core/HeldStoreFolder.h"
+#include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
 #include "platform/walk/WalkProgress.h"
 #include "support/ExpectError.h"
@@ -55,6 +56,7 @@ protected:
     StoreBuilder store{inst.store(), "PC01", QDate(2026, 12, 10)};
     std::string archive;
     std::string victim = inst.home() + "/victim";
+    FileSystemObject fso;
 };
 
 TEST_F(HeldDeletion, ALevelSwappedForALinkAfterTheScanIsRefusedWith70)
@@ -89,7 +91,7 @@ TEST_F(HeldDeletion, AFolderSwappedWhileItIsMeasuredIsRefusedWith70)
     const std::optional<HeldStoreFolder> held = holdStoreFolder(scanned(), year);
     ASSERT_TRUE(held);
     expectError(70, [&] {
-        deleteHeldFolder(*held, [&](const HeldStoreFolder &h) {
+        deleteHeldFolder(fso, *held, [&](const HeldStoreFolder &h) {
             swapForVictim(year, year);
             return heldFolderSize(h);
         });
@@ -116,7 +118,7 @@ TEST_F(HeldDeletion, DeletesThroughALinkedComputerFolderAndCountsWhatItRemoves)
     ASSERT_TRUE(held);
     walk::WalkProgress progress;
     walk::ScopedProgress current(&progress);
-    EXPECT_EQ(deleteHeldFolder(*held, heldFolderSize), bytes);
+    EXPECT_EQ(deleteHeldFolder(fso, *held, heldFolderSize), bytes);
     EXPECT_FALSE(exists(moved + "/2026"));
     EXPECT_TRUE(exists(moved));
     EXPECT_EQ(progress.entries.load(), entries + 1); // the folder itself, and nothing measured

@@ -2,6 +2,7 @@
 
 #include "automation/AutomationError.h"
 #include "backup_browser/core/ArchiveDeletion.h"
+#include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
 #include "platform/walk/DirListing.h"
 
@@ -70,7 +71,8 @@ std::uint64_t heldFolderSize(const HeldStoreFolder &held)
     return walk::treeSizeOf(held.folder, held.path, &apart);
 }
 
-std::optional<std::uint64_t> deleteHeldFolder(const HeldStoreFolder &held, const HeldMeasure &measure)
+std::optional<std::uint64_t> deleteHeldFolder(FileSystemObject &fso, const HeldStoreFolder &held,
+                                              const HeldMeasure &measure)
 {
     std::optional<std::uint64_t> measured;
     if (measure) {
@@ -80,7 +82,7 @@ std::optional<std::uint64_t> deleteHeldFolder(const HeldStoreFolder &held, const
             // The size is only kept for the locker's tooltip; the deletion goes on.
         }
     }
-    walk::removeHeldTree(held.parent, held.name.c_str(), held.folder, held.path, true);
+    fso.deleteOpenedFolder(held.parent, held.name, held.folder, held.path, true);
     return measured;
 }
 

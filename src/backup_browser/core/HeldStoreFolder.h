@@ -12,6 +12,8 @@
 
 namespace rnx10 {
 
+class FileSystemObject;
+
 struct HeldStoreFolder {
     Descriptor parent; // the level above, opened through the same chain
     Descriptor folder;
@@ -37,6 +39,8 @@ std::uint64_t heldFolderSize(const HeldStoreFolder &held);
 // Measures the held folder when measure is given (none when that fails), then deletes it with
 // everything in it, read-only entries included. Raises 70 and removes nothing when its name no
 // longer names that folder after the measure.
-std::optional<std::uint64_t> deleteHeldFolder(const HeldStoreFolder &held, const HeldMeasure &measure);
+// The removal goes through fso.deleteOpenedFolder.
+std::optional<std::uint64_t> deleteHeldFolder(FileSystemObject &fso, const HeldStoreFolder &held,
+                                              const HeldMeasure &measure);
 
 } // namespace rnx10
