@@ -3,6 +3,7 @@
 #include "automation/AutomationError.h"
 #include "backup_browser/core/ArchiveDeletion.h"
 #include "backup_browser/core/FolderRestore.h"
+#include "backup_browser/core/HeldStoreFolder.h"
 #include "backup_browser/core/StoreReport.h"
 #include "platform/FileSystemObject.h"
 #include "services/ServiceSet.h"
@@ -30,22 +31,14 @@ ProgressRunner::Task task(const char *title, const QString &text, bool cancellab
 
 } // namespace
 
-std::optional<std::uint64_t> deleteWithProgress(QWidget *window, const std::string &folder, bool measure)
+std::optional<std::uint64_t> deleteWithProgress(QWidget *window, const HeldStoreFolder &held, bool measure)
 {
     // Held, not borrowed: the worker outlives nothing it uses even if the set is released meanwhile.
-    const auto held = services().fileSystemShared();
-    FileSystemObject &fso = *held;
+    const auto fs = services().fileSystemShared();
     std::optional<std::uint64_t> measured;
-    WindowJob::run(window, task("Deleting...", tr("Deleting %1").arg(shown(folder)), false),
+    WindowJob::run(window, task("Deleting...", tr("Deleting %1").arg(shown(held.path)), false),
                    [&](walk::WalkProgress &) {
-                       if (measure) {
-                           try {
-                               measured = fso.folderSize(folder);
-                           } catch (const AutomationError &) {
-                               // The size is only kept for the locker's tooltip; the deletion goes on.
-                           }
-                       }
-                       deleteStoreFolder(fso, folder);
+                       measured = deleteHeldFolder(*fs, held, measure ? HeldMeasure(heldFolderSize) : HeldMeasure());
                    });
     return measured;
 }

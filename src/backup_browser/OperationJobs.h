@@ -11,10 +11,12 @@ class QWidget;
 
 namespace rnx10 {
 
-// Deletes a store folder; no Cancel, a half-done deletion helps no one. With measure the folder's
-// size is taken first, in the same job, and returned (none when it could not be measured), so a
-// size known of the store can be kept without walking the whole store again.
-std::optional<std::uint64_t> deleteWithProgress(QWidget *window, const std::string &folder, bool measure = false);
+struct HeldStoreFolder;
+
+// Deletes a store folder held open since its check; no Cancel, a half-done deletion helps no one.
+// With measure the folder's size is taken first, in the same job, and returned (none when it could
+// not be measured), so a size known of the store can be kept without walking the whole store again.
+std::optional<std::uint64_t> deleteWithProgress(QWidget *window, const HeldStoreFolder &held, bool measure = false);
 
 // Restores copyDir into sourceDir. Cancel is offered while the copy goes into the folder beside the
 // source and leaves the source as it was; the swap and the old content's removal are not stopped.

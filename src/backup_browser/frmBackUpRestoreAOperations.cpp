@@ -4,6 +4,7 @@
 #include "automation/AutomationError.h"
 #include "backup_browser/core/ArchiveDeletion.h"
 #include "backup_browser/core/FolderRestore.h"
+#include "backup_browser/core/HeldStoreFolder.h"
 #include "backup_browser/core/StoreReport.h"
 #include "backup_browser/LockerSize.h"
 #include "backup_browser/OperationJobs.h"
@@ -56,6 +57,17 @@ void keepLockerSize(LockerSize *lockerSize, std::optional<std::uint64_t> removed
         lockerSize->removed(*removed);
 }
 
+// Opened from the computer folder the scan saw, never through a link: a level swapped since is
+// refused (70) and nothing is deleted.
+void deleteHeld(QWidget *window, const BrowserFolders &folders, const std::string &folder, LockerSize *lockerSize)
+{
+    const std::optional<HeldStoreFolder> held = holdStoreFolder(folders, folder);
+    if (!held)
+        return; // gone already
+    BusyPointer busy;
+    keepLockerSize(lockerSize, deleteWithProgress(window, *held, lockerSize != nullptr));
+}
+
 // Hour, day, month and year: one procedure, differing in the folder, the question and its title.
 void deleteLevel(QWidget *window, const BrowserFolders &folders, const LevelEntry &entry, LockerSize *lockerSize)
 {
@@ -67,9 +79,7 @@ void deleteLevel(QWidget *window, const BrowserFolders &folders, const LevelEntr
     if (!confirmed("Are you sure you want to delete " + *folder + entry.tail, entry.title))
         return;
     try {
-        checkInsideStore(services().fileSystem(), folders, *folder);
-        BusyPointer busy;
-        keepLockerSize(lockerSize, deleteWithProgress(window, *folder, lockerSize != nullptr));
+        deleteHeld(window, folders, *folder, lockerSize);
     } catch (const AutomationError &e) {
         tellFailure(e);
         return;
@@ -91,10 +101,7 @@ void frmBackUpRestoreA::mnuPopUpDeleteArchive_Click()
         const std::string archive = archiveFolderOf(services().fileSystem(), copy);
         prompt().tell(archive, kDefaultTitle, Icon::None);
         checkArchiveFolder(services().fileSystem(), m_folders, archive);
-        {
-            BusyPointer busy;
-            keepLockerSize(m_lockerSize, deleteWithProgress(this, archive, m_lockerSize != nullptr));
-        }
+        deleteHeld(this, m_folders, archive, m_lockerSize);
         RefreshAdd();
     } catch (const AutomationError &e) {
         refreshArchiveDays(); // part of it may be gone

@@ -4,6 +4,7 @@
 #include "platform/FileIO.h"
 #include "platform/Paths.h"
 #include "platform/walk/FolderWalk.h"
+#include "platform/walk/HeldFolder.h"
 
 #include <fcntl.h>
 #include <pwd.h>
@@ -154,6 +155,12 @@ void FileSystemObject::deleteFolder(const std::string &path, bool force)
     if (!folderExists(path))
         throw err::pathNotFound(path);
     walk::removeTree(path, force);
+}
+
+void FileSystemObject::deleteOpenedFolder(const Descriptor &parent, const std::string &name, const Descriptor &folder,
+                                          const std::string &path, bool force)
+{
+    walk::removeHeldTree(parent, name.c_str(), folder, path, force);
 }
 
 void FileSystemObject::deleteFile(const std::string &path, bool /*force*/)

@@ -11,6 +11,8 @@
 
 namespace rnx10 {
 
+class Descriptor;
+
 // What stat(2) tells of an entry, as far as the callers need it.
 struct EntryStatus {
     enum class Type { Folder, File, Link, Other };
@@ -55,6 +57,11 @@ public:
     // be deleted, leaving what was deleted so far deleted. Refuses "/", the home folder and their
     // ancestors (70) whatever the caller asks.
     virtual void deleteFolder(const std::string &path, bool force);
+    // The same for a folder held open since it was checked: everything below the open folder, then
+    // name in parent while it still is that folder (70 otherwise). Nothing is reopened by path, so
+    // a level swapped for a link meanwhile is never followed.
+    virtual void deleteOpenedFolder(const Descriptor &parent, const std::string &name, const Descriptor &folder,
+                                    const std::string &path, bool force);
     virtual void deleteFile(const std::string &path, bool force);
 
     // Copies everything inside source into destination (created when missing), recursively, as

@@ -117,4 +117,21 @@ TEST_F(ArchiveListTest, UnreadableArchiveFolderEndsTheFillAtTheHourSize)
     EXPECT_TRUE(list.rows.empty());
 }
 
+TEST_F(ArchiveListTest, AnArchiveThatCannotBeMeasuredStillLeavesEveryArchiveListed)
+{
+    store.sizedArchive(hour, "a", std::nullopt);
+    store.sizedArchive(hour, "b", std::nullopt);
+    // The hour's size walk meets an archive folder it may not read.
+    const FolderMeasure unreadableArchive = [](const std::string &folder) -> std::uint64_t {
+        throw err::permissionDenied(folder + "/b");
+    };
+    const ArchiveListResult list = fillArchiveList(fso, day, "21-05", unreadableArchive);
+    ASSERT_TRUE(list.error);
+    EXPECT_EQ(list.error->number(), 70);
+    EXPECT_FALSE(list.sizeCaption);
+    ASSERT_EQ(list.rows.size(), 2u);
+    EXPECT_EQ(list.rows[0].name, "a");
+    EXPECT_EQ(list.rows[1].name, "b");
+}
+
 } // namespace

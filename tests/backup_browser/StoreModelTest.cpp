@@ -127,4 +127,16 @@ TEST_F(SelectionSizesTest, LinksAreNotFollowedWhenMeasuring)
     EXPECT_EQ(selectionSizes(fso, copy, copy).panel1, copy + "\r\nSize : 0 MB");
 }
 
+TEST_F(SelectionSizesTest, ASourceThatIsALinkIsSizedWhereItPoints)
+{
+    // A folder kept on another disk and linked back: restore replaces the target, so its size shows.
+    const std::string copy = store.folder("copy");
+    fileOfSize(inst.root() + "/disk/Documents/f", 3 * 1048576);
+    const std::string link = inst.home() + "/Documents";
+    ASSERT_EQ(::symlink((inst.root() + "/disk/Documents").c_str(), link.c_str()), 0);
+    const SelectionPanels panels = selectionSizes(fso, link, copy);
+    EXPECT_EQ(panels.panel1, link + "\r\nSize : 3 MB");
+    EXPECT_EQ(panels.panel2, copy + "\r\nSize : 0 MB");
+}
+
 } // namespace

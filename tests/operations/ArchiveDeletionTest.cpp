@@ -116,6 +116,10 @@ TEST_F(ArchiveDeletion, ArchiveFolderIsTheParentOfAnExistingCopy)
         SCOPED_TRACE(missing);
         expectError(76, [&] { archiveFolderOf(fso, missing); });
     }
+    // A copy that is a file is told as what it is, not as missing.
+    writeFile(archive + "/file", "x");
+    const AutomationError file = expectError(75, [&] { archiveFolderOf(fso, archive + "/file"); });
+    EXPECT_NE(file.description().find("is not a folder"), std::string::npos) << file.description();
 }
 
 TEST_F(ArchiveDeletion, DeletesReadOnlyTreesAndLinksButNeverALinkTarget)

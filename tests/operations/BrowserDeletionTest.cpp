@@ -8,6 +8,10 @@
 
 #include <QListView>
 
+#include <unistd.h>
+
+#include <filesystem>
+
 using namespace rnx10;
 using namespace rnx10::test;
 
@@ -133,6 +137,43 @@ TEST_F(BrowserDeletion, ArchiveGuardRefusesACopyOutsideItsHour)
         EXPECT_TRUE(exists(otherHour + "/details.ini"));
         EXPECT_TRUE(exists(store.hour("09-00") + "/forged/details.ini"));
         m_window->close();
+    }
+}
+
+TEST_F(BrowserDeletion, ALevelSwappedForALinkAfterTheScanIsRefusedAndTheLinkTargetKept)
+{
+    const std::string victim = inst.home() + "/victim";
+    const struct {
+        const char *entry;
+        std::string swapped, deleted;
+    } cases[] = {
+        {"mnuPopUpDeleteYear", store.computer(), parentPath(parentPath(store.day(QDate::currentDate())))},
+        {"mnuPopUpDeleteHour", store.day(QDate::currentDate()), store.day(QDate::currentDate()) + "/09-00"},
+        {"mnuPopUpDeleteArchive", store.day(QDate::currentDate()) + "/09-00",
+         store.day(QDate::currentDate()) + "/09-00/arch"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.entry);
+        buildStore();
+        ASSERT_TRUE(open());
+        pickHour("09-00");
+        clickRow("arch");
+        // Between the scan and the click: the level goes away and a link to a folder outside
+        // the store, holding what the deletion would reach through it, takes its place.
+        const std::string reached = victim + c.deleted.substr(c.swapped.size());
+        makeFolders(reached + "/copy");
+        writeFile(reached + "/copy/keep.txt", "keep me");
+        ASSERT_EQ(::rename(c.swapped.c_str(), (c.swapped + "-moved").c_str()), 0);
+        ASSERT_EQ(::symlink(victim.c_str(), c.swapped.c_str()), 0);
+        clearAndTrigger(c.entry);
+        EXPECT_EQ(boxes().back().icon, Icon::Critical);
+        EXPECT_NE(lastText().find("outside the backup store"), std::string::npos) << lastText();
+        EXPECT_EQ(readFile(reached + "/copy/keep.txt"), "keep me");
+        EXPECT_TRUE(exists(c.swapped + "-moved" + c.deleted.substr(c.swapped.size())));
+        m_window->close();
+        ASSERT_EQ(::unlink(c.swapped.c_str()), 0);
+        ASSERT_EQ(::rename((c.swapped + "-moved").c_str(), c.swapped.c_str()), 0);
+        std::filesystem::remove_all(victim);
     }
 }
 

@@ -3,7 +3,9 @@
 #include "automation/AutomationError.h"
 #include "backup_browser/core/FolderRestore.h"
 #include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
 #include "platform/walk/WalkProgress.h"
+#include "services/ServiceSet.h"
 #include "support/ScopedFactory.h"
 #include "support/StoreBuilder.h"
 #include "support/TestSupport.h"
@@ -222,6 +224,42 @@ TEST_F(FolderRestore, RefusedTargetsChangeNothing)
         EXPECT_NE(e.description().find("nothing was changed"), std::string::npos) << e.description();
     }
     EXPECT_EQ(treeListing(inst.root()), before);
+}
+
+TEST_F(FolderRestore, ACopyThatIsAFileAndAnArchiveWithoutSourceAreToldAsSuch)
+{
+    writeFile(archive + "/file", "x");
+    const AutomationError file = expectError(75, [&] { restoreFolder(fso, archive + "/file", source, inst.store()); });
+    EXPECT_NE(file.description().find("is not a folder"), std::string::npos) << file.description();
+    const AutomationError empty = expectError(5, [&] { checkRestoreTarget("", inst.store()); });
+    EXPECT_NE(empty.description().find("the archive names no source folder"), std::string::npos) << empty.description();
+}
+
+TEST_F(FolderRestore, TargetsInTheRealStoreTreeTheLockerOrTheProgramFolderAreRefused)
+{
+    ServiceUse instance; // the locker and the program folder come from the runtime service
+    makeFolders(inst.locker() + "/notes");
+    makeFolders(inst.programRoot() + "/1.0");
+    const auto check = [&](const std::string &target, const std::string &storeRoot, const char *named) {
+        SCOPED_TRACE(target);
+        const AutomationError e = expectError(5, [&] { checkRestoreTarget(target, storeRoot); });
+        EXPECT_NE(e.description().find(named), std::string::npos) << e.description();
+    };
+    check(inst.locker(), inst.store(), "the locker");
+    check(inst.locker() + "/notes", inst.store(), "the locker");
+    check(inst.programRoot() + "/1.0", inst.store(), "the program's folder");
+    // A store moved to a bigger disk and linked back: its real tree is refused as the store is.
+    for (const LinkedStore &linked : linkedStores(inst.root() + "/live", inst.root() + "/disk")) {
+        SCOPED_TRACE(linked.name);
+        makeFolders(linked.realComputer + "/2026/12");
+        makeFolders(parentPath(linked.linkAt));
+        ASSERT_EQ(::symlink(linked.target.c_str(), linked.linkAt.c_str()), 0);
+        check(linked.realComputer + "/2026", linked.storeRoot, "the backup store");
+        check(linked.realComputer, linked.storeRoot, "the backup store");
+        check(parentPath(linked.realComputer), linked.storeRoot, "the backup store");
+        ASSERT_EQ(::unlink(linked.linkAt.c_str()), 0);
+        std::filesystem::remove_all(inst.root() + "/disk");
+    }
 }
 
 TEST_F(FolderRestore, LinksAreCopiedAsLinksAndReadOnlyEntriesKeepTheirModes)

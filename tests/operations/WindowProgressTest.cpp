@@ -51,6 +51,14 @@ public:
             throw err::permissionDenied(path + " is in use");
         FileSystemObject::deleteFolder(path, force);
     }
+    void deleteOpenedFolder(const Descriptor &parent, const std::string &name, const Descriptor &folder,
+                            const std::string &path, bool force) override
+    {
+        wait(Hold::Delete);
+        if (failDelete)
+            throw err::permissionDenied(path + " is in use");
+        FileSystemObject::deleteOpenedFolder(parent, name, folder, path, force);
+    }
     void copyFolder(const std::string &source, const std::string &destination, bool overwrite) override
     {
         wait(Hold::Copy);

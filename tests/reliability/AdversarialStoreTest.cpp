@@ -80,8 +80,8 @@ protected:
 
 TEST_F(Hostile, ScanListAndSelectionShowEveryArchiveAndChangeNothing)
 {
-    // "+Y" and " Y" select the canonical year as "Y" does: the day is visited three times.
-    EXPECT_EQ(m_window->statusText(1), "3 archives found.");
+    // "+Y" and " Y" select the canonical year as "Y" does: the day's one hour is listed once.
+    EXPECT_EQ(m_window->statusText(1), "1 archives found.");
     pickHour("09-00");
     EXPECT_EQ(rowCount(), 11);
     for (int r = 0; r < rowCount(); ++r)
@@ -158,8 +158,9 @@ TEST_F(Hostile, LevelDeletionsThroughALinkedDayNeverLeaveTheStore)
     pickDate(AdversarialStore::kLinkedDay);
     EXPECT_FALSE(m_window->statusText(2).empty());
     EXPECT_EQ(child<QComboBox>("lstTime")->count(), 0);
-    clearAndTrigger("mnuPopUpDeleteDay"); // the day is the link itself: the link goes, not its target
-    EXPECT_EQ(lastText(), "Succesfully deleted...");
+    clearAndTrigger("mnuPopUpDeleteDay"); // the day is the link itself: no level below the computer folder is followed
+    EXPECT_EQ(boxes().back().icon, Icon::Critical);
+    EXPECT_NE(lastText().find("outside the backup store"), std::string::npos) << lastText();
     EXPECT_TRUE(exists(hostile.outside() + "/day/07-00/arch/copy/keep.txt"));
     clearAndTrigger("mnuPopUpDeleteYear");
     EXPECT_EQ(lastText(), "Succesfully deleted...");

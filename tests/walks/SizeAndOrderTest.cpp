@@ -5,12 +5,17 @@
 #include "platform/walk/FolderWalk.h"
 #include "support/TestSupport.h"
 
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QTemporaryDir>
 
 #include <functional>
+#include <limits>
 #include <set>
 
 using namespace rnx10;
@@ -81,6 +86,40 @@ TEST(TreeSize, CountsRegularFilesLogicalBytesOnly)
         EXPECT_EQ(walk::treeSize(scratch / "root"), c.expected) << c.what;
         EXPECT_EQ(FileSystemObject().folderSize(scratch / "root"), c.expected) << c.what;
     }
+}
+
+// Sparse files whose sizes add up past 64 bits, on a tmpfs (which allows files of 2^63 - 1 bytes)
+// mounted in a private mount namespace of a forked child: the size stays the largest count
+// instead of wrapping to almost nothing.
+TEST(TreeSize, SaturatesInsteadOfWrapping)
+{
+    QTemporaryDir scratch;
+    ASSERT_TRUE(scratch.isValid());
+    const std::string mountPoint = scratch.path().toStdString();
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=1m") != 0)
+            ::_exit(77);
+        for (const char *name : {"/a", "/b", "/c"}) {
+            const int fd = ::open((mountPoint + name).c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+            if (fd < 0 || ::ftruncate(fd, std::numeric_limits<off_t>::max()) != 0)
+                ::_exit(77);
+            ::close(fd);
+        }
+        try {
+            ::_exit(walk::treeSize(mountPoint) == std::numeric_limits<std::uint64_t>::max() ? 0 : 1);
+        } catch (...) {
+            ::_exit(2);
+        }
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 77)
+        GTEST_SKIP() << "no private mount namespace with a tmpfs here";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the size wrapped, 2: the walk raised";
 }
 
 TEST(TreeSize, RaisesForMissingFolderFileAndUnreadableFolder)

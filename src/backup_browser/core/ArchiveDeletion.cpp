@@ -1,6 +1,7 @@
 #include "backup_browser/core/ArchiveDeletion.h"
 
 #include "automation/AutomationError.h"
+#include "backup_browser/core/FolderRestore.h"
 #include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
 
@@ -96,30 +97,17 @@ std::string nothingSelectedText(StoreLevel level)
 
 std::string archiveFolderOf(FileSystemObject &fso, const std::string &selectedDestinationDir)
 {
-    if (!fso.folderExists(selectedDestinationDir))
-        throw err::pathNotFound(selectedDestinationDir);
+    checkCopyFolder(fso, selectedDestinationDir);
     return parentPath(selectedDestinationDir);
 }
 
-void checkArchiveFolder(FileSystemObject &fso, const BrowserFolders &folders, const std::string &archiveFolder)
+void checkArchiveFolder(FileSystemObject &, const BrowserFolders &folders, const std::string &archiveFolder)
 {
     const std::string hour = canonicalStorePath(folders.HourFolder);
     const std::string archive = canonicalStorePath(archiveFolder);
     if (isHourOfComputer(hour, canonicalStorePath(folders.ComputerFolder)) && isDirectlyInside(archive, hour))
-        return checkInsideStore(fso, folders, archiveFolder);
+        return; // the levels on its way are checked as the deletion opens them (holdStoreFolder)
     throw err::invalidCall(archiveFolder + " is not an archive of the hour in view; nothing was deleted");
-}
-
-void checkInsideStore(FileSystemObject &fso, const BrowserFolders &folders, const std::string &folder)
-{
-    if (!fso.entryExists(folder))
-        return;
-    // The folder itself may be a link (removed as a link); every level above it must be real.
-    const std::string computer = realPath(folders.ComputerFolder);
-    const std::string parent = realPath(parentPath(canonicalStorePath(folder)));
-    if (isInside(parent, computer))
-        return;
-    throw err::invalidCall(folder + " lies outside the backup store (a folder on its way is a link); nothing was deleted");
 }
 
 void deleteStoreFolder(FileSystemObject &fso, const std::string &folder)

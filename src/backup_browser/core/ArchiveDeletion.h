@@ -21,17 +21,13 @@ std::optional<std::string> levelFolderToDelete(const BrowserFolders &folders, St
 std::string nothingSelectedText(StoreLevel level);
 
 // The archive folder holding the copy: the parent of selectedDestinationDir.
-// Raises 76 "Path not found" when the copy is not an existing folder.
+// Raises as checkCopyFolder does when the copy is not an existing folder.
 std::string archiveFolderOf(FileSystemObject &fso, const std::string &selectedDestinationDir);
 
 // Raises 5 unless archiveFolder lies directly inside folders.HourFolder and that hour folder is four
 // levels below folders.ComputerFolder (year, month, day, hour): a details.ini naming a copy anywhere
 // else never gets anything deleted.
 void checkArchiveFolder(FileSystemObject &fso, const BrowserFolders &folders, const std::string &archiveFolder);
-
-// Raises 5 unless folder, links resolved, lies inside folders.ComputerFolder: a level or archive
-// reached through a link out of the store is never deleted. A folder already gone passes.
-void checkInsideStore(FileSystemObject &fso, const BrowserFolders &folders, const std::string &folder);
 
 // Deletes a folder with everything in it, read-only entries included, through fso. A folder that
 // is already gone is no error. Raises at the first entry that cannot be deleted.

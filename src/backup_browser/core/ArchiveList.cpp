@@ -11,10 +11,6 @@ void fill(FileSystemObject &fso, ArchiveListResult &result, const std::string &d
           const FolderMeasure &measure)
 {
     result.hourFolder = dayFolder + "/" + hour;
-    const std::string megabytes = roundedMegabytes(measureFolder(fso, measure, result.hourFolder));
-    const std::string bytes = bytesText(measureFolder(fso, measure, result.hourFolder));
-    result.sizeCaption = "Size : " + megabytes + " MB";
-    result.sizeToolTip = bytes;
     for (const std::string &archive : fso.subFolders(result.hourFolder)) {
         ArchiveRow &row = result.rows.emplace_back();
         row.name = archive;
@@ -22,6 +18,11 @@ void fill(FileSystemObject &fso, ArchiveListResult &result, const std::string &d
         for (std::size_t i = 0; i < kDetailsKeys.size(); ++i)
             row.values[i] = ReadINIValue(details, "DETAILS", kDetailsKeys[i]);
     }
+    // Measured after the listing, and once: an archive folder that cannot be read fails the size
+    // alone, and every readable archive is still listed.
+    const std::uint64_t size = measureFolder(fso, measure, result.hourFolder);
+    result.sizeCaption = "Size : " + roundedMegabytes(size) + " MB";
+    result.sizeToolTip = bytesText(size);
 }
 } // namespace
 

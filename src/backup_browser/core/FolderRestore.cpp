@@ -1,9 +1,15 @@
 #include "backup_browser/core/FolderRestore.h"
 
 #include "automation/AutomationError.h"
+#include "platform/ComputerName.h"
 #include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
 #include "platform/walk/WalkProgress.h"
+#include "services/EnvironmentKeys.h"
+#include "services/RuntimeService.h"
+#include "services/ServiceSet.h"
+
+#include <vector>
 
 namespace rnx10 {
 
@@ -27,16 +33,44 @@ bool hasDotComponent(const std::string &path)
 
 [[noreturn]] void refuse(const std::string &why) { throw err::invalidCall(why + "; nothing was changed"); }
 
+// A folder the restore must neither replace, nor write into, nor replace a folder holding it.
+struct Guarded {
+    std::string real; // links resolved; empty when it does not exist
+    const char *name;
+};
+
+std::string environmentFolder(const char *key)
+{
+    try {
+        return services().runtime().EnvironGet(envkey::kSuiteEnvironment, key);
+    } catch (const AutomationError &) {
+        return {}; // not set: nothing of it to protect
+    }
+}
+
+// The store as it really lies: its root and the computer folder, whose own link (a store moved to
+// another disk) leads out of the root; then the locker and the program's folder.
+std::vector<Guarded> guardedFolders(const std::string &storeRoot)
+{
+    return {{realPath(storeRoot), "the backup store"},
+            {realPath(joinPath(storeRoot, GetMachineName())), "the backup store"},
+            {realPath(environmentFolder(envkey::Locker)), "the locker"},
+            {realPath(environmentFolder(envkey::ProgramRoot)), "the program's folder"}};
+}
+
 void checkAgainstStore(const std::string &sourceDir, const std::string &storeRoot)
 {
     const std::string target = resolvedTarget(sourceDir);
-    const std::string store = realPath(storeRoot);
-    if (store.empty() || target.empty())
-        return; // no store to protect, or a missing parent that the restore itself reports
-    if (isInside(target, store))
-        refuse("the source " + sourceDir + " lies inside the backup store");
-    if (isInside(store, target))
-        refuse("the source " + sourceDir + " holds the backup store");
+    if (target.empty())
+        return; // a missing parent that the restore itself reports
+    for (const Guarded &g : guardedFolders(storeRoot)) {
+        if (g.real.empty())
+            continue;
+        if (isInside(target, g.real))
+            refuse("the source " + sourceDir + " lies inside " + g.name);
+        if (isInside(g.real, target))
+            refuse("the source " + sourceDir + " holds " + g.name);
+    }
 }
 
 // A new, empty folder beside the source, on its file system, so the swap is a rename.
@@ -133,8 +167,7 @@ void checkNoOverlap(const std::string &copyDir, const std::string &sourceDir)
 
 void checkCopy(FileSystemObject &fso, const std::string &copyDir, const std::string &sourceDir)
 {
-    if (!fso.folderExists(copyDir))
-        throw err::pathNotFound(copyDir);
+    checkCopyFolder(fso, copyDir);
     checkNoOverlap(copyDir, sourceDir);
 }
 
@@ -149,12 +182,21 @@ void removeOldSource(FileSystemObject &fso, const std::string &old)
 
 } // namespace
 
+void checkCopyFolder(FileSystemObject &fso, const std::string &copyDir)
+{
+    if (fso.folderExists(copyDir))
+        return;
+    if (!copyDir.empty() && fso.entryExists(copyDir))
+        throw err::pathFileAccess(copyDir + " is not a folder");
+    throw err::pathNotFound(copyDir);
+}
+
 void checkRestoreTarget(const std::string &sourceDir, const std::string &storeRoot)
 {
     if (sourceDir == "REGKEYS")
         refuse("this archive holds registry keys, not a folder, and cannot be restored here");
     if (sourceDir.empty())
-        refuse("no archive is selected");
+        refuse("the archive names no source folder");
     if (sourceDir.front() != '/' || hasDotComponent(sourceDir))
         refuse("the source " + sourceDir + " is not a full path");
     if (sourceDir.find_first_not_of('/') == std::string::npos || isProtectedFolder(sourceDir))

@@ -7,6 +7,10 @@ namespace rnx10 {
 
 class FileSystemObject;
 
+// Raises 76 "Path not found" when the archive's copy is missing, 75 naming it "not a folder" when
+// something else (a file, say) is there.
+void checkCopyFolder(FileSystemObject &fso, const std::string &copyDir);
+
 // Raises 5, naming the reason, when sourceDir must not be replaced: "REGKEYS" (registry keys,
 // not a folder), empty, relative, "/", the home folder or an ancestor of it, or the backup store,
 // a folder inside it or one that holds it. storeRoot is the store's root folder.

@@ -2,13 +2,17 @@
 
 #include "automation/AutomationError.h"
 #include "backup_browser/core/SizeText.h"
+#include "platform/Paths.h"
 
 namespace rnx10 {
 
 namespace {
-std::string sizeText(FileSystemObject &fso, const std::string &folder, const FolderMeasure &measure)
+// measured is the folder walked: a source that is a link is sized where it points, as the
+// restore replaces that folder; the links below it are not followed.
+std::string sizeText(FileSystemObject &fso, const std::string &folder, const FolderMeasure &measure,
+                     const std::string &measured)
 {
-    return folder + "\r\nSize : " + roundedMegabytes(measureFolder(fso, measure, folder)) + " MB";
+    return folder + "\r\nSize : " + roundedMegabytes(measureFolder(fso, measure, measured)) + " MB";
 }
 } // namespace
 
@@ -20,8 +24,8 @@ SelectionPanels selectionSizes(FileSystemObject &fso, const std::string &source,
         return panels;
     panels.selects = true;
     try {
-        panels.panel1 = sizeText(fso, source, measure);
-        panels.panel2 = sizeText(fso, destination, measure);
+        panels.panel1 = sizeText(fso, source, measure, followLink(source));
+        panels.panel2 = sizeText(fso, destination, measure, destination);
     } catch (const std::exception &) {
         // The click shows what it could measure and tells nothing.
     }

@@ -1,6 +1,7 @@
 #include "backup_browser/core/StoreScan.h"
 
 #include "backup_browser/core/DirStructure.h"
+#include "backup_browser/core/HeldStoreFolder.h"
 #include "backup_browser/core/LeadingNumber.h"
 #include "backup_browser/core/MountPoint.h"
 #include "backup_browser/core/SizeText.h"
@@ -10,6 +11,8 @@
 #include "services/EnvironmentKeys.h"
 #include "services/RuntimeService.h"
 #include "services/ServiceSet.h"
+
+#include <algorithm>
 
 namespace rnx10 {
 
@@ -44,6 +47,11 @@ std::string countText(std::size_t hours)
     return hours == 0 ? "No archives found." : std::to_string(hours) + " archives found.";
 }
 
+bool anyMatches(const std::vector<std::string> &names, int number)
+{
+    return std::any_of(names.begin(), names.end(), [number](const std::string &n) { return matchesNumber(n, number); });
+}
+
 class Scanner {
 public:
     Scanner(FileSystemObject &fso, ScanResult &result, int y, int m, int d, const FolderMeasure *measure)
@@ -57,6 +65,7 @@ public:
         m_r.folders.ComputerFolder = root + "/" + GetMachineName();
         ensureFolder(m_fso, m_r.folders.ComputerFolder);
         const std::string &computer = m_r.folders.ComputerFolder;
+        recordIdentity();
         // A computer folder that is a link (a store moved to a bigger disk and linked back) is
         // measured and listed where it points; the walks below it follow no link.
         m_r.measuredFolder = followLink(computer);
@@ -73,6 +82,16 @@ public:
     }
 
 private:
+    // Deletions later open the store from this very folder; one that cannot be opened leaves the
+    // identity unset and every deletion refused.
+    void recordIdentity()
+    {
+        try {
+            m_r.folders.ComputerIdentity = computerFolderIdentity(m_r.folders.ComputerFolder);
+        } catch (const AutomationError &) {
+        }
+    }
+
     std::string under(std::initializer_list<int> numbers) const
     {
         std::string path = m_r.folders.ComputerFolder;
@@ -83,28 +102,23 @@ private:
 
     void walkYears()
     {
-        for (const std::string &year : m_fso.subFolders(m_r.measuredFolder)) {
-            if (!matchesNumber(year, m_y))
-                continue;
-            m_r.folders.YearFolder = under({m_y});
-            for (const std::string &month : m_fso.subFolders(m_r.folders.YearFolder)) {
-                if (!matchesNumber(month, m_m))
-                    continue;
-                m_r.folders.MonthFolder = under({m_y, m_m});
-                walkDays();
-            }
-        }
+        // "2009" and "02009" both name the year, but the walk goes into "2009" alone: each level
+        // is entered once however many names match, so no hour is listed twice.
+        if (!anyMatches(m_fso.subFolders(m_r.measuredFolder), m_y))
+            return;
+        m_r.folders.YearFolder = under({m_y});
+        if (!anyMatches(m_fso.subFolders(m_r.folders.YearFolder), m_m))
+            return;
+        m_r.folders.MonthFolder = under({m_y, m_m});
+        walkDays();
     }
 
     void walkDays()
     {
-        for (const std::string &day : m_fso.subFolders(m_r.folders.MonthFolder)) {
-            if (!matchesNumber(day, m_d))
-                continue;
-            m_r.folders.DayFolder = under({m_y, m_m, m_d});
-            for (std::string &hour : m_fso.subFolders(m_r.folders.DayFolder))
-                m_r.hours.push_back(std::move(hour));
-        }
+        if (!anyMatches(m_fso.subFolders(m_r.folders.MonthFolder), m_d))
+            return;
+        m_r.folders.DayFolder = under({m_y, m_m, m_d});
+        m_r.hours = m_fso.subFolders(m_r.folders.DayFolder);
     }
 
     FileSystemObject &m_fso;

@@ -1,6 +1,7 @@
 // removeTree: files unlinked relative to their folder's descriptor, folders removed on the way
 // back up; separate sub-trees are removed on all cores at once.
 #include "platform/walk/FolderWalk.h"
+#include "platform/walk/HeldFolder.h"
 
 #include "platform/FileSystemObject.h"
 #include "platform/walk/SubtreeSplit.h"
@@ -59,19 +60,38 @@ void unlinkIn(const Folder &at, const char *name, int flags, bool force)
 
 class RemoveVisitor : public SplitVisitor {
 public:
-    explicit RemoveVisitor(bool force) : m_force(force) {}
+    // removed, when given, counts every entry this walk removes.
+    explicit RemoveVisitor(bool force, std::atomic<std::uint64_t> *removed = nullptr)
+        : m_force(force), m_removed(removed)
+    {
+    }
 
-    void entry(const Folder &at, const char *name, EntryType) override { unlinkIn(at, name, 0, m_force); }
+    void entry(const Folder &at, const char *name, EntryType) override
+    {
+        unlinkIn(at, name, 0, m_force);
+        countRemoved();
+    }
     Descriptor open(const Folder &at, const char *name) override
     {
         return openForRemoval(at.fd, name, at.childPath(name), m_force);
     }
-    void leave(const Folder &at, const char *name) override { unlinkIn(at, name, AT_REMOVEDIR, m_force); }
+    void leave(const Folder &at, const char *name) override
+    {
+        unlinkIn(at, name, AT_REMOVEDIR, m_force);
+        countRemoved();
+    }
 
-    std::unique_ptr<SplitVisitor> fork() const override { return std::make_unique<RemoveVisitor>(m_force); }
+    std::unique_ptr<SplitVisitor> fork() const override { return std::make_unique<RemoveVisitor>(m_force, m_removed); }
 
 private:
+    void countRemoved()
+    {
+        if (m_removed)
+            m_removed->fetch_add(1, std::memory_order_relaxed);
+    }
+
     bool m_force;
+    std::atomic<std::uint64_t> *m_removed;
 };
 
 } // namespace
@@ -97,6 +117,47 @@ void removeTree(const std::string &path, bool force, WalkProgress *progress)
     runSplit(path, visitor, progress, Descriptor(), kRemoveWorkersPerCore);
     if (::unlinkat(AT_FDCWD, path.c_str(), AT_REMOVEDIR) != 0)
         throw err::fromErrno(errno, path);
+}
+
+void removeHeldTree(const Descriptor &parent, const char *name, const Descriptor &folder, const std::string &path,
+                    bool force, WalkProgress *progress)
+{
+    progress = progressOrThread(progress);
+    const FolderIdentity identity = identityOf(folder.get(), path);
+    if (isProtectedFolder(path) || !holdsFolder(parent.get(), name, identity))
+        throw err::permissionDenied("refusing to delete " + path + ", it is no longer the folder that was checked");
+    // The walk's own counts (entries listed) stay private: progress shows what was removed.
+    WalkProgress walking;
+    RemoveVisitor visitor(force, progress ? &progress->entries : nullptr);
+    runSplitAt(reopenFolder(folder, path), path, visitor, &walking, kRemoveWorkersPerCore);
+    // Emptied where it was opened; the name goes only while it still names that folder.
+    if (!holdsFolder(parent.get(), name, identity))
+        throw err::permissionDenied("refusing to delete " + path + ", it was replaced while its content was deleted");
+    const std::string above = path.substr(0, path.rfind('/'));
+    unlinkIn(Folder{parent.get(), -1, above}, name, AT_REMOVEDIR, force);
+    if (progress)
+        progress->entries.fetch_add(1, std::memory_order_relaxed);
+}
+
+Descriptor reopenFolder(const Descriptor &folder, const std::string &path)
+{
+    // A dup would share the listing position with every other reader of folder.
+    return openFolderAt(folder.get(), ".", path);
+}
+
+FolderIdentity identityOf(int fd, const std::string &pathForErrors)
+{
+    struct stat st{};
+    if (::fstat(fd, &st) != 0)
+        throw err::fromErrno(errno, pathForErrors);
+    return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+}
+
+bool holdsFolder(int parent, const char *name, const FolderIdentity &identity)
+{
+    struct stat st{};
+    return ::fstatat(parent, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode) &&
+           FolderIdentity{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)} == identity;
 }
 
 } // namespace rnx10::walk

@@ -1,5 +1,7 @@
 // treeSize: sub-trees measured on all cores, each by a bounded depth-first walk.
+#include "platform/walk/ByteSum.h"
 #include "platform/walk/FolderWalk.h"
+#include "platform/walk/HeldFolder.h"
 
 #include "platform/walk/SubtreeSplit.h"
 
@@ -35,13 +37,13 @@ public:
         if (type != EntryType::File)
             return;
         std::uint64_t n = fileSize(at, name);
-        m_total += n;
+        m_total = addBytes(m_total, n);
         if (m_progress)
             m_progress->bytes.fetch_add(n, std::memory_order_relaxed);
     }
 
     std::unique_ptr<SplitVisitor> fork() const override { return std::make_unique<SizeVisitor>(m_progress); }
-    void merge(SplitVisitor &part) override { m_total += static_cast<SizeVisitor &>(part).m_total; }
+    void merge(SplitVisitor &part) override { m_total = addBytes(m_total, static_cast<SizeVisitor &>(part).m_total); }
 
     std::uint64_t total() const { return m_total; }
 
@@ -57,6 +59,14 @@ std::uint64_t treeSize(const std::string &path, WalkProgress *progress)
     progress = progressOrThread(progress);
     SizeVisitor visitor(progress);
     runSplit(path, visitor, progress);
+    return visitor.total();
+}
+
+std::uint64_t treeSizeOf(const Descriptor &folder, const std::string &path, WalkProgress *progress)
+{
+    progress = progressOrThread(progress);
+    SizeVisitor visitor(progress);
+    runSplitAt(reopenFolder(folder, path), path, visitor, progress);
     return visitor.total();
 }
 

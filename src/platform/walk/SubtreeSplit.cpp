@@ -33,9 +33,10 @@ void walk(TreeVisitor &visitor, OpenFolder at, int budget, WalkProgress *progres
 
 class Split {
 public:
-    Split(const std::string &path, SplitVisitor &visitor, WalkProgress *progress, Descriptor twin, unsigned workersPerCore)
+    Split(Descriptor root, const std::string &path, SplitVisitor &visitor, WalkProgress *progress, Descriptor twin,
+          unsigned workersPerCore)
         : m_visitor(visitor), m_progress(progress), m_workersPerCore(workersPerCore),
-          m_root{openFolderAt(AT_FDCWD, path.c_str(), path), std::move(twin), path}
+          m_root{std::move(root), std::move(twin), path}
     {
     }
 
@@ -182,7 +183,15 @@ unsigned coreCount() { return std::clamp(std::thread::hardware_concurrency(), 1u
 void runSplit(const std::string &path, SplitVisitor &visitor, WalkProgress *progress, Descriptor twin,
               unsigned workersPerCore)
 {
-    Split(path, visitor, progress, std::move(twin), std::max(workersPerCore, 1u)).run();
+    Split(openFolderAt(AT_FDCWD, path.c_str(), path), path, visitor, progress, std::move(twin),
+          std::max(workersPerCore, 1u))
+        .run();
+}
+
+void runSplitAt(Descriptor root, const std::string &path, SplitVisitor &visitor, WalkProgress *progress,
+                unsigned workersPerCore)
+{
+    Split(std::move(root), path, visitor, progress, Descriptor(), std::max(workersPerCore, 1u)).run();
 }
 
 } // namespace rnx10::walk

@@ -41,4 +41,8 @@ unsigned coreCount();
 void runSplit(const std::string &path, SplitVisitor &visitor, WalkProgress *progress, Descriptor twin = Descriptor(),
               unsigned workersPerCore = 1);
 
+// The same over the folder already open as root, never reopened by its path.
+void runSplitAt(Descriptor root, const std::string &path, SplitVisitor &visitor, WalkProgress *progress,
+                unsigned workersPerCore = 1);
+
 } // namespace rnx10::walk
