@@ -1,6 +1,7 @@
 #include "backup_browser/core/SelectionSizes.h"
 
 #include "automation/AutomationError.h"
+#include "backup_browser/core/ShownValue.h"
 #include "backup_browser/core/SizeText.h"
 
 namespace rnx10 {
@@ -8,7 +9,7 @@ namespace rnx10 {
 namespace {
 std::string sizeText(FileSystemObject &fso, const std::string &folder, const FolderMeasure &measure)
 {
-    return folder + "\r\nSize : " + roundedMegabytes(measureFolder(fso, measure, folder)) + " MB";
+    return shownValue(folder) + "\r\nSize : " + roundedMegabytes(measureFolder(fso, measure, folder)) + " MB";
 }
 } // namespace
 
