@@ -2,6 +2,7 @@
 
 #include "backup_browser/BrowserPictures.h"
 #include "backup_browser/core/ArchiveList.h"
+#include "backup_browser/core/ShownValue.h"
 
 #include <QFile>
 #include <QStandardItem>
@@ -9,9 +10,6 @@
 namespace rnx10 {
 
 namespace {
-// A details file may hold a line of megabytes; the list shows its start.
-constexpr qsizetype kShownLength = 1024;
-
 QStandardItem *item(const std::string &bytes)
 {
     auto *it = new QStandardItem(displayText(bytes));
@@ -23,9 +21,7 @@ QStandardItem *item(const std::string &bytes)
 
 QString displayText(const std::string &bytes)
 {
-    const bool longText = bytes.size() > static_cast<std::size_t>(kShownLength);
-    QString text = QFile::decodeName(QByteArray::fromStdString(longText ? bytes.substr(0, kShownLength) : bytes));
-    return longText ? text + QStringLiteral("…") : text;
+    return QFile::decodeName(QByteArray::fromStdString(shownValue(bytes)));
 }
 
 std::string rawBytes(const QStandardItem *item)

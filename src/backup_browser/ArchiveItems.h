@@ -15,7 +15,8 @@ struct ArchiveRow;
 // The role that holds an item's raw bytes (QByteArray).
 inline constexpr int kRawBytesRole = Qt::UserRole + 1;
 
-// Readable text of a native name or value; bytes that are not UTF-8 are shown replaced.
+// Readable text of a native name or value, cut short as shownValue does; bytes that are not UTF-8
+// are shown replaced.
 QString displayText(const std::string &bytes);
 
 // The raw bytes an item was made from.

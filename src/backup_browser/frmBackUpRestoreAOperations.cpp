@@ -5,6 +5,7 @@
 #include "backup_browser/core/ArchiveDeletion.h"
 #include "backup_browser/core/FolderRestore.h"
 #include "backup_browser/core/HeldStoreFolder.h"
+#include "backup_browser/core/ShownValue.h"
 #include "backup_browser/core/StoreReport.h"
 #include "backup_browser/LockerSize.h"
 #include "backup_browser/OperationJobs.h"
@@ -95,11 +96,11 @@ void frmBackUpRestoreA::mnuPopUpDeleteArchive_Click()
     if (!guard.acquired())
         return;
     const std::string copy = m_folders.SelectedDestinationDir;
-    if (!confirmed("Are you sure you want to delete " + copy + " . This will delete selected archive.", "Delete Archive..."))
+    if (!confirmed("Are you sure you want to delete " + shownValue(copy) + " . This will delete selected archive.", "Delete Archive..."))
         return;
     try {
         const std::string archive = archiveFolderOf(services().fileSystem(), copy);
-        prompt().tell(archive, kDefaultTitle, Icon::None);
+        prompt().tell(shownValue(archive), kDefaultTitle, Icon::None);
         checkArchiveFolder(services().fileSystem(), m_folders, archive);
         deleteHeld(this, m_folders, archive, m_lockerSize);
         RefreshAdd();
@@ -153,7 +154,7 @@ void frmBackUpRestoreA::mnuPopUpStartRestore_Click()
     try {
         const std::string store = services().runtime().EnvironGet(envkey::kSuiteEnvironment, envkey::Store);
         checkRestoreTarget(source, store); // refused targets are told before anything is asked
-        if (!confirmed("Are you sure you want to copy " + copy + " to " + source + " . This will delete old data.", "Sure..."))
+        if (!confirmed("Are you sure you want to copy " + shownValue(copy) + " to " + shownValue(source) + " . This will delete old data.", "Sure..."))
             return;
         BusyPointer busy;
         restoreWithProgress(this, copy, source, store);

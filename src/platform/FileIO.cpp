@@ -6,8 +6,10 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
 
 namespace rnx10 {
 
@@ -132,6 +134,41 @@ std::optional<std::string> readFileIfExists(const std::string &path)
     if (!readAll(fd.get(), text))
         throw err::fromErrno(errno, path);
     return text;
+}
+
+SmallFileText readSmallFile(const std::string &path, std::size_t maxBytes, Links links)
+{
+    const int noFollow = links == Links::NoFollow ? O_NOFOLLOW : 0;
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | noFollow));
+    if (!fd.valid()) {
+        if (errno == ENOENT)
+            return {SmallFile::Missing};
+        if (errno == ELOOP && noFollow)
+            return {SmallFile::NotRegular};
+        return {SmallFile::Failed, {}, errno};
+    }
+    struct stat st{};
+    if (::fstat(fd.get(), &st) != 0)
+        return {SmallFile::Failed, {}, errno};
+    if (!S_ISREG(st.st_mode))
+        return {SmallFile::NotRegular};
+    if (static_cast<std::uintmax_t>(st.st_size) > maxBytes)
+        return {SmallFile::TooLarge};
+    // The file may grow after the fstat: the read stops one byte past the bound.
+    SmallFileText result{SmallFile::Read};
+    result.text.reserve(static_cast<std::size_t>(st.st_size));
+    char buffer[1 << 14];
+    while (result.text.size() <= maxBytes) {
+        const ssize_t n = ::read(fd.get(), buffer, std::min(sizeof buffer, maxBytes + 1 - result.text.size()));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return {SmallFile::Failed, {}, errno};
+        if (n == 0)
+            return result;
+        result.text.append(buffer, static_cast<std::size_t>(n));
+    }
+    return {SmallFile::TooLarge};
 }
 
 void atomicReplace(const std::string &given, std::string_view bytes, unsigned newFileMode, LinkAtPath link)

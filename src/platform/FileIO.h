@@ -60,6 +60,25 @@ bool readAll(int fd, std::string &into);
 // The whole file; nothing when it does not exist. Raises for any other failure.
 std::optional<std::string> readFileIfExists(const std::string &path);
 
+// What readSmallFile found at a path.
+enum class SmallFile {
+    Read,       // a regular file within the bound: the text holds all of it
+    Missing,    // nothing there
+    NotRegular, // a FIFO, device, socket or folder, or (with NoFollow) a link: never read
+    TooLarge,   // more bytes than the bound
+    Failed,     // could not be opened or read; error holds errno
+};
+struct SmallFileText {
+    SmallFile status = SmallFile::Missing;
+    std::string text;
+    int error = 0;
+};
+enum class Links { Follow, NoFollow };
+
+// Reads a regular file of at most maxBytes without ever waiting on a writer: it is opened
+// non-blocking (a FIFO or device never holds the caller) and checked after the open. Never raises.
+SmallFileText readSmallFile(const std::string &path, std::size_t maxBytes, Links links = Links::Follow);
+
 // What atomicReplace does with a link at its path.
 enum class LinkAtPath {
     Replace,     // the link gives way to the file; what it points to is untouched

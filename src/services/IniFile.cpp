@@ -11,24 +11,36 @@
 namespace rnx10::IniFile {
 
 namespace {
-void loadInto(CSimpleIniA &ini, const std::string &path)
+void loadInto(CSimpleIniA &ini, std::string_view text)
 {
     ini.SetUnicode(true);
     ini.SetMultiKey(false);
     ini.SetMultiLine(false);
-    ini.LoadFile(path.c_str());
+    ini.LoadData(text.data(), text.size());
 }
 
 } // namespace
 
-std::optional<std::string> read(const std::string &path, const std::string &section, const std::string &key)
+std::vector<std::optional<std::string>> values(std::string_view text, const std::string &section,
+                                               std::span<const char *const> keys)
 {
     CSimpleIniA ini;
-    loadInto(ini, path);
-    const char *value = ini.GetValue(section.c_str(), key.c_str(), nullptr);
-    if (!value)
+    loadInto(ini, text);
+    std::vector<std::optional<std::string>> found;
+    for (const char *key : keys) {
+        const char *value = ini.GetValue(section.c_str(), key, nullptr);
+        found.push_back(value ? std::optional<std::string>(value) : std::nullopt);
+    }
+    return found;
+}
+
+std::optional<std::string> read(const std::string &path, const std::string &section, const std::string &key)
+{
+    const SmallFileText file = readSmallFile(path, kMostSettingsBytes);
+    if (file.status != SmallFile::Read)
         return std::nullopt;
-    return std::string(value);
+    const char *const keys[] = {key.c_str()};
+    return values(file.text, section, keys).front();
 }
 
 void write(const std::string &path, const std::string &section, const std::string &key, const std::string &value)

@@ -1,9 +1,13 @@
 // The archive list of one hour: rows, the five details values and the hour's size.
+#include "LateFifoPeer.h"
 #include "UnreadableFileSystem.h"
 
 #include "backup_browser/core/ArchiveList.h"
 #include "support/ScopedFactory.h"
 #include "support/StoreFixture.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace rnx10;
 using namespace rnx10::test;
@@ -82,6 +86,8 @@ TEST_F(ArchiveListTest, MissingHourEndsTheFillBeforeMeasuring)
 TEST_F(ArchiveListTest, EveryDetailsFileStillGivesARow)
 {
     const std::string hugeLine = "[DETAILS]\nSourceDir=" + std::string(10 * 1024 * 1024, 'x') + "\nComputer=PC01\n";
+    const std::string largest = "[DETAILS]\nSourceDir=/s\n" + std::string(kMostDetailsBytes - 24, ';') + "\n";
+    ASSERT_EQ(largest.size(), kMostDetailsBytes);
     const std::pair<const char *, std::string> cases[] = {
         {"empty", ""},
         {"binary", std::string("\0\xff\xfe\x01[DE\0TAILS]\x80", 13)},
@@ -90,6 +96,8 @@ TEST_F(ArchiveListTest, EveryDetailsFileStillGivesARow)
         {"other-case", "[details]\nsourcedir=/s\nCOMPUTER=PC01\n"},
         {"no-section", "SourceDir=/s\nComputer=PC01\n"},
         {"other-section", "[OTHER]\nSourceDir=/s\n"},
+        {"largest", largest},
+        {"one-byte-more", largest + ";"},
         {"huge-line", hugeLine},
     };
     for (const auto &[name, content] : cases)
@@ -100,9 +108,40 @@ TEST_F(ArchiveListTest, EveryDetailsFileStillGivesARow)
     ASSERT_EQ(list.rows.size(), std::size(cases) + 1);
     for (const ArchiveRow &row : list.rows) {
         SCOPED_TRACE(row.name);
-        const bool readable = row.name == "crlf" || row.name == "bom" || row.name == "other-case";
-        EXPECT_EQ(row.values[0], readable ? "/s" : row.name == "huge-line" ? std::string(10 * 1024 * 1024, 'x') : "");
+        const bool readable = row.name == "crlf" || row.name == "bom" || row.name == "other-case" || row.name == "largest";
+        const bool tooLarge = row.name == "huge-line" || row.name == "one-byte-more";
+        EXPECT_EQ(row.values[0], readable ? "/s" : "");
         EXPECT_EQ(row.values[1], "");
+        EXPECT_EQ(row.details, row.name == "missing" ? DetailsFile::Missing
+                               : tooLarge            ? DetailsFile::Unreadable
+                                                     : DetailsFile::Read);
+    }
+}
+
+TEST_F(ArchiveListTest, DetailsThatAreNoRegularFileCountAsMissingAndAreNeverWaitedOn)
+{
+    const std::string good = StoreBuilder::detailsText("/s", hour + "/linked/data");
+    writeFile(inst.root() + "/elsewhere.ini", good);
+    store.sizedArchive(hour, "fifo", std::nullopt);
+    store.sizedArchive(hour, "linked", std::nullopt);
+    store.sizedArchive(hour, "folder", std::nullopt);
+    store.sizedArchive(hour, "plain", good);
+    const std::string fifo = hour + "/fifo/details.ini";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    ASSERT_EQ(::symlink((inst.root() + "/elsewhere.ini").c_str(), (hour + "/linked/details.ini").c_str()), 0);
+    makeFolders(hour + "/folder/details.ini");
+
+    LateFifoPeer writer(fifo, LateFifoPeer::Writer, "[DETAILS]\nSourceDir=late\n");
+    const ArchiveListResult list = fillArchiveList(fso, day, "21-05");
+    writer.release();
+    EXPECT_FALSE(writer.came()) << "the list waited for a writer to the FIFO";
+    ASSERT_FALSE(list.error) << list.error->description();
+    ASSERT_EQ(list.rows.size(), 4u);
+    for (const ArchiveRow &row : list.rows) {
+        SCOPED_TRACE(row.name);
+        const bool plain = row.name == "plain";
+        EXPECT_EQ(row.details, plain ? DetailsFile::Read : DetailsFile::Missing);
+        EXPECT_EQ(row.values[0], plain ? "/s" : "");
     }
 }
 

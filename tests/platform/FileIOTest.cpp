@@ -149,6 +149,39 @@ TEST(FileIO, ReadFileTellsAMissingFileFromOneThatCannotBeRead)
     }
 }
 
+TEST(FileIO, SmallFileReadIsBoundedAndNeverOpensAFifoOrDeviceForLong)
+{
+    ScratchDir dir;
+    writeFile(dir / "exact", std::string(100, 'x'));
+    writeFile(dir / "over", std::string(101, 'x'));
+    writeFile(dir / "empty", "");
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink((dir / "exact").c_str(), (dir / "link").c_str()), 0);
+    ASSERT_EQ(::symlink("/dev/zero", (dir / "device").c_str()), 0);
+    const struct {
+        const char *name;
+        Links links;
+        SmallFile status;
+        std::size_t bytes;
+    } cases[] = {
+        {"exact", Links::NoFollow, SmallFile::Read, 100},
+        {"empty", Links::NoFollow, SmallFile::Read, 0},
+        {"over", Links::NoFollow, SmallFile::TooLarge, 0},
+        {"missing", Links::NoFollow, SmallFile::Missing, 0},
+        {"fifo", Links::Follow, SmallFile::NotRegular, 0},
+        {"link", Links::NoFollow, SmallFile::NotRegular, 0},
+        {"link", Links::Follow, SmallFile::Read, 100},
+        {"device", Links::Follow, SmallFile::NotRegular, 0},
+        {".", Links::Follow, SmallFile::NotRegular, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const SmallFileText read = readSmallFile(dir / c.name, 100, c.links);
+        EXPECT_EQ(read.status, c.status);
+        EXPECT_EQ(read.text.size(), c.bytes);
+    }
+}
+
 TEST(FileIO, ReplacedFileKeepsItsModeAndNothingIsLeftBeside)
 {
     ScratchDir dir;

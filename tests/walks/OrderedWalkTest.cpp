@@ -75,13 +75,23 @@ TEST(OrderedFolderWalk, HandsOutAWideTreeInOneThreadsOrderOnTheCallingThread)
     }
 }
 
+// A wide store in a scratch folder, and the order a walk on one thread gives it.
+struct WideStore {
+    WideStore()
+    {
+        makeWideStore(root);
+        expectedOrder(root, expected);
+    }
+    ScratchDir scratch;
+    std::string root = scratch / "store";
+    std::vector<std::string> expected;
+};
+
 TEST(OrderedFolderWalk, RaisesForAnUnreadableFolderAfterEverythingBeforeIt)
 {
-    ScratchDir scratch;
-    const std::string root = scratch / "store";
-    makeWideStore(root);
-    std::vector<std::string> expected;
-    expectedOrder(root, expected);
+    const WideStore store;
+    const std::string &root = store.root;
+    const std::vector<std::string> &expected = store.expected;
     // Inside a sub-tree a helper walks, at a sub-tree's top, among the levels read first.
     for (const std::string &closed : {root + "/2025/7/9/10", root + "/2025/7/5", root + "/2025"}) {
         SCOPED_TRACE(closed);
@@ -100,6 +110,26 @@ TEST(OrderedFolderWalk, RaisesForAnUnreadableFolderAfterEverythingBeforeIt)
         ::chmod(closed.c_str(), 0755);
         EXPECT_EQ(seen, std::vector<std::string>(expected.begin(), at + 1));
     }
+}
+
+TEST(OrderedFolderWalk, ReadAheadStaysWithinItsByteBudgetAndKeepsTheOrder)
+{
+    const WideStore store;
+    const std::string &root = store.root;
+    const std::vector<std::string> &expected = store.expected;
+    walk::ReadAheadBudget &budget = walk::readAheadBudget();
+    const std::size_t usual = budget.bytes;
+    // Nothing may be read ahead; a few sub-trees may; one sub-tree never fits (each is ~4 KB).
+    for (const std::size_t bytes : {std::size_t{1}, std::size_t{10000}, std::size_t{2000}}) {
+        SCOPED_TRACE(bytes);
+        budget.bytes = bytes;
+        budget.peak = 0;
+        EXPECT_EQ(walked(root), expected);
+        const std::size_t half = expected.size() / 2;
+        EXPECT_EQ(walked(root, half), std::vector<std::string>(expected.begin(), expected.begin() + half));
+        EXPECT_LE(budget.peak.load(), bytes);
+    }
+    budget.bytes = usual;
 }
 
 } // namespace

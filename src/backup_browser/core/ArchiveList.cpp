@@ -2,11 +2,27 @@
 
 #include "backup_browser/core/SizeText.h"
 #include "platform/FileSystemObject.h"
-#include "services/IniValues.h"
+#include "platform/FileIO.h"
+#include "services/IniFile.h"
 
 namespace rnx10 {
 
 namespace {
+// The row's values from its details.ini, in one bounded read that never follows a link or opens
+// a FIFO or device for reading.
+DetailsFile readDetails(const std::string &path, std::array<std::string, 5> &values)
+{
+    const SmallFileText file = readSmallFile(path, kMostDetailsBytes, Links::NoFollow);
+    if (file.status == SmallFile::Missing || file.status == SmallFile::NotRegular)
+        return DetailsFile::Missing;
+    if (file.status != SmallFile::Read)
+        return DetailsFile::Unreadable;
+    const auto found = IniFile::values(file.text, "DETAILS", kDetailsKeys);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        values[i] = found[i].value_or(std::string());
+    return DetailsFile::Read;
+}
+
 void fill(FileSystemObject &fso, ArchiveListResult &result, const std::string &dayFolder, const std::string &hour,
           const FolderMeasure &measure)
 {
@@ -14,9 +30,7 @@ void fill(FileSystemObject &fso, ArchiveListResult &result, const std::string &d
     for (const std::string &archive : fso.subFolders(result.hourFolder)) {
         ArchiveRow &row = result.rows.emplace_back();
         row.name = archive;
-        const std::string details = result.hourFolder + "/" + archive + "/details.ini";
-        for (std::size_t i = 0; i < kDetailsKeys.size(); ++i)
-            row.values[i] = ReadINIValue(details, "DETAILS", kDetailsKeys[i]);
+        row.details = readDetails(result.hourFolder + "/" + archive + "/details.ini", row.values);
     }
     // Measured after the listing, and once: an archive folder that cannot be read fails the size
     // alone, and every readable archive is still listed.

@@ -15,9 +15,20 @@ namespace rnx10 {
 inline constexpr std::array<const char *, 5> kDetailsKeys = {"SourceDir", "DestinationDir", "Computer", "WindowsUser",
                                                              "NowStamp"};
 
+// A real details.ini is a few hundred bytes; a larger one is no details file and is not parsed.
+inline constexpr std::size_t kMostDetailsBytes = 64 * 1024;
+
+// What the row's details.ini gave.
+enum class DetailsFile {
+    Read,       // values as the file holds them (empty for a missing key)
+    Missing,    // no regular file there (nothing, a link, a FIFO, a device): values empty
+    Unreadable, // larger than kMostDetailsBytes or not readable: values empty
+};
+
 struct ArchiveRow {
     std::string name;                  // archive folder name, raw bytes
-    std::array<std::string, 5> values; // as ReadINIValue yields them
+    std::array<std::string, 5> values; // read once, when the row is listed; used for its actions
+    DetailsFile details = DetailsFile::Missing;
 };
 
 struct ArchiveListResult {
@@ -28,7 +39,8 @@ struct ArchiveListResult {
     std::optional<AutomationError> error;    // the step that stopped the fill; rows so far kept
 };
 
-// Lists the archives of dayFolder/hour through fso. Without an hour (none picked since the last
+// Lists the archives of dayFolder/hour through fso; each details.ini is read once, without waiting
+// on a writer and never past kMostDetailsBytes. Without an hour (none picked since the last
 // scan) it lists and measures nothing. measure sizes the hour folder (fso.folderSize when not
 // given). Never raises.
 ArchiveListResult fillArchiveList(FileSystemObject &fso, const std::string &dayFolder,

@@ -13,17 +13,29 @@ namespace {
 constexpr std::size_t kFlushAt = 1 << 16;
 
 // The report lives in the store, which may sit on shared or removable media: a link put at its
-// path could lead to any file of the user, so the report is never written through one.
+// path could lead to any file of the user, so the report is never written through one. Opened
+// non-blocking so that a FIFO or device there never holds the caller; only a regular file is used.
 Descriptor openReport(const std::string &path)
 {
-    try {
-        return openFile(path, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NOCTTY);
-    } catch (const AutomationError &) {
+    Descriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0666));
+    if (!fd.valid()) {
+        const int error = errno;
         struct stat st{};
         if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode))
             throw err::permissionDenied(path + " is a symbolic link; the report is not written through a link");
-        throw;
+        if (error == ENXIO) // a FIFO no one reads
+            throw err::pathFileAccess(path + " is not a regular file");
+        throw err::fromErrno(error, path);
     }
+    struct stat st{};
+    if (::fstat(fd.get(), &st) != 0)
+        throw err::fromErrno(errno, path);
+    if (!S_ISREG(st.st_mode))
+        throw err::pathFileAccess(path + " is not a regular file");
+    // Emptied only now that it is known to be a file of its own.
+    if (::ftruncate(fd.get(), 0) != 0)
+        throw err::fromErrno(errno, path);
+    return fd;
 }
 } // namespace
 

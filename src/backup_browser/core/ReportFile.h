@@ -10,7 +10,8 @@ namespace rnx10 {
 class ReportFile {
 public:
     // Creates the file or empties it; raises when it cannot be opened for writing, and (70) when
-    // path is a symbolic link, which is left as it is with its target.
+    // path is a symbolic link, which is left as it is with its target; (75) when path is not a
+    // regular file (a FIFO, device, socket), which is never waited on.
     explicit ReportFile(const std::string &path);
     // Closes without reporting errors (an error already left the writer).
     ~ReportFile();

@@ -1,6 +1,7 @@
 #include "backup_browser/core/SelectionSizes.h"
 
 #include "automation/AutomationError.h"
+#include "backup_browser/core/ShownValue.h"
 #include "backup_browser/core/SizeText.h"
 #include "platform/Paths.h"
 
@@ -12,7 +13,7 @@ namespace {
 std::string sizeText(FileSystemObject &fso, const std::string &folder, const FolderMeasure &measure,
                      const std::string &measured)
 {
-    return folder + "\r\nSize : " + roundedMegabytes(measureFolder(fso, measure, measured)) + " MB";
+    return shownValue(folder) + "\r\nSize : " + roundedMegabytes(measureFolder(fso, measure, measured)) + " MB";
 }
 } // namespace
 

@@ -13,7 +13,7 @@ inline constexpr const char *kRegistryKeysSource = "REGKEYS";
 
 struct SelectionPanels {
     bool selects = false;              // false for a "REGKEYS" source: nothing changes
-    std::optional<std::string> panel1; // source + CR LF + "Size : n MB"; unset when not measured
+    std::optional<std::string> panel1; // source (shortened as shownValue does) + CR LF + "Size : n MB"; unset when not measured
     std::optional<std::string> panel2; // the same for the copy
 };
 

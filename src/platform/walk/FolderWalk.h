@@ -11,6 +11,8 @@
 
 #include "platform/walk/WalkProgress.h"
 
+#include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -45,5 +47,14 @@ void copyTree(const std::string &source, const std::string &destination, bool ov
 // The visitor returns false to stop the walk.
 void forEachFolder(const std::string &root, const std::function<bool(const std::string &)> &visit,
                    WalkProgress *progress = nullptr);
+
+// The bytes of paths forEachFolder holds read ahead, not yet handed out, at most at one time; and
+// the most any walk held since peak was last set. A helper that would go past the budget gives its
+// sub-tree back to the calling thread, which walks it itself when it comes to it.
+struct ReadAheadBudget {
+    std::atomic<std::size_t> bytes{std::size_t{8} << 20};
+    std::atomic<std::size_t> peak{0};
+};
+ReadAheadBudget &readAheadBudget();
 
 } // namespace rnx10::walk

@@ -2,7 +2,8 @@
 // calling thread; helper threads walk the sub-trees below them ahead of time, each into a buffer
 // of paths; the calling thread hands every folder to the visitor in the one order a depth-first
 // walk gives (parents first, sub-folders in name order), walking a sub-tree itself when no helper
-// has taken it yet. Helpers run at most a few sub-trees ahead, so memory stays bounded.
+// has taken it yet. Helpers run at most a few sub-trees ahead and hold at most a budget of bytes
+// read ahead; a sub-tree that would go past it is given back and walked by the calling thread.
 #include "platform/walk/FolderWalk.h"
 
 #include "platform/NameOrder.h"
@@ -61,6 +62,7 @@ struct TopFolder {
 struct Task {
     std::size_t folder = 0; // the TopFolder it starts at
     bool done = false;
+    bool givenBack = false; // its buffer went past the budget: the calling thread walks it
     std::string paths;      // the folders found, full paths, each ended by a NUL
     std::exception_ptr error;
 };
@@ -161,17 +163,24 @@ private:
         return true;
     }
 
-    // The folders of task j: walked here when no helper has taken it, else from its buffer.
+    // The folders of task j walked on this thread.
+    bool walkHere(std::size_t j)
+    {
+        EnterVisitor direct(m_visit);
+        walkTask(direct, j);
+        markHandedOut(j);
+        return !direct.stopped();
+    }
+
+    // The folders of task j: walked here when no helper has taken it or it was given back, else
+    // from its buffer.
     bool handOutTask(std::size_t j)
     {
         std::unique_lock lock(m_mutex);
         if (m_nextTask == j) {
             ++m_nextTask;
             lock.unlock();
-            EnterVisitor direct(m_visit);
-            walkTask(direct, j);
-            markHandedOut(j);
-            return !direct.stopped();
+            return walkHere(j);
         }
         // A helper has it: rather than wait, this thread walks what comes after.
         while (!m_tasks[j].done) {
@@ -184,7 +193,12 @@ private:
                 m_changed.wait(lock);
             }
         }
+        if (m_tasks[j].givenBack) {
+            lock.unlock();
+            return walkHere(j);
+        }
         std::string paths = std::move(m_tasks[j].paths);
+        m_buffered -= paths.size();
         std::exception_ptr error = m_tasks[j].error;
         lock.unlock();
         markHandedOut(j);
@@ -214,10 +228,25 @@ private:
         m_changed.notify_all();
     }
 
-    // With the lock held: the next task no thread has taken may be taken, not too far ahead.
+    // With the lock held: the next task no thread has taken may be taken, not too far ahead and
+    // while at least half the budget is free.
     bool mayTakeNext() const
     {
-        return m_nextTask < m_tasks.size() && m_nextTask < m_handedOut + kAheadPerThread * m_threads;
+        return m_nextTask < m_tasks.size() && m_nextTask < m_handedOut + kAheadPerThread * m_threads &&
+               m_buffered < m_budget / 2;
+    }
+
+    // Counts size more bytes read ahead; false, counting nothing, when that goes past the budget.
+    bool reserve(std::size_t size)
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_buffered + size > m_budget)
+            return false;
+        m_buffered += size;
+        std::size_t peak = readAheadBudget().peak.load();
+        while (m_buffered > peak && !readAheadBudget().peak.compare_exchange_weak(peak, m_buffered)) {
+        }
+        return true;
     }
 
     // A helper takes the next task no thread has taken, while it is not too far ahead.
@@ -234,15 +263,19 @@ private:
         }
     }
 
-    // Walks task j into its buffer of paths, for handing out later; called without the lock.
+    // Walks task j into its buffer of paths, for handing out later; called without the lock. Past
+    // the budget the walk stops and the task is given back, its buffer dropped.
     void collect(std::size_t j)
     {
         std::string paths;
         std::exception_ptr error;
+        bool givenBack = false;
         try {
             const std::function<bool(const std::string &)> keep = [&](const std::string &path) {
-                paths.append(path.c_str(), path.size() + 1);
-                return true;
+                givenBack = !reserve(path.size() + 1);
+                if (!givenBack)
+                    paths.append(path.c_str(), path.size() + 1);
+                return !givenBack;
             };
             EnterVisitor collector(keep);
             walkTask(collector, j);
@@ -250,8 +283,14 @@ private:
             error = std::current_exception();
         }
         std::lock_guard lock(m_mutex);
+        if (givenBack) {
+            m_buffered -= paths.size();
+            paths.clear();
+            error = nullptr; // the calling thread's own walk meets it again
+        }
         m_tasks[j].paths = std::move(paths);
         m_tasks[j].error = error;
+        m_tasks[j].givenBack = givenBack;
         m_tasks[j].done = true;
         m_changed.notify_all();
     }
@@ -289,11 +328,19 @@ private:
     std::condition_variable m_changed;
     std::size_t m_nextTask = 0;  // the first task no thread has taken
     std::size_t m_handedOut = 0; // tasks before this one are handed out
+    std::size_t m_buffered = 0;  // bytes in the buffers of tasks not handed out yet
+    const std::size_t m_budget = readAheadBudget().bytes.load();
     bool m_stop = false;
     std::atomic<bool> m_stopFlag{false}; // stops helpers' walks part-way
 };
 
 } // namespace
+
+ReadAheadBudget &readAheadBudget()
+{
+    static ReadAheadBudget budget;
+    return budget;
+}
 
 void forEachFolder(const std::string &root, const std::function<bool(const std::string &)> &visit,
                    WalkProgress *progress)
