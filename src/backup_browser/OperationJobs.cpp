@@ -64,8 +64,9 @@ void restoreWithProgress(QWidget *window, const std::string &copyDir, const std:
 
 void reportWithProgress(QWidget *window, const std::string &root, const std::string &reportPath)
 {
+    const auto fs = services().fileSystemShared();
     WindowJob::run(window, task("Report...", tr("Listing the folders of %1").arg(shown(root)), true),
-                   [&](walk::WalkProgress &) { writeStoreReport(root, reportPath); });
+                   [&](walk::WalkProgress &) { writeStoreReport(*fs, root, reportPath); });
 }
 
 } // namespace rnx10

@@ -46,6 +46,13 @@ std::string storeReportPath()
 void writeStoreReport(const std::string &root, const std::string &reportPath,
                       const std::function<void()> &beforeEachFolder)
 {
+    FileSystemObject fso;
+    writeStoreReport(fso, root, reportPath, beforeEachFolder);
+}
+
+void writeStoreReport(FileSystemObject &fso, const std::string &root, const std::string &reportPath,
+                      const std::function<void()> &beforeEachFolder)
+{
     ReportFile file(reportPath);
     const auto write = [&](const std::string &folder) {
         if (beforeEachFolder)
@@ -54,7 +61,6 @@ void writeStoreReport(const std::string &root, const std::string &reportPath,
     };
     // The store root and this computer's folder may be links (a store moved to a bigger disk and
     // linked back): each is walked where it points and written under its name in the store.
-    FileSystemObject fso;
     std::vector<std::string> top = fso.subFolders(followLink(root));
     const std::string computer = joinPath(root, GetMachineName());
     if (fso.isLink(computer) && fso.folderExists(computer)) {

@@ -6,6 +6,8 @@
 
 namespace rnx10 {
 
+class FileSystemObject;
+
 // The store the report walks: the process environment's ZVENVSBAK when set, else the value the
 // environment service gives (environment.ini or the default), the same store the browser shows.
 // Raises 76 when that is empty, rather than walking the file system's root.
@@ -22,6 +24,10 @@ std::string storeReportPath();
 // folder cannot be read, and (70) when reportPath is a symbolic link, never written through; the
 // file is closed in every case, holding the lines written so far.
 void writeStoreReport(const std::string &root, const std::string &reportPath,
+                      const std::function<void()> &beforeEachFolder = {});
+
+// The same, listing the store's top level through fso (the window's set, so a test can hold it).
+void writeStoreReport(FileSystemObject &fso, const std::string &root, const std::string &reportPath,
                       const std::function<void()> &beforeEachFolder = {});
 
 } // namespace rnx10
