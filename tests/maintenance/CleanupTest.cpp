@@ -2,6 +2,7 @@
 #include "GuardedFileSystem.h"
 
 #include "component/clsRNX10A.h"
+#include "maintenance/core/CleanupGuard.h"
 #include "maintenance/core/MaintainceLogs.h"
 #include "platform/MousePointer.h"
 #include "platform/Paths.h"
@@ -81,6 +82,8 @@ TEST_F(Cleanup, LogFolderLocations)
         {"home with trailing slash", inst.home() + "//", "", inst.home() + "/keep.txt"},
         {"ancestor of home", r, "", inst.home() + "/keep.txt"},
         {"root", "/", "", ""},
+        // HOME points into the scratch folder: the account's own home must stay all the same.
+        {"home of the password entry", passwordHomeFolder(), "", ""},
         {"a file", r + "/plain", "", r + "/plain"},
         {"empty", "", "", inst.logs() + "/bar.ini"},
     };
@@ -97,6 +100,61 @@ TEST_F(Cleanup, LogFolderLocations)
     inst.env.set("ZVENVSLOGS", r + "/no/logs");
     EXPECT_NO_THROW(ClearLogFiles(*fs));
     EXPECT_FALSE(exists(r + "/no")) << "only one level is created";
+}
+
+TEST_F(Cleanup, FolderThatIsHoldsOrLiesInsideAKeptFolderIsSkippedAndTheRestGoesOn)
+{
+    struct Row {
+        const char *label;
+        const char *key;
+        std::string value; // the kept folder
+        std::string logs;  // the log folder asked for
+    };
+    const std::string r = inst.root();
+    const Row rows[] = {
+        {"log folder holds the store", "ZVENVSBAK", r + "/logs/archives", r + "/logs"},
+        {"log folder is the locker", "ZVENVSFAM", r + "/logs", r + "/logs"},
+        {"log folder inside the program root", "ZVENVSYS32MASK", r + "/logs", r + "/logs/sub"},
+        {"store reached through a link", "ZVENVSBAK", r + "/storelink/archives", r + "/logs"},
+    };
+    ::symlink(inst.logs().c_str(), (r + "/storelink").c_str());
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.label);
+        EnvironmentScope scope;
+        makeFolders(row.logs);
+        writeFile(row.logs + "/keep.bak", "k");
+        makeFolders(row.value);
+        writeFile(row.value + "/archive.dat", "a");
+        fill(inst.suiteTemp());
+        scope.set(row.key, row.value);
+        scope.set("ZVENVSLOGS", row.logs);
+        scope.set("ZVENVSTMP", inst.suiteTemp());
+
+        ClearLogFiles(*fs);
+        ClearTempFiles(*fs);
+        EXPECT_TRUE(exists(row.value + "/archive.dat"));
+        EXPECT_TRUE(exists(row.logs + "/keep.bak"));
+        EXPECT_TRUE(isEmptyFolder(inst.suiteTemp())) << "the rest of the cleanup stopped";
+    }
+}
+
+TEST_F(Cleanup, AnEmptyLogFolderValueFallsBackToTheDefaultLikeAMissingOne)
+{
+    const std::string defaultLogs = inst.root() + "/xdg/state/zorvane/logs";
+    writeFile(defaultLogs + "/old.log", "o");
+    writeFile(inst.root() + "/xdg/config/zorvane/environment.ini", "[Environment]\nZVENVSLOGS=\n");
+    WorkingFolder cwd(inst.root());
+    inst.env.set("ZVENVSLOGS", "");
+
+    ClearLogFiles(*fs);
+    EXPECT_TRUE(isEmptyFolder(defaultLogs));
+}
+
+TEST_F(Cleanup, TheDefaultLogFolderOfANewAccountIsMadeWithItsParents)
+{
+    inst.env.unset("ZVENVSLOGS");
+    ClearLogFiles(*fs);
+    EXPECT_TRUE(isEmptyFolder(inst.root() + "/xdg/state/zorvane/logs"));
 }
 
 TEST_F(Cleanup, UserTemporaryFolderKeepsItselfAndLosesItsContents)

@@ -1,5 +1,7 @@
 #include "maintenance/core/FolderCleanup.h"
 
+#include "maintenance/core/CleanupGuard.h"
+
 #include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
 
@@ -23,6 +25,9 @@ template <typename Step> void ignoringFailure(Step &&step)
 // Only absolute locations: a relative one would depend on the host program's working folder.
 bool isAbsolute(const std::string &path) { return !path.empty() && path.front() == '/'; }
 
+// "/", $HOME, the account's home folder from the password entry and their ancestors.
+bool isGuarded(const std::string &path) { return isProtectedFolder(path) || isAccountHomeOrAncestor(path); }
+
 std::vector<std::string> listed(FileSystemObject &fs, const std::string &path, bool folders)
 {
     std::vector<std::string> names;
@@ -39,16 +44,16 @@ bool isCleanableFolder(FileSystemObject &fs, const std::string &path)
     bool cleanable = false;
     ignoringFailure([&] {
         cleanable = isAbsolute(path) && !fs.isLink(path) && fs.folderExists(path)
-                    && !isProtectedFolder(path);
+                    && !isGuarded(path);
     });
     return cleanable;
 }
 
 void resetFolder(FileSystemObject &fs, const std::string &path)
 {
-    // A link goes as a link (the file-system layer sees to that); "/", home and their ancestors
-    // are not even asked for, whatever the layer would answer.
-    if (!isAbsolute(path) || (!fs.isLink(path) && isProtectedFolder(path)))
+    // A link goes as a link (the file-system layer sees to that); "/", both homes and their
+    // ancestors are not even asked for, whatever the layer would answer.
+    if (!isAbsolute(path) || (!fs.isLink(path) && isGuarded(path)))
         return;
     bool gone = false;
     ignoringFailure([&] {
