@@ -8,6 +8,9 @@
 #include "platform/Paths.h"
 #include "support/TestSupport.h"
 
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <sched.h>
 #include <unistd.h>
 
 #include <optional>
@@ -155,6 +158,33 @@ TEST_F(Cleanup, TheDefaultLogFolderOfANewAccountIsMadeWithItsParents)
     inst.env.unset("ZVENVSLOGS");
     ClearLogFiles(*fs);
     EXPECT_TRUE(isEmptyFolder(inst.root() + "/xdg/state/zorvane/logs"));
+}
+
+// In a forked child with its own mount namespace: a tmpfs mounted inside the log folder keeps its
+// files and its mount point through the clearing. Exit 0 kept, 1 emptied, 2 no namespace allowed.
+TEST_F(Cleanup, AFileSystemMountedInsideTheLogFolderIsNeverEntered)
+{
+    const std::string mountPoint = inst.logs() + "/mnt";
+    makeFolders(mountPoint);
+    writeFile(inst.logs() + "/old.log", "o");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+            || ::mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, nullptr) != 0)
+            ::_exit(2);
+        writeFile(mountPoint + "/mounted.txt", "m");
+        ClearLogFiles(*fs);
+        const bool kept = exists(mountPoint + "/mounted.txt") && !exists(inst.logs() + "/old.log");
+        ::umount(mountPoint.c_str());
+        ::_exit(kept ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 2)
+        GTEST_SKIP() << "no private mount namespace allowed here";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the mounted file system was emptied";
 }
 
 TEST_F(Cleanup, UserTemporaryFolderKeepsItselfAndLosesItsContents)

@@ -4,7 +4,12 @@
 
 #include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
+#include "platform/FileIO.h"
+#include "platform/walk/DirListing.h"
 
+#include <fcntl.h>
+
+#include <cerrno>
 #include <exception>
 #include <filesystem>
 #include <vector>
@@ -27,6 +32,17 @@ bool isAbsolute(const std::string &path) { return !path.empty() && path.front() 
 
 // "/", $HOME, the account's home folder from the password entry and their ancestors.
 bool isGuarded(const std::string &path) { return isProtectedFolder(path) || isAccountHomeOrAncestor(path); }
+
+// True when sub-folder name of folder is the mount point of another file system (a bind mount
+// included): the cleanup never reaches into one, and leaves the mount point itself too.
+bool isMountPointIn(const std::string &folder, const std::string &name)
+{
+    const Descriptor dir(walk::tryOpenFolderAt(AT_FDCWD, folder.c_str()));
+    if (!dir.valid())
+        return false;
+    const Descriptor sub(walk::tryOpenFolderSameMount(dir.get(), name.c_str()));
+    return !sub.valid() && errno == EXDEV;
+}
 
 std::vector<std::string> listed(FileSystemObject &fs, const std::string &path, bool folders)
 {
@@ -72,7 +88,8 @@ void emptyFolder(FileSystemObject &fs, const std::string &path, bool withFiles)
     if (!isCleanableFolder(fs, path))
         return;
     for (const std::string &name : listed(fs, path, true))
-        ignoringFailure([&] { fs.deleteFolder(joinPath(path, name), true); });
+        if (!isMountPointIn(path, name))
+            ignoringFailure([&] { fs.deleteFolder(joinPath(path, name), true); });
     if (!withFiles)
         return;
     for (const std::string &name : listed(fs, path, false))
