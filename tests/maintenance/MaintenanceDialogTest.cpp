@@ -209,6 +209,7 @@ TEST(MaintenanceDialog, DeleteLogFilesNamesTheFolderSkippedForHoldingTheStore)
     ScopedFileSystem scopedFs(fs);
     clsRNX10A rnx;
     inst.env.set("ZVENVSBAK", inst.logs() + "/archives");
+    makeFolders(inst.logs() + "/archives");
     writeFile(inst.logs() + "/archives/a.dat", "a");
     writeFile(inst.userTemp() + "/t.txt", "t");
     inst.prompt->answers = {Answer::Yes};
