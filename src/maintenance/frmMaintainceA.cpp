@@ -183,13 +183,23 @@ void frmMaintainceA::cmdLogsAndTemp_Click()
     const std::shared_ptr<Prompt> prompt = platform().prompt;
     if (prompt->ask("Do you want to clear all log files?", "Confirm...") == Answer::No)
         return;
-    clearWithProgress();
-    prompt->tell("Succesfully deleted.", "Deleted...", Icon::Information);
+    const std::vector<std::string> skipped = clearWithProgress();
+    if (skipped.empty()) {
+        prompt->tell("Succesfully deleted.", "Deleted...", Icon::Information);
+        return;
+    }
+    std::string text = "Deleted, except these folders, which were skipped because they are, hold or lie inside "
+                       "the backup store, the locker or the program folder:";
+    for (const std::string &folder : skipped)
+        text += "\n" + folder;
+    prompt->tell(text, "Deleted...", Icon::Warning);
 }
 
 // ClearLogFiles then ClearTempFiles, the deleting on a worker while the dialog keeps painting.
-void frmMaintainceA::clearWithProgress()
+// Returns the folders skipped because of a kept folder.
+std::vector<std::string> frmMaintainceA::clearWithProgress()
 {
+    std::vector<std::string> skipped;
     const CleanupLocations at = cleanupLocations();
     ProgressRunner::Task task;
     task.title = tr("Deleting...");
@@ -199,12 +209,14 @@ void frmMaintainceA::clearWithProgress()
         FileSystemObject &fs = *held;
         BusyPointer busy;
         WindowJob::run(this, task, [&](walk::WalkProgress &) {
-            clearLogFolder(fs, at);
-            clearTempFolders(fs, at);
+            skipped = clearLogFolder(fs, at);
+            for (const std::string &folder : clearTempFolders(fs, at))
+                skipped.push_back(folder);
         });
     } catch (const std::exception &) {
         // Clearing never fails towards the dialog: what could not be deleted is simply left.
     }
+    return skipped;
 }
 
 void frmMaintainceA::cmdStartBackups_Click()

@@ -4,6 +4,9 @@
 
 #include <QDialog>
 
+#include <string>
+#include <vector>
+
 class QTabWidget;
 
 namespace rnx10 {
@@ -21,7 +24,7 @@ private:
 
     void Form_Load();
     void cmdLogsAndTemp_Click();
-    void clearWithProgress();
+    std::vector<std::string> clearWithProgress();
     void cmdStartBackups_Click();
     void cmdOK_Click();
     void imgLog_DblClick();

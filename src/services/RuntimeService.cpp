@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 
 #ifndef RNX10_DEFAULT_PROGRAM_ROOT
 #define RNX10_DEFAULT_PROGRAM_ROOT "/usr/local/lib/zorvane"
@@ -81,13 +82,21 @@ RuntimeService::Lookup RuntimeService::lookup(const std::string &key)
 {
     if (std::find(keys().begin(), keys().end(), key) == keys().end())
         throw err::invalidCall("unknown environment key \"" + key + "\"");
-    if (const char *v = std::getenv(key.c_str()))
+    // An empty value counts as unset: it would otherwise name the root or the working folder.
+    if (const char *v = std::getenv(key.c_str()); v && *v)
         return {v, "environment"};
     const std::string file = configurationFile();
     // A configuration file that cannot be read, or lacks the key, leaves the default in force.
-    if (auto value = IniFile::read(file, "Environment", key))
+    if (auto value = IniFile::read(file, "Environment", key); value && !value->empty())
         return {*value, file};
-    return {defaultValue(key), "default"};
+    const std::string value = defaultValue(key);
+    // The default log and temporary folders lie under our XDG base folders: a new account has
+    // none yet, and its first backup writes its log there. A folder the user named is not made.
+    if (key == "ZVENVSLOGS" || key == "ZVENVSTMP") {
+        std::error_code ignored;
+        std::filesystem::create_directories(value, ignored);
+    }
+    return {value, "default"};
 }
 
 std::string RuntimeService::EnvironGet(std::int16_t /*kind*/, const std::string &key) { return lookup(key).value; }

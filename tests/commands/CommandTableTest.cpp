@@ -83,13 +83,15 @@ TEST(CommandTable, AddressesAndRootAreFetchedAtEveryCall)
     EXPECT_EQ(inst.shell->opened[2].first, inst.root() + "/other/1.0/Sys");
 }
 
-TEST(CommandTable, EmptyAddressOpensNothingAndSucceeds)
+// An empty value counts as unset: the default page opens, as without the key.
+TEST(CommandTable, EmptyAddressOpensTheDefaultPageAndSucceeds)
 {
     Installation inst;
     inst.env.set("ZVENVSTRDNWEB", "");
     clsRNX10A rnx;
     execute(rnx, "RNXRUN_DOWNLOADS");
-    EXPECT_TRUE(inst.shell->opened.empty());
+    ASSERT_EQ(inst.shell->opened.size(), 1u);
+    EXPECT_EQ(inst.shell->opened[0].first, "https://zorvane.example/downloads");
     EXPECT_TRUE(inst.prompt->boxes.empty());
 }
 

@@ -2,11 +2,15 @@
 #include "GuardedFileSystem.h"
 
 #include "component/clsRNX10A.h"
+#include "maintenance/core/CleanupGuard.h"
 #include "maintenance/core/MaintainceLogs.h"
 #include "platform/MousePointer.h"
 #include "platform/Paths.h"
 #include "support/TestSupport.h"
 
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <sched.h>
 #include <unistd.h>
 
 #include <optional>
@@ -81,6 +85,8 @@ TEST_F(Cleanup, LogFolderLocations)
         {"home with trailing slash", inst.home() + "//", "", inst.home() + "/keep.txt"},
         {"ancestor of home", r, "", inst.home() + "/keep.txt"},
         {"root", "/", "", ""},
+        // HOME points into the scratch folder: the account's own home must stay all the same.
+        {"home of the password entry", passwordHomeFolder(), "", ""},
         {"a file", r + "/plain", "", r + "/plain"},
         {"empty", "", "", inst.logs() + "/bar.ini"},
     };
@@ -97,6 +103,88 @@ TEST_F(Cleanup, LogFolderLocations)
     inst.env.set("ZVENVSLOGS", r + "/no/logs");
     EXPECT_NO_THROW(ClearLogFiles(*fs));
     EXPECT_FALSE(exists(r + "/no")) << "only one level is created";
+}
+
+TEST_F(Cleanup, FolderThatIsHoldsOrLiesInsideAKeptFolderIsSkippedAndTheRestGoesOn)
+{
+    struct Row {
+        const char *label;
+        const char *key;
+        std::string value; // the kept folder
+        std::string logs;  // the log folder asked for
+    };
+    const std::string r = inst.root();
+    const Row rows[] = {
+        {"log folder holds the store", "ZVENVSBAK", r + "/logs/archives", r + "/logs"},
+        {"log folder is the locker", "ZVENVSFAM", r + "/logs", r + "/logs"},
+        {"log folder inside the program root", "ZVENVSYS32MASK", r + "/logs", r + "/logs/sub"},
+        {"store reached through a link", "ZVENVSBAK", r + "/storelink/archives", r + "/logs"},
+    };
+    ::symlink(inst.logs().c_str(), (r + "/storelink").c_str());
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.label);
+        EnvironmentScope scope;
+        makeFolders(row.logs);
+        writeFile(row.logs + "/keep.bak", "k");
+        makeFolders(row.value);
+        writeFile(row.value + "/archive.dat", "a");
+        fill(inst.suiteTemp());
+        scope.set(row.key, row.value);
+        scope.set("ZVENVSLOGS", row.logs);
+        scope.set("ZVENVSTMP", inst.suiteTemp());
+
+        ClearLogFiles(*fs);
+        ClearTempFiles(*fs);
+        EXPECT_TRUE(exists(row.value + "/archive.dat"));
+        EXPECT_TRUE(exists(row.logs + "/keep.bak"));
+        EXPECT_TRUE(isEmptyFolder(inst.suiteTemp())) << "the rest of the cleanup stopped";
+    }
+}
+
+TEST_F(Cleanup, AnEmptyLogFolderValueFallsBackToTheDefaultLikeAMissingOne)
+{
+    const std::string defaultLogs = inst.root() + "/xdg/state/zorvane/logs";
+    writeFile(defaultLogs + "/old.log", "o");
+    writeFile(inst.root() + "/xdg/config/zorvane/environment.ini", "[Environment]\nZVENVSLOGS=\n");
+    WorkingFolder cwd(inst.root());
+    inst.env.set("ZVENVSLOGS", "");
+
+    ClearLogFiles(*fs);
+    EXPECT_TRUE(isEmptyFolder(defaultLogs));
+}
+
+TEST_F(Cleanup, TheDefaultLogFolderOfANewAccountIsMadeWithItsParents)
+{
+    inst.env.unset("ZVENVSLOGS");
+    ClearLogFiles(*fs);
+    EXPECT_TRUE(isEmptyFolder(inst.root() + "/xdg/state/zorvane/logs"));
+}
+
+// In a forked child with its own mount namespace: a tmpfs mounted inside the log folder keeps its
+// files and its mount point through the clearing. Exit 0 kept, 1 emptied, 2 no namespace allowed.
+TEST_F(Cleanup, AFileSystemMountedInsideTheLogFolderIsNeverEntered)
+{
+    const std::string mountPoint = inst.logs() + "/mnt";
+    makeFolders(mountPoint);
+    writeFile(inst.logs() + "/old.log", "o");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+            || ::mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, nullptr) != 0)
+            ::_exit(2);
+        writeFile(mountPoint + "/mounted.txt", "m");
+        ClearLogFiles(*fs);
+        const bool kept = exists(mountPoint + "/mounted.txt") && !exists(inst.logs() + "/old.log");
+        ::umount(mountPoint.c_str());
+        ::_exit(kept ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 2)
+        GTEST_SKIP() << "no private mount namespace allowed here";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the mounted file system was emptied";
 }
 
 TEST_F(Cleanup, UserTemporaryFolderKeepsItselfAndLosesItsContents)

@@ -202,6 +202,31 @@ TEST(MaintenanceDialog, DeleteLogFilesAsksClearsLogsThenTemporaryFoldersAndTells
     }
 }
 
+TEST(MaintenanceDialog, DeleteLogFilesNamesTheFolderSkippedForHoldingTheStore)
+{
+    Installation inst;
+    auto fs = std::make_shared<GuardedFileSystem>(inst.root());
+    ScopedFileSystem scopedFs(fs);
+    clsRNX10A rnx;
+    inst.env.set("ZVENVSBAK", inst.logs() + "/archives");
+    makeFolders(inst.logs() + "/archives");
+    writeFile(inst.logs() + "/archives/a.dat", "a");
+    writeFile(inst.userTemp() + "/t.txt", "t");
+    inst.prompt->answers = {Answer::Yes};
+
+    frmMaintainceA form;
+    form.show();
+    QTest::mouseClick(child(form, "cmdLogsAndTemp"), Qt::LeftButton);
+
+    EXPECT_TRUE(exists(inst.logs() + "/archives/a.dat"));
+    EXPECT_FALSE(exists(inst.userTemp() + "/t.txt"));
+    auto &boxes = inst.prompt->boxes;
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_NE(boxes[1].text, "Succesfully deleted.");
+    EXPECT_NE(boxes[1].text.find(inst.logs()), std::string::npos) << boxes[1].text;
+    EXPECT_EQ(boxes[1].icon, Icon::Warning);
+}
+
 TEST(MaintenanceDialog, BackupNowNoKeepsTheDialogYesClosesItThenBacksUp)
 {
     Installation inst;

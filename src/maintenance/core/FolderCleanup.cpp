@@ -1,8 +1,15 @@
 #include "maintenance/core/FolderCleanup.h"
 
+#include "maintenance/core/CleanupGuard.h"
+
 #include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
+#include "platform/FileIO.h"
+#include "platform/walk/DirListing.h"
 
+#include <fcntl.h>
+
+#include <cerrno>
 #include <exception>
 #include <filesystem>
 #include <vector>
@@ -23,6 +30,20 @@ template <typename Step> void ignoringFailure(Step &&step)
 // Only absolute locations: a relative one would depend on the host program's working folder.
 bool isAbsolute(const std::string &path) { return !path.empty() && path.front() == '/'; }
 
+// "/", $HOME, the account's home folder from the password entry and their ancestors.
+bool isGuarded(const std::string &path) { return isProtectedFolder(path) || isAccountHomeOrAncestor(path); }
+
+// True when sub-folder name of folder is the mount point of another file system (a bind mount
+// included): the cleanup never reaches into one, and leaves the mount point itself too.
+bool isMountPointIn(const std::string &folder, const std::string &name)
+{
+    const Descriptor dir(walk::tryOpenFolderAt(AT_FDCWD, folder.c_str()));
+    if (!dir.valid())
+        return false;
+    const Descriptor sub(walk::tryOpenFolderSameMount(dir.get(), name.c_str()));
+    return !sub.valid() && errno == EXDEV;
+}
+
 std::vector<std::string> listed(FileSystemObject &fs, const std::string &path, bool folders)
 {
     std::vector<std::string> names;
@@ -39,16 +60,16 @@ bool isCleanableFolder(FileSystemObject &fs, const std::string &path)
     bool cleanable = false;
     ignoringFailure([&] {
         cleanable = isAbsolute(path) && !fs.isLink(path) && fs.folderExists(path)
-                    && !isProtectedFolder(path);
+                    && !isGuarded(path);
     });
     return cleanable;
 }
 
 void resetFolder(FileSystemObject &fs, const std::string &path)
 {
-    // A link goes as a link (the file-system layer sees to that); "/", home and their ancestors
-    // are not even asked for, whatever the layer would answer.
-    if (!isAbsolute(path) || (!fs.isLink(path) && isProtectedFolder(path)))
+    // A link goes as a link (the file-system layer sees to that); "/", both homes and their
+    // ancestors are not even asked for, whatever the layer would answer.
+    if (!isAbsolute(path) || (!fs.isLink(path) && isGuarded(path)))
         return;
     bool gone = false;
     ignoringFailure([&] {
@@ -67,7 +88,8 @@ void emptyFolder(FileSystemObject &fs, const std::string &path, bool withFiles)
     if (!isCleanableFolder(fs, path))
         return;
     for (const std::string &name : listed(fs, path, true))
-        ignoringFailure([&] { fs.deleteFolder(joinPath(path, name), true); });
+        if (!isMountPointIn(path, name))
+            ignoringFailure([&] { fs.deleteFolder(joinPath(path, name), true); });
     if (!withFiles)
         return;
     for (const std::string &name : listed(fs, path, false))

@@ -10,7 +10,7 @@ namespace rnx10 {
 class FileSystemObject;
 
 // True when path may be emptied: an absolute path naming a real folder (not a link to
-// one) that is neither "/", the home folder nor an ancestor of either.
+// one) that is neither "/", $HOME, the password entry's home folder nor an ancestor of one.
 bool isCleanableFolder(FileSystemObject &fs, const std::string &path);
 
 // Deletes the folder with everything in it, then creates it again, empty (one level only).

@@ -1,6 +1,7 @@
 #include "maintenance/core/MaintainceLogs.h"
 
 #include "common/Launching.h"
+#include "maintenance/core/CleanupGuard.h"
 #include "maintenance/core/FolderCleanup.h"
 #include "platform/MousePointer.h"
 #include "services/EnvironmentKeys.h"
@@ -30,21 +31,44 @@ std::string userTempFolder()
     return temp ? temp : "";
 }
 
+// True, and path noted in skipped, when path overlaps a kept folder.
+bool overlapsKept(const std::string &path, const CleanupLocations &at, std::vector<std::string> &skipped)
+{
+    if (path.empty() || overlappedKeptFolder(path, at.kept).empty())
+        return false;
+    skipped.push_back(path);
+    return true;
+}
+
 } // namespace
 
 CleanupLocations cleanupLocations()
 {
-    return {resolvedFolder(envkey::Logs), resolvedFolder(envkey::SuiteTemp), userTempFolder()};
+    return {resolvedFolder(envkey::Logs), resolvedFolder(envkey::SuiteTemp), userTempFolder(), keptFolders()};
 }
 
-void clearLogFolder(FileSystemObject &fs, const CleanupLocations &at) { resetFolder(fs, at.logs); }
-
-void clearTempFolders(FileSystemObject &fs, const CleanupLocations &at)
+std::vector<std::string> clearLogFolder(FileSystemObject &fs, const CleanupLocations &at)
 {
-    resetFolder(fs, at.suiteTemp);
-    emptyFolder(fs, at.userTemp, true);
-    emptyFolder(fs, besideTempFolder(fs, at.userTemp, "Temporary Internet Files"), true);
-    emptyFolder(fs, besideTempFolder(fs, at.userTemp, "History"), false);
+    std::vector<std::string> skipped;
+    if (!overlapsKept(at.logs, at, skipped))
+        resetFolder(fs, at.logs);
+    return skipped;
+}
+
+std::vector<std::string> clearTempFolders(FileSystemObject &fs, const CleanupLocations &at)
+{
+    std::vector<std::string> skipped;
+    if (!overlapsKept(at.suiteTemp, at, skipped))
+        resetFolder(fs, at.suiteTemp);
+    if (!overlapsKept(at.userTemp, at, skipped))
+        emptyFolder(fs, at.userTemp, true);
+    const std::string cache = besideTempFolder(fs, at.userTemp, "Temporary Internet Files");
+    if (!overlapsKept(cache, at, skipped))
+        emptyFolder(fs, cache, true);
+    const std::string history = besideTempFolder(fs, at.userTemp, "History");
+    if (!overlapsKept(history, at, skipped))
+        emptyFolder(fs, history, false);
+    return skipped;
 }
 
 void ClearLogFiles(FileSystemObject &fs)
@@ -52,6 +76,7 @@ void ClearLogFiles(FileSystemObject &fs)
     BusyPointer busy;
     CleanupLocations at;
     at.logs = resolvedFolder(envkey::Logs);
+    at.kept = keptFolders();
     clearLogFolder(fs, at);
 }
 
@@ -61,6 +86,7 @@ void ClearTempFiles(FileSystemObject &fs)
     CleanupLocations at;
     at.suiteTemp = resolvedFolder(envkey::SuiteTemp);
     at.userTemp = userTempFolder();
+    at.kept = keptFolders();
     clearTempFolders(fs, at);
 }
 

@@ -3,13 +3,15 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace rnx10 {
 
 class FileSystemObject;
 
 // Deletes the log folder ("ZVENVSLOGS") with its contents through fs and creates it again, empty.
-// Never raises: a step that fails is skipped.
+// Never raises: a step that fails is skipped. A log folder that is, holds or lies inside the
+// store, the locker or the program root is left alone.
 void ClearLogFiles(FileSystemObject &fs);
 
 // Resets the suite temporary folder ("ZVENVSTMP") like the log folder, then empties the user
@@ -29,9 +31,13 @@ struct CleanupLocations {
     std::string logs;      // "ZVENVSLOGS"
     std::string suiteTemp; // "ZVENVSTMP"
     std::string userTemp;  // process "TEMP"
+    // The store, the locker and the program root: a cleaned folder that is, holds or lies
+    // inside one of them is skipped whole.
+    std::vector<std::string> kept;
 };
 CleanupLocations cleanupLocations();
-void clearLogFolder(FileSystemObject &fs, const CleanupLocations &at);
-void clearTempFolders(FileSystemObject &fs, const CleanupLocations &at);
+// Both return the folders they skipped because of a kept folder, as named by the environment.
+std::vector<std::string> clearLogFolder(FileSystemObject &fs, const CleanupLocations &at);
+std::vector<std::string> clearTempFolders(FileSystemObject &fs, const CleanupLocations &at);
 
 } // namespace rnx10
