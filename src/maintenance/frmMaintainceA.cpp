@@ -96,6 +96,27 @@ QWidget *pictureTextButton(QWidget *picture, QLabel *text, QPushButton *action)
     return part;
 }
 
+// The cleanup's message when it did not delete everything: what it skipped on purpose, then what
+// could not be deleted (the first few by path).
+std::string cleanupLeftText(const std::vector<std::string> &skipped, const Leftovers &left)
+{
+    std::string text;
+    if (!skipped.empty()) {
+        text = "Deleted, except these folders, which were skipped because they are, hold or lie inside "
+               "the backup store, the locker or the program folder:";
+        for (const std::string &folder : skipped)
+            text += "\n" + folder;
+    }
+    if (left.count == 0)
+        return text;
+    text += std::string(text.empty() ? "" : "\n\n") + "Not everything could be deleted; these stayed:";
+    for (const std::string &path : left.named)
+        text += "\n" + path;
+    if (left.count > left.named.size())
+        text += "\n... and " + std::to_string(left.count - left.named.size()) + " more.";
+    return text;
+}
+
 } // namespace
 
 frmMaintainceA::frmMaintainceA(QWidget *parent) : QDialog(parent)
@@ -183,21 +204,18 @@ void frmMaintainceA::cmdLogsAndTemp_Click()
     const std::shared_ptr<Prompt> prompt = platform().prompt;
     if (prompt->ask("Do you want to clear all log files?", "Confirm...") == Answer::No)
         return;
-    const std::vector<std::string> skipped = clearWithProgress();
-    if (skipped.empty()) {
+    Leftovers left;
+    const std::vector<std::string> skipped = clearWithProgress(left);
+    if (skipped.empty() && left.count == 0) {
         prompt->tell("Succesfully deleted.", "Deleted...", Icon::Information);
         return;
     }
-    std::string text = "Deleted, except these folders, which were skipped because they are, hold or lie inside "
-                       "the backup store, the locker or the program folder:";
-    for (const std::string &folder : skipped)
-        text += "\n" + folder;
-    prompt->tell(text, "Deleted...", Icon::Warning);
+    prompt->tell(cleanupLeftText(skipped, left), "Deleted...", Icon::Warning);
 }
 
 // ClearLogFiles then ClearTempFiles, the deleting on a worker while the dialog keeps painting.
-// Returns the folders skipped because of a kept folder.
-std::vector<std::string> frmMaintainceA::clearWithProgress()
+// Returns the folders skipped because of a kept folder; left gets what could not be deleted.
+std::vector<std::string> frmMaintainceA::clearWithProgress(Leftovers &left)
 {
     std::vector<std::string> skipped;
     const CleanupLocations at = cleanupLocations();
@@ -209,8 +227,8 @@ std::vector<std::string> frmMaintainceA::clearWithProgress()
         FileSystemObject &fs = *held;
         BusyPointer busy;
         WindowJob::run(this, task, [&](walk::WalkProgress &) {
-            skipped = clearLogFolder(fs, at);
-            for (const std::string &folder : clearTempFolders(fs, at))
+            skipped = clearLogFolder(fs, at, &left);
+            for (const std::string &folder : clearTempFolders(fs, at, &left))
                 skipped.push_back(folder);
         });
     } catch (const std::exception &) {

@@ -11,6 +11,8 @@ class QTabWidget;
 
 namespace rnx10 {
 
+struct Leftovers;
+
 class frmMaintainceA : public QDialog {
     Q_OBJECT
 public:
@@ -24,7 +26,7 @@ private:
 
     void Form_Load();
     void cmdLogsAndTemp_Click();
-    std::vector<std::string> clearWithProgress();
+    std::vector<std::string> clearWithProgress(Leftovers &left);
     void cmdStartBackups_Click();
     void cmdOK_Click();
     void imgLog_DblClick();

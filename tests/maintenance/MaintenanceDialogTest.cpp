@@ -18,6 +18,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <functional>
 
@@ -225,6 +230,54 @@ TEST(MaintenanceDialog, DeleteLogFilesNamesTheFolderSkippedForHoldingTheStore)
     EXPECT_NE(boxes[1].text, "Succesfully deleted.");
     EXPECT_NE(boxes[1].text.find(inst.logs()), std::string::npos) << boxes[1].text;
     EXPECT_EQ(boxes[1].icon, Icon::Warning);
+}
+
+// Sets or clears a file's immutable flag; false where the account or the file system cannot.
+static bool setImmutable(const std::string &path, bool on)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (done) {
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return done;
+}
+
+TEST(MaintenanceDialog, AnEntryThatCannotBeDeletedIsNamedAndEverythingElseGoes)
+{
+    Installation inst;
+    clsRNX10A rnx;
+    const std::string logs = inst.logs();
+    const std::string locked = logs + "/sub1/c-locked";
+    makeFolders(logs + "/sub1/deeper");
+    makeFolders(logs + "/zsub");
+    for (const char *name : {"/a", "/sub1/c-locked", "/sub1/d", "/sub1/f", "/sub1/deeper/g", "/zsub/f"})
+        writeFile(logs + name, name);
+    if (!setImmutable(locked, true))
+        GTEST_SKIP() << "the immutable flag needs root and a file system that keeps it";
+    struct Unlock {
+        std::string path;
+        ~Unlock() { setImmutable(path, false); }
+    } unlock{locked};
+    inst.prompt->answers = {Answer::Yes};
+
+    frmMaintainceA form;
+    form.show();
+    QTest::mouseClick(child(form, "cmdLogsAndTemp"), Qt::LeftButton);
+
+    EXPECT_TRUE(exists(locked));
+    for (const char *name : {"/a", "/sub1/d", "/sub1/f", "/sub1/deeper", "/zsub"})
+        EXPECT_FALSE(exists(logs + name)) << name;
+    auto &boxes = inst.prompt->boxes;
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[1].icon, Icon::Warning);
+    EXPECT_NE(boxes[1].text.find(locked), std::string::npos) << boxes[1].text;
+    EXPECT_EQ(boxes[1].text.find("Succesfully"), std::string::npos) << boxes[1].text;
 }
 
 TEST(MaintenanceDialog, BackupNowNoKeepsTheDialogYesClosesItThenBacksUp)

@@ -53,6 +53,53 @@ std::vector<std::string> listed(FileSystemObject &fs, const std::string &path, b
     return names;
 }
 
+void emptyGoingPast(FileSystemObject &fs, const std::string &folder, bool withFiles, Leftovers *left);
+
+void note(Leftovers *left, const std::string &path)
+{
+    if (left)
+        left->note(path);
+}
+
+// Deletes entry name of folder. A folder that cannot go whole is emptied entry by entry (a link
+// never entered) and tried again; whatever still stays is noted, the deepest entries first.
+void removeGoingPast(FileSystemObject &fs, const std::string &folder, const std::string &name, bool isFolder,
+                     Leftovers *left)
+{
+    const std::string path = joinPath(folder, name);
+    if (isFolder && isMountPointIn(folder, name))
+        return; // another file system: left as it is
+    bool removed = false;
+    ignoringFailure([&] {
+        isFolder ? fs.deleteFolder(path, true) : fs.deleteFile(path, true);
+        removed = true;
+    });
+    if (removed)
+        return;
+    bool link = true;
+    ignoringFailure([&] { link = fs.isLink(path); });
+    const std::size_t before = left ? left->count : 0;
+    if (isFolder && !link) {
+        emptyGoingPast(fs, path, true, left);
+        ignoringFailure([&] {
+            fs.deleteFolder(path, true);
+            removed = true;
+        });
+    }
+    if (!removed && (!left || left->count == before))
+        note(left, path);
+}
+
+void emptyGoingPast(FileSystemObject &fs, const std::string &folder, bool withFiles, Leftovers *left)
+{
+    for (const std::string &name : listed(fs, folder, true))
+        removeGoingPast(fs, folder, name, true, left);
+    if (!withFiles)
+        return;
+    for (const std::string &name : listed(fs, folder, false))
+        removeGoingPast(fs, folder, name, false, left);
+}
+
 } // namespace
 
 bool isCleanableFolder(FileSystemObject &fs, const std::string &path)
@@ -65,7 +112,7 @@ bool isCleanableFolder(FileSystemObject &fs, const std::string &path)
     return cleanable;
 }
 
-void resetFolder(FileSystemObject &fs, const std::string &path)
+void resetFolder(FileSystemObject &fs, const std::string &path, Leftovers *left)
 {
     // A link goes as a link (the file-system layer sees to that); "/", both homes and their
     // ancestors are not even asked for, whatever the layer would answer.
@@ -79,21 +126,14 @@ void resetFolder(FileSystemObject &fs, const std::string &path)
     });
     // Something in it could not be deleted: the rest still goes, entry by entry.
     if (!gone)
-        emptyFolder(fs, path, true);
+        emptyFolder(fs, path, true, left);
     ignoringFailure([&] { fs.createFolder(path); });
 }
 
-void emptyFolder(FileSystemObject &fs, const std::string &path, bool withFiles)
+void emptyFolder(FileSystemObject &fs, const std::string &path, bool withFiles, Leftovers *left)
 {
-    if (!isCleanableFolder(fs, path))
-        return;
-    for (const std::string &name : listed(fs, path, true))
-        if (!isMountPointIn(path, name))
-            ignoringFailure([&] { fs.deleteFolder(joinPath(path, name), true); });
-    if (!withFiles)
-        return;
-    for (const std::string &name : listed(fs, path, false))
-        ignoringFailure([&] { fs.deleteFile(joinPath(path, name), true); });
+    if (isCleanableFolder(fs, path))
+        emptyGoingPast(fs, path, withFiles, left);
 }
 
 std::string besideTempFolder(FileSystemObject &fs, const std::string &temp, const std::string &name)

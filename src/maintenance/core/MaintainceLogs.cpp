@@ -47,27 +47,27 @@ CleanupLocations cleanupLocations()
     return {resolvedFolder(envkey::Logs), resolvedFolder(envkey::SuiteTemp), userTempFolder(), keptFolders()};
 }
 
-std::vector<std::string> clearLogFolder(FileSystemObject &fs, const CleanupLocations &at)
+std::vector<std::string> clearLogFolder(FileSystemObject &fs, const CleanupLocations &at, Leftovers *left)
 {
     std::vector<std::string> skipped;
     if (!overlapsKept(at.logs, at, skipped))
-        resetFolder(fs, at.logs);
+        resetFolder(fs, at.logs, left);
     return skipped;
 }
 
-std::vector<std::string> clearTempFolders(FileSystemObject &fs, const CleanupLocations &at)
+std::vector<std::string> clearTempFolders(FileSystemObject &fs, const CleanupLocations &at, Leftovers *left)
 {
     std::vector<std::string> skipped;
     if (!overlapsKept(at.suiteTemp, at, skipped))
-        resetFolder(fs, at.suiteTemp);
+        resetFolder(fs, at.suiteTemp, left);
     if (!overlapsKept(at.userTemp, at, skipped))
-        emptyFolder(fs, at.userTemp, true);
+        emptyFolder(fs, at.userTemp, true, left);
     const std::string cache = besideTempFolder(fs, at.userTemp, "Temporary Internet Files");
     if (!overlapsKept(cache, at, skipped))
-        emptyFolder(fs, cache, true);
+        emptyFolder(fs, cache, true, left);
     const std::string history = besideTempFolder(fs, at.userTemp, "History");
     if (!overlapsKept(history, at, skipped))
-        emptyFolder(fs, history, false);
+        emptyFolder(fs, history, false, left);
     return skipped;
 }
 

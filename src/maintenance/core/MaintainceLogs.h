@@ -2,12 +2,12 @@
 // opening the log folder. Every location is looked up afresh at each call.
 #pragma once
 
+#include "maintenance/core/FolderCleanup.h"
+
 #include <string>
 #include <vector>
 
 namespace rnx10 {
-
-class FileSystemObject;
 
 // Deletes the log folder ("ZVENVSLOGS") with its contents through fs and creates it again, empty.
 // Never raises: a step that fails is skipped. A log folder that is, holds or lies inside the
@@ -36,8 +36,10 @@ struct CleanupLocations {
     std::vector<std::string> kept;
 };
 CleanupLocations cleanupLocations();
-// Both return the folders they skipped because of a kept folder, as named by the environment.
-std::vector<std::string> clearLogFolder(FileSystemObject &fs, const CleanupLocations &at);
-std::vector<std::string> clearTempFolders(FileSystemObject &fs, const CleanupLocations &at);
+// Both return the folders they skipped because of a kept folder, as named by the environment, and
+// note in left what could not be deleted.
+std::vector<std::string> clearLogFolder(FileSystemObject &fs, const CleanupLocations &at, Leftovers *left = nullptr);
+std::vector<std::string> clearTempFolders(FileSystemObject &fs, const CleanupLocations &at,
+                                          Leftovers *left = nullptr);
 
 } // namespace rnx10
