@@ -2,6 +2,7 @@
 
 #include "common/GeneralDate.h"
 #include "common/Launching.h"
+#include "platform/Application.h"
 #include "platform/MousePointer.h"
 #include "platform/Platform.h"
 #include "services/IniValues.h"
@@ -41,7 +42,7 @@ void runQuickBackupFromWindow(std::int32_t lhWnd)
 
 void runBackupComputer(std::int32_t /*lhWnd*/)
 {
-    if (QCoreApplication::instance())
+    if (QCoreApplication::instance() && onApplicationThread())
         QCoreApplication::processEvents();
     BusyPointer busy;
     WriteLogINIValue("Backup", "LastTaken", generalDateText());

@@ -1,5 +1,8 @@
 // The component's one public class. Every method returns the empty Variant; a failure raises
 // AutomationError carrying the error's number and description.
+// Threads: windows and message boxes show only on the thread that owns the Qt application (the
+// first thread that made one). Elsewhere a call that needs a window or box raises 406 "No display
+// is available" at once; RunBackupComputer works there, without its progress messages.
 #pragma once
 
 // Installed, the public headers lie side by side in include/rnx10/; in the source tree the variant

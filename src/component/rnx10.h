@@ -1,6 +1,11 @@
 /* The component's C interface, for programs not written in C++.
  * Every call returns RNX10_OK or RNX10_FAILED; on failure the error's number and description are
- * handed back in *error (when error is not NULL). No exception ever crosses this boundary. */
+ * handed back in *error (when error is not NULL). No exception ever crosses this boundary.
+ *
+ * Threads: windows and message boxes show only on the thread that owns the Qt application (the
+ * first thread that made one; the component makes it on the first window when the caller has
+ * none). On any other thread a call that needs a window or box fails with 406 "No display is
+ * available" at once; rnx10_run_backup_computer there works, without its progress messages. */
 #ifndef RNX10_C_H
 #define RNX10_C_H
 

@@ -5,12 +5,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QThread>
 #include <QWidget>
 
 #include <dlfcn.h>
 
 #include <cstdlib>
 #include <memory>
+#include <mutex>
 
 namespace rnx10 {
 
@@ -73,10 +75,31 @@ Connection connectX11()
     return held;
 }
 
+// The folders Qt searches for platform plugins, without needing an application to ask.
+QStringList platformPluginFolders()
+{
+    QStringList folders;
+    const QString pluginFolder = QString::fromStdString(env("QT_QPA_PLATFORM_PLUGIN_PATH"));
+    if (!pluginFolder.isEmpty())
+        folders << pluginFolder;
+    for (const QString &path : QString::fromStdString(env("QT_PLUGIN_PATH")).split(':', Qt::SkipEmptyParts))
+        folders << path + QStringLiteral("/platforms");
+    folders << QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms");
+    return folders;
+}
+
+// Qt aborts the process when the platform it is told to use has no plugin, so we look first.
+bool platformPluginInstalled(const QString &pattern)
+{
+    for (const QString &folder : platformPluginFolders())
+        if (!QDir(folder).entryList({pattern}, QDir::Files).isEmpty())
+            return true;
+    return false;
+}
+
 bool waylandPluginInstalled()
 {
-    const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
-    return !platforms.entryList({QStringLiteral("libqwayland*.so")}, QDir::Files).isEmpty();
+    return platformPluginInstalled(QStringLiteral("libqwayland*.so"));
 }
 
 Connection connectWayland()
@@ -96,7 +119,7 @@ Connection connectWayland()
 }
 
 // The platform as QT_QPA_PLATFORM names it ("xcb", "wayland-egl", "offscreen", "vnc:size=..."):
-// only the two that need a display server are tried; any other is taken as the caller gives it.
+// the two that need a display server are tried; any other must at least have its plugin installed.
 Connection connectPlatform(const std::string &entry)
 {
     const std::string name = entry.substr(0, entry.find(':'));
@@ -104,7 +127,9 @@ Connection connectPlatform(const std::string &entry)
         return connectX11();
     if (name.rfind("wayland", 0) == 0)
         return connectWayland();
-    return name.empty() ? nullptr : std::make_unique<DisplayConnection>();
+    if (name.empty() || !platformPluginInstalled(QStringLiteral("libq%1.so").arg(QString::fromStdString(name).toLower())))
+        return nullptr;
+    return std::make_unique<DisplayConnection>();
 }
 
 struct PlatformChoice {
@@ -152,9 +177,21 @@ PlatformChoice choosePlatform()
 
 } // namespace
 
+bool onApplicationThread()
+{
+    const QCoreApplication *running = QCoreApplication::instance();
+    return !running || running->thread() == QThread::currentThread();
+}
+
 QApplication *ensureApplication()
 {
+    // Two threads asking at once: the first makes the application and owns its windows.
+    static std::mutex making;
+    const std::lock_guard<std::mutex> lock(making);
     if (QCoreApplication *running = QCoreApplication::instance()) {
+        // A widget made on another thread is never painted, and a box there waits forever.
+        if (!onApplicationThread())
+            throw err::noDisplay("windows and message boxes show only on the thread that owns the Qt application");
         if (auto *app = qobject_cast<QApplication *>(running))
             return app;
         throw err::noDisplay("the caller's Qt application is not a QApplication");

@@ -1,5 +1,7 @@
 #include "platform/MousePointer.h"
 
+#include "platform/Application.h"
+
 #include <QApplication>
 #include <QCursor>
 
@@ -12,7 +14,7 @@ MousePointer g_pointer = MousePointer::Arrow;
 void setMousePointer(MousePointer pointer)
 {
     g_pointer = pointer;
-    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()) || !onApplicationThread())
         return;
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();

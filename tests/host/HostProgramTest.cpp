@@ -241,6 +241,9 @@ TEST_F(HostProgram, WithoutADisplayAWindowedKeyExitsOneWithError406)
         // A display that is named but cannot be reached (a closed ssh -X session).
         {"RNXRUN_LICENSES", ":4711", nullptr, "cannot connect to the X display \":4711\""},
         {"RNXRUN_BR", nullptr, "xcb", "QT_QPA_PLATFORM is \"xcb\" and no display can be reached through it"},
+        // A platform whose plugin is not installed: Qt would abort the process.
+        {"RNXRUN_BR", nullptr, "bogus", "QT_QPA_PLATFORM is \"bogus\" and no display can be reached through it"},
+        {"RNXRUN_LICENSES", nullptr, "bogus:size=1x1;nosuch", "QT_QPA_PLATFORM is \"bogus:size=1x1;nosuch\" and no display can be reached through it"},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(std::string(row.key) + " DISPLAY=" + (row.display ? row.display : "") +
