@@ -161,7 +161,7 @@ TEST_F(StoreScanTest, SameNumberedFoldersListEachHourOnce)
 
 TEST_F(StoreScanTest, RootThatIsEmptyOrRelativeIsRefusedBeforeAnythingIsMade)
 {
-    for (const char *root : {"", "relative/store", "."}) {
+    for (const char *root : {"relative/store", "."}) {
         SCOPED_TRACE(root);
         inst.env.set("ZVENVSBAK", root);
         const ScanResult scan = scanStore(fso, 2026, 12, 10);
@@ -171,6 +171,12 @@ TEST_F(StoreScanTest, RootThatIsEmptyOrRelativeIsRefusedBeforeAnythingIsMade)
         EXPECT_EQ(scan.folders.ComputerFolder, "");
     }
     EXPECT_FALSE(exists("relative"));
+    // Set but empty counts as unset: the default store, never the working folder.
+    inst.env.unset("ZVENVSBAK");
+    const std::string unsetComputer = scanStore(fso, 2026, 12, 10).folders.ComputerFolder;
+    inst.env.set("ZVENVSBAK", "");
+    EXPECT_EQ(scanStore(fso, 2026, 12, 10).folders.ComputerFolder, unsetComputer);
+    EXPECT_NE(unsetComputer, "");
     inst.env.set("ZVENVSBAK", inst.store());
     inst.env.set("ZVENVSFAM", "locker-here");
     const ScanResult scan = scanStore(fso, 2026, 12, 10);

@@ -200,7 +200,7 @@ TEST_F(StoreReport, TheStoreIsTheProcessValueElseTheEnvironmentServicesValue)
         {inst.store(), true, inst.store()}, // the process value wins
         {std::nullopt, true, configured},   // a default installation: environment.ini
         {std::nullopt, false, fallback},    // no configuration: the built-in default
-        {"", true, ""},                     // set but empty, to the service as well
+        {"", true, configured},             // set but empty: unset, as every empty key
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.process.value_or("(unset)") + (row.inConfiguration ? " with" : " without") + " environment.ini");
