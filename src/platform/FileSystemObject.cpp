@@ -14,8 +14,20 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <vector>
 
 namespace rnx10 {
+
+std::string passwordHomeFolder()
+{
+    long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : 16384);
+    passwd entry{};
+    passwd *found = nullptr;
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found || !entry.pw_dir)
+        return {};
+    return entry.pw_dir;
+}
 
 namespace {
 
@@ -64,9 +76,11 @@ bool isProtectedFolder(const std::string &path)
         return false;
     if (real == "/")
         return true;
-    for (const std::string &home : {homeFolder(), realPath(homeFolder())})
-        if (isInside(home, real))
-            return true;
+    // HOME may point elsewhere (sudo, a service, a script): the password entry's home counts too.
+    for (const std::string &home : {homeFolder(), passwordHomeFolder()})
+        for (const std::string &spelling : {home, realPath(home)})
+            if (!spelling.empty() && isInside(spelling, real))
+                return true;
     return false;
 }
 

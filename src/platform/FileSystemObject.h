@@ -83,7 +83,11 @@ public:
     virtual void markHiddenOnly(const std::string &path);
 };
 
-// True for "/", the user's home folder and every ancestor of it: never force-deleted.
+// The home folder of the user's password entry; the empty text when there is none.
+std::string passwordHomeFolder();
+
+// True for "/", the user's home folder ($HOME and the password entry's) and every ancestor of
+// either, judged on real paths: never force-deleted.
 bool isProtectedFolder(const std::string &path);
 
 } // namespace rnx10

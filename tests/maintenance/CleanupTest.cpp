@@ -4,6 +4,7 @@
 #include "component/clsRNX10A.h"
 #include "maintenance/core/CleanupGuard.h"
 #include "maintenance/core/MaintainceLogs.h"
+#include "platform/FileSystemObject.h"
 #include "platform/MousePointer.h"
 #include "platform/Paths.h"
 #include "support/TestSupport.h"

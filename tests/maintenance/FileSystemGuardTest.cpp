@@ -4,6 +4,7 @@
 
 #include "automation/AutomationError.h"
 #include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
 #include "support/TestSupport.h"
 
 #include <unistd.h>
@@ -31,6 +32,19 @@ TEST(FileSystemGuard, ProtectedFoldersAreRecognisedHoweverSpelt)
         SCOPED_TRACE(path);
         EXPECT_FALSE(isProtectedFolder(path));
     }
+}
+
+TEST(FileSystemGuard, ThePasswordEntrysHomeIsProtectedWhereverHomePoints)
+{
+    Installation inst; // HOME points at a scratch folder
+    const std::string home = passwordHomeFolder();
+    if (home.empty() || home == "/")
+        GTEST_SKIP() << "this account's password entry names no home folder of its own";
+    ASSERT_NE(home, inst.home());
+    EXPECT_TRUE(isProtectedFolder(home));
+    EXPECT_TRUE(isProtectedFolder(home + "/."));
+    EXPECT_TRUE(isProtectedFolder(parentPath(home)));
+    // No forced delete is tried on it: on a faulty guard that would empty the real home.
 }
 
 TEST(FileSystemGuard, ForcedDeleteRefusesHomeAndItsAncestors)

@@ -30,9 +30,6 @@ template <typename Step> void ignoringFailure(Step &&step)
 // Only absolute locations: a relative one would depend on the host program's working folder.
 bool isAbsolute(const std::string &path) { return !path.empty() && path.front() == '/'; }
 
-// "/", $HOME, the account's home folder from the password entry and their ancestors.
-bool isGuarded(const std::string &path) { return isProtectedFolder(path) || isAccountHomeOrAncestor(path); }
-
 // True when sub-folder name of folder is the mount point of another file system (a bind mount
 // included): the cleanup never reaches into one, and leaves the mount point itself too.
 bool isMountPointIn(const std::string &folder, const std::string &name)
@@ -107,7 +104,7 @@ bool isCleanableFolder(FileSystemObject &fs, const std::string &path)
     bool cleanable = false;
     ignoringFailure([&] {
         cleanable = isAbsolute(path) && !fs.isLink(path) && fs.folderExists(path)
-                    && !isGuarded(path);
+                    && !isProtectedFolder(path);
     });
     return cleanable;
 }
@@ -116,7 +113,7 @@ void resetFolder(FileSystemObject &fs, const std::string &path, Leftovers *left)
 {
     // A link goes as a link (the file-system layer sees to that); "/", both homes and their
     // ancestors are not even asked for, whatever the layer would answer.
-    if (!isAbsolute(path) || (!fs.isLink(path) && isGuarded(path)))
+    if (!isAbsolute(path) || (!fs.isLink(path) && isProtectedFolder(path)))
         return;
     bool gone = false;
     ignoringFailure([&] {
