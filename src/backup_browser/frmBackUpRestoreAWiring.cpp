@@ -4,6 +4,7 @@
 #include "backup_browser/ArchiveListView.h"
 #include "backup_browser/StatusPanel.h"
 #include "ui/ActionPicture.h"
+#include "ui/TellFailure.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -18,7 +19,7 @@ template <typename F> void onMenu(QMenu *menu, const char *name, QObject *contex
 {
     QAction *action = menu->findChild<QAction *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
     Q_ASSERT(action);
-    QObject::connect(action, &QAction::triggered, context, handler);
+    QObject::connect(action, &QAction::triggered, context, [handler] { tellingFailure(handler); });
 }
 } // namespace
 
@@ -33,7 +34,7 @@ void frmBackUpRestoreA::wireEvents()
     connect(m_lvBody, &ArchiveListView::mouseDown, this, &frmBackUpRestoreA::lvBody_MouseDown);
     connect(m_lvBody, &ArchiveListView::menuKey, this, &frmBackUpRestoreA::lvBody_MenuKey);
     for (int i = 0; i < 2; ++i)
-        connect(m_panels[i], &StatusPanel::doubleClicked, this, [this, i] { StatusBar1_PanelDblClick(i + 1); });
+        connect(m_panels[i], &StatusPanel::doubleClicked, this, [this, i] { tellingFailure([&] { StatusBar1_PanelDblClick(i + 1); }); });
     connect(m_cmdExit, &QPushButton::clicked, this, &QWidget::close);
     onMenu(m_mnupopupmenu, "mnuPopUpExit", this, [this] { close(); });
     onMenu(m_mnupopupmenu, "mnuPopUpOpenFolder", this, [this] { mnuPopUpOpenFolder_Click(); });
@@ -41,10 +42,11 @@ void frmBackUpRestoreA::wireEvents()
 
 void frmBackUpRestoreA::wireOperations()
 {
-    connect(m_cmdRegBackup, &QPushButton::clicked, this, &frmBackUpRestoreA::cmdRegBackup_Click);
-    connect(m_cmdRegBackup2, &QPushButton::clicked, this, &frmBackUpRestoreA::cmdRegBackup2_Click);
-    connect(m_cmdReport, &QPushButton::clicked, this, &frmBackUpRestoreA::cmdReport_Click);
-    connect(m_imgLocker, &ActionPicture::activated, this, &frmBackUpRestoreA::imgLocker_DblClick);
+    // Every operation tells its failure here rather than let it leave into Qt's event loop.
+    connect(m_cmdRegBackup, &QPushButton::clicked, this, [this] { tellingFailure([this] { cmdRegBackup_Click(); }); });
+    connect(m_cmdRegBackup2, &QPushButton::clicked, this, [this] { tellingFailure([this] { cmdRegBackup2_Click(); }); });
+    connect(m_cmdReport, &QPushButton::clicked, this, [this] { tellingFailure([this] { cmdReport_Click(); }); });
+    connect(m_imgLocker, &ActionPicture::activated, this, [this] { tellingFailure([this] { imgLocker_DblClick(); }); });
     onMenu(m_mnupopupmenu, "mnuPopUpStartBackup", this, [this] { mnuPopUpStartBackup_Click(); });
     onMenu(m_mnupopupmenu, "mnuPopUpStartRestore", this, [this] { mnuPopUpStartRestore_Click(); });
     onMenu(m_mnupopupmenu, "mnuPopUpDeleteYear", this, [this] { mnuPopUpDeleteYear_Click(); });

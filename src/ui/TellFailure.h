@@ -4,23 +4,26 @@
 #include "automation/AutomationError.h"
 
 #include <exception>
+#include <stdexcept>
 
 namespace rnx10 {
 
 // Shows the error's description in a message box; a job the user stopped with Cancel needs none.
-void tellFailure(const AutomationError &error);
+void tellFailure(const AutomationError &error) noexcept;
 
-void tellFailure(const std::exception &error);
+// The same for any error (an AutomationError among them). When the box itself cannot be shown,
+// the description goes to standard error: nothing leaves an event handler into Qt's event loop.
+void tellFailure(const std::exception &error) noexcept;
 
 // Runs a handler's work; a failure is told to the user instead of leaving the event handler.
-template <typename Work> void tellingFailure(Work &&work)
+template <typename Work> void tellingFailure(Work &&work) noexcept
 {
     try {
         work();
-    } catch (const AutomationError &error) {
-        tellFailure(error);
     } catch (const std::exception &error) {
         tellFailure(error);
+    } catch (...) {
+        tellFailure(std::runtime_error("unexpected failure"));
     }
 }
 

@@ -189,4 +189,16 @@ TEST_F(BrowserAccessTest, StatusPanelsTellTheirTextFromTheKeyboard)
     }
 }
 
+TEST_F(BrowserAccessTest, AFailingBoxNeverLeavesAHandlerIntoTheEventLoop)
+{
+    inst.prompt->failTells = true;
+    for (const char *panel : {"StatusBar1Panel1", "StatusBar1Panel2"}) {
+        SCOPED_TRACE(panel);
+        child<QWidget>(panel)->setFocus();
+        EXPECT_NO_THROW(press(Qt::Key_Return));
+    }
+    EXPECT_TRUE(m_window->isVisible());
+    inst.prompt->failTells = false;
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "automation/AutomationError.h"
 
+#include <stdexcept>
 #include <QApplication>
 #include <QProgressDialog>
 
@@ -116,6 +117,8 @@ Answer FakePrompt::ask(const std::string &text, const std::string &title, bool s
 
 void FakePrompt::tell(const std::string &text, const std::string &title, Icon icon)
 {
+    if (failTells)
+        throw std::runtime_error("the box cannot be shown: " + text);
     boxes.push_back({text, title, false, icon, false});
 }
 

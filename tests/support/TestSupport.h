@@ -79,6 +79,7 @@ public:
 
     std::deque<Answer> answers;
     std::vector<Box> boxes;
+    bool failTells = false; // tell raises, as a box that cannot be shown would
 };
 
 // Records every open; openDocument's are in opened as well, and in documents.
