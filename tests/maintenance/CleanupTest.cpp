@@ -7,6 +7,7 @@
 #include "platform/FileSystemObject.h"
 #include "platform/MousePointer.h"
 #include "platform/Paths.h"
+#include "support/PrivateMount.h"
 #include "support/TestSupport.h"
 
 #include <sys/mount.h>
@@ -168,24 +169,14 @@ TEST_F(Cleanup, AFileSystemMountedInsideTheLogFolderIsNeverEntered)
     const std::string mountPoint = inst.logs() + "/mnt";
     makeFolders(mountPoint);
     writeFile(inst.logs() + "/old.log", "o");
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
-            || ::mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, nullptr) != 0)
-            ::_exit(2);
+    const std::optional<int> status = inPrivateMount(mountPoint, nullptr, [&] {
         writeFile(mountPoint + "/mounted.txt", "m");
         ClearLogFiles(*fs);
-        const bool kept = exists(mountPoint + "/mounted.txt") && !exists(inst.logs() + "/old.log");
-        ::umount(mountPoint.c_str());
-        ::_exit(kept ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    if (WEXITSTATUS(status) == 2)
+        return exists(mountPoint + "/mounted.txt") && !exists(inst.logs() + "/old.log") ? 0 : 1;
+    });
+    if (!status)
         GTEST_SKIP() << "no private mount namespace allowed here";
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the mounted file system was emptied";
+    EXPECT_EQ(*status, 0) << "the mounted file system was emptied";
 }
 
 TEST_F(Cleanup, UserTemporaryFolderKeepsItselfAndLosesItsContents)

@@ -3,6 +3,7 @@
 #include "automation/AutomationError.h"
 #include "platform/FileSystemObject.h"
 #include "platform/walk/FolderWalk.h"
+#include "support/PrivateMount.h"
 #include "support/TestSupport.h"
 
 #include <fcntl.h>
@@ -96,30 +97,18 @@ TEST(TreeSize, SaturatesInsteadOfWrapping)
     QTemporaryDir scratch;
     ASSERT_TRUE(scratch.isValid());
     const std::string mountPoint = scratch.path().toStdString();
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-            ::mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=1m") != 0)
-            ::_exit(77);
+    const std::optional<int> status = inPrivateMount(mountPoint, "size=1m", [&] {
         for (const char *name : {"/a", "/b", "/c"}) {
             const int fd = ::open((mountPoint + name).c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
             if (fd < 0 || ::ftruncate(fd, std::numeric_limits<off_t>::max()) != 0)
-                ::_exit(77);
+                return 3;
             ::close(fd);
         }
-        try {
-            ::_exit(walk::treeSize(mountPoint) == std::numeric_limits<std::uint64_t>::max() ? 0 : 1);
-        } catch (...) {
-            ::_exit(2);
-        }
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    if (WEXITSTATUS(status) == 77)
+        return walk::treeSize(mountPoint) == std::numeric_limits<std::uint64_t>::max() ? 0 : 1;
+    });
+    if (!status)
         GTEST_SKIP() << "no private mount namespace with a tmpfs here";
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the size wrapped, 2: the walk raised";
+    EXPECT_EQ(*status, 0) << "1: the size wrapped, 2: the walk raised, 3: no sparse files";
 }
 
 TEST(TreeSize, RaisesForMissingFolderFileAndUnreadableFolder)
