@@ -4,10 +4,13 @@
 #include "services/ScheduledTaskService.h"
 #include "support/TestSupport.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <string>
 
 using namespace rnx10;
 using namespace rnx10::test;
@@ -23,6 +26,29 @@ bool onPath(const char *tool)
         return false;
     }
 }
+
+// Holds the account's crontab and at queue for one test, across processes: ctest's resource lock
+// did not keep these tests apart, and two test runs at once on one machine share the crontab too.
+class UserCrontabLock {
+public:
+    UserCrontabLock()
+        : m_fd(::open(("/tmp/rnx10-tests-crontab-" + std::to_string(::getuid()) + ".lock").c_str(),
+                      O_RDWR | O_CREAT | O_CLOEXEC, 0600))
+    {
+        if (m_fd >= 0)
+            ::flock(m_fd, LOCK_EX);
+    }
+    ~UserCrontabLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd); // releases the lock
+    }
+    UserCrontabLock(const UserCrontabLock &) = delete;
+    UserCrontabLock &operator=(const UserCrontabLock &) = delete;
+
+private:
+    int m_fd;
+};
 
 // Saves `crontab -l` and puts it back, or removes the crontab when there was none.
 class CrontabKeeper {
@@ -45,6 +71,7 @@ private:
 
 TEST(RealCrontab, JobLineIsWrittenReplacedAndRunsAProgramWithBlanksInItsPath)
 {
+    const UserCrontabLock lock;
     if (!onPath("crontab"))
         GTEST_SKIP() << "crontab is not installed";
     ScratchDir scratch;
@@ -116,6 +143,7 @@ private:
 
 TEST(RealCrontab, JobsAreReadBackAndRemovedLeavingTheUsersLines)
 {
+    const UserCrontabLock lock;
     if (!onPath("crontab"))
         GTEST_SKIP() << "crontab is not installed";
     const std::string name = "rnx10-test-" + std::to_string(::getpid());
@@ -139,6 +167,7 @@ TEST(RealCrontab, JobsAreReadBackAndRemovedLeavingTheUsersLines)
 
 TEST(RealAtQueue, AJobOnceIsQueuedReadBackAndRemovedLeavingTheQueueAsItWas)
 {
+    const UserCrontabLock lock;
     if (!onPath("at") || !onPath("atq") || !onPath("atrm"))
         GTEST_SKIP() << "at is not installed";
     const std::string name = "rnx10-test-" + std::to_string(::getpid());
