@@ -88,7 +88,8 @@ TEST_F(FakeOpener, ExecutableFileIsStartedDirectlyWithoutArguments)
 {
     const std::string program = scratch / "tool; touch x.exe";
     const std::string marker = scratch / "started";
-    writeProgram(program, "printf '%s' \"$#\" > '" + marker + "'\n");
+    // Written beside and renamed, so the wait never sees the file before its content.
+    writeProgram(program, "printf '%s' \"$#\" > '" + marker + ".tmp'; mv '" + marker + ".tmp' '" + marker + "'\n");
     SystemShell shell;
     ASSERT_TRUE(shell.open(program, 1));
     ASSERT_TRUE(waitForFile(marker));
