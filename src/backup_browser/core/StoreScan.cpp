@@ -5,27 +5,17 @@
 #include "backup_browser/core/LeadingNumber.h"
 #include "backup_browser/core/MountPoint.h"
 #include "backup_browser/core/SizeText.h"
+#include "backup_browser/core/StoreLocation.h"
 #include "platform/ComputerName.h"
 #include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
 #include "services/EnvironmentKeys.h"
-#include "services/RuntimeService.h"
-#include "services/ServiceSet.h"
 
 #include <algorithm>
 
 namespace rnx10 {
 
 namespace {
-// A root taken relative to the process's current folder would create folders anywhere.
-std::string absoluteRoot(const std::string &key)
-{
-    std::string value = services().runtime().EnvironGet(envkey::kSuiteEnvironment, key);
-    if (value.empty() || value.front() != '/')
-        throw err::pathNotFound(key + " is not an absolute folder: \"" + value + "\"");
-    return value;
-}
-
 void ensureFolder(FileSystemObject &fso, const std::string &path)
 {
     if (!fso.folderExists(path))
@@ -61,7 +51,7 @@ public:
 
     void run()
     {
-        const std::string root = absoluteRoot(envkey::Store);
+        const std::string root = storeRootFolder();
         m_r.folders.ComputerFolder = root + "/" + GetMachineName();
         ensureFolder(m_fso, m_r.folders.ComputerFolder);
         const std::string &computer = m_r.folders.ComputerFolder;
@@ -71,7 +61,7 @@ public:
         m_r.measuredFolder = followLink(computer);
         if (m_measure)
             m_r.lockerToolTip = lockerToolTipText(computer, measureFolder(m_fso, *m_measure, m_r.measuredFolder));
-        const std::string locker = absoluteRoot(envkey::Locker);
+        const std::string locker = absoluteFolderOf(envkey::Locker);
         ensureFolder(m_fso, locker);
         markHidden(m_fso, locker);
         markHidden(m_fso, root);

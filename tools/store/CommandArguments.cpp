@@ -1,0 +1,50 @@
+#include "CommandArguments.h"
+
+namespace rnx10::store {
+
+CommandArguments::CommandArguments(const std::vector<std::string> &words, const std::set<std::string> &valueOptions,
+                                   const std::set<std::string> &flagOptions)
+{
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string &word = words[i];
+        if (optionsEnded || word.rfind("--", 0) != 0) {
+            m_positional.push_back(word);
+            continue;
+        }
+        if (word == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const std::size_t equals = word.find('=');
+        const std::string name = word.substr(0, equals);
+        if (valueOptions.count(name)) {
+            if (equals != std::string::npos)
+                m_values[name] = word.substr(equals + 1);
+            else if (i + 1 < words.size())
+                m_values[name] = words[++i];
+            else
+                throw UsageError(name + " needs a value");
+        } else if (flagOptions.count(name) && equals == std::string::npos) {
+            m_flags.insert(name);
+        } else {
+            throw UsageError("unknown option " + word);
+        }
+    }
+}
+
+void CommandArguments::expectPositional(std::size_t count, const char *names) const
+{
+    if (m_positional.size() != count)
+        throw UsageError(std::string("expected ") + names);
+}
+
+std::optional<std::string> CommandArguments::value(const std::string &option) const
+{
+    const auto it = m_values.find(option);
+    if (it == m_values.end())
+        return std::nullopt;
+    return it->second;
+}
+
+} // namespace rnx10::store

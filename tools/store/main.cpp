@@ -1,0 +1,101 @@
+// rnx10-store COMMAND [ARGS]: the backup store on the command line, through the same cores as the
+// browser's windows.
+#include "StoreCommands.h"
+
+#include "automation/AutomationError.h"
+#include "platform/TerminalText.h"
+#include "services/ServiceSet.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <exception>
+
+using namespace rnx10;
+using namespace rnx10::store;
+
+namespace {
+
+void printUsage(std::FILE *to)
+{
+    std::fputs("usage: rnx10-store [--json] COMMAND [ARGS]\n", to);
+    for (const StoreCommand &c : storeCommands())
+        std::fprintf(to, "       rnx10-store [--json] %s %s\n", c.name, c.synopsis);
+    std::fputs("       rnx10-store --help\n", to);
+}
+
+int usage(const std::string &why)
+{
+    std::fprintf(stderr, "rnx10-store: %s\n", printableText(why).c_str());
+    printUsage(stderr);
+    return 2;
+}
+
+int help()
+{
+    printUsage(stdout);
+    std::fputs("\nThe backup store of this computer (ZVENVSBAK/<computer name>) on the command line.\n\n", stdout);
+    for (const StoreCommand &c : storeCommands())
+        std::printf("  %-12s %s\n", c.name, c.summary);
+    std::fputs("\nThe store is found as the support centre finds it: the process environment, then\n"
+               "$XDG_CONFIG_HOME/zorvane/environment.ini, then the defaults.\n"
+               "Output: one item a line; raw bytes when standard output is not a terminal, control\n"
+               "characters escaped when it is. --json prints the same items as one JSON array of objects\n"
+               "(bytes that are not UTF-8 as U+DC80 + byte).\n"
+               "Exit status: 0 on success; 1 on an error, printed as \"rnx10-store: error N: DESCRIPTION\";\n"
+               "2 on wrong usage.\n",
+               stdout);
+    return 0;
+}
+
+const StoreCommand *commandNamed(const std::string &name)
+{
+    for (const StoreCommand &c : storeCommands())
+        if (name == c.name)
+            return &c;
+    return nullptr;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::vector<std::string> words;
+    bool json = false;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string word = argv[i];
+        optionsEnded = optionsEnded || word == "--";
+        if (!optionsEnded && word == "--json")
+            json = true;
+        else if (!optionsEnded && (word == "--help" || word == "-h"))
+            return help();
+        else
+            words.push_back(word);
+    }
+    if (words.empty())
+        return usage("no command given");
+    const StoreCommand *command = commandNamed(words.front());
+    if (!command)
+        return usage("unknown command \"" + words.front() + "\"");
+    try {
+        const CommandArguments arguments({words.begin() + 1, words.end()}, command->valueOptions, command->flagOptions);
+        const ServiceUse use;
+        RecordOutput out(stdout, json, ::isatty(STDOUT_FILENO) == 1);
+        command->run(arguments, out);
+        out.finish();
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    } catch (const UsageError &e) {
+        return usage(std::string(command->name) + ": " + e.what());
+    } catch (const AutomationError &e) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "rnx10-store: error %d: %s\n", static_cast<int>(e.number()),
+                     printableText(e.description()).c_str());
+        return 1;
+    } catch (const std::exception &e) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "rnx10-store: error 5: %s\n", printableText(e.what()).c_str());
+        return 1;
+    }
+}
