@@ -18,7 +18,7 @@ std::string ReadINIValue(const std::string &path, const std::string &section, co
 
 void WriteLogINIValue(const std::string &section, const std::string &key, const std::string &value)
 {
-    const std::string path = services().runtime().EnvironGet(2, "ZVENVSLOGS") + "/bar.ini";
+    const std::string path = suiteFolderForWriting(services().runtime(), envkey::Logs) + "/bar.ini";
     IniFileService &ini = services().iniFile();
     ini.setPath(path);
     ini.setSection(section);

@@ -89,14 +89,19 @@ RuntimeService::Lookup RuntimeService::lookup(const std::string &key)
     // A configuration file that cannot be read, or lacks the key, leaves the default in force.
     if (auto value = IniFile::read(file, "Environment", key); value && !value->empty())
         return {*value, file};
-    const std::string value = defaultValue(key);
+    return {defaultValue(key), "default"};
+}
+
+std::string suiteFolderForWriting(RuntimeService &runtime, const std::string &key)
+{
+    const RuntimeService::Lookup found = runtime.lookup(key);
     // The default log and temporary folders lie under our XDG base folders: a new account has
     // none yet, and its first backup writes its log there. A folder the user named is not made.
-    if (key == "ZVENVSLOGS" || key == "ZVENVSTMP") {
+    if (found.source == "default" && (key == "ZVENVSLOGS" || key == "ZVENVSTMP")) {
         std::error_code ignored;
-        std::filesystem::create_directories(value, ignored);
+        std::filesystem::create_directories(found.value, ignored);
     }
-    return {value, "default"};
+    return found.value;
 }
 
 std::string RuntimeService::EnvironGet(std::int16_t /*kind*/, const std::string &key) { return lookup(key).value; }

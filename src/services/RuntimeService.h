@@ -30,4 +30,10 @@ public:
     static std::string configurationFile();
 };
 
+// The log or suite temporary folder (ZVENVSLOGS, ZVENVSTMP) for a run about to write there: the
+// default folder, which a new account has not yet, is made with its parents first; a folder the
+// user named is left as it is (a missing one is the caller's error to report). Looking a key up
+// never makes anything.
+std::string suiteFolderForWriting(RuntimeService &runtime, const std::string &key);
+
 } // namespace rnx10

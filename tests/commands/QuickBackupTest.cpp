@@ -99,4 +99,17 @@ TEST_F(QuickBackup, MissingLogFolderFailsWith76BeforeAnyTool)
     EXPECT_EQ(currentMousePointer(), MousePointer::Arrow);
 }
 
+TEST_F(QuickBackup, ANewAccountsFirstBackupMakesTheDefaultLogFolderButLookingItUpDoesNot)
+{
+    inst.env.unset("ZVENVSLOGS");
+    const std::string defaultLogs = inst.root() + "/xdg/state/zorvane/logs";
+    // The debugger's listing and every other lookup only read.
+    EXPECT_EQ(RuntimeService().lookup("ZVENVSLOGS").value, defaultLogs);
+    EXPECT_FALSE(exists(inst.root() + "/xdg/state/zorvane"));
+
+    clsRNX10A rnx;
+    rnx.RunBackupComputer();
+    EXPECT_NE(readFile(defaultLogs + "/bar.ini").find("LastTaken="), std::string::npos);
+}
+
 } // namespace

@@ -111,7 +111,8 @@ void tellOutcome(const RunOutcome &outcome)
 {
     std::string logFolder;
     try {
-        logFolder = RuntimeService().EnvironGet(envkey::kSuiteEnvironment, envkey::Logs);
+        RuntimeService runtime;
+        logFolder = suiteFolderForWriting(runtime, envkey::Logs);
         if (const std::string why = appendRunLog(logFolder, runLogLine(outcome)); !why.empty())
             std::fprintf(stderr, "%s: the run is not logged: %s\n", outcome.tool.c_str(), printableText(why).c_str());
     } catch (const AutomationError &e) {

@@ -15,11 +15,12 @@ namespace rnx10 {
 
 namespace {
 
-// An environment key's folder; the empty text when it cannot be resolved.
+// A cleaned folder's key; the empty text when it cannot be resolved. The cleanup leaves the
+// folder in place, empty: a default one that a new account lacks is made.
 std::string resolvedFolder(const char *key)
 {
     try {
-        return services().runtime().EnvironGet(envkey::kSuiteEnvironment, key);
+        return suiteFolderForWriting(services().runtime(), key);
     } catch (const std::exception &) {
         return {};
     }
