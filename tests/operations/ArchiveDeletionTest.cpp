@@ -122,22 +122,4 @@ TEST_F(ArchiveDeletion, ArchiveFolderIsTheParentOfAnExistingCopy)
     EXPECT_NE(file.description().find("is not a folder"), std::string::npos) << file.description();
 }
 
-TEST_F(ArchiveDeletion, DeletesReadOnlyTreesAndLinksButNeverALinkTarget)
-{
-    const std::string archive = store.archive(store.hour("0900"), "arch1", "/src");
-    const std::string outside = inst.home() + "/keep";
-    makeFolders(outside);
-    writeFile(outside + "/precious.txt", "keep me");
-    ASSERT_EQ(::symlink(outside.c_str(), (archive + "/copy/link").c_str()), 0);
-    ::chmod((archive + "/copy/sub/b.txt").c_str(), 0444);
-    ::chmod((archive + "/copy/sub").c_str(), 0555);
-
-    deleteStoreFolder(fso, store.hour("0900"));
-    EXPECT_FALSE(exists(store.hour("0900")));
-    EXPECT_TRUE(exists(store.day()));
-    EXPECT_EQ(readFile(outside + "/precious.txt"), "keep me");
-
-    EXPECT_NO_THROW(deleteStoreFolder(fso, store.hour("0900"))); // already gone
-}
-
 } // namespace

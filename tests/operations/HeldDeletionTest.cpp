@@ -10,6 +10,7 @@
 #include "support/StoreBuilder.h"
 #include "support/TestSupport.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -58,6 +59,23 @@ protected:
     std::string victim = inst.home() + "/victim";
     FileSystemObject fso;
 };
+
+TEST_F(HeldDeletion, DeletesReadOnlyTreesAndLinksButNeverALinkTarget)
+{
+    makeFolders(victim);
+    writeFile(victim + "/precious.txt", "keep me");
+    ASSERT_EQ(::symlink(victim.c_str(), (archive + "/copy/link").c_str()), 0);
+    ::chmod((archive + "/copy/sub/b.txt").c_str(), 0444);
+    ::chmod((archive + "/copy/sub").c_str(), 0555);
+
+    const std::optional<HeldStoreFolder> held = holdStoreFolder(scanned(), store.hour("0900"));
+    ASSERT_TRUE(held);
+    deleteHeldFolder(fso, *held, {});
+    EXPECT_FALSE(exists(store.hour("0900")));
+    EXPECT_TRUE(exists(store.day()));
+    EXPECT_EQ(readFile(victim + "/precious.txt"), "keep me");
+    EXPECT_FALSE(holdStoreFolder(scanned(), store.hour("0900"))) << "a folder already gone is nothing to hold";
+}
 
 TEST_F(HeldDeletion, ALevelSwappedForALinkAfterTheScanIsRefusedWith70)
 {

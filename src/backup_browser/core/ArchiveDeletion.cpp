@@ -110,10 +110,4 @@ void checkArchiveFolder(FileSystemObject &, const BrowserFolders &folders, const
     throw err::invalidCall(archiveFolder + " is not an archive of the hour in view; nothing was deleted");
 }
 
-void deleteStoreFolder(FileSystemObject &fso, const std::string &folder)
-{
-    if (fso.folderExists(folder))
-        fso.deleteFolder(folder, true);
-}
-
 } // namespace rnx10

@@ -29,10 +29,6 @@ std::string archiveFolderOf(FileSystemObject &fso, const std::string &selectedDe
 // else never gets anything deleted.
 void checkArchiveFolder(FileSystemObject &fso, const BrowserFolders &folders, const std::string &archiveFolder);
 
-// Deletes a folder with everything in it, read-only entries included, through fso. A folder that
-// is already gone is no error. Raises at the first entry that cannot be deleted.
-void deleteStoreFolder(FileSystemObject &fso, const std::string &folder);
-
 // The path with doubled and trailing separators removed; empty when it is relative or holds a
 // "." or ".." component, so such a path never matches a store folder.
 std::string canonicalStorePath(const std::string &path);

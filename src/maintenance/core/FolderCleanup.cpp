@@ -30,11 +30,10 @@ template <typename Step> void ignoringFailure(Step &&step)
 // Only absolute locations: a relative one would depend on the host program's working folder.
 bool isAbsolute(const std::string &path) { return !path.empty() && path.front() == '/'; }
 
-// True when sub-folder name of folder is the mount point of another file system (a bind mount
-// included): the cleanup never reaches into one, and leaves the mount point itself too.
-bool isMountPointIn(const std::string &folder, const std::string &name)
+// True when sub-folder name of the folder open as dir is the mount point of another file system
+// (a bind mount included): the cleanup never reaches into one, and leaves the mount point itself too.
+bool isMountPointIn(const Descriptor &dir, const std::string &name)
 {
-    const Descriptor dir(walk::tryOpenFolderAt(AT_FDCWD, folder.c_str()));
     if (!dir.valid())
         return false;
     const Descriptor sub(walk::tryOpenFolderSameMount(dir.get(), name.c_str()));
@@ -60,11 +59,12 @@ void note(Leftovers *left, const std::string &path)
 
 // Deletes entry name of folder. A folder that cannot go whole is emptied entry by entry (a link
 // never entered) and tried again; whatever still stays is noted, the deepest entries first.
-void removeGoingPast(FileSystemObject &fs, const std::string &folder, const std::string &name, bool isFolder,
-                     Leftovers *left)
+// dir is folder, opened once for all its entries.
+void removeGoingPast(FileSystemObject &fs, const std::string &folder, const Descriptor &dir, const std::string &name,
+                     bool isFolder, Leftovers *left)
 {
     const std::string path = joinPath(folder, name);
-    if (isFolder && isMountPointIn(folder, name))
+    if (isFolder && isMountPointIn(dir, name))
         return; // another file system: left as it is
     bool removed = false;
     ignoringFailure([&] {
@@ -89,12 +89,13 @@ void removeGoingPast(FileSystemObject &fs, const std::string &folder, const std:
 
 void emptyGoingPast(FileSystemObject &fs, const std::string &folder, bool withFiles, Leftovers *left)
 {
+    const Descriptor dir(walk::tryOpenFolderAt(AT_FDCWD, folder.c_str()));
     for (const std::string &name : listed(fs, folder, true))
-        removeGoingPast(fs, folder, name, true, left);
+        removeGoingPast(fs, folder, dir, name, true, left);
     if (!withFiles)
         return;
     for (const std::string &name : listed(fs, folder, false))
-        removeGoingPast(fs, folder, name, false, left);
+        removeGoingPast(fs, folder, dir, name, false, left);
 }
 
 } // namespace
