@@ -4,6 +4,7 @@
 #include "backup_browser/core/StoreScan.h"
 #include "platform/FileSystemObject.h"
 #include "platform/walk/WorkerPriority.h"
+#include "platform/walk/WorkerThreads.h"
 #include "services/ServiceSet.h"
 
 #include <QMetaObject>
@@ -36,7 +37,8 @@ void LockerSize::scanned(const std::string &computer, const std::string &measure
     m_started = true;
     // Held, not borrowed: the walk outlives nothing it uses even if the set is released meanwhile.
     std::shared_ptr<FileSystemObject> fs = services().fileSystemShared();
-    m_worker = std::thread([this, fs, folder = measuredFolder] {
+    std::string refused;
+    std::optional<std::thread> worker = walk::tryStartThread([this, fs, folder = measuredFolder] {
         walk::lowerWorkerPriority();
         walk::ScopedProgress current(&m_progress);
         std::optional<std::uint64_t> bytes;
@@ -50,7 +52,15 @@ void LockerSize::scanned(const std::string &computer, const std::string &measure
         }
         // Delivered on the window's thread; dropped if the window has gone meanwhile.
         QMetaObject::invokeMethod(this, [this, bytes, error] { finished(bytes, error); }, Qt::QueuedConnection);
-    });
+    }, &refused);
+    if (!worker) {
+        // No thread to measure on: the size stays unknown, said as a failed walk says it, and the
+        // next scan tries again.
+        m_started = false;
+        m_failed("the size cannot be measured now: " + refused);
+        return;
+    }
+    m_worker = std::move(*worker);
 }
 
 void LockerSize::removed(std::uint64_t bytes)

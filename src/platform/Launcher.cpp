@@ -1,6 +1,7 @@
 #include "platform/Launcher.h"
 
 #include "automation/AutomationError.h"
+#include "platform/walk/WorkerThreads.h"
 
 #include <spawn.h>
 #include <sys/stat.h>
@@ -75,7 +76,10 @@ long spawnDetached(const std::string &program, const std::string &argument, bool
         return -1;
     // The program is never waited for by the caller; a detached reaper keeps it from lingering
     // as a zombie once it ends.
-    std::thread([pid] { waitpid(pid, nullptr, 0); }).detach();
+    // Without a thread for it (the system refuses one) the program still runs; it is reaped
+    // when this process ends.
+    if (std::optional<std::thread> reaper = walk::tryStartThread([pid] { waitpid(pid, nullptr, 0); }))
+        reaper->detach();
     return pid;
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui/Accessibility.h"
 #include "platform/walk/WorkerPriority.h"
+#include "platform/walk/WorkerThreads.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -15,6 +16,7 @@
 #include <QWidget>
 
 #include <exception>
+#include <optional>
 #include <thread>
 
 namespace rnx10 {
@@ -123,7 +125,7 @@ void ProgressRunner::run(const Task &task, const Job &job)
     QObject wake; // lives on this thread: the worker's "done" is delivered here as an event
     bool done = false;
     std::exception_ptr error;
-    std::thread worker([&] {
+    std::optional<std::thread> worker = walk::tryStartThread([&] {
         // The window's thread must win the cores while the job runs.
         walk::lowerWorkerPriority();
         walk::ScopedProgress current(&progress);
@@ -134,6 +136,12 @@ void ProgressRunner::run(const Task &task, const Job &job)
         }
         QMetaObject::invokeMethod(&wake, [&] { done = true; loop.quit(); }, Qt::QueuedConnection);
     });
+    if (!worker) {
+        // The system refuses another thread: the job still runs, here, the window waiting for it.
+        walk::ScopedProgress current(&progress);
+        job(progress);
+        return;
+    }
     QTimer delay;
     delay.setSingleShot(true);
     QObject::connect(&delay, &QTimer::timeout, &loop, &QEventLoop::quit);
@@ -142,7 +150,7 @@ void ProgressRunner::run(const Task &task, const Job &job)
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     if (!done)
         waitWithDialog(m_parent, task, progress, loop);
-    worker.join();
+    worker->join();
     if (error)
         std::rethrow_exception(error);
 }

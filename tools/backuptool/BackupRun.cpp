@@ -7,10 +7,12 @@
 #include "automation/AutomationError.h"
 #include "platform/Paths.h"
 #include "platform/TerminalText.h"
+#include "platform/walk/WorkerThreads.h"
 #include "services/EnvironmentKeys.h"
 #include "services/RuntimeService.h"
 
 #include <condition_variable>
+#include <optional>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -54,11 +56,12 @@ constexpr std::chrono::seconds kNoticeLimit{5};
 class ExitDeadline {
 public:
     ExitDeadline(std::chrono::milliseconds limit, int status)
-        : m_watch([this, limit, status] {
+        // Without a thread to watch (the system refuses one) the notice's own limit is the guard.
+        : m_watch(walk::tryStartThread([this, limit, status] {
               std::unique_lock lock(m_mutex);
               if (!m_woken.wait_for(lock, limit, [this] { return m_dismissed; }))
                   std::_Exit(status);
-          })
+          }))
     {
     }
     ~ExitDeadline()
@@ -68,7 +71,8 @@ public:
             m_dismissed = true;
         }
         m_woken.notify_one();
-        m_watch.join();
+        if (m_watch)
+            m_watch->join();
     }
     ExitDeadline(const ExitDeadline &) = delete;
     ExitDeadline &operator=(const ExitDeadline &) = delete;
@@ -77,7 +81,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_woken;
     bool m_dismissed = false;
-    std::thread m_watch;
+    std::optional<std::thread> m_watch;
 };
 
 void fail(RunOutcome &outcome, const std::string &message)

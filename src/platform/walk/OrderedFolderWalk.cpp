@@ -10,6 +10,7 @@
 #include "platform/Paths.h"
 #include "platform/walk/SubtreeSplit.h"
 #include "platform/walk/WorkerPriority.h"
+#include "platform/walk/WorkerThreads.h"
 
 #include <fcntl.h>
 
@@ -81,12 +82,15 @@ public:
         readTopLevels();
         if (m_top[0].error)
             std::rethrow_exception(m_top[0].error);
+        // A helper the system refuses is no error: this thread walks whatever no helper took.
         std::vector<std::thread> helpers;
+        helpers.reserve(m_threads);
         for (unsigned i = 1; i < m_threads && !m_tasks.empty(); ++i)
-            helpers.emplace_back([this] {
-                lowerWorkerPriority();
-                help();
-            });
+            if (!tryAddThread(helpers, [this] {
+                    lowerWorkerPriority();
+                    help();
+                }))
+                break;
         try {
             handOut(0);
         } catch (...) {

@@ -2,6 +2,7 @@
 
 #include "platform/Paths.h"
 #include "platform/walk/WorkerPriority.h"
+#include "platform/walk/WorkerThreads.h"
 
 #include <fcntl.h>
 
@@ -101,12 +102,15 @@ private:
             for (std::size_t i = m_next++; i < tasks.size() && !m_stop; i = m_next++)
                 runTask(*visitor, tasks[i], budget);
         };
+        // A helper the system refuses leaves its share to the others and this thread.
         std::vector<std::thread> threads;
+        threads.reserve(workers);
         for (unsigned i = 1; i < workers; ++i)
-            threads.emplace_back([&work, part = parts[i].get()] {
-                lowerWorkerPriority();
-                work(part);
-            });
+            if (!tryAddThread(threads, [&work, part = parts[i].get()] {
+                    lowerWorkerPriority();
+                    work(part);
+                }))
+                break;
         work(parts[0].get());
         for (std::thread &t : threads)
             t.join();
