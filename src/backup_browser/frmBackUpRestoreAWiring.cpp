@@ -5,6 +5,7 @@
 #include "backup_browser/StatusPanel.h"
 #include "ui/ActionPicture.h"
 #include "ui/TellFailure.h"
+#include "ui/TellingConnect.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -25,14 +26,14 @@ template <typename F> void onMenu(QMenu *menu, const char *name, QObject *contex
 
 void frmBackUpRestoreA::wireEvents()
 {
-    connect(m_MonthView1, &QCalendarWidget::selectionChanged, this, &frmBackUpRestoreA::MonthView1_SelChange);
-    connect(m_MonthView1, &QCalendarWidget::clicked, this, &frmBackUpRestoreA::MonthView1_Click);
-    connect(m_lstTime, &QComboBox::activated, this, &frmBackUpRestoreA::lstTime_Click);
-    connect(m_lvBody, &ArchiveListView::itemClicked, this, &frmBackUpRestoreA::lvBody_ItemClick);
-    connect(m_lvBody, &ArchiveListView::doubleClicked, this, &frmBackUpRestoreA::lvBody_DblClick);
-    connect(m_lvBody, &ArchiveListView::keyDown, this, &frmBackUpRestoreA::lvBody_KeyDown);
-    connect(m_lvBody, &ArchiveListView::mouseDown, this, &frmBackUpRestoreA::lvBody_MouseDown);
-    connect(m_lvBody, &ArchiveListView::menuKey, this, &frmBackUpRestoreA::lvBody_MenuKey);
+    connectTelling(m_MonthView1, &QCalendarWidget::selectionChanged, this, &frmBackUpRestoreA::MonthView1_SelChange);
+    connectTelling(m_MonthView1, &QCalendarWidget::clicked, this, &frmBackUpRestoreA::MonthView1_Click);
+    connectTelling(m_lstTime, &QComboBox::activated, this, &frmBackUpRestoreA::lstTime_Click);
+    connectTelling(m_lvBody, &ArchiveListView::itemClicked, this, &frmBackUpRestoreA::lvBody_ItemClick);
+    connectTelling(m_lvBody, &ArchiveListView::doubleClicked, this, &frmBackUpRestoreA::lvBody_DblClick);
+    connectTelling(m_lvBody, &ArchiveListView::keyDown, this, &frmBackUpRestoreA::lvBody_KeyDown);
+    connectTelling(m_lvBody, &ArchiveListView::mouseDown, this, &frmBackUpRestoreA::lvBody_MouseDown);
+    connectTelling(m_lvBody, &ArchiveListView::menuKey, this, &frmBackUpRestoreA::lvBody_MenuKey);
     for (int i = 0; i < 2; ++i)
         connect(m_panels[i], &StatusPanel::doubleClicked, this, [this, i] { tellingFailure([&] { StatusBar1_PanelDblClick(i + 1); }); });
     connect(m_cmdExit, &QPushButton::clicked, this, &QWidget::close);

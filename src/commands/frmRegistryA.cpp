@@ -4,6 +4,7 @@
 #include "commands/CommandPictures.h"
 #include "commands/RegistryNavigation.h"
 #include "platform/Platform.h"
+#include "ui/TellingConnect.h"
 #include "ui/BusyGuard.h"
 #include "ui/CloseOnEscape.h"
 #include "ui/TellFailure.h"
@@ -27,7 +28,7 @@ frmRegistryA::frmRegistryA(QWidget *parent)
     setWindowIcon(registryIcon());
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     buildControls();
-    connect(m_cmdViewRegEditForKey, &QPushButton::clicked, this, &frmRegistryA::cmdViewRegEditForKey_Click);
+    connectTelling(m_cmdViewRegEditForKey, &QPushButton::clicked, this, &frmRegistryA::cmdViewRegEditForKey_Click);
     new CloseOnEscape(this);
 }
 

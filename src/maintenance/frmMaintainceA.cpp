@@ -7,6 +7,7 @@
 #include "platform/MousePointer.h"
 #include "platform/Platform.h"
 #include "services/ServiceSet.h"
+#include "ui/TellingConnect.h"
 #include "ui/ActionPicture.h"
 #include "ui/BusyGuard.h"
 #include "ui/CloseOnEscape.h"
@@ -133,7 +134,7 @@ frmMaintainceA::frmMaintainceA(QWidget *parent) : QDialog(parent)
 
     QPushButton *ok = button("cmdOK", "&OK");
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &frmMaintainceA::cmdOK_Click);
+    connectTelling(ok, &QPushButton::clicked, this, &frmMaintainceA::cmdOK_Click);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
@@ -175,8 +176,8 @@ QWidget *frmMaintainceA::buildLogPart()
 {
     ActionPicture *picture = logTooltipPicture("imgLog", &paintLogFolder);
     QPushButton *clear = button("cmdLogsAndTemp", "Delete Log files...");
-    connect(picture, &ActionPicture::activated, this, &frmMaintainceA::imgLog_DblClick);
-    connect(clear, &QPushButton::clicked, this, &frmMaintainceA::cmdLogsAndTemp_Click);
+    connectTelling(picture, &ActionPicture::activated, this, &frmMaintainceA::imgLog_DblClick);
+    connectTelling(clear, &QPushButton::clicked, this, &frmMaintainceA::cmdLogsAndTemp_Click);
     return pictureTextButton(picture,
                              verdanaLabel("lblLogs", "The log files contains all the log information about zorvane "
                                                      "technologies, automation and products including system "
@@ -189,8 +190,8 @@ QWidget *frmMaintainceA::buildBackupPart()
     // Carries the log picture's tooltip, so it answers a double click the same way.
     ActionPicture *picture = logTooltipPicture("Image1", &paintBackup);
     QPushButton *backup = button("cmdStartBackups", "Backup Now...");
-    connect(picture, &ActionPicture::activated, this, &frmMaintainceA::imgLog_DblClick);
-    connect(backup, &QPushButton::clicked, this, &frmMaintainceA::cmdStartBackups_Click);
+    connectTelling(picture, &ActionPicture::activated, this, &frmMaintainceA::imgLog_DblClick);
+    connectTelling(backup, &QPushButton::clicked, this, &frmMaintainceA::cmdStartBackups_Click);
     return pictureTextButton(
         picture, verdanaLabel("Label1", "You should regularly take backup of your important data."), backup);
 }

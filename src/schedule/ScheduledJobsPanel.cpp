@@ -4,6 +4,7 @@
 #include "automation/ObjectRegistry.h"
 #include "platform/Platform.h"
 #include "services/ProgIds.h"
+#include "ui/TellingConnect.h"
 #include "ui/PlainToolTip.h"
 #include "ui/TellFailure.h"
 
@@ -58,7 +59,7 @@ ScheduledJobsPanel::ScheduledJobsPanel(QWidget *parent)
 
     connect(m_list, &QTreeWidget::itemSelectionChanged, this,
             [this] { m_remove->setEnabled(!m_list->selectedItems().isEmpty()); });
-    connect(m_remove, &QPushButton::clicked, this, &ScheduledJobsPanel::removeSelected);
+    connectTelling(m_remove, &QPushButton::clicked, this, &ScheduledJobsPanel::removeSelected);
 }
 
 bool ScheduledJobsPanel::eventFilter(QObject *watched, QEvent *event)
@@ -66,7 +67,7 @@ bool ScheduledJobsPanel::eventFilter(QObject *watched, QEvent *event)
     // Delete in the list does what the Remove button does.
     if (watched == m_list && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
-        removeSelected();
+        tellingFailure([this] { removeSelected(); });
         return true;
     }
     return QGroupBox::eventFilter(watched, event);

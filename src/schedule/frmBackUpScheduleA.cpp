@@ -7,6 +7,7 @@
 #include "schedule/ScheduledJobsPanel.h"
 #include "services/ProgIds.h"
 #include "services/ScheduledTaskService.h"
+#include "ui/TellingConnect.h"
 #include "ui/BusyGuard.h"
 #include "ui/CloseOnEscape.h"
 
@@ -44,8 +45,8 @@ frmBackUpScheduleA::frmBackUpScheduleA(QWidget *parent) : QDialog(parent)
     buildControls();
     setTabOrders();
     nameForScreenReaders();
-    connect(m_cmdOK, &QPushButton::clicked, this, &frmBackUpScheduleA::cmdOK_Click);
-    connect(m_cmdCancel, &QPushButton::clicked, this, &frmBackUpScheduleA::cmdCancel_Click);
+    connectTelling(m_cmdOK, &QPushButton::clicked, this, &frmBackUpScheduleA::cmdOK_Click);
+    connectTelling(m_cmdCancel, &QPushButton::clicked, this, &frmBackUpScheduleA::cmdCancel_Click);
     new CloseOnEscape(this);
     setFixedSize(sizeHint());
     m_txtTIME->setFocus();

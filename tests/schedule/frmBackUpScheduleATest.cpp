@@ -175,6 +175,29 @@ TEST_F(ScheduleDialog, AServiceThatCannotBeCreatedIsTold)
     EXPECT_TRUE(dialog.isVisible());
 }
 
+// A failure no scheduling code expects (no memory for a pipe, say) is told like an error, and
+// never leaves the click into Qt's event loop.
+TEST_F(ScheduleDialog, AnUnexpectedFailureIsToldAndTheDialogStays)
+{
+    struct ThrowingTools : FakeTools {
+        CommandResult run(const std::string &program, const std::vector<std::string> &arguments,
+                          const std::string &input) override
+        {
+            if (program == "crontab" && arguments.at(0) != "-l")
+                throw std::runtime_error("no pipe for crontab");
+            return FakeTools::run(program, arguments, input);
+        }
+    };
+    ScopedFactory throwing{progid::ScheduledTasks, [] {
+        const auto now = [] { return std::time_t{1796871600}; };
+        return std::static_pointer_cast<void>(std::make_shared<ScheduledTaskService>(std::make_shared<ThrowingTools>(), now));
+    }};
+    EXPECT_NO_THROW(clickOK());
+    ASSERT_EQ(inst.prompt->boxes.size(), 2u);
+    EXPECT_EQ(inst.prompt->boxes[1].text, "no pipe for crontab");
+    EXPECT_TRUE(dialog.isVisible());
+}
+
 TEST_F(ScheduleDialog, ShowsWhatIsScheduledAndSchedulingAgainShowsTheNewState)
 {
     EXPECT_TRUE(listed().empty());
