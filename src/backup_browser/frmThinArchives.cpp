@@ -90,10 +90,15 @@ frmThinArchives::frmThinArchives(QWidget *parent, std::string computerFolder, QD
     m_total->setTextFormat(Qt::PlainText);
 
     auto *buttons = new QDialogButtonBox(this);
-    m_thin = buttons->addButton(tr("&Thin"), QDialogButtonBox::AcceptRole);
+    m_thin = buttons->addButton(tr("&Thin"), QDialogButtonBox::ActionRole); // no accept role: never the default
     m_thin->setObjectName(QStringLiteral("cmdThin"));
     QPushButton *close = buttons->addButton(QDialogButtonBox::Close);
     close->setObjectName(QStringLiteral("cmdClose"));
+    // Enter completes a typed number; it never thins or closes.
+    for (QPushButton *button : {m_thin, close}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
