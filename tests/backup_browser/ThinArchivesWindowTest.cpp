@@ -13,6 +13,7 @@
 #include "support/StoreBuilder.h"
 #include "support/TestSupport.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 using namespace rnx10;
@@ -163,17 +165,23 @@ TEST_F(ThinWindow, TickWithoutAScheduledBackupIsToldAndUndone)
     EXPECT_FALSE(tools->crontab.has_value());
 }
 
-TEST(ThinMenu, TheEntryHasItsOwnGroupAfterOpen)
+// The browser's entry opens the window on this computer's folder.
+TEST(ThinMenu, TheEntryOpensTheWindowOnTheComputerFolder)
 {
     Installation inst;
     clsRNX10A component;
+    StoreBuilder store{inst.store()};
+    makeFolders(store.computer() + "/2027/1/1/06-00");
     frmBackUpRestoreA browser;
-    QStringList captions;
-    for (QAction *action : browser.findChild<QMenu *>(QStringLiteral("mnupopupmenu"))->actions())
-        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    EXPECT_EQ(captions.mid(captions.size() - 4),
-              (QStringList{QStringLiteral("&Open"), QStringLiteral("-"), QStringLiteral("Thin O&ld Archives..."),
-                           QStringLiteral("&Exit")}));
+    QString opened;
+    QTimer::singleShot(0, [&] {
+        if (auto *thin = qobject_cast<frmThinArchives *>(QApplication::activeModalWidget())) {
+            opened = thin->findChild<QLabel *>(QStringLiteral("lblTotal"))->text();
+            thin->close();
+        }
+    });
+    browser.findChild<QAction *>(QStringLiteral("mnuPopUpThinArchives"))->trigger();
+    EXPECT_EQ(opened, QStringLiteral("0 of 1 runs to delete"));
 }
 
 } // namespace
