@@ -118,7 +118,7 @@ QDateTime runTime(int year, int month, int day, const std::string &hourName)
             minute = *m;
         }
     }
-    return QDateTime(QDate(year, month, day), QTime(*hour, minute));
+    return QDateTime(QDate(year, month, day), QTime(*hour, minute), Qt::UTC);
 }
 
 std::vector<StoreRun> listStoreRuns(const std::string &computerFolder)

@@ -11,7 +11,7 @@ namespace rnx10 {
 
 struct StoreRun {
     std::string path; // the hour folder, absolute
-    QDateTime time;   // local time
+    QDateTime time;   // the wall-clock time, held as UTC: comparing needs no time-zone lookup
 };
 
 // The hour folder's time from its name: "HH", "HH-MM" or either followed by more ("14-05-33",

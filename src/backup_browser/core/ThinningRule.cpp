@@ -67,7 +67,8 @@ std::vector<bool> keptRuns(const std::vector<QDateTime> &newestFirst, const Thin
     checkThinningRule(rule);
     std::vector<bool> kept(newestFirst.size(), false);
     if (rule.within > 0) {
-        const QDateTime since = now.addDays(-rule.within);
+        // Run times are wall-clock times held as UTC; now is compared the same way.
+        const QDateTime since = QDateTime(now.date(), now.time(), Qt::UTC).addDays(-rule.within);
         for (std::size_t i = 0; i < newestFirst.size(); ++i)
             kept[i] = newestFirst[i] > since;
     }

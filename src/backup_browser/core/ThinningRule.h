@@ -22,8 +22,8 @@ struct ThinningRule {
 // (it would keep nothing but the newest run).
 void checkThinningRule(const ThinningRule &rule);
 
-// For runs ordered newest first, whether each is kept. Every run newer than now minus rule.within
-// days is kept; then, for daily, weekly, monthly and yearly in turn, the walk from the newest run
+// For runs ordered newest first (their wall-clock times, as StoreRun holds them), whether each is
+// kept. Every run newer than now's wall-clock time minus rule.within days is kept; then, for daily, weekly, monthly and yearly in turn, the walk from the newest run
 // keeps each run whose period differs from the previous run's, counting only runs not kept yet,
 // until that level has counted its number. The newest run is always kept. Raises as
 // checkThinningRule does.
