@@ -7,6 +7,7 @@
 #include "SideBySide.h"
 #include "SyntheticStore.h"
 #include "SyscallCount.h"
+#include "ThinPreview.h"
 #include "ToolRun.h"
 
 #include "automation/AutomationError.h"
@@ -330,6 +331,7 @@ Results measureAll(const Store &store, const std::string &scratch, const BenchOp
         r.rows.push_back(scanRow(store, o.runs));
         r.rows.push_back(fillRow(store, o.runs));
     }
+    r.rows.push_back(thinPreviewRow(store, o.runs));
     say("date clicks");
     clickRows(store, scratch, o.runs, r);
     say("memory");

@@ -59,6 +59,7 @@ public:
     void mnuPopUpStartBackup_Click();
     void cmdRegBackup2_Click();
     void mnuPopUpScheduleBackups_Click();
+    void mnuPopUpThinArchives_Click();
     void imgLocker_DblClick();
 
     // The form variables.

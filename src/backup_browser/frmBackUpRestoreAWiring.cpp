@@ -39,6 +39,7 @@ void frmBackUpRestoreA::wireEvents()
     connect(m_cmdExit, &QPushButton::clicked, this, &QWidget::close);
     onMenu(m_mnupopupmenu, "mnuPopUpExit", this, [this] { close(); });
     onMenu(m_mnupopupmenu, "mnuPopUpOpenFolder", this, [this] { mnuPopUpOpenFolder_Click(); });
+    onMenu(m_mnupopupmenu, "mnuPopUpThinArchives", this, [this] { mnuPopUpThinArchives_Click(); });
 }
 
 void frmBackUpRestoreA::wireOperations()

@@ -72,10 +72,20 @@ void ScheduledTaskService::addRepeatingJob(const std::string &days, const std::s
                                            const std::string &program, const std::string &jobName)
 {
     // Everything is checked before the crontab is read, so bad input never reaches it.
-    const std::string line = cron::jobLine(JobSchedule::parse(days, time), program, jobName);
+    putCrontabLine(jobName, cron::jobLine(JobSchedule::parse(days, time), program, jobName));
+}
+
+void ScheduledTaskService::putCrontabLine(const std::string &jobName, const std::string &line)
+{
+    cron::checkJobName(jobName);
     const std::string current = cron::crontabFromListing(m_runner->run("crontab", {"-l"}, {}));
     const CommandResult install = m_runner->run("crontab", {"-"}, cron::withJob(current, jobName, line));
     checkTool("crontab", install);
+}
+
+std::vector<cron::CronJob> ScheduledTaskService::markedCrontabLines()
+{
+    return cron::markedJobs(cron::crontabFromListing(m_runner->run("crontab", {"-l"}, {})));
 }
 
 int ScheduledTaskService::addOnceJob(const std::string &days, const std::string &time, const std::string &program,
@@ -98,8 +108,7 @@ std::vector<ScheduledJob> ScheduledTaskService::scheduledJobs()
 std::vector<ScheduledJob> ScheduledTaskService::crontabJobs()
 {
     std::vector<ScheduledJob> jobs;
-    const std::string crontab = cron::crontabFromListing(m_runner->run("crontab", {"-l"}, {}));
-    for (const cron::CronJob &line : cron::markedJobs(crontab))
+    for (const cron::CronJob &line : markedCrontabLines())
         jobs.push_back({line.jobName, true, describeRepeating(line), cron::unquotedCommand(line.command), 0});
     return jobs;
 }

@@ -12,6 +12,9 @@
 namespace rnx10 {
 
 class CommandRunner;
+namespace cron {
+struct CronJob;
+}
 
 // A job of the backup tools as the scheduler holds it now.
 struct ScheduledJob {
@@ -54,6 +57,15 @@ public:
     // Takes the job off the schedule: its crontab line(s), or the at job of its number. Raises as
     // scheduledJobs does; a job that is gone already is no error.
     virtual void removeJob(const ScheduledJob &job);
+
+    // The marked lines of the user's crontab (time fields, command, job name). Raises as
+    // scheduledJobs does.
+    virtual std::vector<cron::CronJob> markedCrontabLines();
+
+    // Puts line, a whole crontab line ending in the job's marker, in place of the job's earlier
+    // line(s), or appends it; every other line stays as it is. Raises 5 for a bad job name and as
+    // AddNetScheduleJob does when crontab fails.
+    virtual void putCrontabLine(const std::string &jobName, const std::string &line);
 
 private:
     std::vector<ScheduledJob> crontabJobs();

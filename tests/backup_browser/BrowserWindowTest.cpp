@@ -168,6 +168,7 @@ TEST_F(BrowserWindowTest, OnlyTheRightButtonShowsTheFullPopup)
                                   "mnuPopUpDeleteDay=Delete Da&y", "mnuPopUpDeleteHour=Delete &Hour",
                                   "mnuPopUpDeleteArchive=Delete Arch&ive", "mnuPopUpSep2=-",
                                   "mnuPopUpScheduleBackups=&Schedule Backups", "mnuPopUpSep3=-", "mnuPopUpOpenFolder=&Open",
+                                  "mnuPopUpSep4=-", "mnuPopUpThinArchives=Thin O&ld Archives...",
                                   "mnuPopUpExit=&Exit"}));
     int shown = 0;
     QObject::connect(menu, &QMenu::aboutToShow, menu, [&] {

@@ -1,11 +1,16 @@
 #include "StoreCommands.h"
 
+#include "ThinCommand.h"
+
 namespace rnx10::store {
 
 // Each command lives in a file of its own and is listed here.
 const std::vector<StoreCommand> &storeCommands()
 {
     static const std::vector<StoreCommand> commands = {
+        {"thin", "--within D --daily N --weekly N --monthly N --yearly N [--dry-run] [--now 'YYYY-MM-DD HH:MM']",
+         "delete the runs (hour folders) the rule does not keep; print each, oldest first",
+         {"--within", "--daily", "--weekly", "--monthly", "--yearly", "--now"}, {"--dry-run"}, runThin},
     };
     return commands;
 }

@@ -1,0 +1,24 @@
+// The browser's "Thin Old Archives..." entry.
+#include "backup_browser/frmBackUpRestoreA.h"
+
+#include "backup_browser/core/StoreLocation.h"
+#include "backup_browser/frmThinArchives.h"
+#include "ui/BusyGuard.h"
+#include "ui/TellFailure.h"
+
+namespace rnx10 {
+
+void frmBackUpRestoreA::mnuPopUpThinArchives_Click()
+{
+    BusyGuard guard(this);
+    if (!guard.acquired())
+        return;
+    tellingFailure([&] {
+        const std::string computer = m_folders.ComputerFolder.empty() ? computerFolderPath() : m_folders.ComputerFolder;
+        frmThinArchives dialog(this, computer);
+        dialog.exec();
+    });
+    refreshArchiveDays(); // the shown day may have lost its hours
+}
+
+} // namespace rnx10

@@ -1,0 +1,80 @@
+// rnx10-store thin: the paths it prints, the dry run, and what it refuses.
+#include "StoreToolRun.h"
+#include "support/StoreBuilder.h"
+#include "support/TestSupport.h"
+
+using namespace rnx10;
+using namespace rnx10::test;
+
+namespace {
+
+class ThinCommand : public ::testing::Test {
+protected:
+    Installation installation;
+    StoreBuilder store{installation.store()};
+    std::string computer = store.computer();
+    // Oldest first; yearly 1 at the fixed clock keeps 2027's newest run only.
+    std::vector<std::string> runs = {computer + "/2026/12/31/23-59", computer + "/2027/1/1/00-01",
+                                     computer + "/2027/1/1/06-00"};
+    std::string other = installation.store() + "/PC02/2026/12/31/23-59";
+    std::vector<std::string> rule = {"thin", "--within", "0", "--daily", "0", "--weekly", "0",
+                                     "--monthly", "0", "--yearly", "1", "--now", "2027-01-02 12:00"};
+
+    void SetUp() override
+    {
+        for (const std::string &run : runs)
+            makeFolders(run + "/archive/copy");
+        makeFolders(other);
+    }
+    std::vector<std::string> with(std::vector<std::string> args, const std::vector<std::string> &more) const
+    {
+        args.insert(args.end(), more.begin(), more.end());
+        return args;
+    }
+};
+
+TEST_F(ThinCommand, DryRunPrintsTheRunsOldestFirstAndDeletesNothing)
+{
+    const StoreToolRun r = runStoreTool(with(rule, {"--dry-run"}));
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, runs[0] + "\n" + runs[1] + "\n");
+    for (const std::string &run : runs)
+        EXPECT_TRUE(exists(run)) << run;
+}
+
+TEST_F(ThinCommand, DeletesWhatItPrintsAndNothingOfOtherComputers)
+{
+    const StoreToolRun r = runStoreTool(rule);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, runs[0] + "\n" + runs[1] + "\n");
+    EXPECT_FALSE(exists(computer + "/2026")); // left empty, so gone
+    EXPECT_FALSE(exists(runs[1]));
+    EXPECT_TRUE(exists(runs[2] + "/archive/copy"));
+    EXPECT_TRUE(exists(other));
+}
+
+TEST_F(ThinCommand, RefusesBadRulesAndDeletesNothing)
+{
+    const struct {
+        std::vector<std::string> args;
+        int exitCode;
+        const char *message;
+    } cases[] = {
+        {{"thin", "--within", "0", "--daily", "0", "--weekly", "0", "--monthly", "0", "--yearly", "0"}, 1, "error 5:"},
+        {{"thin", "--within", "2", "--daily", "7", "--weekly", "5", "--monthly", "12"}, 2, "--yearly is required"},
+        {with(rule, {"--daily", "-1"}), 2, "--daily takes a whole number"},
+        {with(rule, {"--weekly", "5x"}), 2, "--weekly takes a whole number"},
+        {with(rule, {"--now", "2027-01-02"}), 2, "--now takes"},
+        {with(rule, {"extra"}), 2, "usage: rnx10-store"},
+    };
+    for (const auto &c : cases) {
+        const StoreToolRun r = runStoreTool(c.args);
+        EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+    for (const std::string &run : runs)
+        EXPECT_TRUE(exists(run)) << run;
+}
+
+} // namespace

@@ -1,0 +1,60 @@
+#include "ThinCommand.h"
+
+#include "backup_browser/core/StoreLocation.h"
+#include "backup_browser/core/StoreThinning.h"
+#include "platform/walk/WalkProgress.h"
+#include "services/ServiceSet.h"
+
+#include <charconv>
+
+namespace rnx10::store {
+
+namespace {
+
+int numberOption(const CommandArguments &arguments, const std::string &option)
+{
+    const std::optional<std::string> text = arguments.value("--" + option);
+    if (!text)
+        throw UsageError("--" + option + " is required");
+    int value = -1;
+    const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
+    if (error != std::errc() || end != text->data() + text->size() || value < 0)
+        throw UsageError("--" + option + " takes a whole number of 0 or more, not \"" + *text + "\"");
+    return value;
+}
+
+QDateTime nowOption(const CommandArguments &arguments)
+{
+    const std::optional<std::string> text = arguments.value("--now");
+    if (!text)
+        return QDateTime::currentDateTime();
+    const QDateTime now = QDateTime::fromString(QString::fromStdString(*text), QStringLiteral("yyyy-MM-dd HH:mm"));
+    if (!now.isValid())
+        throw UsageError("--now takes 'YYYY-MM-DD HH:MM', not \"" + *text + "\"");
+    return now;
+}
+
+void item(RecordOutput &out, const std::string &path)
+{
+    out.item(path, {{"path", path}});
+}
+
+} // namespace
+
+void runThin(const CommandArguments &arguments, RecordOutput &out)
+{
+    arguments.expectPositional(0, "");
+    const ThinningRule rule{numberOption(arguments, "within"), numberOption(arguments, "daily"),
+                            numberOption(arguments, "weekly"), numberOption(arguments, "monthly"),
+                            numberOption(arguments, "yearly")};
+    const ThinningPlan plan = planThinning(computerFolderPath(), rule, nowOption(arguments));
+    if (arguments.flag("--dry-run")) {
+        for (const StoreRun &run : plan.toDelete)
+            item(out, run.path);
+        return;
+    }
+    walk::WalkProgress progress;
+    thinStore(services().fileSystem(), plan, progress, [&](const std::string &path) { item(out, path); });
+}
+
+} // namespace rnx10::store
