@@ -60,6 +60,9 @@ public:
     void cmdRegBackup2_Click();
     void mnuPopUpScheduleBackups_Click();
     void imgLocker_DblClick();
+    // Recovery entries (frmBackUpRestoreARecover.cpp).
+    void mnuPopUpRestoreTo_Click();
+    void mnuPopUpCompare_Click();
 
     // The form variables.
     const BrowserFolders &folders() const { return m_folders; }

@@ -144,6 +144,8 @@ void frmBackUpRestoreA::buildPopupMenu()
         {"mnuPopUpDeleteHour", "Delete &Hour"},      {"mnuPopUpDeleteArchive", "Delete Arch&ive"},
         {"mnuPopUpSep2", nullptr},                   {"mnuPopUpScheduleBackups", "&Schedule Backups"},
         {"mnuPopUpSep3", nullptr},                   {"mnuPopUpOpenFolder", "&Open"},
+        {"mnuPopUpSep4", nullptr},                   {"mnuPopUpRestoreTo", "Restore &To..."},
+        {"mnuPopUpCompare", "&Compare with Current..."},
         {"mnuPopUpExit", "&Exit"},
     };
     for (const auto &[name, caption] : items) {
