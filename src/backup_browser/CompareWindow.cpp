@@ -69,6 +69,14 @@ CompareWindow::CompareWindow(QWidget *parent, const std::string &copy, const std
     m_changes->setRootIsDecorated(false);
     m_changes->setUniformRowHeights(true);
     m_changes->setHeaderLabels({QStringLiteral("Change"), QStringLiteral("Path"), QStringLiteral("What differs")});
+    m_changes->setTextElideMode(Qt::ElideMiddle);
+    // The two fixed texts get their room, measured once (not over every row); the path the rest.
+    const QFontMetrics metrics = m_changes->fontMetrics();
+    QHeaderView *header = m_changes->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(1, QHeaderView::Stretch);
+    header->resizeSection(0, metrics.horizontalAdvance(kindText(walk::ChangeKind::OnlyCurrent)) + 24);
+    header->resizeSection(2, metrics.horizontalAdvance(QStringLiteral("a restore brings it back")) + 24);
     layout->addWidget(m_changes, 1);
     m_counts = plainLabel({}, this);
     m_counts->setObjectName(QStringLiteral("lblCounts"));
@@ -87,7 +95,6 @@ void CompareWindow::fillRows(const ComparedTrees &compared)
     for (const walk::TreeChange &change : compared.changes)
         rows.append(new QTreeWidgetItem({kindText(change.kind), shown(change.path), whatText(change)}));
     m_changes->addTopLevelItems(rows);
-    m_changes->header()->resizeSections(QHeaderView::ResizeToContents);
     m_changes->setCurrentItem(m_changes->topLevelItem(0));
     const walk::ChangeCounts &c = compared.counts;
     m_counts->setText(QStringLiteral("%1 only in the current folder, %2 only in the archive, %3 different")
