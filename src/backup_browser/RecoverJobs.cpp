@@ -22,14 +22,8 @@ QString tr(const char *text) { return QCoreApplication::translate("RecoverJobs",
 
 QString shown(const std::string &path) { return QFile::decodeName(QByteArray::fromStdString(shownValue(path))); }
 
-ProgressRunner::Task cancellable(const char *title, const QString &text)
-{
-    ProgressRunner::Task t;
-    t.title = tr(title);
-    t.text = text;
-    t.cancellable = true;
-    return t;
-}
+// Each of these may be stopped halfway: nothing is changed until its copy is complete.
+ProgressRunner::Task cancellable(const char *title, const QString &text) { return {tr(title), text, true}; }
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "automation/AutomationError.h"
 #include "backup_browser/core/RestoreTo.h"
 #include "platform/FileSystemObject.h"
+#include "platform/walk/WalkProgress.h"
 #include "services/ServiceSet.h"
 #include "support/StoreBuilder.h"
 #include "support/TestSupport.h"
@@ -73,6 +74,15 @@ TEST_F(RestoreTo, RefusesTargetsItMustNotWriteIntoAndPathsOutsideTheCopies)
         expectError(5, [&] { restoreTo(fso, notRestorable, target); });
     }
     expectError(76, [&] { restoreTo(fso, archive, target + "/missing"); });
+    EXPECT_TRUE(treeListing(target).empty());
+}
+
+TEST_F(RestoreTo, CancelLeavesNothingInTheTarget)
+{
+    walk::WalkProgress progress;
+    progress.cancel = true;
+    walk::ScopedProgress current(&progress);
+    expectError(walk::UserInterrupt, [&] { restoreTo(fso, archive, target); });
     EXPECT_TRUE(treeListing(target).empty());
 }
 
