@@ -1,6 +1,7 @@
 // rnx10-bench: the library's file-system walks against the standard tools, side by side.
 #include "BenchOptions.h"
 #include "BrowserWork.h"
+#include "CompareRow.h"
 #include "DateClick.h"
 #include "EventLoopPause.h"
 #include "ResultTable.h"
@@ -324,6 +325,11 @@ Results measureAll(const Store &store, const std::string &scratch, const BenchOp
         r.rows.push_back(copyRow(store, scratch, o.runs));
         say("delete");
         r.rows.push_back(deleteRow(store, scratch, o.runs));
+        say("compare with current");
+        if (std::optional<Row> compare = compareRow(store, scratch, o.runs))
+            r.rows.push_back(*compare);
+        else
+            r.notes.push_back("Compare with current not measured: rsync is not on PATH.");
     }
     say("browser scan and list fill");
     {

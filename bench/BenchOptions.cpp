@@ -15,7 +15,7 @@ namespace {
                  "                   [--load N] [--syscalls]\n"
                  "  Builds a synthetic backup store of about N files (default 200000) in a scratch\n"
                  "  folder below PATH (default $TMPDIR or /tmp) and times the library's walks against\n"
-                 "  du, find, cp -a and rm -rf: the median of N alternating runs (default 5), warm cache.\n"
+                 "  du, find, cp -a, rm -rf and rsync -n: the median of N alternating runs (default 5), warm cache.\n"
                  "  --skip-writes leaves out copy, delete and restore (for very large stores).\n"
                  "  --load N starts N busy processes (at most 16) for the whole run.\n"
                  "  --syscalls also counts each walk's system calls per file, and the tool's, with strace.\n");

@@ -4,7 +4,8 @@
 #   < commands < component
 # A folder may include its own files and those of lower layers; folders of one layer do not include
 # each other. A window folder's core/ includes no window files and no Qt Widgets header, and the
-# stand-in programs under tools/ use only the layers below the windows.
+# stand-in programs under tools/ use only the layers below the windows (rnx10-store also the
+# widget-free cores).
 # Usage: check-layers.sh SOURCE_ROOT (the folder holding src/ and tools/). Exits 1 and lists each
 # offending include when one runs the wrong way.
 set -u
@@ -44,8 +45,8 @@ while IFS= read -r -d '' file; do
     rel=${file#"$root"/}
     [[ $rel == tools/host/* || $rel == tools/rnx/* ]] && continue
     while IFS= read -r target; do
-        # rnx10-store runs the windows' widget-free cores, never a window.
-        [[ $rel == tools/store/* && ($target == backup_browser/core/* || $target == maintenance/core/*) ]] && continue
+        # rnx10-store calls the widget-free cores the windows call, never the windows.
+        [[ $rel == tools/store/* && $target == */core/* ]] && continue
         dep=${target%%/*}
         [ -n "${rank[$dep]+x}" ] && [ "${rank[$dep]}" -gt "${rank[common]}" ] &&
             complain "$rel" "includes \"$target\": stand-in tools use only the layers below the windows"

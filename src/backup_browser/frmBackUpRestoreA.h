@@ -61,6 +61,9 @@ public:
     void mnuPopUpScheduleBackups_Click();
     void mnuPopUpThinArchives_Click();
     void imgLocker_DblClick();
+    // Recovery entries (frmBackUpRestoreARecover.cpp).
+    void mnuPopUpRestoreTo_Click();
+    void mnuPopUpCompare_Click();
 
     // The form variables.
     const BrowserFolders &folders() const { return m_folders; }

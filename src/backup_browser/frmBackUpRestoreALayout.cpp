@@ -144,7 +144,9 @@ void frmBackUpRestoreA::buildPopupMenu()
         {"mnuPopUpDeleteHour", "Delete &Hour"},      {"mnuPopUpDeleteArchive", "Delete Arch&ive"},
         {"mnuPopUpSep2", nullptr},                   {"mnuPopUpScheduleBackups", "&Schedule Backups"},
         {"mnuPopUpSep3", nullptr},                   {"mnuPopUpOpenFolder", "&Open"},
-        {"mnuPopUpSep4", nullptr},                   {"mnuPopUpThinArchives", "Thin O&ld Archives..."},
+        {"mnuPopUpSep4", nullptr},                   {"mnuPopUpRestoreTo", "Restore &To..."},
+        {"mnuPopUpCompare", "&Compare with Current..."},
+        {"mnuPopUpThinArchives", "Thin O&ld Archives..."},
         {"mnuPopUpExit", "&Exit"},
     };
     for (const auto &[name, caption] : items) {

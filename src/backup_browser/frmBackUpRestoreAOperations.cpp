@@ -9,6 +9,7 @@
 #include "backup_browser/core/StoreReport.h"
 #include "backup_browser/LockerSize.h"
 #include "backup_browser/OperationJobs.h"
+#include "backup_browser/RecoverJobs.h"
 #include "common/Launching.h"
 #include "common/QuickBackup.h"
 #include "platform/FileSystemObject.h"
@@ -154,7 +155,9 @@ void frmBackUpRestoreA::mnuPopUpStartRestore_Click()
     try {
         const std::string store = services().runtime().EnvironGet(envkey::kSuiteEnvironment, envkey::Store);
         checkRestoreTarget(source, store); // refused targets are told before anything is asked
-        if (!confirmed("Are you sure you want to copy " + shownValue(copy) + " to " + shownValue(source) + " . This will delete old data.", "Sure..."))
+        const std::string details = restoreQuestionDetails(this, copy, source);
+        if (prompt().ask("Are you sure you want to copy " + shownValue(copy) + " to " + shownValue(source) + " . This will delete old data.",
+                         "Sure...", false, details) != Answer::Yes)
             return;
         BusyPointer busy;
         restoreWithProgress(this, copy, source, store);

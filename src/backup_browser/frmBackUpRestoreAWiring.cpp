@@ -57,6 +57,8 @@ void frmBackUpRestoreA::wireOperations()
     onMenu(m_mnupopupmenu, "mnuPopUpDeleteHour", this, [this] { mnuPopUpDeleteHour_Click(); });
     onMenu(m_mnupopupmenu, "mnuPopUpDeleteArchive", this, [this] { mnuPopUpDeleteArchive_Click(); });
     onMenu(m_mnupopupmenu, "mnuPopUpScheduleBackups", this, [this] { mnuPopUpScheduleBackups_Click(); });
+    onMenu(m_mnupopupmenu, "mnuPopUpRestoreTo", this, [this] { mnuPopUpRestoreTo_Click(); });
+    onMenu(m_mnupopupmenu, "mnuPopUpCompare", this, [this] { mnuPopUpCompare_Click(); });
 }
 
 } // namespace rnx10

@@ -2,6 +2,8 @@
 
 #include "platform/Application.h"
 
+#include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace rnx10 {
@@ -20,7 +22,7 @@ QMessageBox::Icon toQt(Icon icon)
 }
 } // namespace
 
-Answer MessageBoxPrompt::ask(const std::string &text, const std::string &title, bool systemModal)
+Answer MessageBoxPrompt::ask(const std::string &text, const std::string &title, bool systemModal, const std::string &details)
 {
     ensureApplication();
     QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString::fromStdString(text),
@@ -28,6 +30,8 @@ Answer MessageBoxPrompt::ask(const std::string &text, const std::string &title, 
     box.setTextFormat(Qt::PlainText);
     if (systemModal)
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (!details.empty())
+        box.setDetailedText(QString::fromStdString(details));
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
@@ -37,6 +41,14 @@ void MessageBoxPrompt::tell(const std::string &text, const std::string &title, I
     QMessageBox box(toQt(icon), QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+std::string MessageBoxPrompt::chooseFolder(const std::string &title, const std::string &start)
+{
+    ensureApplication();
+    const QString chosen = QFileDialog::getExistingDirectory(nullptr, QString::fromStdString(title),
+                                                             QFile::decodeName(QByteArray::fromStdString(start)));
+    return QFile::encodeName(chosen).toStdString();
 }
 
 } // namespace rnx10

@@ -14,10 +14,14 @@ enum class Answer { Yes, No };
 class Prompt {
 public:
     virtual ~Prompt() = default;
-    // A Yes/No question with the question icon; systemModal keeps it above every window.
-    virtual Answer ask(const std::string &text, const std::string &title, bool systemModal = false) = 0;
+    // A Yes/No question with the question icon; systemModal keeps it above every window. details,
+    // when given, is the box's detailed text, shown on request below the question.
+    virtual Answer ask(const std::string &text, const std::string &title, bool systemModal = false,
+                       const std::string &details = {}) = 0;
     // An OK box.
     virtual void tell(const std::string &text, const std::string &title, Icon icon) = 0;
+    // The desktop's folder chooser, opened at start; the folder chosen, or "" when cancelled.
+    virtual std::string chooseFolder(const std::string &title, const std::string &start) = 0;
 };
 
 } // namespace rnx10

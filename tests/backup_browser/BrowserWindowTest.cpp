@@ -168,8 +168,9 @@ TEST_F(BrowserWindowTest, OnlyTheRightButtonShowsTheFullPopup)
                                   "mnuPopUpDeleteDay=Delete Da&y", "mnuPopUpDeleteHour=Delete &Hour",
                                   "mnuPopUpDeleteArchive=Delete Arch&ive", "mnuPopUpSep2=-",
                                   "mnuPopUpScheduleBackups=&Schedule Backups", "mnuPopUpSep3=-", "mnuPopUpOpenFolder=&Open",
-                                  "mnuPopUpSep4=-", "mnuPopUpThinArchives=Thin O&ld Archives...",
-                                  "mnuPopUpExit=&Exit"}));
+                                  "mnuPopUpSep4=-", "mnuPopUpRestoreTo=Restore &To...",
+                                  "mnuPopUpCompare=&Compare with Current...",
+                                  "mnuPopUpThinArchives=Thin O&ld Archives...", "mnuPopUpExit=&Exit"}));
     int shown = 0;
     QObject::connect(menu, &QMenu::aboutToShow, menu, [&] {
         ++shown;

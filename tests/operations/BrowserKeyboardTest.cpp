@@ -133,7 +133,8 @@ TEST_F(BrowserKeyboard, EveryPopupEntryIsReachedWithTheArrowKeys)
         {"mnuPopUpDeleteYear", "Delete Year..."},  {"mnuPopUpDeleteMonth", "Delete Month..."},
         {"mnuPopUpDeleteDay", "Delete Day..."},    {"mnuPopUpDeleteHour", "Delete Hour..."},
         {"mnuPopUpDeleteArchive", "Delete Archive..."}, {"mnuPopUpScheduleBackups", nullptr},
-        {"mnuPopUpOpenFolder", nullptr},           {"mnuPopUpExit", nullptr},
+        {"mnuPopUpOpenFolder", nullptr},           {"mnuPopUpRestoreTo", "Restore To..."},
+        {"mnuPopUpCompare", nullptr},              {"mnuPopUpExit", nullptr},
     };
     reachRow("arch");
     const auto before = treeListing(inst.store());
@@ -167,6 +168,10 @@ TEST_F(BrowserKeyboard, EveryPopupEntryIsReachedWithTheArrowKeys)
             EXPECT_TRUE(scheduleShown);
         } else if (entry == "mnuPopUpOpenFolder") {
             EXPECT_EQ(inst.shell->documents, std::vector<std::string>{arch + "/copy"});
+        } else if (entry == "mnuPopUpCompare") {
+            auto *compare = m_window->findChild<QWidget *>("frmCompare");
+            ASSERT_TRUE(compare && compare->isVisible());
+            compare->close();
         } else {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             EXPECT_TRUE(window.isNull());

@@ -1,11 +1,14 @@
 // The browser's popup as the user reaches it: a right press on the archive list, then a click on
 // an entry of the menu that opens. Also what opening an archive's copy may start.
+#include "support/Appearance.h"
 #include "support/BrowserFixture.h"
 
 #include "backup_browser/ArchiveListView.h"
 #include "backup_browser/frmBackUpRestoreA.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QTreeWidget>
 #include <QApplication>
 #include <QListView>
 #include <QMenu>
@@ -16,7 +19,9 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <functional>
+#include <set>
 #include <memory>
 
 using namespace rnx10;
@@ -155,6 +160,93 @@ TEST_F(BrowserPopup, RightPressOnARowMakesItTheOneTheEntriesActOn)
         }
         EXPECT_TRUE(exists(arch) && exists(other));
     }
+}
+
+// The recovery entries, picked from the popup as a user picks them.
+class BrowserRecover : public BrowserPopup {
+protected:
+    // The compare window shown now, if any.
+    QWidget *compareWindow() const { return m_window->findChild<QWidget *>("frmCompare"); }
+
+    std::string target = inst.home() + "/restored";
+};
+
+TEST_F(BrowserRecover, CompareWithCurrentListsTheChangesAndTheirCountsAndEscapeCloses)
+{
+    writeFile(source + "/extra.txt", "only in the current folder");
+    popupPick("arch", "mnuPopUpCompare");
+    QPointer<QWidget> window = compareWindow();
+    ASSERT_TRUE(window && window->isVisible());
+    auto *changes = window->findChild<QTreeWidget *>("lvChanges");
+    ASSERT_TRUE(changes);
+    QStringList rows;
+    for (int i = 0; i < changes->topLevelItemCount(); ++i)
+        rows << changes->topLevelItem(i)->text(0) + " | " + changes->topLevelItem(i)->text(1) + " | " +
+                    changes->topLevelItem(i)->text(2);
+    EXPECT_EQ(rows, QStringList({"+ Only in the archive | a.txt | a restore brings it back",
+                                 "- Only in the current folder | extra.txt | a restore removes it",
+                                 "+ Only in the archive | sub | a restore brings it back"}));
+    EXPECT_EQ(window->findChild<QLabel *>("lblCounts")->text(),
+              "1 only in the current folder, 2 only in the archive, 0 different");
+    writeScreenshot(window, "compare-light");
+    {
+        ScopedPalette dark(darkPalette());
+        writeScreenshot(window, "compare-dark");
+    }
+    EXPECT_TRUE(boxes().empty());
+
+    QTest::keyClick(changes, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(BrowserRecover, RestoreQuestionKeepsItsTextAndTellsTheCountsAndWhereTheFolderGoes)
+{
+    writeFile(source + "/extra.txt", "only in the current folder");
+    answer({Answer::No});
+    popupPick("arch", "mnuPopUpStartRestore");
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].text, "Are you sure you want to copy " + arch + "/copy to " + source + " . This will delete old data.");
+    EXPECT_EQ(boxes()[0].details, "What the restore changes in " + source +
+                                      ":\n1 only in the current folder (a restore removes them)\n"
+                                      "2 only in the archive (a restore brings them back)\n"
+                                      "0 in both but different (a restore puts the archive's back)\n\n"
+                                      "The current folder is moved to the desktop trash, from where it can be put back; "
+                                      "where no trash on its file system can take it, it is deleted.");
+    EXPECT_TRUE(exists(source + "/extra.txt"));
+}
+
+TEST_F(BrowserRecover, RestoreToCopiesTheArchiveIntoTheChosenFolderUnderAFreeName)
+{
+    makeFolders(target);
+    const std::string stamped = "docs (restored " + QDate::currentDate().toString("yyyy-MM-dd").toStdString() + " 09-00)";
+    const struct {
+        const char *label;
+        std::string chosen; // "" cancels the chooser
+        std::string told;   // the box after it
+        std::set<std::string> names; // what target then holds
+    } cases[] = {
+        {"cancelled", "", "", {}},
+        {"first", target, "Restored as " + target + "/docs", {"docs"}},
+        {"name taken", target, "Restored as " + target + "/" + stamped, {"docs", stamped}},
+        {"into the store", inst.store(), "lies inside the backup store", {"docs", stamped}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        boxes().clear();
+        inst.prompt->folders = {c.chosen};
+        popupPick("arch", "mnuPopUpRestoreTo");
+        ASSERT_GE(boxes().size(), 1u);
+        EXPECT_EQ(boxes()[0].title, "Restore To...");
+        ASSERT_EQ(boxes().size(), c.told.empty() ? 1u : 2u);
+        if (!c.told.empty())
+            EXPECT_NE(boxes()[1].text.find(c.told), std::string::npos) << boxes()[1].text;
+        std::set<std::string> names;
+        for (const auto &entry : std::filesystem::directory_iterator(target))
+            names.insert(entry.path().filename().string());
+        EXPECT_EQ(names, c.names);
+    }
+    EXPECT_EQ(treeListing(target + "/" + stamped), treeListing(arch + "/copy"));
 }
 
 // An archive whose DestinationDir names a program, with the real shell open and a stand-in

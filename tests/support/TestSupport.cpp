@@ -105,14 +105,24 @@ std::string builtProgramRoot()
     return std::string(dir ? dir : ".") + "/programs";
 }
 
-Answer FakePrompt::ask(const std::string &text, const std::string &title, bool systemModal)
+Answer FakePrompt::ask(const std::string &text, const std::string &title, bool systemModal, const std::string &details)
 {
-    boxes.push_back({text, title, true, Icon::Question, systemModal});
+    boxes.push_back({text, title, true, Icon::Question, systemModal, details});
     if (answers.empty())
         return Answer::Yes;
     Answer a = answers.front();
     answers.pop_front();
     return a;
+}
+
+std::string FakePrompt::chooseFolder(const std::string &title, const std::string &start)
+{
+    boxes.push_back({start, title, false, Icon::None, false, {}});
+    if (folders.empty())
+        return {};
+    std::string folder = folders.front();
+    folders.pop_front();
+    return folder;
 }
 
 void FakePrompt::tell(const std::string &text, const std::string &title, Icon icon)

@@ -73,12 +73,18 @@ public:
         bool question = false;
         Icon icon = Icon::None;
         bool systemModal = false;
+        std::string details; // a question's detailed text
     };
-    Answer ask(const std::string &text, const std::string &title, bool systemModal) override;
+    Answer ask(const std::string &text, const std::string &title, bool systemModal, const std::string &details) override;
     void tell(const std::string &text, const std::string &title, Icon icon) override;
+
+    std::string chooseFolder(const std::string &title, const std::string &start) override;
 
     std::deque<Answer> answers;
     std::vector<Box> boxes;
+    // Folders the folder chooser answers with, in order; "" (cancelled) once they run out. Each
+    // chooser shown is recorded in boxes, its title and its start folder as the text.
+    std::deque<std::string> folders;
     bool failTells = false; // tell raises, as a box that cannot be shown would
 };
 

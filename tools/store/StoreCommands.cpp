@@ -1,5 +1,7 @@
 #include "StoreCommands.h"
 
+#include "CompareCommand.h"
+#include "RestoreToCommand.h"
 #include "ThinCommand.h"
 
 namespace rnx10::store {
@@ -8,6 +10,9 @@ namespace rnx10::store {
 const std::vector<StoreCommand> &storeCommands()
 {
     static const std::vector<StoreCommand> commands = {
+        {"compare", "ARCHIVE-FOLDER", "what restoring the archive would change in its source folder", {}, {}, runCompare},
+        {"restore-to", "PATH TARGET-FOLDER", "copy an archive, or a file or folder of its copy, into another folder",
+         {}, {}, runRestoreTo},
         {"thin", "--within D --daily N --weekly N --monthly N --yearly N [--dry-run] [--now 'YYYY-MM-DD HH:MM']",
          "delete the runs (hour folders) the rule does not keep; print each, oldest first",
          {"--within", "--daily", "--weekly", "--monthly", "--yearly", "--now"}, {"--dry-run"}, runThin},

@@ -7,9 +7,6 @@
 
 namespace rnx10 {
 
-namespace {
-// The row's values from its details.ini, in one bounded read that never follows a link or opens
-// a FIFO or device for reading.
 DetailsFile readDetails(const std::string &path, std::array<std::string, 5> &values)
 {
     const SmallFileText file = readSmallFile(path, kMostDetailsBytes, Links::NoFollow);
@@ -22,6 +19,8 @@ DetailsFile readDetails(const std::string &path, std::array<std::string, 5> &val
         values[i] = found[i].value_or(std::string());
     return DetailsFile::Read;
 }
+
+namespace {
 
 void fill(FileSystemObject &fso, ArchiveListResult &result, const std::string &dayFolder, const std::string &hour,
           const FolderMeasure &measure)

@@ -1,6 +1,7 @@
 #include "backup_browser/core/FolderRestore.h"
 
 #include "automation/AutomationError.h"
+#include "backup_browser/core/ReplacedFolderTrash.h"
 #include "platform/ComputerName.h"
 #include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
@@ -58,20 +59,6 @@ std::vector<Guarded> guardedFolders(const std::string &storeRoot)
             {realPath(environmentFolder(envkey::ProgramRoot)), "the program's folder"}};
 }
 
-void checkAgainstStore(const std::string &sourceDir, const std::string &storeRoot)
-{
-    const std::string target = resolvedTarget(sourceDir);
-    if (target.empty())
-        return; // a missing parent that the restore itself reports
-    for (const Guarded &g : guardedFolders(storeRoot)) {
-        if (g.real.empty())
-            continue;
-        if (isInside(target, g.real))
-            refuse("the source " + sourceDir + " lies inside " + g.name);
-        if (isInside(g.real, target))
-            refuse("the source " + sourceDir + " holds " + g.name);
-    }
-}
 
 // A new, empty folder beside the source, on its file system, so the swap is a rename.
 std::string makeSibling(FileSystemObject &fso, const std::string &parent)
@@ -140,20 +127,6 @@ AutomationError namedInArchive(const AutomationError &e, const std::string &stag
     return AutomationError(e.number(), text);
 }
 
-void copyIntoStaging(FileSystemObject &fso, const std::string &copyDir, const std::string &staging)
-{
-    try {
-        // The copy keeps modes and times, the staging folder's own included: the source ends
-        // with the copy's, not with the private mode the staging folder was made with.
-        fso.copyFolder(copyDir, staging, true);
-    } catch (const AutomationError &e) {
-        discard(fso, staging);
-        throw namedInArchive(e, staging, copyDir);
-    } catch (...) {
-        discard(fso, staging);
-        throw;
-    }
-}
 
 // A copy inside the source would be lost with the old source; a source inside the copy would
 // put the staging folder into the tree being copied.
@@ -182,6 +155,36 @@ void removeOldSource(FileSystemObject &fso, const std::string &old)
 
 } // namespace
 
+void checkOutsideStore(const std::string &path, const std::string &label, const std::string &storeRoot)
+{
+    const std::string target = resolvedTarget(path);
+    if (target.empty())
+        return; // a missing parent that the restore itself reports
+    for (const Guarded &g : guardedFolders(storeRoot)) {
+        if (g.real.empty())
+            continue;
+        if (isInside(target, g.real))
+            refuse(label + " " + path + " lies inside " + g.name);
+        if (isInside(g.real, target))
+            refuse(label + " " + path + " holds " + g.name);
+    }
+}
+
+void copyIntoStaging(FileSystemObject &fso, const std::string &copyDir, const std::string &staging)
+{
+    try {
+        // The copy keeps modes and times, the staging folder's own included: the source ends
+        // with the copy's, not with the private mode the staging folder was made with.
+        fso.copyFolder(copyDir, staging, true);
+    } catch (const AutomationError &e) {
+        discard(fso, staging);
+        throw namedInArchive(e, staging, copyDir);
+    } catch (...) {
+        discard(fso, staging);
+        throw;
+    }
+}
+
 void checkCopyFolder(FileSystemObject &fso, const std::string &copyDir)
 {
     if (fso.folderExists(copyDir))
@@ -201,7 +204,7 @@ void checkRestoreTarget(const std::string &sourceDir, const std::string &storeRo
         refuse("the source " + sourceDir + " is not a full path");
     if (sourceDir.find_first_not_of('/') == std::string::npos || isProtectedFolder(sourceDir))
         refuse("the source " + sourceDir + " is the root, the home folder or an ancestor of it");
-    checkAgainstStore(sourceDir, storeRoot);
+    checkOutsideStore(sourceDir, "the source", storeRoot);
 }
 
 StagedRestore stageRestore(FileSystemObject &fso, const std::string &copyDir, const std::string &givenSource,
@@ -230,7 +233,9 @@ StagedRestore stageRestore(FileSystemObject &fso, const std::string &copyDir, co
 void completeRestore(FileSystemObject &fso, const StagedRestore &staged)
 {
     const std::string old = putInPlace(fso, staged.staging, staged.sourceDir, staged.sourcePresent);
-    if (!old.empty())
+    // The replaced content goes to the trash, so the restore can be undone; only where no trash
+    // on its file system takes it is it deleted.
+    if (!old.empty() && !moveReplacedToTrash(old, staged.sourceDir))
         removeOldSource(fso, old);
 }
 

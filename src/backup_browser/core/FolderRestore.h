@@ -16,8 +16,17 @@ void checkCopyFolder(FileSystemObject &fso, const std::string &copyDir);
 // a folder inside it or one that holds it. storeRoot is the store's root folder.
 void checkRestoreTarget(const std::string &sourceDir, const std::string &storeRoot);
 
+// Raises 5, naming path as label ("the source") says, when path (links resolved, a missing last
+// name through its parent) lies inside the store, the locker or the program's folder, or holds one.
+void checkOutsideStore(const std::string &path, const std::string &label, const std::string &storeRoot);
+
+// Copies everything inside copyDir into staging as restore does (modes, times, links as links).
+// On failure staging is removed again and the error names the archive's file, not staging's.
+void copyIntoStaging(FileSystemObject &fso, const std::string &copyDir, const std::string &staging);
+
 // Replaces sourceDir with a copy of copyDir. The copy is made into a new folder beside the
-// source first and only then swapped in; the old source is removed after the swap. So a copy
+// source first and only then swapped in; the old source goes to the desktop trash after the swap
+// (moveReplacedToTrash), or is removed where no trash on its file system takes it. So a copy
 // that fails leaves the source as it was and no partial folder behind. A missing source is
 // created (its parent must exist, else 76). Links in the copy are copied as links; modes, times
 // and (where allowed) owners are kept as cp -a keeps them, the source folder's own included. A

@@ -33,20 +33,6 @@ void identity(int fd, dev_t &dev, ino_t &ino, const std::string &path)
     ino = st.st_ino;
 }
 
-// Opens the parent of an open folder and makes sure it is still the folder the walk came from.
-int reopenParent(int child, dev_t dev, ino_t ino, const std::string &path)
-{
-    int fd = tryOpenFolderAt(child, "..");
-    if (fd < 0)
-        throw err::fromErrno(errno, path);
-    struct stat st{};
-    if (::fstat(fd, &st) != 0 || st.st_dev != dev || st.st_ino != ino) {
-        ::close(fd);
-        throw err::pathFileAccess(path + " (moved during the walk)");
-    }
-    return fd;
-}
-
 // Puts names, each ended by a NUL, into name order.
 void sortNames(std::string &names)
 {
@@ -67,6 +53,20 @@ void sortNames(std::string &names)
 }
 
 } // namespace
+
+int reopenParent(int child, dev_t dev, ino_t ino, const std::string &path)
+{
+    int fd = tryOpenFolderAt(child, "..");
+    if (fd < 0)
+        throw err::fromErrno(errno, path);
+    struct stat st{};
+    if (::fstat(fd, &st) != 0 || st.st_dev != dev || st.st_ino != ino) {
+        ::close(fd);
+        throw err::pathFileAccess(path + " (moved during the walk)");
+    }
+    return fd;
+}
+
 
 std::string Folder::childPath(const char *name) const
 {

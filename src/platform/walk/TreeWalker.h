@@ -47,6 +47,10 @@ public:
 void readFolder(DirListing &listing, const Folder &at, TreeVisitor &visitor, std::string &subFolders,
                 WalkProgress *progress);
 
+// Opens the parent of the open folder child and makes sure it is still the folder of that device
+// and inode (the folder a walk came from); raises naming path otherwise. Returns the descriptor.
+int reopenParent(int child, dev_t dev, ino_t ino, const std::string &path);
+
 class TreeWalker {
 public:
     // Most folders a walk holds open at once (a two-tree walk holds two descriptors for each).

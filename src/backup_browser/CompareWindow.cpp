@@ -1,0 +1,108 @@
+#include "backup_browser/CompareWindow.h"
+
+#include "backup_browser/core/ShownValue.h"
+#include "platform/TerminalText.h"
+#include "ui/CloseOnEscape.h"
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace rnx10 {
+
+namespace {
+
+QString shown(const std::string &text) { return QString::fromStdString(printableText(shownValue(text))); }
+
+QLabel *plainLabel(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QString kindText(walk::ChangeKind kind)
+{
+    switch (kind) {
+    case walk::ChangeKind::OnlyCurrent: return QStringLiteral("- Only in the current folder");
+    case walk::ChangeKind::OnlyArchive: return QStringLiteral("+ Only in the archive");
+    case walk::ChangeKind::Differs: break;
+    }
+    return QStringLiteral("~ Different");
+}
+
+QString whatText(const walk::TreeChange &change)
+{
+    switch (change.kind) {
+    case walk::ChangeKind::OnlyCurrent: return QStringLiteral("a restore removes it");
+    case walk::ChangeKind::OnlyArchive: return QStringLiteral("a restore brings it back");
+    case walk::ChangeKind::Differs: break;
+    }
+    const std::string what = change.what;
+    if (what == "link")
+        return QStringLiteral("link target");
+    if (what == "time")
+        return QStringLiteral("modification time");
+    return QString::fromLatin1(change.what);
+}
+
+} // namespace
+
+CompareWindow::CompareWindow(QWidget *parent, const std::string &copy, const std::string &sourceDir,
+                             const ComparedTrees &compared)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmCompare"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Compare with Current"));
+    setMinimumSize(520, 320);
+    resize(720, 460);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(plainLabel(QStringLiteral("Archive: ") + shown(copy) + QStringLiteral("\nCurrent folder: ") + shown(sourceDir), this));
+    m_changes = new QTreeWidget(this);
+    m_changes->setObjectName(QStringLiteral("lvChanges"));
+    m_changes->setRootIsDecorated(false);
+    m_changes->setUniformRowHeights(true);
+    m_changes->setHeaderLabels({QStringLiteral("Change"), QStringLiteral("Path"), QStringLiteral("What differs")});
+    m_changes->setTextElideMode(Qt::ElideMiddle);
+    // The two fixed texts get their room, measured once (not over every row); the path the rest.
+    const QFontMetrics metrics = m_changes->fontMetrics();
+    QHeaderView *header = m_changes->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(1, QHeaderView::Stretch);
+    header->resizeSection(0, metrics.horizontalAdvance(kindText(walk::ChangeKind::OnlyCurrent)) + 24);
+    header->resizeSection(2, metrics.horizontalAdvance(QStringLiteral("a restore brings it back")) + 24);
+    layout->addWidget(m_changes, 1);
+    m_counts = plainLabel({}, this);
+    m_counts->setObjectName(QStringLiteral("lblCounts"));
+    layout->addWidget(m_counts);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
+    layout->addWidget(buttons);
+    new CloseOnEscape(this);
+    fillRows(compared);
+}
+
+void CompareWindow::fillRows(const ComparedTrees &compared)
+{
+    QList<QTreeWidgetItem *> rows;
+    rows.reserve(static_cast<qsizetype>(compared.changes.size()));
+    for (const walk::TreeChange &change : compared.changes)
+        rows.append(new QTreeWidgetItem({kindText(change.kind), shown(change.path), whatText(change)}));
+    m_changes->addTopLevelItems(rows);
+    m_changes->setCurrentItem(m_changes->topLevelItem(0));
+    const walk::ChangeCounts &c = compared.counts;
+    m_counts->setText(QStringLiteral("%1 only in the current folder, %2 only in the archive, %3 different")
+                          .arg(c.onlyCurrent)
+                          .arg(c.onlyArchive)
+                          .arg(c.differs));
+    if (rows.isEmpty())
+        m_counts->setText(QStringLiteral("The current folder holds what the archive holds."));
+}
+
+} // namespace rnx10

@@ -1,0 +1,73 @@
+#include "backup_browser/RecoverJobs.h"
+
+#include "automation/AutomationError.h"
+#include "backup_browser/core/ArchiveComparison.h"
+#include "backup_browser/core/RestoreTo.h"
+#include "backup_browser/core/ShownValue.h"
+#include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
+#include "platform/Platform.h"
+#include "services/ServiceSet.h"
+#include "ui/WindowJob.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+namespace rnx10 {
+
+namespace {
+
+QString tr(const char *text) { return QCoreApplication::translate("RecoverJobs", text); }
+
+QString shown(const std::string &path) { return QFile::decodeName(QByteArray::fromStdString(shownValue(path))); }
+
+// Each of these may be stopped halfway: nothing is changed until its copy is complete.
+ProgressRunner::Task cancellable(const char *title, const QString &text) { return {tr(title), text, true}; }
+
+} // namespace
+
+ComparedTrees compareWithProgress(QWidget *window, const std::string &copy, const std::string &sourceDir)
+{
+    ComparedTrees result;
+    WindowJob::run(window, cancellable("Comparing...", tr("Comparing %1\nwith %2").arg(shown(copy), shown(sourceDir))),
+                   [&](walk::WalkProgress &progress) {
+                       result.counts = compareWithCurrent(
+                           copy, sourceDir, [&](const walk::TreeChange &change) { result.changes.push_back(change); },
+                           &progress);
+                   });
+    return result;
+}
+
+std::string restoreQuestionDetails(QWidget *window, const std::string &copy, const std::string &sourceDir)
+{
+    std::string counts;
+    try {
+        walk::ChangeCounts found;
+        WindowJob::run(window, cancellable("Comparing...", tr("Comparing %1\nwith %2").arg(shown(copy), shown(sourceDir))),
+                       [&](walk::WalkProgress &progress) {
+                           found = compareWithCurrent(copy, sourceDir, [](const walk::TreeChange &) {}, &progress);
+                       });
+        counts = countsText(found);
+    } catch (const AutomationError &e) {
+        counts = e.number() == walk::UserInterrupt ? "not known: the comparison was stopped"
+                                                    : "not known: " + shownValue(e.description());
+    }
+    return restoreDetailsText(sourceDir, counts);
+}
+
+void restoreToChosenFolder(QWidget *window, const std::string &pathInStore)
+{
+    const RestoreToItem item = restoreToItem(pathInStore); // a path it cannot restore is told before the chooser
+    const std::string target = platform().prompt->chooseFolder("Restore To...", QFile::encodeName(QDir::homePath()).toStdString());
+    if (target.empty())
+        return;
+    const std::string into = checkedTarget(item, target);
+    const auto fs = services().fileSystemShared();
+    std::string made;
+    WindowJob::run(window, cancellable("Restoring...", tr("Copying %1\ninto %2").arg(shown(item.from), shown(into))),
+                   [&](walk::WalkProgress &) { made = copyToTarget(*fs, item, into); });
+    platform().prompt->tell("Restored as " + shownValue(made), kDefaultTitle, Icon::Information);
+}
+
+} // namespace rnx10

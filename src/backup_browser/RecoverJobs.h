@@ -1,0 +1,33 @@
+// The recovery operations' long parts, run as window jobs (a worker thread, a progress dialog with
+// Cancel once they outlast half a second): comparing an archive with its source folder and
+// restoring from the store into another folder.
+#pragma once
+
+#include "platform/walk/TreeCompare.h"
+
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace rnx10 {
+
+struct ComparedTrees {
+    std::vector<walk::TreeChange> changes; // in name order
+    walk::ChangeCounts counts;
+};
+
+// Compares the copy with its source folder; raises what the comparison raises (18 after Cancel).
+ComparedTrees compareWithProgress(QWidget *window, const std::string &copy, const std::string &sourceDir);
+
+// The restore question's detailed text for restoring copy over sourceDir: the comparison's counts
+// (or why there are none) and where the current folder goes. Never raises.
+std::string restoreQuestionDetails(QWidget *window, const std::string &copy, const std::string &sourceDir);
+
+// "Restore To...": asks for a folder with the desktop's folder chooser and restores pathInStore
+// (an archive folder, or an entry inside an archive's copy) into it under a free name, then tells
+// the path made. Cancel in the chooser does nothing; Cancel of the copy leaves nothing behind.
+// Raises what restoreTo raises. For every window that shows a path in the store.
+void restoreToChosenFolder(QWidget *window, const std::string &pathInStore);
+
+} // namespace rnx10

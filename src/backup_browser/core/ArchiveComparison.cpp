@@ -1,0 +1,39 @@
+#include "backup_browser/core/ArchiveComparison.h"
+
+#include "automation/AutomationError.h"
+#include "backup_browser/core/ShownValue.h"
+#include "platform/Paths.h"
+
+namespace rnx10 {
+
+std::string comparedSource(const std::string &sourceDir)
+{
+    if (sourceDir == "REGKEYS")
+        throw err::invalidCall("this archive holds registry keys, not a folder, and has nothing to compare");
+    if (sourceDir.empty() || sourceDir.front() != '/')
+        throw err::invalidCall("the source " + sourceDir + " is not a full path");
+    return followLink(withoutTrailingSlashes(sourceDir));
+}
+
+walk::ChangeCounts compareWithCurrent(const std::string &copy, const std::string &sourceDir,
+                                      const std::function<void(const walk::TreeChange &)> &report,
+                                      walk::WalkProgress *progress)
+{
+    return walk::compareTrees(copy, comparedSource(sourceDir), report, progress);
+}
+
+std::string countsText(const walk::ChangeCounts &counts)
+{
+    return std::to_string(counts.onlyCurrent) + " only in the current folder (a restore removes them)\n" +
+           std::to_string(counts.onlyArchive) + " only in the archive (a restore brings them back)\n" +
+           std::to_string(counts.differs) + " in both but different (a restore puts the archive's back)";
+}
+
+std::string restoreDetailsText(const std::string &sourceDir, const std::string &countsOrFailure)
+{
+    return "What the restore changes in " + shownValue(sourceDir) + ":\n" + countsOrFailure +
+           "\n\nThe current folder is moved to the desktop trash, from where it can be put back; where no "
+           "trash on its file system can take it, it is deleted.";
+}
+
+} // namespace rnx10

@@ -1,0 +1,177 @@
+#include "backup_browser/core/RestoreTo.h"
+
+#include "automation/AutomationError.h"
+#include "backup_browser/core/ArchiveCopy.h"
+#include "backup_browser/core/FolderRestore.h"
+#include "backup_browser/core/LeadingNumber.h"
+#include "backup_browser/core/StoreLocation.h"
+#include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
+#include "platform/walk/DirListing.h"
+#include "platform/walk/FileCopy.h"
+#include "platform/walk/WalkProgress.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <vector>
+
+namespace rnx10 {
+
+namespace {
+
+constexpr std::size_t kArchiveDepth = 5; // year, month, day, hour, archive
+constexpr int kMostAttempts = 1000;
+
+[[noreturn]] void refuse(const std::string &why) { throw err::invalidCall(why + "; nothing was changed"); }
+
+// The path with its last name kept as it is: a link there is restored as a link.
+std::string resolvedParent(const std::string &path)
+{
+    const std::string clean = withoutTrailingSlashes(path);
+    const std::string parent = realPath(parentPath(clean));
+    if (parent.empty() || clean.empty() || clean.front() != '/')
+        throw err::pathNotFound(path);
+    return joinPath(parent, baseName(clean));
+}
+
+std::vector<std::string> namesBelow(const std::string &path, const std::string &folder)
+{
+    std::vector<std::string> names;
+    std::size_t at = folder.size() + 1;
+    while (at < path.size()) {
+        const std::size_t end = std::min(path.find('/', at), path.size());
+        names.push_back(path.substr(at, end - at));
+        at = end + 1;
+    }
+    return names;
+}
+
+std::string stampOf(const std::vector<std::string> &levels)
+{
+    char date[32];
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d", static_cast<int>(leadingNumber(levels[0])),
+                  static_cast<int>(leadingNumber(levels[1])), static_cast<int>(leadingNumber(levels[2])));
+    return std::string(date) + " " + levels[3];
+}
+
+// Copies item.from into staging under item.name.
+void copyEntry(FileSystemObject &fso, const RestoreToItem &item, const std::string &staging)
+{
+    const std::optional<EntryStatus> status = fso.status(item.from, false);
+    if (!status)
+        throw err::pathNotFound(item.from);
+    if (status->type == EntryStatus::Type::Folder) {
+        copyIntoStaging(fso, item.from, joinPath(staging, item.name));
+        return;
+    }
+    const Descriptor from = walk::openFolderAt(AT_FDCWD, parentPath(item.from).c_str(), parentPath(item.from));
+    const Descriptor into = walk::openFolderAt(AT_FDCWD, staging.c_str(), staging);
+    const std::string fromName = baseName(item.from);
+    const std::string made = joinPath(staging, fromName);
+    walk::FileCopier copier;
+    if (status->type == EntryStatus::Type::File)
+        copier.copyFile(from.get(), into.get(), fromName.c_str(), false, [&] { return made; });
+    else if (status->type == EntryStatus::Type::Link)
+        copier.copyLink(from.get(), into.get(), fromName.c_str(), false, [&] { return made; });
+    else
+        throw err::pathFileAccess(item.from + " is neither a file, a folder nor a link");
+    if (fromName != item.name)
+        fso.rename(made, joinPath(staging, item.name));
+}
+
+// Moves the staged entry to the first free name in target; never replaces one.
+std::string placeFirstFree(const RestoreToItem &item, const std::string &staged, const std::string &target)
+{
+    for (int attempt = 0; attempt < kMostAttempts; ++attempt) {
+        const std::string path = joinPath(target, restoredName(item, attempt));
+        if (::renameat2(AT_FDCWD, staged.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0)
+            return path;
+        if (errno != EEXIST)
+            throw err::fromErrno(errno, path);
+    }
+    throw err::fileExists(joinPath(target, restoredName(item, kMostAttempts - 1)));
+}
+
+void removeStaging(FileSystemObject &fso, const std::string &staging)
+{
+    walk::ScopedProgress unstoppable(nullptr);
+    try {
+        fso.deleteFolder(staging, true);
+    } catch (...) {
+    }
+}
+
+} // namespace
+
+RestoreToItem restoreToItem(const std::string &pathInStore)
+{
+    const std::string path = resolvedParent(pathInStore);
+    const std::string computer = realPath(computerFolderPath());
+    const std::vector<std::string> names = namesBelow(path, computer);
+    if (computer.empty() || !isInside(path, computer) || names.size() < kArchiveDepth)
+        refuse(pathInStore + " is neither an archive folder nor inside an archive's copy in " + computerFolderPath());
+    const std::string folder = joinPath(computer, names[0] + "/" + names[1] + "/" + names[2] + "/" + names[3] + "/" + names[4]);
+    const ArchiveCopy archive = archiveCopyOf(folder);
+    RestoreToItem item;
+    item.stamp = stampOf(names);
+    if (names.size() == kArchiveDepth) {
+        item.from = archive.copy;
+        item.name = baseName(withoutTrailingSlashes(archive.sourceDir));
+        if (item.name.empty())
+            item.name = baseName(archive.copy);
+        return item;
+    }
+    if (!isInside(path, archive.copy))
+        refuse(pathInStore + " is not inside the archive's copy " + archive.copy);
+    item.from = path;
+    item.name = baseName(path);
+    return item;
+}
+
+std::string restoredName(const RestoreToItem &item, int attempt)
+{
+    if (attempt == 0)
+        return item.name;
+    const std::string name = item.name + " (restored " + item.stamp + ")";
+    return attempt == 1 ? name : name + " " + std::to_string(attempt);
+}
+
+std::string checkedTarget(const RestoreToItem &item, const std::string &targetFolder)
+{
+    const std::string target = realPath(targetFolder);
+    struct stat st{};
+    if (target.empty() || ::stat(target.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+        throw err::pathNotFound(targetFolder);
+    checkOutsideStore(joinPath(target, item.name), "the target", storeRootFolder());
+    return target;
+}
+
+std::string copyToTarget(FileSystemObject &fso, const RestoreToItem &item, const std::string &target)
+{
+    const std::string staging = fso.createUniqueFolder(target, ".rnx10-restore-");
+    try {
+        copyEntry(fso, item, staging);
+        const walk::WalkProgress *progress = walk::threadProgress();
+        if (progress && progress->cancel)
+            throw walk::interrupted();
+        const std::string made = placeFirstFree(item, joinPath(staging, item.name), target);
+        removeStaging(fso, staging);
+        return made;
+    } catch (...) {
+        removeStaging(fso, staging);
+        throw;
+    }
+}
+
+std::string restoreTo(FileSystemObject &fso, const std::string &pathInStore, const std::string &targetFolder)
+{
+    const RestoreToItem item = restoreToItem(pathInStore);
+    return copyToTarget(fso, item, checkedTarget(item, targetFolder));
+}
+
+} // namespace rnx10

@@ -1,0 +1,103 @@
+// What a restore would change: the compare walk against a small fixture of every kind of change.
+#include "WalkFixtures.h"
+
+#include "platform/walk/TreeCompare.h"
+#include "support/TestSupport.h"
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace rnx10;
+using namespace rnx10::test;
+
+namespace {
+
+void setModified(const std::string &path, time_t seconds)
+{
+    const struct timespec times[2] = {{seconds, 0}, {seconds, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << path;
+}
+
+class TreeCompare : public ::testing::Test {
+protected:
+    // The lines compareTrees reports, "K PATH", and its counts.
+    std::vector<std::string> compared(const std::string &current)
+    {
+        std::vector<std::string> lines;
+        counts = walk::compareTrees(archive, current, [&](const walk::TreeChange &c) {
+            lines.push_back(std::string(1, static_cast<char>(c.kind)) + " " + c.path);
+        });
+        return lines;
+    }
+
+    ScratchDir scratch;
+    std::string archive = scratch / "copy";
+    std::string current = scratch / "current";
+    walk::ChangeCounts counts;
+};
+
+TEST_F(TreeCompare, ReportsEachKindOnceInNameOrderDepthFirst)
+{
+    for (const std::string &side : {archive, current}) {
+        makeFolders(side + "/sub");
+        writeFile(side + "/a.txt", "same");
+        writeFile(side + "/sub/kept", "same");
+        makeLink("/", side + "/root-link"); // equal links: neither followed nor reported
+        setModified(side + "/a.txt", 1000000);
+        setModified(side + "/sub/kept", 1000000);
+    }
+    writeFile(archive + "/B.txt", "four");
+    writeFile(current + "/B.txt", "three");
+    writeFile(archive + "/c.txt", "time");
+    writeFile(current + "/c.txt", "time");
+    setModified(archive + "/c.txt", 1000000);
+    setModified(current + "/c.txt", 2000000);
+    makeFolders(archive + "/dir/deep");
+    writeFile(archive + "/dir/deep/x", "only in the archive, listed once");
+    makeLink("a.txt", archive + "/link");
+    makeLink("B.txt", current + "/link");
+    writeFile(archive + "/sub/new", "n");
+    writeFile(current + "/sub/old", "o");
+    writeFile(archive + "/type", "a file here");
+    makeFolders(current + "/type");
+    writeFile(current + "/Zed", "only current");
+    writeFile(archive + "/\xff\n.bin", "a name that is not UTF-8, with a newline");
+
+    EXPECT_EQ(compared(current), (std::vector<std::string>{"~ B.txt", "~ c.txt", "+ dir", "~ link", "+ sub/new",
+                                                           "- sub/old", "~ type", "- Zed", "+ \xff\n.bin"}));
+    EXPECT_EQ(counts.onlyCurrent, 2u);
+    EXPECT_EQ(counts.onlyArchive, 3u);
+    EXPECT_EQ(counts.differs, 4u);
+
+    // A missing current folder: a restore brings everything back.
+    EXPECT_EQ(compared(scratch / "missing"), (std::vector<std::string>{"+ a.txt", "+ B.txt", "+ c.txt", "+ dir", "+ link",
+                                                                      "+ root-link", "+ sub", "+ type", "+ \xff\n.bin"}));
+    EXPECT_EQ(counts.onlyArchive, 9u);
+    EXPECT_EQ(counts.onlyCurrent + counts.differs, 0u);
+
+    // A current folder that is a link is not followed by the walk itself (the caller decides).
+    makeLink(current, scratch / "linked");
+    expectError(75, [&] { compared(scratch / "linked"); });
+}
+
+TEST_F(TreeCompare, DeepTreesNeedABoundedNumberOfDescriptors)
+{
+    makeFolders(archive);
+    makeFolders(current);
+    makeDeepChain(archive, 600, 1);
+    makeDeepChain(current, 600, 2); // every tenth level's file differs in size
+    struct rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+    struct rlimit tight = saved;
+    tight.rlim_cur = static_cast<rlim_t>(openDescriptors() + 100);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &tight), 0);
+    std::vector<std::string> lines;
+    std::optional<AutomationError> failure = err::caught([&] { lines = compared(current); });
+    ::setrlimit(RLIMIT_NOFILE, &saved);
+    ASSERT_FALSE(failure) << failure->description();
+    EXPECT_EQ(counts.differs, 60u);
+    EXPECT_EQ(lines.size(), 60u);
+}
+
+} // namespace
