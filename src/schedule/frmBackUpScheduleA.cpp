@@ -46,6 +46,7 @@ frmBackUpScheduleA::frmBackUpScheduleA(QWidget *parent) : QDialog(parent)
     nameForScreenReaders();
     connect(m_cmdOK, &QPushButton::clicked, this, &frmBackUpScheduleA::cmdOK_Click);
     connect(m_cmdCancel, &QPushButton::clicked, this, &frmBackUpScheduleA::cmdCancel_Click);
+    connect(m_scheduled, &ScheduledJobsPanel::refreshed, this, &frmBackUpScheduleA::fitHeight);
     new CloseOnEscape(this);
     setFixedSize(sizeHint());
     m_txtTIME->setFocus();
@@ -116,6 +117,13 @@ void frmBackUpScheduleA::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     m_scheduled->refresh();
+}
+
+void frmBackUpScheduleA::fitHeight()
+{
+    // The panel's health lines wrap and its warnings come and go: the width stays, the height
+    // follows what they need.
+    setFixedHeight(layout()->totalHeightForWidth(width()));
 }
 
 void frmBackUpScheduleA::cmdCancel_Click() { close(); }
