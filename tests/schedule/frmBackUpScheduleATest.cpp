@@ -323,6 +323,10 @@ TEST_F(ScheduleDialog, ShowsTheLastAndNextBackupAndWarningsUnderTheJobList)
     EXPECT_GE(top(warnings), top(next) + next->height());
     EXPECT_LE(top(warnings) + warnings->height(), dialog.height());
     writeScreenshot(&dialog, "frmBackUpScheduleA-health");
+    {
+        const ScopedPalette dark(darkPalette());
+        writeScreenshot(&dialog, "frmBackUpScheduleA-health-dark");
+    }
 
     // Nothing scheduled and no archive yet.
     dialog.hide();

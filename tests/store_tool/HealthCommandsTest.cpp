@@ -128,6 +128,7 @@ TEST_F(HealthCommands, CatchUpRunsAJobMissedTwoDaysAgoOnceThenNothing)
 TEST_F(HealthCommands, CatchUpTellsOfAWeekWithoutBackupOnlyWhenNothingIsScheduled)
 {
     archiveAt("2026/12/1/21-05");
+    tool("atq", "exit 0\n"); // nothing queued
     const struct {
         const char *what, *crontab, *out;
     } cases[] = {
