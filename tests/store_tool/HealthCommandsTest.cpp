@@ -1,9 +1,12 @@
 // rnx10-store status and catch-up, run as a user runs them: crontab, atq and at are stand-ins on
 // PATH that give saved outputs, the clock is fixed with --now.
+#include "SessionBus.h"
 #include "StoreToolRun.h"
 
 #include "support/StoreBuilder.h"
 #include "support/TestSupport.h"
+
+#include <QSignalSpy>
 
 #include <sys/stat.h>
 
@@ -144,4 +147,40 @@ TEST_F(HealthCommands, CatchUpTellsOfAWeekWithoutBackupOnlyWhenNothingIsSchedule
         EXPECT_EQ(r.exitCode, 0) << c.what << ": " << r.err;
         EXPECT_EQ(r.out, c.out) << c.what;
     }
+}
+
+TEST_F(HealthCommands, CatchUpTellsTheDesktopWhenItStartsAJobAndOfAWeekWithoutBackup)
+{
+    if (!std::filesystem::exists("/usr/bin/dbus-daemon") && !std::filesystem::exists("/bin/dbus-daemon"))
+        GTEST_SKIP() << "dbus-daemon is not installed";
+    inst.env.set("PATH", "/usr/bin:/bin"); // where dbus-daemon is; the stand-ins alone once it runs
+    PrivateSessionBus bus;
+    inst.env.set("PATH", bin);
+    ASSERT_FALSE(bus.address().empty());
+    NotificationServer server(bus.address());
+    ASSERT_TRUE(server.started());
+    inst.env.set("DBUS_SESSION_BUS_ADDRESS", bus.address());
+    // The event loop turns while the command runs, so the server can answer it.
+    const auto catchUp = [this] {
+        QProcess process;
+        process.setProgram(QString::fromUtf8(std::getenv("RNX10_BINARY_DIR")) + "/bin/rnx10-store");
+        process.setArguments({"catch-up", "--now", "2026-12-11 03:00"});
+        QSignalSpy finished(&process, &QProcess::finished);
+        process.start();
+        EXPECT_TRUE(finished.wait(60000)) << "catch-up did not end";
+        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    };
+
+    archiveAt("2026/12/1/21-05");
+    writeFile(crontab, "0 22 * * 3 /bin/true # rnx10 job: regbak\n");
+    catchUp();
+    ASSERT_EQ(server.notices.size(), 1u);
+    EXPECT_EQ(server.notices[0].summary, "Catching up a missed backup");
+    EXPECT_EQ(server.notices[0].hints.value("urgency").toInt(), 1);
+
+    std::filesystem::remove(crontab);
+    tool("atq", "exit 0\n"); // nothing queued either
+    catchUp();
+    ASSERT_EQ(server.notices.size(), 2u);
+    EXPECT_EQ(server.notices[1].summary, "No backup for 9 days");
 }
