@@ -10,7 +10,6 @@
 
 #include <sys/stat.h>
 
-#include <sstream>
 
 using namespace rnx10;
 using namespace rnx10::test;
@@ -18,15 +17,6 @@ using namespace rnx10::test;
 namespace {
 
 std::string saved(const std::string &name) { return std::string(RNX10_TEST_DATA) + "/" + name; }
-
-std::vector<std::string> linesOf(const std::string &text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 class HealthCommands : public ::testing::Test {
 protected:
@@ -66,7 +56,7 @@ TEST_F(HealthCommands, StatusListsTheNewestArchiveEveryJobsNextRunAndWarnings)
     writeFile(crontab, readFile(saved("crontab-list-scheduled.txt")));
     const StoreToolRun r = runStoreTool({"status", "--now", "2026-12-11 03:00"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    std::vector<std::string> lines = linesOf(r.out);
+    std::vector<std::string> lines = textLines(r.out);
     ASSERT_GE(lines.size(), 6u) << r.out;
     const std::vector<std::string> head(lines.begin(), lines.begin() + 6);
     EXPECT_EQ(head, (std::vector<std::string>{
@@ -92,7 +82,7 @@ TEST_F(HealthCommands, StatusWarnsOfMissingToolsAndAnOldBackup)
     std::filesystem::remove(bin + "/atq");
     const StoreToolRun r = runStoreTool({"status", "--now", "2026-12-11 03:00"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    const std::vector<std::string> lines = linesOf(r.out);
+    const std::vector<std::string> lines = textLines(r.out);
     const auto has = [&](const std::string &line) { return std::find(lines.begin(), lines.end(), line) != lines.end(); };
     EXPECT_EQ(lines.front(), "last\t2026-11-30 22:00\t10 days");
     EXPECT_TRUE(has("warning\tcrontab is not installed (not found on PATH): backups cannot repeat.")) << r.out;
