@@ -3,7 +3,10 @@
 #include "automation/AutomationError.h"
 #include "automation/ObjectRegistry.h"
 #include "platform/Platform.h"
+#include "services/MinuteText.h"
 #include "services/ProgIds.h"
+#include "services/ScheduleHealth.h"
+#include "services/StoreLocation.h"
 #include "ui/TellingConnect.h"
 #include "ui/PlainToolTip.h"
 #include "ui/TellFailure.h"
@@ -27,6 +30,7 @@ std::shared_ptr<ScheduledTaskService> scheduledTasks()
 
 ScheduledJobsPanel::ScheduledJobsPanel(QWidget *parent)
     : QGroupBox(tr("Scheduled now"), parent), m_list(new QTreeWidget(this)), m_state(new QLabel(this)),
+      m_lastBackup(new QLabel(this)), m_nextBackup(new QLabel(this)), m_warnings(new QLabel(this)),
       m_remove(new QPushButton(tr("&Remove"), this))
 {
     setObjectName(QStringLiteral("grpScheduled"));
@@ -50,12 +54,27 @@ ScheduledJobsPanel::ScheduledJobsPanel(QWidget *parent)
     m_remove->setToolTip(tr("Takes the selected jobs off the schedule"));
     m_remove->setEnabled(false);
 
+    const std::pair<QLabel *, const char *> healthLines[] = {
+        {m_lastBackup, "lblLastBackup"}, {m_nextBackup, "lblNextBackup"}, {m_warnings, "lblScheduleWarnings"}};
+    for (const auto &[label, name] : healthLines) {
+        label->setObjectName(QString::fromLatin1(name));
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+    m_lastBackup->setText(tr("Last backup: ..."));
+    m_nextBackup->setText(tr("Next backup: ..."));
+    m_warnings->hide();
+
     auto *row = new QHBoxLayout;
     row->addWidget(m_state, 1);
     row->addWidget(m_remove, 0, Qt::AlignTop);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
     layout->addLayout(row);
+    layout->addWidget(m_lastBackup);
+    layout->addWidget(m_nextBackup);
+    layout->addWidget(m_warnings);
 
     connect(m_list, &QTreeWidget::itemSelectionChanged, this,
             [this] { m_remove->setEnabled(!m_list->selectedItems().isEmpty()); });
@@ -76,14 +95,45 @@ bool ScheduledJobsPanel::eventFilter(QObject *watched, QEvent *event)
 void ScheduledJobsPanel::refresh()
 {
     m_jobs.clear();
+    std::shared_ptr<ScheduledTaskService> service;
     try {
-        m_jobs = scheduledTasks()->scheduledJobs();
+        service = scheduledTasks();
+        m_jobs = service->scheduledJobs();
     } catch (const AutomationError &e) {
         showJobs();
         m_state->setText(tr("The schedule cannot be read: %1").arg(QString::fromStdString(e.description())));
+        showHealth(service.get());
         return;
     }
     showJobs();
+    showHealth(service.get());
+}
+
+void ScheduledJobsPanel::showHealth(ScheduledTaskService *service)
+{
+    // Without a service there is no schedule to read; the lines stay, the list's state tells why.
+    ScheduleHealth health;
+    QStringList warnings;
+    try {
+        if (service)
+            health = scheduleHealth(currentHealthInputs(*service, computerFolderPath()));
+    } catch (const AutomationError &e) {
+        warnings << QString::fromStdString(e.description());
+    }
+    const std::time_t now = service ? service->now() : std::time(nullptr);
+    m_lastBackup->setText(health.lastBackup ? tr("Last backup: %1 (%2 ago)")
+                                                  .arg(QString::fromStdString(minuteText(*health.lastBackup)),
+                                                       QString::fromStdString(spanText(now - *health.lastBackup)))
+                                            : tr("Last backup: none yet"));
+    const std::optional<JobHealth> next = health.nextBackup();
+    m_nextBackup->setText(next ? tr("Next backup: %1 (%2)")
+                                     .arg(QString::fromStdString(minuteText(*next->next)), QString::fromStdString(next->name))
+                               : tr("Next backup: none scheduled"));
+    for (const std::string &warning : health.warnings)
+        warnings << QString::fromStdString(warning);
+    m_warnings->setText(warnings.join(QLatin1Char('\n')));
+    m_warnings->setVisible(!warnings.isEmpty());
+    emit refreshed();
 }
 
 void ScheduledJobsPanel::showJobs()

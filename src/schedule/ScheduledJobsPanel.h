@@ -28,15 +28,25 @@ public:
     QTreeWidget *list() const { return m_list; }
     QPushButton *removeButton() const { return m_remove; }
 
+signals:
+    // After every refresh: the health lines may need another height.
+    void refreshed();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showJobs();
+    void showHealth(ScheduledTaskService *service);
     void removeSelected();
 
     QTreeWidget *m_list;
     QLabel *m_state;
+    // Under the list: when the last backup was made, when the next runs, and what keeps it from
+    // running; each a line of its own.
+    QLabel *m_lastBackup;
+    QLabel *m_nextBackup;
+    QLabel *m_warnings;
     QPushButton *m_remove;
     std::vector<ScheduledJob> m_jobs;
 };

@@ -47,6 +47,7 @@ frmBackUpScheduleA::frmBackUpScheduleA(QWidget *parent) : QDialog(parent)
     nameForScreenReaders();
     connectTelling(m_cmdOK, &QPushButton::clicked, this, &frmBackUpScheduleA::cmdOK_Click);
     connectTelling(m_cmdCancel, &QPushButton::clicked, this, &frmBackUpScheduleA::cmdCancel_Click);
+    connectTelling(m_scheduled, &ScheduledJobsPanel::refreshed, this, &frmBackUpScheduleA::fitHeight);
     new CloseOnEscape(this);
     setFixedSize(sizeHint());
     m_txtTIME->setFocus();
@@ -117,6 +118,13 @@ void frmBackUpScheduleA::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     m_scheduled->refresh();
+}
+
+void frmBackUpScheduleA::fitHeight()
+{
+    // The panel's health lines wrap and its warnings come and go: the width stays, the height
+    // follows what they need.
+    setFixedHeight(layout()->totalHeightForWidth(width()));
 }
 
 void frmBackUpScheduleA::cmdCancel_Click() { close(); }

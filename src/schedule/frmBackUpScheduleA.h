@@ -34,6 +34,7 @@ private:
     void buildFrame();
     void setTabOrders();
     void nameForScreenReaders();
+    void fitHeight();
     void cmdOK_Click();
     void cmdCancel_Click();
 

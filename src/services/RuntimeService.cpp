@@ -78,6 +78,8 @@ std::string RuntimeService::configurationFile()
     return xdgFolder("XDG_CONFIG_HOME", ".config") + "/zorvane/environment.ini";
 }
 
+std::string RuntimeService::stateFolder() { return xdgFolder("XDG_STATE_HOME", ".local/state") + "/zorvane"; }
+
 RuntimeService::Lookup RuntimeService::lookup(const std::string &key)
 {
     if (std::find(keys().begin(), keys().end(), key) == keys().end())

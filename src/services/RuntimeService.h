@@ -28,6 +28,9 @@ public:
 
     // $XDG_CONFIG_HOME/zorvane/environment.ini (or ~/.config/...).
     static std::string configurationFile();
+
+    // $XDG_STATE_HOME/zorvane (or ~/.local/state/zorvane): what the suite keeps between runs.
+    static std::string stateFolder();
 };
 
 // The log or suite temporary folder (ZVENVSLOGS, ZVENVSTMP) for a run about to write there: the

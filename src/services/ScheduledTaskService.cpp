@@ -115,14 +115,18 @@ std::vector<ScheduledJob> ScheduledTaskService::crontabJobs()
 
 std::vector<ScheduledJob> ScheduledTaskService::atJobs()
 {
-    CommandResult listing;
     try {
-        listing = m_runner->run("atq", {}, {});
+        return markedAtJobs();
     } catch (const AutomationError &e) {
         if (e.number() == err::FileNotFound)
             return {}; // without at nothing can be queued either
         throw;
     }
+}
+
+std::vector<ScheduledJob> ScheduledTaskService::markedAtJobs()
+{
+    const CommandResult listing = m_runner->run("atq", {}, {});
     checkTool("atq", listing);
     std::vector<ScheduledJob> jobs;
     for (const atjob::QueuedJob &queued : atjob::queuedJobs(listing.out)) {
@@ -136,6 +140,26 @@ std::vector<ScheduledJob> ScheduledTaskService::atJobs()
             jobs.push_back({marked->jobName, false, queued.when, cron::unquotedCommand(marked->command), queued.number});
     }
     return jobs;
+}
+
+ScheduleState ScheduledTaskService::scheduleState()
+{
+    ScheduleState state;
+    try {
+        state.crontabLines = cron::markedJobs(cron::crontabFromListing(m_runner->run("crontab", {"-l"}, {})));
+    } catch (const AutomationError &e) {
+        if (e.number() != err::FileNotFound)
+            throw;
+        state.crontabMissing = true;
+    }
+    try {
+        state.atJobs = markedAtJobs();
+    } catch (const AutomationError &e) {
+        if (e.number() != err::FileNotFound)
+            throw;
+        state.atMissing = true;
+    }
+    return state;
 }
 
 void ScheduledTaskService::removeJob(const ScheduledJob &job)

@@ -2,6 +2,8 @@
 // the at queue (once).
 #pragma once
 
+#include "services/CrontabText.h"
+
 #include <cstdint>
 #include <ctime>
 #include <functional>
@@ -25,6 +27,15 @@ struct ScheduledJob {
     int atNumber = 0;    // the at job's number
 
     bool operator==(const ScheduledJob &) const = default;
+};
+
+// What the schedule's health reads: the marked crontab lines with their time fields, the marked at
+// jobs, and which of the tools are not installed.
+struct ScheduleState {
+    std::vector<cron::CronJob> crontabLines;
+    std::vector<ScheduledJob> atJobs;
+    bool crontabMissing = false;
+    bool atMissing = false;
 };
 
 class ScheduledTaskService {
@@ -67,9 +78,17 @@ public:
     // AddNetScheduleJob does when crontab fails.
     virtual void putCrontabLine(const std::string &jobName, const std::string &line);
 
+    // The schedule as it stands, for its health: a tool that is not installed is told, not raised.
+    // Raises 75 with the tool's message when crontab or atq fails.
+    virtual ScheduleState scheduleState();
+
+    // Now, by the service's clock.
+    std::time_t now() const { return m_clock(); }
+
 private:
     std::vector<ScheduledJob> crontabJobs();
     std::vector<ScheduledJob> atJobs();
+    std::vector<ScheduledJob> markedAtJobs(); // raises 53 when at is not installed
     void addRepeatingJob(const std::string &days, const std::string &time, const std::string &program,
                          const std::string &jobName);
     int addOnceJob(const std::string &days, const std::string &time, const std::string &program,

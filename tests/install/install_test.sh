@@ -7,7 +7,8 @@
 # namespaces are available), with cron's minimal environment and no LD_LIBRARY_PATH:
 #   - the files: the four public headers only, the sys link, run paths relative to $ORIGIN,
 #     rnx10.pc and the CMake package with the library's description, the desktop entry (valid),
-#     its icon, the man page; the install manifest lists every installed file (the uninstall);
+#     its icon, the catch-up autostart entry (valid), the man page; the install manifest lists
+#     every installed file (the uninstall);
 #   - the host: --help, a windowless key, a windowed key with no display (406), the debugger
 #     listing whose default program root is the moved tree, RunBackupComputer starting the
 #     installed stand-ins, which write their archives;
@@ -70,6 +71,10 @@ check "the desktop entry starts this installation's rnx.exe" \
   grep -qx "Exec=\"$prefix/$libdir/zorvane/1.0/sys/rnx.exe\"" "$desktop"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 check "the icon $icon is in the hicolor theme" [ -f "$tree/share/icons/hicolor/scalable/apps/$icon.svg" ]
+autostart=$tree/etc/xdg/autostart/zorvane-backup-catch-up.desktop
+check "the catch-up autostart entry validates" desktop-file-validate "$autostart"
+check "the catch-up autostart entry runs this installation's rnx10-store after a delay" \
+  grep -qxF "Exec=sh -c \"sleep 180; exec '$prefix/bin/rnx10-store' catch-up\"" "$autostart"
 man=$tree/share/man/man1/rnx10.1
 check "the man page was installed" [ -f "$man" ]
 check "the man page formats without warnings" bash -c "[ -z \"\$(groff -man -ww -z -Tutf8 '$man' 2>&1)\" ]"

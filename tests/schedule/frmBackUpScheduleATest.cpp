@@ -1,4 +1,5 @@
 #include "FakeTools.h"
+#include "FixedClock.h"
 
 #include "automation/ObjectRegistry.h"
 #include "component/clsRNX10A.h"
@@ -6,7 +7,9 @@
 #include "services/IniFile.h"
 #include "services/ProgIds.h"
 #include "services/ScheduledTaskService.h"
+#include "support/Appearance.h"
 #include "support/ScopedFactory.h"
+#include "support/StoreBuilder.h"
 #include "support/TestSupport.h"
 #include "ui/PlainToolTip.h"
 
@@ -316,6 +319,46 @@ TEST_F(ScheduleDialog, EnterPressesOkOrTheButtonThatHasTheFocus)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
     EXPECT_EQ(*tools->crontab, job("regbak") + job("shellbak"));
     EXPECT_FALSE(again.isVisible());
+}
+
+TEST_F(ScheduleDialog, ShowsTheLastAndNextBackupAndWarningsUnderTheJobList)
+{
+    useUtc(); // the fixed now is 2026-12-10 03:00
+    dialog.hide();
+    makeFolders(inst.store() + "/" + StoreBuilder::defaultComputer() + "/2026/12/1/21-05/Regs");
+    makeFolders(inst.store() + "/other-pc/2026/12/9/21-05/Regs"); // another computer's is not ours
+    tools->crontab = savedOutput("crontab-list-user.txt") + job("regbak");
+    dialog.show();
+
+    auto *last = child<QLabel>("lblLastBackup");
+    auto *next = child<QLabel>("lblNextBackup");
+    auto *warnings = child<QLabel>("lblScheduleWarnings");
+    EXPECT_EQ(last->text(), "Last backup: 2026-12-01 21:05 (8 days ago)");
+    EXPECT_EQ(next->text(), "Next backup: 2026-12-10 22:00 (regbak)");
+    EXPECT_TRUE(warnings->isVisible());
+    EXPECT_TRUE(warnings->text().split('\n').contains("No backup for 8 days.")) << warnings->text().toStdString();
+    EXPECT_EQ(child<QLabel>("lblScheduledState")->text(), "1 job is scheduled.");
+    // Each a line of its own, under the list, inside the dialog.
+    auto *list = child<QTreeWidget>("lstScheduled");
+    const auto top = [this](QWidget *w) { return w->mapTo(&dialog, QPoint(0, 0)).y(); };
+    EXPECT_GT(top(last), top(list) + list->height());
+    EXPECT_GE(top(next), top(last) + last->height());
+    EXPECT_GE(top(warnings), top(next) + next->height());
+    EXPECT_LE(top(warnings) + warnings->height(), dialog.height());
+    writeScreenshot(&dialog, "frmBackUpScheduleA-health");
+    {
+        const ScopedPalette dark(darkPalette());
+        writeScreenshot(&dialog, "frmBackUpScheduleA-health-dark");
+    }
+
+    // Nothing scheduled and no archive yet.
+    dialog.hide();
+    tools->crontab.reset();
+    std::filesystem::remove_all(inst.store());
+    dialog.show();
+    EXPECT_EQ(last->text(), "Last backup: none yet");
+    EXPECT_EQ(next->text(), "Next backup: none scheduled");
+    EXPECT_TRUE(warnings->text().split('\n').contains("There is no backup of this computer yet."));
 }
 
 TEST_F(ScheduleDialog, RendersForALook)

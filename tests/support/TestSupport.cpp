@@ -70,6 +70,15 @@ std::string readFile(const std::string &path)
     return s.str();
 }
 
+std::vector<std::string> textLines(const std::string &text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
 bool exists(const std::string &path)
 {
     struct stat st{};

@@ -54,6 +54,8 @@ private:
 void makeFolders(const std::string &path);
 void writeFile(const std::string &path, const std::string &content);
 std::string readFile(const std::string &path);
+// The lines of text, without their line breaks.
+std::vector<std::string> textLines(const std::string &text);
 bool exists(const std::string &path);
 // Every entry below root as relative paths, with a marker for links and their targets and the
 // content of regular files.

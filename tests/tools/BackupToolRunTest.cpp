@@ -11,22 +11,12 @@
 
 #include <memory>
 #include <regex>
-#include <sstream>
 
 using namespace rnx10;
 using namespace rnx10::test;
 using namespace rnx10::backuptool;
 
 namespace {
-
-std::vector<std::string> lines(const std::string &text)
-{
-    std::vector<std::string> found;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        found.push_back(line);
-    return found;
-}
 
 bool onPath(const char *tool)
 {
@@ -128,7 +118,7 @@ TEST_F(BackupToolRun, EveryRunWritesItsLineAndAFailedOneSaysWhy)
         writeFile(inst.root() + "/xdg/config/zorvane/environment.ini",
                   std::string("[Environment]\n") + (row.shellFolders ? row.shellFolders : ""));
         EXPECT_EQ(run(row.tool, row.arguments), row.status) << errors;
-        const std::vector<std::string> logged = lines(logText());
+        const std::vector<std::string> logged = textLines(logText());
         ASSERT_EQ(logged.size(), ++count) << "the log folder is made when missing, and one line is added per run";
         EXPECT_TRUE(std::regex_match(logged.back(), stamp)) << logged.back();
         EXPECT_NE(logged.back().find(row.says), std::string::npos) << logged.back();
@@ -160,7 +150,7 @@ TEST_F(BackupToolRun, AFailedRunIsSentToTheDesktopAndAGoodOneIsNot)
     EXPECT_TRUE(notice.body.startsWith("/nowhere/at/all: error 76")) << notice.body.toStdString();
     EXPECT_TRUE(notice.body.endsWith(QString::fromStdString("See " + logFile()))) << notice.body.toStdString();
     EXPECT_EQ(notice.hints.value("urgency").toInt(), 2);
-    EXPECT_EQ(lines(logText()).size(), 2u);
+    EXPECT_EQ(textLines(logText()).size(), 2u);
 }
 
 // A listed folder named with terminal controls and markup: standard error and the log get it
@@ -212,7 +202,7 @@ TEST_F(BackupToolRun, ABusThatIsMissingOrNeverAnswersNeitherFailsNorHoldsTheRun)
         SCOPED_TRACE(name);
         inst.env.set("DBUS_SESSION_BUS_ADDRESS", address);
         EXPECT_EQ(run("shellbak.exe"), 1) << errors;
-        EXPECT_EQ(lines(logText()).size(), ++count);
+        EXPECT_EQ(textLines(logText()).size(), ++count);
     }
     if (silent)
         EXPECT_EQ(silent->notices.size(), 1u);

@@ -22,21 +22,24 @@ QString markupEscaped(QString text)
         .replace(QLatin1Char('>'), QLatin1String("&gt;"));
 }
 
-QDBusMessage notifyCall(const std::string &summary, const std::string &body)
+QDBusMessage notifyCall(const std::string &summary, const std::string &body, NoticeLevel level)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
     QVariantMap hints;
-    hints.insert(QStringLiteral("urgency"), QVariant::fromValue(uchar(2))); // critical: stays until seen
-    call << QStringLiteral("Zorvane Backup") << uint(0) << QStringLiteral("dialog-error")
+    const bool failure = level == NoticeLevel::Failure;
+    hints.insert(QStringLiteral("urgency"), QVariant::fromValue(uchar(failure ? 2 : 1))); // critical: stays until seen
+    call << QStringLiteral("Zorvane Backup") << uint(0)
+         << (failure ? QStringLiteral("dialog-error") : QStringLiteral("dialog-information"))
          << QString::fromLocal8Bit(summary.c_str()) << markupEscaped(QString::fromLocal8Bit(body.c_str()))
          << QStringList() << hints << int(-1);
     return call;
 }
 } // namespace
 
-NoticeResult notifyDesktop(const std::string &summary, const std::string &body, std::chrono::milliseconds limit)
+NoticeResult notifyDesktop(const std::string &summary, const std::string &body, std::chrono::milliseconds limit,
+                           NoticeLevel level)
 {
     const char *address = std::getenv("DBUS_SESSION_BUS_ADDRESS");
     if (!address || !*address)
@@ -53,7 +56,7 @@ NoticeResult notifyDesktop(const std::string &summary, const std::string &body, 
     {
         QDBusConnection bus = QDBusConnection::connectToBus(QString::fromLocal8Bit(address), QString::fromUtf8(kConnectionName));
         if (bus.isConnected()) {
-            const QDBusMessage reply = bus.call(notifyCall(summary, body), QDBus::Block, static_cast<int>(limit.count()));
+            const QDBusMessage reply = bus.call(notifyCall(summary, body, level), QDBus::Block, static_cast<int>(limit.count()));
             if (reply.type() == QDBusMessage::ReplyMessage)
                 result = NoticeResult::Sent;
         }

@@ -12,8 +12,14 @@ enum class NoticeResult {
     Failed, // the bus or the server could not be reached, or refused it
 };
 
-// Sends summary and body as a critical notification through the session bus of
-// DBUS_SESSION_BUS_ADDRESS. Waits at most limit for the server's answer.
-NoticeResult notifyDesktop(const std::string &summary, const std::string &body, std::chrono::milliseconds limit);
+enum class NoticeLevel {
+    Failure,     // critical, with the error icon: stays until seen
+    Information, // normal, with the information icon
+};
+
+// Sends summary and body as a notification through the session bus of DBUS_SESSION_BUS_ADDRESS.
+// Waits at most limit for the server's answer.
+NoticeResult notifyDesktop(const std::string &summary, const std::string &body, std::chrono::milliseconds limit,
+                           NoticeLevel level = NoticeLevel::Failure);
 
 } // namespace rnx10::backuptool

@@ -1,7 +1,9 @@
 #include "StoreCommands.h"
 
+#include "CatchUpCommand.h"
 #include "CompareCommand.h"
 #include "RestoreToCommand.h"
+#include "StatusCommand.h"
 #include "ThinCommand.h"
 
 namespace rnx10::store {
@@ -16,6 +18,10 @@ const std::vector<StoreCommand> &storeCommands()
         {"thin", "--within D --daily N --weekly N --monthly N --yearly N [--dry-run] [--now 'YYYY-MM-DD HH:MM']",
          "delete the runs (hour folders) the rule does not keep; print each, oldest first",
          {"--within", "--daily", "--weekly", "--monthly", "--yearly", "--now"}, {"--dry-run"}, runThin},
+        {"status", "[--now 'YYYY-MM-DD HH:MM']",
+         "the newest archive and its age, each scheduled job's next run, and warnings", {"--now"}, {}, runStatus},
+        {"catch-up", "[--now 'YYYY-MM-DD HH:MM']",
+         "run once a scheduled backup that was missed while the computer was off", {"--now"}, {}, runCatchUp},
     };
     return commands;
 }

@@ -1,4 +1,4 @@
-#include "backup_browser/core/StoreLocation.h"
+#include "services/StoreLocation.h"
 
 #include "automation/AutomationError.h"
 #include "platform/ComputerName.h"

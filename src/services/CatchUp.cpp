@@ -1,0 +1,65 @@
+#include "services/CatchUp.h"
+
+#include "platform/FileIO.h"
+#include "platform/Paths.h"
+#include "services/CronTimes.h"
+#include "services/NewestArchive.h"
+#include "services/RuntimeService.h"
+
+#include <filesystem>
+
+namespace rnx10 {
+
+std::vector<MissedJob> missedJobs(const std::vector<cron::CronJob> &lines, std::optional<std::time_t> newestArchive,
+                                  std::optional<std::time_t> lastCatchUp, std::time_t now)
+{
+    std::vector<MissedJob> missed;
+    for (const cron::CronJob &line : lines) {
+        const std::optional<CronTimes> times = CronTimes::parse(line.fields);
+        const std::optional<std::time_t> due = times ? times->lastAtOrBefore(now) : std::nullopt;
+        if (due && *due < now - kCatchUpGraceSeconds && (!newestArchive || *due > *newestArchive) &&
+            (!lastCatchUp || *due > *lastCatchUp))
+            missed.push_back({line, *due});
+    }
+    return missed;
+}
+
+std::string catchUpRecordPath() { return RuntimeService::stateFolder() + "/catch-up"; }
+
+std::optional<std::time_t> readCatchUpRecord(const std::string &path)
+{
+    const SmallFileText record = readSmallFile(path, 64);
+    if (record.status != SmallFile::Read)
+        return std::nullopt;
+    try {
+        std::size_t used = 0;
+        const long long seconds = std::stoll(record.text, &used);
+        return record.text.find_first_not_of(" \n", used) == std::string::npos ? std::optional<std::time_t>(seconds)
+                                                                                : std::nullopt;
+    } catch (const std::exception &) {
+        return std::nullopt;
+    }
+}
+
+CatchUpOutcome catchUpMissedJobs(ScheduledTaskService &service, CommandRunner &shell, const std::string &computerFolder,
+                                 const std::string &recordPath, const std::function<void(const MissedJob &)> &starting)
+{
+    const ScheduleState schedule = service.scheduleState();
+    const std::time_t now = service.now();
+    CatchUpOutcome outcome;
+    outcome.scheduled = !schedule.crontabLines.empty() || !schedule.atJobs.empty();
+    outcome.lastBackup = newestArchiveTime(computerFolder);
+    outcome.started = missedJobs(schedule.crontabLines, outcome.lastBackup, readCatchUpRecord(recordPath), now);
+    if (outcome.started.empty())
+        return outcome;
+    std::error_code ignored; // a folder that cannot be made shows as the record's write error
+    std::filesystem::create_directories(parentPath(recordPath), ignored);
+    atomicReplace(recordPath, std::to_string(static_cast<long long>(now)) + "\n");
+    for (const MissedJob &job : outcome.started) {
+        starting(job);
+        shell.run("/bin/sh", {"-c", job.line.command}, {});
+    }
+    return outcome;
+}
+
+} // namespace rnx10

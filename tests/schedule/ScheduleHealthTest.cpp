@@ -1,0 +1,209 @@
+// The schedule's health and catching up: next and last due times from cron fields, the newest
+// archive from folder names, the warnings, and which missed jobs a catch-up runs.
+#include "FakeTools.h"
+#include "FixedClock.h"
+
+#include "services/CatchUp.h"
+#include "services/CronTimes.h"
+#include "services/NewestArchive.h"
+#include "services/RunningProcesses.h"
+#include "services/ScheduleHealth.h"
+#include "support/TestSupport.h"
+
+#include <unistd.h>
+
+using namespace rnx10;
+using namespace rnx10::test;
+
+namespace {
+
+std::string shown(const std::optional<std::time_t> &when) { return when ? minuteText(*when) : "none"; }
+
+} // namespace
+
+TEST(CronTimes, NextAndLastDueTimesOfCronFields)
+{
+    useUtc();
+    // 2026-12-11 is a Friday.
+    const struct {
+        const char *fields, *now, *next, *last;
+    } cases[] = {
+        {"0 22 * * *", "2026-12-11 03:00", "2026-12-11 22:00", "2026-12-10 22:00"},
+        {"0 22 * * *", "2026-12-11 22:00", "2026-12-12 22:00", "2026-12-11 22:00"}, // due this minute
+        {"30 3 * * 1,3", "2026-12-11 03:00", "2026-12-14 03:30", "2026-12-09 03:30"},
+        {"*/15 * * * *", "2026-12-11 03:07", "2026-12-11 03:15", "2026-12-11 03:00"},
+        {"5-50/20 9-17 * * MON-fri", "2026-12-11 17:55", "2026-12-14 09:05", "2026-12-11 17:45"},
+        {"@daily", "2026-12-11 03:00", "2026-12-12 00:00", "2026-12-11 00:00"},
+        {"@weekly", "2026-12-11 03:00", "2026-12-13 00:00", "2026-12-06 00:00"},
+        {"0 22 * * sun", "2026-12-11 03:00", "2026-12-13 22:00", "2026-12-06 22:00"},
+        {"0 22 * * 7", "2026-12-11 03:00", "2026-12-13 22:00", "2026-12-06 22:00"},
+        // Both day fields restricted: either one matching is enough (the 15th, or a Friday).
+        {"0 0 1,15 * 5", "2026-12-11 03:00", "2026-12-15 00:00", "2026-12-11 00:00"},
+        // One starts with "*": both must match (an odd day that is a Friday).
+        {"0 0 */2 * 5", "2026-12-11 03:00", "2026-12-25 00:00", "2026-12-11 00:00"},
+        {"0 12 29 feb *", "2026-12-11 03:00", "2028-02-29 12:00", "2024-02-29 12:00"},
+        {"59 23 31 12 *", "2026-12-31 23:59", "2027-12-31 23:59", "2026-12-31 23:59"},
+    };
+    for (const auto &c : cases) {
+        const std::optional<CronTimes> times = CronTimes::parse(c.fields);
+        ASSERT_TRUE(times) << c.fields;
+        EXPECT_EQ(shown(times->nextAfter(minute(c.now))), c.next) << c.fields << " at " << c.now;
+        EXPECT_EQ(shown(times->lastAtOrBefore(minute(c.now))), c.last) << c.fields << " at " << c.now;
+    }
+    for (const char *refused : {"@reboot", "", "0 22 * *", "60 * * * *", "0 24 * * *", "0 0 0 * *", "0 0 * 13 *",
+                                "0 0 * * 8", "*/0 * * * *", "5-1 * * * *", "0 0 * * mo", "1,,2 * * * *", "@often"})
+        EXPECT_FALSE(CronTimes::parse(refused)) << refused;
+}
+
+TEST(NewestArchive, IsTheNewestHourFolderByItsNamesAlone)
+{
+    useUtc();
+    ScratchDir scratch;
+    const std::string computer = scratch / "PC01";
+    EXPECT_FALSE(newestArchiveTime(computer)); // no folder yet
+    for (const char *hour : {"2026/9/30/23-59", "2026/12/8/21-05", "2026/12/8/09-30", "2025/12/31/23-00"})
+        makeFolders(computer + "/" + hour + "/archive");
+    makeFolders(computer + "/2026/12/10");          // a day without an hour: passed over
+    makeFolders(computer + "/2026/12/9/notes");     // no hour name
+    makeFolders(computer + "/2026/13/1/10-00");     // no month
+    makeFolders(computer + "/2027x/1/1/10-00");     // no year
+    writeFile(computer + "/2026/12/11", "a file"); // no folder
+    EXPECT_EQ(shown(newestArchiveTime(computer)), "2026-12-08 21:05");
+}
+
+TEST(RunningProcesses, AreReadFromProc)
+{
+    ScratchDir proc;
+    for (const char *folder : {"1", "42", "self", "77"})
+        makeFolders(proc / folder);
+    writeFile(proc / "1/comm", "cron\n");
+    writeFile(proc / "42/comm", "atd\n");
+    writeFile(proc / "self/comm", "not a pid\n"); // 77 ended meanwhile: no comm
+    std::vector<std::string> names = runningProcessNames(proc.path());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"atd", "cron"}));
+    // And the real /proc holds this test program.
+    const std::vector<std::string> real = runningProcessNames();
+    const std::string self = readFile("/proc/self/comm");
+    EXPECT_NE(std::find(real.begin(), real.end(), self.substr(0, self.find('\n'))), real.end());
+}
+
+TEST(ScheduleHealth, JobsFromSavedCrontabAndAtOutputsWithTheirNextRuns)
+{
+    useUtc();
+    const auto tools = std::make_shared<FakeTools>();
+    tools->crontab = savedOutput("crontab-list-scheduled.txt");
+    tools->queueAt(savedOutput("at-show-job.txt").substr(savedOutput("at-show-job.txt").rfind("'/opt")), testUser());
+    tools->queueAt("echo done # rnx10 job: made by hand,not ours\n", testUser());
+    const std::time_t now = minute("2026-12-11 03:00");
+    ScheduledTaskService service(tools, [now] { return now; });
+
+    HealthInputs inputs = currentHealthInputs(service, "/nonexistent/PC01");
+    inputs.newestArchive = minute("2026-12-08 21:05");
+    inputs.processNames = {"systemd", "cron", "atd"};
+    const ScheduleHealth health = scheduleHealth(inputs);
+
+    std::vector<std::string> jobs;
+    for (const JobHealth &job : health.jobs)
+        jobs.push_back(job.name + (job.every ? " cron " : " at ") + shown(job.next) + " " + job.program);
+    EXPECT_EQ(jobs, (std::vector<std::string>{
+                        "regbak cron 2026-12-11 22:00 /opt/z/1.0/Sys/regbak.exe",
+                        "shellbak cron 2026-12-14 03:30 /opt/z/1.0/Sys/shellbak.exe",
+                        "thin cron 2026-12-11 23:15 '/opt/z/bin/rnx10-store' thin --within 2 --daily 7",
+                        "at-boot cron none /opt/z/1.0/Sys/regbak.exe",
+                        "regbak at 2026-12-11 22:00 /opt/my tools/1.0/Sys/regbak.exe",
+                    }));
+    ASSERT_TRUE(health.nextBackup());
+    EXPECT_EQ(health.nextBackup()->name, "regbak");
+    EXPECT_EQ(shown(health.lastBackup), "2026-12-08 21:05");
+    EXPECT_TRUE(health.warnings.empty()) << health.warnings.front();
+}
+
+TEST(ScheduleHealth, Warnings)
+{
+    useUtc();
+    const std::time_t now = minute("2026-12-11 03:00");
+    const ScheduledJob atJob{"regbak", false, "Fri Dec 11 22:00:00 2026", "/opt/z/regbak.exe", 4};
+    const std::string cronDown = "The cron daemon is not running: scheduled backups do not start.";
+    const std::string atdDown = "atd is not running: the backups queued with at do not start.";
+    const std::string noCrontab = "crontab is not installed (not found on PATH): backups cannot repeat.";
+    const std::string noAt = "at is not installed (not found on PATH): backups cannot be queued once.";
+    const struct {
+        const char *what;
+        ScheduleState schedule;
+        std::optional<std::time_t> newest;
+        std::vector<std::string> processes;
+        std::vector<std::string> warnings;
+    } cases[] = {
+        {"all well", {{}, {atJob}}, now - 86400, {"crond", "atd"}, {}},
+        {"cron stopped", {}, now - 86400, {"atd"}, {cronDown}},
+        {"atd stopped with an at job", {{}, {atJob}}, now - 86400, {"cron"}, {atdDown}},
+        {"atd stopped, no at job", {}, now - 86400, {"cron"}, {}},
+        {"tools missing", {{}, {}, true, true}, now - 86400, {"cron"}, {noCrontab, noAt}},
+        {"seven days is no warning yet", {}, now - 7 * 86400, {"cron"}, {}},
+        {"no backup for eight days", {}, now - 8 * 86400 - 60, {"cron"}, {"No backup for 8 days."}},
+        {"no backup at all", {}, std::nullopt, {"cron"}, {"There is no backup of this computer yet."}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(scheduleHealth({c.schedule, c.newest, c.processes, now}).warnings, c.warnings) << c.what;
+}
+
+TEST(CatchUp, RunsOnlyAMissedDueTimeAfterTheNewestArchiveAndTheLastCatchUp)
+{
+    useUtc();
+    const std::time_t now = minute("2026-12-11 03:00");
+    const std::vector<cron::CronJob> daily = {{"regbak", "0 22 * * *", "'/opt/z/regbak.exe'"}};
+    const std::vector<cron::CronJob> early = {{"early", "50 2 * * *", "x"}};
+    const std::vector<cron::CronJob> graceEnd = {{"early", "44 2 * * *", "x"}};
+    const struct {
+        const char *what;
+        std::vector<cron::CronJob> lines;
+        std::optional<std::time_t> newest, lastCatchUp;
+        std::vector<std::string> due;
+    } cases[] = {
+        {"missed yesterday", daily, minute("2026-12-09 22:01"), std::nullopt, {"2026-12-10 22:00"}},
+        {"no archive at all", daily, std::nullopt, std::nullopt, {"2026-12-10 22:00"}},
+        {"the archive is newer than the due time", daily, minute("2026-12-10 22:00"), std::nullopt, {}},
+        {"caught up already", daily, minute("2026-12-09 22:01"), minute("2026-12-11 02:00"), {}},
+        {"due within the last 15 minutes", early, minute("2026-12-01 00:00"), std::nullopt, {}},
+        {"due 16 minutes ago", graceEnd, minute("2026-12-01 00:00"), std::nullopt, {"2026-12-11 02:44"}},
+        {"no due time", {{"boot", "@reboot", "x"}}, std::nullopt, std::nullopt, {}},
+    };
+    for (const auto &c : cases) {
+        std::vector<std::string> due;
+        for (const MissedJob &job : missedJobs(c.lines, c.newest, c.lastCatchUp, now))
+            due.push_back(minuteText(job.due));
+        EXPECT_EQ(due, c.due) << c.what;
+    }
+}
+
+TEST(CatchUp, RecordsItsTimeBeforeRunningSoASecondCallRunsNothing)
+{
+    useUtc();
+    Installation inst;
+    const auto tools = std::make_shared<FakeTools>();
+    tools->crontab = "0 22 * * * '/opt/z/regbak.exe' # rnx10 job: regbak\n";
+    const std::time_t now = minute("2026-12-11 03:00");
+    ScheduledTaskService service(tools, [now] { return now; });
+    FakeTools shell;
+    const std::string record = inst.root() + "/state/zorvane/catch-up";
+    std::vector<std::string> told;
+    const auto starting = [&](const MissedJob &job) {
+        told.push_back(job.line.jobName);
+        EXPECT_EQ(readCatchUpRecord(record), now); // recorded before the run starts
+    };
+
+    const CatchUpOutcome first = catchUpMissedJobs(service, shell, inst.store() + "/PC01", record, starting);
+    ASSERT_EQ(first.started.size(), 1u);
+    EXPECT_TRUE(first.scheduled);
+    EXPECT_EQ(told, std::vector<std::string>{"regbak"});
+    ASSERT_EQ(shell.calls.size(), 1u);
+    EXPECT_EQ(shell.calls[0].program, "/bin/sh");
+    EXPECT_EQ(shell.calls[0].arguments, (std::vector<std::string>{"-c", "'/opt/z/regbak.exe'"}));
+
+    EXPECT_TRUE(catchUpMissedJobs(service, shell, inst.store() + "/PC01", record, starting).started.empty());
+    EXPECT_EQ(shell.calls.size(), 1u);
+
+    writeFile(record, "not a time\n"); // a damaged record counts as none
+    EXPECT_FALSE(readCatchUpRecord(record));
+}
