@@ -7,9 +7,6 @@
 
 namespace rnx10 {
 
-namespace {
-// The row's values from its details.ini, in one bounded read that never follows a link or opens
-// a FIFO or device for reading.
 DetailsFile readDetails(const std::string &path, std::array<std::string, 5> &values)
 {
     const SmallFileText file = readSmallFile(path, kMostDetailsBytes, Links::NoFollow);
@@ -23,6 +20,7 @@ DetailsFile readDetails(const std::string &path, std::array<std::string, 5> &val
     return DetailsFile::Read;
 }
 
+namespace {
 void fill(FileSystemObject &fso, ArchiveListResult &result, const std::string &dayFolder, const std::string &hour,
           const FolderMeasure &measure)
 {
