@@ -21,6 +21,7 @@ class QModelIndex;
 namespace rnx10 {
 
 class ArchiveDaysMarker;
+class FindFilesWindow;
 class ArchiveListView;
 class ActionPicture;
 class LockerSize;
@@ -60,6 +61,8 @@ public:
     void cmdRegBackup2_Click();
     void mnuPopUpScheduleBackups_Click();
     void imgLocker_DblClick();
+    // Opens a Find Files window on this computer's folder of the store and returns it.
+    FindFilesWindow *mnuPopUpFindFiles_Click();
 
     // The form variables.
     const BrowserFolders &folders() const { return m_folders; }

@@ -144,6 +144,7 @@ void frmBackUpRestoreA::buildPopupMenu()
         {"mnuPopUpDeleteHour", "Delete &Hour"},      {"mnuPopUpDeleteArchive", "Delete Arch&ive"},
         {"mnuPopUpSep2", nullptr},                   {"mnuPopUpScheduleBackups", "&Schedule Backups"},
         {"mnuPopUpSep3", nullptr},                   {"mnuPopUpOpenFolder", "&Open"},
+        {"mnuPopUpSep4", nullptr},                   {"mnuPopUpFindFiles", "&Find Files..."},
         {"mnuPopUpExit", "&Exit"},
     };
     for (const auto &[name, caption] : items) {

@@ -38,6 +38,7 @@ void frmBackUpRestoreA::wireEvents()
     connect(m_cmdExit, &QPushButton::clicked, this, &QWidget::close);
     onMenu(m_mnupopupmenu, "mnuPopUpExit", this, [this] { close(); });
     onMenu(m_mnupopupmenu, "mnuPopUpOpenFolder", this, [this] { mnuPopUpOpenFolder_Click(); });
+    onMenu(m_mnupopupmenu, "mnuPopUpFindFiles", this, [this] { mnuPopUpFindFiles_Click(); });
 }
 
 void frmBackUpRestoreA::wireOperations()
