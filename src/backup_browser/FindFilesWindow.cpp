@@ -97,6 +97,7 @@ void FindFilesWindow::buildControls()
     m_results->setModel(m_sorted);
     m_results->setRootIsDecorated(false);
     m_results->setUniformRowHeights(true);
+    m_results->setTextElideMode(Qt::ElideMiddle);
     m_results->setAllColumnsShowFocus(true);
     m_results->setSelectionMode(QAbstractItemView::SingleSelection);
     m_results->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -229,9 +230,11 @@ void FindFilesWindow::endSearch(const std::optional<AutomationError> &error)
 
 void FindFilesWindow::showStatus()
 {
-    QString text = m_feed ? tr("Searching... %n found", nullptr, m_found) : tr("%n found", nullptr, m_found);
-    if (!m_unreadable.isEmpty())
-        text += tr("; %n folders could not be read", nullptr, static_cast<int>(m_unreadable.size()));
+    QString text = (m_feed ? tr("Searching... %1 found") : tr("%1 found")).arg(m_found);
+    if (m_unreadable.size() == 1)
+        text += tr("; 1 folder could not be read");
+    else if (!m_unreadable.isEmpty())
+        text += tr("; %1 folders could not be read").arg(m_unreadable.size());
     if (!m_ending.isEmpty())
         text += QStringLiteral(". ") + m_ending;
     m_status->setText(text);

@@ -39,6 +39,7 @@ VersionsWindow::VersionsWindow(std::string computerFolder, QWidget *parent)
     m_list->setRootIsDecorated(false);
     m_list->setAllColumnsShowFocus(true);
     m_list->setUniformRowHeights(true);
+    m_list->setTextElideMode(Qt::ElideMiddle);
     const int widths[] = {150, 80, 140, 70, 300};
     for (int c = 0; c < 5; ++c)
         m_list->setColumnWidth(c, widths[c]);
@@ -95,7 +96,9 @@ void VersionsWindow::list()
                    [&](walk::WalkProgress &progress) { versions = fileVersions(m_computerFolder, path, &progress); });
     for (const FileVersion &v : versions)
         m_model->appendRow(versionItems(v));
-    m_status->setText(versions.empty() ? tr("No archive holds this path.") : tr("%n versions", nullptr, static_cast<int>(versions.size())));
+    m_status->setText(versions.empty()       ? tr("No archive holds this path.")
+                      : versions.size() == 1 ? tr("1 version")
+                                             : tr("%1 versions").arg(versions.size()));
     updateActions();
 }
 

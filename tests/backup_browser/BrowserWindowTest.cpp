@@ -168,7 +168,7 @@ TEST_F(BrowserWindowTest, OnlyTheRightButtonShowsTheFullPopup)
                                   "mnuPopUpDeleteDay=Delete Da&y", "mnuPopUpDeleteHour=Delete &Hour",
                                   "mnuPopUpDeleteArchive=Delete Arch&ive", "mnuPopUpSep2=-",
                                   "mnuPopUpScheduleBackups=&Schedule Backups", "mnuPopUpSep3=-", "mnuPopUpOpenFolder=&Open",
-                                  "mnuPopUpExit=&Exit"}));
+                                  "mnuPopUpSep4=-", "mnuPopUpFindFiles=&Find Files...", "mnuPopUpExit=&Exit"}));
     int shown = 0;
     QObject::connect(menu, &QMenu::aboutToShow, menu, [&] {
         ++shown;

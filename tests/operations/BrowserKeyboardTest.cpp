@@ -4,6 +4,7 @@
 #include "support/BrowserFixture.h"
 
 #include "backup_browser/ArchiveListView.h"
+#include "backup_browser/FindFilesWindow.h"
 #include "backup_browser/frmBackUpRestoreA.h"
 #include "schedule/frmBackUpScheduleA.h"
 
@@ -133,7 +134,8 @@ TEST_F(BrowserKeyboard, EveryPopupEntryIsReachedWithTheArrowKeys)
         {"mnuPopUpDeleteYear", "Delete Year..."},  {"mnuPopUpDeleteMonth", "Delete Month..."},
         {"mnuPopUpDeleteDay", "Delete Day..."},    {"mnuPopUpDeleteHour", "Delete Hour..."},
         {"mnuPopUpDeleteArchive", "Delete Archive..."}, {"mnuPopUpScheduleBackups", nullptr},
-        {"mnuPopUpOpenFolder", nullptr},           {"mnuPopUpExit", nullptr},
+        {"mnuPopUpOpenFolder", nullptr},           {"mnuPopUpFindFiles", nullptr},
+        {"mnuPopUpExit", nullptr},
     };
     reachRow("arch");
     const auto before = treeListing(inst.store());
@@ -167,6 +169,10 @@ TEST_F(BrowserKeyboard, EveryPopupEntryIsReachedWithTheArrowKeys)
             EXPECT_TRUE(scheduleShown);
         } else if (entry == "mnuPopUpOpenFolder") {
             EXPECT_EQ(inst.shell->documents, std::vector<std::string>{arch + "/copy"});
+        } else if (entry == "mnuPopUpFindFiles") {
+            QWidget *finder = m_window->findChild<FindFilesWindow *>();
+            ASSERT_TRUE(finder && finder->isVisible());
+            finder->close();
         } else {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             EXPECT_TRUE(window.isNull());
