@@ -1,7 +1,8 @@
 // What the Find Files window does with a chosen result.
 #include "backup_browser/FindFilesWindow.h"
 
-#include "backup_browser/ArchiveItems.h"
+#include "backup_browser/FoundRowsModel.h"
+#include "backup_browser/ResultItems.h"
 #include "backup_browser/VersionsWindow.h"
 #include "common/Launching.h"
 #include "platform/Paths.h"
@@ -9,25 +10,20 @@
 
 #include <QMenu>
 #include <QSortFilterProxyModel>
-#include <QStandardItemModel>
 #include <QTreeView>
 
 namespace rnx10 {
 
-namespace {
-enum Column { kWhen = 0, kSource = 2 };
-} // namespace
-
 std::string FindFilesWindow::selectedStorePath() const
 {
     const QModelIndex at = m_sorted->mapToSource(m_results->currentIndex());
-    return at.isValid() ? rawBytes(m_model->item(at.row(), kWhen)) : std::string();
+    return at.isValid() ? m_model->found(at.row()).storePath : std::string();
 }
 
 std::string FindFilesWindow::selectedOriginalPath() const
 {
     const QModelIndex at = m_sorted->mapToSource(m_results->currentIndex());
-    return at.isValid() ? rawBytes(m_model->item(at.row(), kSource)) : std::string();
+    return at.isValid() ? originalPathOf(m_model->found(at.row())) : std::string();
 }
 
 void FindFilesWindow::openSelected()

@@ -1,6 +1,7 @@
 #include "backup_browser/FindFilesWindow.h"
 
 #include "backup_browser/ArchiveItems.h"
+#include "backup_browser/FoundRowsModel.h"
 #include "backup_browser/ResultItems.h"
 #include "backup_browser/SearchFeed.h"
 #include "ui/CloseOnEscape.h"
@@ -17,7 +18,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
-#include <QStandardItemModel>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -86,8 +86,7 @@ void FindFilesWindow::buildControls()
     m_status->setObjectName(QStringLiteral("lblStatus"));
     m_status->setTextFormat(Qt::PlainText);
 
-    m_model = new QStandardItemModel(0, 6, this);
-    m_model->setHorizontalHeaderLabels(foundHeaders());
+    m_model = new FoundRowsModel(this);
     m_sorted = new QSortFilterProxyModel(this);
     m_sorted->setSourceModel(m_model);
     m_sorted->setSortRole(kSortRole);
@@ -179,7 +178,7 @@ void FindFilesWindow::startSearch()
     const std::string pattern = m_pattern->text().toStdString();
     if (pattern.empty() || m_feed)
         return;
-    m_model->removeRows(0, m_model->rowCount());
+    m_model->clear();
     m_found = 0;
     m_unreadable.clear();
     m_ending.clear();
@@ -201,16 +200,16 @@ void FindFilesWindow::takeFound()
     if (!m_feed)
         return;
     SearchFeed::Batch batch = m_feed->take(kRowsPerTick);
-    for (const FoundEntry &f : batch.found)
-        m_model->appendRow(foundItems(f));
+    const bool any = !batch.found.empty();
     m_found += static_cast<int>(batch.found.size());
+    m_model->append(std::move(batch.found));
     for (std::string &line : batch.unreadable)
         m_unreadable << displayText(line);
     if (batch.finished)
         endSearch(batch.error);
     else
         showStatus();
-    if (!batch.found.empty() && !m_results->currentIndex().isValid())
+    if (any && !m_results->currentIndex().isValid())
         updateActions();
 }
 

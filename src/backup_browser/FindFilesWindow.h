@@ -18,12 +18,12 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class QSortFilterProxyModel;
-class QStandardItemModel;
 class QTimer;
 class QTreeView;
 
 namespace rnx10 {
 
+class FoundRowsModel;
 class SearchFeed;
 
 class FindFilesWindow : public QWidget {
@@ -76,7 +76,7 @@ private:
     QProgressBar *m_busy = nullptr;
     QLabel *m_status = nullptr;
     QTreeView *m_results = nullptr;
-    QStandardItemModel *m_model = nullptr;
+    FoundRowsModel *m_model = nullptr;
     QSortFilterProxyModel *m_sorted = nullptr;
     QPushButton *m_open = nullptr, *m_openFolder = nullptr, *m_versions = nullptr, *m_restore = nullptr;
     QMenu *m_menu = nullptr;

@@ -20,14 +20,9 @@ QStandardItem *textItem(const std::string &bytes)
     return item;
 }
 
-QStandardItem *whenItem(const ArchiveDate &date, const std::string &hour)
-{
-    return textItem(dateText(date) + "  " + hour); // sorts by date, then hour
-}
-
 QStandardItem *sizeItem(std::uint64_t size)
 {
-    auto *item = new QStandardItem(QLocale().toString(static_cast<qulonglong>(size)));
+    auto *item = new QStandardItem(sizeText(size));
     item->setData(static_cast<qulonglong>(size), kSortRole);
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     item->setEditable(false);
@@ -36,7 +31,7 @@ QStandardItem *sizeItem(std::uint64_t size)
 
 QStandardItem *timeItem(const EntryFacts &facts)
 {
-    auto *item = new QStandardItem(QDateTime::fromSecsSinceEpoch(facts.mtime).toString(u"yyyy-MM-dd HH:mm:ss"));
+    auto *item = new QStandardItem(modifiedText(facts.mtime));
     item->setData(static_cast<qlonglong>(facts.mtime), kSortRole);
     item->setEditable(false);
     return item;
@@ -48,20 +43,19 @@ void holdPath(QStandardItem *item, const std::string &path)
 }
 } // namespace
 
+QString whenText(const ArchiveDate &date, const std::string &hour)
+{
+    return displayText(dateText(date) + "  " + hour); // sorts by date, then hour
+}
+
+QString sizeText(std::uint64_t size) { return QLocale().toString(static_cast<qulonglong>(size)); }
+
+QString modifiedText(std::int64_t seconds) { return QDateTime::fromSecsSinceEpoch(seconds).toString(u"yyyy-MM-dd HH:mm:ss"); }
+
 QStringList foundHeaders()
 {
     return {QObject::tr("Date and Hour"), QObject::tr("Archive"), QObject::tr("SourceDir"), QObject::tr("Path in Copy"),
             QObject::tr("Size"), QObject::tr("Modified")};
-}
-
-QList<QStandardItem *> foundItems(const FoundEntry &found)
-{
-    QStandardItem *when = whenItem(found.date, found.hour);
-    holdPath(when, found.storePath);
-    QStandardItem *source = textItem(found.sourceDir);
-    holdPath(source, originalPathOf(found));
-    return {when, textItem(baseName(found.archive)), source, textItem(found.relative), sizeItem(found.facts.size),
-            timeItem(found.facts)};
 }
 
 QStringList versionHeaders()
@@ -72,7 +66,9 @@ QStringList versionHeaders()
 
 QList<QStandardItem *> versionItems(const FileVersion &version)
 {
-    QStandardItem *when = whenItem(version.date, version.hour);
+    auto *when = new QStandardItem(whenText(version.date, version.hour));
+    when->setData(when->text(), kSortRole);
+    when->setEditable(false);
     holdPath(when, version.storePath);
     return {when, sizeItem(version.facts.size), timeItem(version.facts),
             textItem(version.changed ? "changed" : "same"), textItem(version.storePath)};

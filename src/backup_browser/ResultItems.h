@@ -14,10 +14,13 @@ namespace rnx10 {
 // The role the windows sort by: the date as YYYY-MM-DD and the hour, numbers as numbers.
 inline constexpr int kSortRole = Qt::UserRole + 2;
 
+// The texts of the date and hour, a size and a modification time, as both windows show them.
+QString whenText(const ArchiveDate &date, const std::string &hour);
+QString sizeText(std::uint64_t size);
+QString modifiedText(std::int64_t seconds);
+
+// Date and hour, archive, SourceDir, path in copy, size, modified.
 QStringList foundHeaders();
-// Date and hour, archive, SourceDir, path in copy, size, modified; the first item holds the
-// store path's raw bytes (kRawBytesRole), the third the original path's.
-QList<QStandardItem *> foundItems(const FoundEntry &found);
 
 QStringList versionHeaders();
 // Date and hour, size, modified, change, path in store; the first item holds the store path's raw bytes.

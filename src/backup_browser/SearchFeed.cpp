@@ -1,5 +1,7 @@
 #include "backup_browser/SearchFeed.h"
 
+#include "platform/walk/WorkerPriority.h"
+
 #include <algorithm>
 #include <exception>
 #include <iterator>
@@ -21,6 +23,7 @@ SearchFeed::~SearchFeed()
 
 void SearchFeed::run(const std::string &computerFolder, const std::string &pattern, const DateRange &range)
 {
+    walk::lowerWorkerPriority(); // the search's helpers start from here and keep it
     SearchReceiver receiver;
     receiver.found = [this](const FoundEntry &f) {
         std::lock_guard lock(m_mutex);

@@ -3,7 +3,6 @@
 #include "platform/Paths.h"
 #include "platform/walk/SubtreeSplit.h"
 #include "platform/walk/TreeWalker.h"
-#include "platform/walk/WorkerPriority.h"
 
 #include <fcntl.h>
 #include <fnmatch.h>
@@ -206,9 +205,9 @@ private:
         lock.lock();
     }
 
+    // Helpers run at the calling thread's priority: a window's worker has stepped back already.
     void help()
     {
-        walk::lowerWorkerPriority();
         for (;;) {
             std::unique_lock lock(m_mutex);
             Share *share = nullptr;
