@@ -44,6 +44,8 @@ while IFS= read -r -d '' file; do
     rel=${file#"$root"/}
     [[ $rel == tools/host/* || $rel == tools/rnx/* ]] && continue
     while IFS= read -r target; do
+        # rnx10-store runs the windows' own widget-free cores, never the windows.
+        [[ $rel == tools/store/* && ($target == backup_browser/core/* || $target == maintenance/core/*) ]] && continue
         dep=${target%%/*}
         [ -n "${rank[$dep]+x}" ] && [ "${rank[$dep]}" -gt "${rank[common]}" ] &&
             complain "$rel" "includes \"$target\": stand-in tools use only the layers below the windows"

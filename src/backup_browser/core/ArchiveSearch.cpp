@@ -34,10 +34,7 @@ public:
                  const std::string &copyPath)
         : m_pattern(pattern), m_receiver(receiver), m_copyPath(copyPath)
     {
-        m_found.date = archive.date;
-        m_found.hour = archive.hour;
-        m_found.archive = archive.folder;
-        m_found.sourceDir = archive.sourceDir;
+        static_cast<ArchiveOrigin &>(m_found) = originOf(archive);
     }
 
     void entry(const walk::Folder &at, const char *name, walk::EntryType) override { match(at, name); }

@@ -10,11 +10,7 @@
 
 namespace rnx10 {
 
-struct FoundEntry {
-    ArchiveDate date;
-    std::string hour;      // the hour folder's name
-    std::string archive;   // the archive folder's path
-    std::string sourceDir; // as its details.ini gives it
+struct FoundEntry : ArchiveOrigin {
     std::string relative;  // the path inside the copy
     std::string storePath; // the copy's path and relative joined
     EntryFacts facts;

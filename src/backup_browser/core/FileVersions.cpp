@@ -59,8 +59,8 @@ std::vector<FileVersion> fileVersions(const std::string &computerFolder, const s
             return; // a copy that cannot be opened holds no version
         }
         if (facts)
-            versions.push_back({archive.date, archive.hour, archive.folder, archive.sourceDir,
-                                rel.empty() ? copyPathOf(archive) : joinPath(copyPathOf(archive), rel), *facts, true});
+            versions.push_back(
+                {originOf(archive), rel.empty() ? copyPathOf(archive) : joinPath(copyPathOf(archive), rel), *facts, true});
     };
     forEachArchive(computerFolder, {}, visitor, progress);
     markChanges(versions);

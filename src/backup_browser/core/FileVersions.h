@@ -9,11 +9,7 @@
 
 namespace rnx10 {
 
-struct FileVersion {
-    ArchiveDate date;
-    std::string hour;      // the hour folder's name
-    std::string archive;   // the archive folder's path
-    std::string sourceDir; // as its details.ini gives it
+struct FileVersion : ArchiveOrigin {
     std::string storePath; // the version's path inside the copy
     EntryFacts facts;
     bool changed = true; // differs from the next older version in kind, size or time; the oldest is changed

@@ -232,6 +232,8 @@ Descriptor openCopy(const StoreArchive &a)
     return fd;
 }
 
+ArchiveOrigin originOf(const StoreArchive &a) { return {a.date, a.hour, a.folder, a.sourceDir}; }
+
 std::string copyPathOf(const StoreArchive &a) { return a.copyBelow ? joinPath(a.folder, *a.copyBelow) : std::string(); }
 
 void forEachArchive(const std::string &computerFolder, const DateRange &range, const ArchiveVisitor &visitor,

@@ -42,6 +42,15 @@ struct StoreArchive {
     int fd = -1; // the archive folder, open (never through a link) while the callback runs
 };
 
+// Which archive a find or a version comes from.
+struct ArchiveOrigin {
+    ArchiveDate date;
+    std::string hour;      // the hour folder's name
+    std::string archive;   // the archive folder's path
+    std::string sourceDir; // as its details.ini gives it
+};
+ArchiveOrigin originOf(const StoreArchive &a);
+
 struct ArchiveVisitor {
     std::function<void(const StoreArchive &)> archive;
     // A store folder that could not be listed or opened; the walk goes on with the next one. May be empty.
