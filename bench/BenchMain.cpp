@@ -5,6 +5,7 @@
 #include "DateClick.h"
 #include "EventLoopPause.h"
 #include "ResultTable.h"
+#include "SearchRows.h"
 #include "SideBySide.h"
 #include "SyntheticStore.h"
 #include "SyscallCount.h"
@@ -340,6 +341,8 @@ Results measureAll(const Store &store, const std::string &scratch, const BenchOp
     r.rows.push_back(thinPreviewRow(store, o.runs));
     say("date clicks");
     clickRows(store, scratch, o.runs, r);
+    say("archive search");
+    searchRows(store, o.runs, r);
     say("memory");
     r.rows.push_back(memoryRow(store, self));
     if (!o.skipWrites) {

@@ -21,6 +21,7 @@ class QModelIndex;
 namespace rnx10 {
 
 class ArchiveDaysMarker;
+class FindFilesWindow;
 class ArchiveListView;
 class ActionPicture;
 class LockerSize;
@@ -64,6 +65,8 @@ public:
     // Recovery entries (frmBackUpRestoreARecover.cpp).
     void mnuPopUpRestoreTo_Click();
     void mnuPopUpCompare_Click();
+    // Opens a Find Files window on this computer's folder of the store and returns it.
+    FindFilesWindow *mnuPopUpFindFiles_Click();
 
     // The form variables.
     const BrowserFolders &folders() const { return m_folders; }

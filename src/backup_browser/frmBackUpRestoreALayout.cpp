@@ -146,6 +146,7 @@ void frmBackUpRestoreA::buildPopupMenu()
         {"mnuPopUpSep3", nullptr},                   {"mnuPopUpOpenFolder", "&Open"},
         {"mnuPopUpSep4", nullptr},                   {"mnuPopUpRestoreTo", "Restore &To..."},
         {"mnuPopUpCompare", "&Compare with Current..."},
+        {"mnuPopUpFindFiles", "&Find Files..."},
         {"mnuPopUpThinArchives", "Thin O&ld Archives..."},
         {"mnuPopUpExit", "&Exit"},
     };

@@ -40,6 +40,7 @@ void frmBackUpRestoreA::wireEvents()
     onMenu(m_mnupopupmenu, "mnuPopUpExit", this, [this] { close(); });
     onMenu(m_mnupopupmenu, "mnuPopUpOpenFolder", this, [this] { mnuPopUpOpenFolder_Click(); });
     onMenu(m_mnupopupmenu, "mnuPopUpThinArchives", this, [this] { mnuPopUpThinArchives_Click(); });
+    onMenu(m_mnupopupmenu, "mnuPopUpFindFiles", this, [this] { mnuPopUpFindFiles_Click(); });
 }
 
 void frmBackUpRestoreA::wireOperations()

@@ -169,7 +169,7 @@ TEST_F(BrowserWindowTest, OnlyTheRightButtonShowsTheFullPopup)
                                   "mnuPopUpDeleteArchive=Delete Arch&ive", "mnuPopUpSep2=-",
                                   "mnuPopUpScheduleBackups=&Schedule Backups", "mnuPopUpSep3=-", "mnuPopUpOpenFolder=&Open",
                                   "mnuPopUpSep4=-", "mnuPopUpRestoreTo=Restore &To...",
-                                  "mnuPopUpCompare=&Compare with Current...",
+                                  "mnuPopUpCompare=&Compare with Current...", "mnuPopUpFindFiles=&Find Files...",
                                   "mnuPopUpThinArchives=Thin O&ld Archives...", "mnuPopUpExit=&Exit"}));
     int shown = 0;
     QObject::connect(menu, &QMenu::aboutToShow, menu, [&] {

@@ -4,6 +4,7 @@
 #include "support/BrowserFixture.h"
 
 #include "backup_browser/ArchiveListView.h"
+#include "backup_browser/FindFilesWindow.h"
 #include "backup_browser/frmBackUpRestoreA.h"
 #include "schedule/frmBackUpScheduleA.h"
 
@@ -134,7 +135,8 @@ TEST_F(BrowserKeyboard, EveryPopupEntryIsReachedWithTheArrowKeys)
         {"mnuPopUpDeleteDay", "Delete Day..."},    {"mnuPopUpDeleteHour", "Delete Hour..."},
         {"mnuPopUpDeleteArchive", "Delete Archive..."}, {"mnuPopUpScheduleBackups", nullptr},
         {"mnuPopUpOpenFolder", nullptr},           {"mnuPopUpRestoreTo", "Restore To..."},
-        {"mnuPopUpCompare", nullptr},              {"mnuPopUpExit", nullptr},
+        {"mnuPopUpCompare", nullptr},              {"mnuPopUpFindFiles", nullptr},
+        {"mnuPopUpExit", nullptr},
     };
     reachRow("arch");
     const auto before = treeListing(inst.store());
@@ -172,6 +174,10 @@ TEST_F(BrowserKeyboard, EveryPopupEntryIsReachedWithTheArrowKeys)
             auto *compare = m_window->findChild<QWidget *>("frmCompare");
             ASSERT_TRUE(compare && compare->isVisible());
             compare->close();
+        } else if (entry == "mnuPopUpFindFiles") {
+            QWidget *finder = m_window->findChild<FindFilesWindow *>();
+            ASSERT_TRUE(finder && finder->isVisible());
+            finder->close();
         } else {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             EXPECT_TRUE(window.isNull());

@@ -2,9 +2,11 @@
 
 #include "CatchUpCommand.h"
 #include "CompareCommand.h"
+#include "FindCommand.h"
 #include "RestoreToCommand.h"
 #include "StatusCommand.h"
 #include "ThinCommand.h"
+#include "VersionsCommand.h"
 
 namespace rnx10::store {
 
@@ -12,6 +14,9 @@ namespace rnx10::store {
 const std::vector<StoreCommand> &storeCommands()
 {
     static const std::vector<StoreCommand> commands = {
+        {"find", "PATTERN [--from YYYY-MM-DD] [--to YYYY-MM-DD]",
+         "files and folders named like PATTERN in every archive's copy, newest first", {"--from", "--to"}, {}, runFind},
+        {"versions", "PATH", "every archive holding PATH, newest first, and whether it changed", {}, {}, runVersions},
         {"compare", "ARCHIVE-FOLDER", "what restoring the archive would change in its source folder", {}, {}, runCompare},
         {"restore-to", "PATH TARGET-FOLDER", "copy an archive, or a file or folder of its copy, into another folder",
          {}, {}, runRestoreTo},

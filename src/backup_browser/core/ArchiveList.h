@@ -31,6 +31,10 @@ struct ArchiveRow {
     DetailsFile details = DetailsFile::Missing;
 };
 
+// The five values of the details.ini at path, in one bounded read that never follows a link at it
+// or opens a FIFO or device for reading. Never raises.
+DetailsFile readDetails(const std::string &path, std::array<std::string, 5> &values);
+
 struct ArchiveListResult {
     std::string hourFolder;                  // empty when no hour was picked
     std::optional<std::string> sizeCaption;  // "Size : n MB"; unset when not measured

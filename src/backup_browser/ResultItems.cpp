@@ -1,0 +1,79 @@
+#include "backup_browser/ResultItems.h"
+
+#include "backup_browser/ArchiveItems.h"
+#include "platform/Paths.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QStandardItem>
+
+namespace rnx10 {
+
+namespace {
+QStandardItem *textItem(const std::string &bytes)
+{
+    auto *item = new QStandardItem(displayText(bytes));
+    item->setData(QByteArray::fromStdString(bytes), kRawBytesRole);
+    item->setData(item->text(), kSortRole);
+    item->setToolTip(item->text());
+    item->setEditable(false);
+    return item;
+}
+
+QStandardItem *sizeItem(std::uint64_t size)
+{
+    auto *item = new QStandardItem(sizeText(size));
+    item->setData(static_cast<qulonglong>(size), kSortRole);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    item->setEditable(false);
+    return item;
+}
+
+QStandardItem *timeItem(const EntryFacts &facts)
+{
+    auto *item = new QStandardItem(modifiedText(facts.mtime));
+    item->setData(static_cast<qlonglong>(facts.mtime), kSortRole);
+    item->setEditable(false);
+    return item;
+}
+
+void holdPath(QStandardItem *item, const std::string &path)
+{
+    item->setData(QByteArray::fromStdString(path), kRawBytesRole);
+}
+} // namespace
+
+QString whenText(const ArchiveDate &date, const std::string &hour)
+{
+    return displayText(dateText(date) + "  " + hour); // sorts by date, then hour
+}
+
+QString sizeText(std::uint64_t size) { return QLocale().toString(static_cast<qulonglong>(size)); }
+
+QString modifiedText(std::int64_t seconds) { return QDateTime::fromSecsSinceEpoch(seconds).toString(u"yyyy-MM-dd HH:mm:ss"); }
+
+QStringList foundHeaders()
+{
+    return {QObject::tr("Date and Hour"), QObject::tr("Archive"), QObject::tr("SourceDir"), QObject::tr("Path in Copy"),
+            QObject::tr("Size"), QObject::tr("Modified")};
+}
+
+QStringList versionHeaders()
+{
+    return {QObject::tr("Date and Hour"), QObject::tr("Size"), QObject::tr("Modified"), QObject::tr("Change"),
+            QObject::tr("Path in Store")};
+}
+
+QList<QStandardItem *> versionItems(const FileVersion &version)
+{
+    auto *when = new QStandardItem(whenText(version.date, version.hour));
+    when->setData(when->text(), kSortRole);
+    when->setEditable(false);
+    holdPath(when, version.storePath);
+    return {when, sizeItem(version.facts.size), timeItem(version.facts),
+            textItem(version.changed ? "changed" : "same"), textItem(version.storePath)};
+}
+
+std::string originalPathOf(const FoundEntry &found) { return joinPath(found.sourceDir, found.relative); }
+
+} // namespace rnx10

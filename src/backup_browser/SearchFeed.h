@@ -1,0 +1,49 @@
+// The archive search on a worker thread, its finds handed to the window's thread in batches: the
+// window takes what has come at each tick of its own timer, so it never waits on the disk.
+#pragma once
+
+#include "backup_browser/core/ArchiveSearch.h"
+
+#include <atomic>
+#include <deque>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace rnx10 {
+
+class SearchFeed {
+public:
+    struct Batch {
+        std::vector<FoundEntry> found;
+        std::vector<std::string> unreadable; // "PATH: DESCRIPTION"
+        bool finished = false;               // the search has ended (all found so far included)
+        std::optional<AutomationError> error; // why it ended early, when it did (18 after cancel())
+    };
+
+    // Starts the search of computerFolder's archives at once.
+    SearchFeed(std::string computerFolder, std::string pattern, DateRange range);
+    // Cancels the search and waits for the worker.
+    ~SearchFeed();
+    SearchFeed(const SearchFeed &) = delete;
+    SearchFeed &operator=(const SearchFeed &) = delete;
+
+    // What has come since the last take, at most most finds.
+    Batch take(std::size_t most);
+    void cancel() { m_progress.cancel = true; }
+    // Folders and files looked at so far.
+    std::uint64_t entriesSeen() const { return m_progress.entries.load(std::memory_order_relaxed); }
+
+private:
+    void run(const std::string &computerFolder, const std::string &pattern, const DateRange &range);
+
+    walk::WalkProgress m_progress;
+    std::mutex m_mutex;
+    std::deque<FoundEntry> m_found; // found, not taken yet
+    Batch m_pending;                 // the rest of what is not taken yet
+    std::thread m_worker;
+};
+
+} // namespace rnx10

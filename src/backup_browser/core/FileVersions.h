@@ -1,0 +1,25 @@
+// The versions of one file or folder: every archive whose copy holds it, newest first.
+#pragma once
+
+#include "backup_browser/core/CopyEntry.h"
+#include "backup_browser/core/StoreArchives.h"
+
+#include <string>
+#include <vector>
+
+namespace rnx10 {
+
+struct FileVersion : ArchiveOrigin {
+    std::string storePath; // the version's path inside the copy
+    EntryFacts facts;
+    bool changed = true; // differs from the next older version in kind, size or time; the oldest is changed
+};
+
+// The versions of path (absolute, as it was backed up): for every archive of computerFolder whose
+// SourceDir holds path (compared name by name) and whose copy, inside its archive folder, holds the
+// rest of it, reached without following a link. Newest first. Raises 5 for a path that is not
+// absolute or holds "." or "..", 18 once progress->cancel is set.
+std::vector<FileVersion> fileVersions(const std::string &computerFolder, const std::string &path,
+                                      walk::WalkProgress *progress = nullptr);
+
+} // namespace rnx10

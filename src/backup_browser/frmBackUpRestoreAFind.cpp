@@ -1,0 +1,23 @@
+// The browser's way into the search of its archives.
+#include "backup_browser/frmBackUpRestoreA.h"
+
+#include "backup_browser/FindFilesWindow.h"
+#include "backup_browser/RecoverJobs.h"
+#include "ui/TellFailure.h"
+#include "backup_browser/core/StoreLocation.h"
+
+namespace rnx10 {
+
+FindFilesWindow *frmBackUpRestoreA::mnuPopUpFindFiles_Click()
+{
+    auto *window = new FindFilesWindow(computerFolderPath(), this);
+    // Its results, and those of the versions it opens, restore elsewhere as the popup's entry does.
+    window->setRestoreTo([window](const std::string &pathInStore) {
+        tellingFailure([&] { restoreToChosenFolder(window, pathInStore); });
+    });
+    window->show();
+    window->activateWindow();
+    return window;
+}
+
+} // namespace rnx10

@@ -1,0 +1,124 @@
+// The Find Files and Versions windows, opened from the browser's popup and driven by keys and clicks.
+#include "backup_browser/FindFilesWindow.h"
+#include "backup_browser/VersionsWindow.h"
+#include "backup_browser/frmBackUpRestoreA.h"
+
+#include "support/Appearance.h"
+#include "support/BrowserFixture.h"
+
+#include <QAbstractItemModel>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeView>
+
+using namespace rnx10;
+using namespace rnx10::test;
+
+namespace {
+
+class FindFilesWindowTest : public BrowserFixture {
+protected:
+    void SetUp() override
+    {
+        const QDate today = QDate::currentDate();
+        older = store.archive(store.day(today.addDays(-1)) + "/08", "shellbak-1", "/home/ann/docs", {},
+                              {{"letters/Report.odt", "one"}, {"other.txt", "x"}});
+        newer = store.archive(store.hour("21"), "shellbak-1", "/home/ann/docs", {}, {{"letters/report.ODT", "two!"}});
+        ASSERT_TRUE(open());
+        trigger("mnuPopUpFindFiles");
+        finder = m_window->findChild<FindFilesWindow *>();
+        ASSERT_TRUE(finder);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(finder));
+    }
+
+    // Types the pattern, clicks Find and waits until the search has ended.
+    void find(const QString &pattern)
+    {
+        auto *field = child<QLineEdit>(finder, "txtPattern");
+        field->selectAll();
+        QTest::keyClicks(field, pattern);
+        QSignalSpy finished(finder, &FindFilesWindow::searchFinished);
+        QTest::mouseClick(child<QPushButton>(finder, "cmdFind"), Qt::LeftButton);
+        ASSERT_TRUE(finished.wait(60000));
+    }
+
+    QTreeView *results() const { return child<QTreeView>(finder, "lvResults"); }
+    QString cell(int row, int column) const { return results()->model()->index(row, column).data().toString(); }
+
+    std::string older, newer;
+    QPointer<FindFilesWindow> finder;
+};
+
+TEST_F(FindFilesWindowTest, FindsOpensAndClosesByKeysAndClicks)
+{
+    find(QStringLiteral("*.odt"));
+    ASSERT_EQ(results()->model()->rowCount(), 2);
+    EXPECT_TRUE(cell(0, 0).endsWith(QStringLiteral("  21")));
+    EXPECT_EQ(cell(0, 2), QStringLiteral("/home/ann/docs"));
+    EXPECT_EQ(cell(0, 3), QStringLiteral("letters/report.ODT"));
+    EXPECT_EQ(cell(1, 3), QStringLiteral("letters/Report.odt"));
+    EXPECT_EQ(cell(0, 4), QStringLiteral("4"));
+    EXPECT_NE(child<QLabel>(finder, "lblStatus")->text().indexOf(QStringLiteral("2 found")), -1);
+    writeScreenshot(finder, "find-files-light");
+    {
+        ScopedPalette dark(darkPalette());
+        writeScreenshot(finder, "find-files-dark");
+    }
+
+    // The first row, by keys: Down picks it, Enter opens it as a document.
+    results()->setFocus();
+    QTest::keyClick(results(), Qt::Key_Down);
+    QTest::keyClick(results(), Qt::Key_Home);
+    QTest::keyClick(results(), Qt::Key_Return);
+    EXPECT_EQ(inst.shell->documents, std::vector<std::string>{newer + "/copy/letters/report.ODT"});
+    QTest::mouseClick(child<QPushButton>(finder, "cmdOpenFolder"), Qt::LeftButton);
+    EXPECT_EQ(inst.shell->documents.back(), newer + "/copy/letters");
+
+    // Sorted by date, oldest first, with a click on the column's header.
+    QHeaderView *header = results()->header();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(0) + 20, 5));
+    EXPECT_EQ(cell(0, 3), QStringLiteral("letters/Report.odt"));
+
+    // No restore until the browser hands a way to restore.
+    auto *restore = child<QPushButton>(finder, "cmdRestoreTo");
+    EXPECT_FALSE(restore->isEnabled());
+    std::vector<std::string> restored;
+    finder->setRestoreTo([&](const std::string &path) { restored.push_back(path); });
+    QTest::mouseClick(restore, Qt::LeftButton);
+    EXPECT_EQ(restored, std::vector<std::string>{newer + "/copy/letters/report.ODT"});
+
+    // The versions of the chosen result's original path.
+    QTest::mouseClick(child<QPushButton>(finder, "cmdVersions"), Qt::LeftButton);
+    auto *versions = finder->findChild<VersionsWindow *>();
+    ASSERT_TRUE(versions);
+    EXPECT_EQ(child<QLineEdit>(versions, "txtPath")->text(), QStringLiteral("/home/ann/docs/letters/report.ODT"));
+    auto *list = child<QTreeView>(versions, "lvVersions");
+    ASSERT_EQ(list->model()->rowCount(), 1); // the older copy names it Report.odt
+    writeScreenshot(versions, "versions-light");
+    {
+        ScopedPalette dark(darkPalette());
+        writeScreenshot(versions, "versions-dark");
+    }
+    QTest::keyClick(versions, Qt::Key_Escape);
+
+    QTest::keyClick(results(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(finder.isNull());
+}
+
+TEST_F(FindFilesWindowTest, APatternMatchingNothingSaysSoAndANewSearchReplacesTheRows)
+{
+    find(QStringLiteral("nothing*"));
+    EXPECT_EQ(results()->model()->rowCount(), 0);
+    EXPECT_NE(child<QLabel>(finder, "lblStatus")->text().indexOf(QStringLiteral("0 found")), -1);
+    find(QStringLiteral("OTHER.*"));
+    ASSERT_EQ(results()->model()->rowCount(), 1);
+    EXPECT_EQ(cell(0, 3), QStringLiteral("other.txt"));
+}
+
+} // namespace

@@ -1,0 +1,31 @@
+#include "VersionsCommand.h"
+
+#include "backup_browser/core/FileVersions.h"
+#include "backup_browser/core/StoreLocation.h"
+
+namespace rnx10::store {
+
+void runVersions(const CommandArguments &arguments, RecordOutput &out)
+{
+    arguments.expectPositional(1, "PATH");
+    const std::string &path = arguments.positional()[0];
+    const std::vector<FileVersion> versions = fileVersions(computerFolderPath(), path);
+    if (versions.empty())
+        throw err::fileNotFound("no archive holds " + path);
+    for (const FileVersion &v : versions) {
+        const std::string date = dateText(v.date), size = std::to_string(v.facts.size);
+        const std::string mtime = isoTimeText(v.facts.mtime), change = v.changed ? "changed" : "same";
+        out.item(date + '\t' + v.hour + '\t' + size + '\t' + mtime + '\t' + change + '\t' + v.storePath,
+                 {{"date", date},
+                  {"hour", v.hour},
+                  {"archive", v.archive},
+                  {"source", v.sourceDir},
+                  {"path", v.storePath},
+                  {"type", std::string(kindText(v.facts.kind))},
+                  {"size", static_cast<std::int64_t>(v.facts.size)},
+                  {"mtime", mtime},
+                  {"change", change}});
+    }
+}
+
+} // namespace rnx10::store
