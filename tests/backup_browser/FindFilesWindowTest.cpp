@@ -84,13 +84,14 @@ TEST_F(FindFilesWindowTest, FindsOpensAndClosesByKeysAndClicks)
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(0) + 20, 5));
     EXPECT_EQ(cell(0, 3), QStringLiteral("letters/Report.odt"));
 
-    // No restore until the browser hands a way to restore.
-    auto *restore = child<QPushButton>(finder, "cmdRestoreTo");
-    EXPECT_FALSE(restore->isEnabled());
-    std::vector<std::string> restored;
-    finder->setRestoreTo([&](const std::string &path) { restored.push_back(path); });
-    QTest::mouseClick(restore, Qt::LeftButton);
-    EXPECT_EQ(restored, std::vector<std::string>{newer + "/copy/letters/report.ODT"});
+    // Restore To... copies the chosen result into the folder picked in the chooser, as the
+    // browser's own entry does.
+    const std::string target = inst.home() + "/restored";
+    makeFolders(target);
+    inst.prompt->folders = {target};
+    QTest::mouseClick(child<QPushButton>(finder, "cmdRestoreTo"), Qt::LeftButton);
+    EXPECT_EQ(readFile(target + "/report.ODT"), "two!");
+    EXPECT_TRUE(exists(newer + "/copy/letters/report.ODT"));
 
     // The versions of the chosen result's original path.
     QTest::mouseClick(child<QPushButton>(finder, "cmdVersions"), Qt::LeftButton);

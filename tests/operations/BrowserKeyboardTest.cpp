@@ -136,7 +136,7 @@ TEST_F(BrowserKeyboard, EveryPopupEntryIsReachedWithTheArrowKeys)
         {"mnuPopUpDeleteArchive", "Delete Archive..."}, {"mnuPopUpScheduleBackups", nullptr},
         {"mnuPopUpOpenFolder", nullptr},           {"mnuPopUpRestoreTo", "Restore To..."},
         {"mnuPopUpCompare", nullptr},              {"mnuPopUpFindFiles", nullptr},
-        {"mnuPopUpExit", nullptr},
+        {"mnuPopUpThinArchives", nullptr},         {"mnuPopUpExit", nullptr},
     };
     reachRow("arch");
     const auto before = treeListing(inst.store());
@@ -152,11 +152,12 @@ TEST_F(BrowserKeyboard, EveryPopupEntryIsReachedWithTheArrowKeys)
             press(Qt::Key_Down);
         ASSERT_TRUE(menu()->activeAction());
         EXPECT_EQ(menu()->activeAction()->objectName().toStdString(), entry);
-        bool scheduleShown = false;
-        if (entry == "mnuPopUpScheduleBackups")
+        bool modalShown = false;
+        if (entry == "mnuPopUpScheduleBackups" || entry == "mnuPopUpThinArchives")
             QTimer::singleShot(0, [&] {
-                if (auto *dialog = qobject_cast<frmBackUpScheduleA *>(QApplication::activeModalWidget())) {
-                    scheduleShown = true;
+                if (QWidget *dialog = QApplication::activeModalWidget()) {
+                    modalShown = entry == "mnuPopUpScheduleBackups" ? qobject_cast<frmBackUpScheduleA *>(dialog) != nullptr
+                                                                    : dialog->objectName() == QLatin1String("frmThinArchives");
                     dialog->close();
                 }
             });
@@ -166,8 +167,8 @@ TEST_F(BrowserKeyboard, EveryPopupEntryIsReachedWithTheArrowKeys)
         if (entries[i].asks) {
             ASSERT_EQ(boxes().size(), 1u);
             EXPECT_EQ(boxes()[0].title, entries[i].asks);
-        } else if (entry == "mnuPopUpScheduleBackups") {
-            EXPECT_TRUE(scheduleShown);
+        } else if (entry == "mnuPopUpScheduleBackups" || entry == "mnuPopUpThinArchives") {
+            EXPECT_TRUE(modalShown);
         } else if (entry == "mnuPopUpOpenFolder") {
             EXPECT_EQ(inst.shell->documents, std::vector<std::string>{arch + "/copy"});
         } else if (entry == "mnuPopUpCompare") {

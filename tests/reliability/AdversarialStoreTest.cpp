@@ -149,7 +149,12 @@ TEST_F(Hostile, RestoreRefusesRootHomeAndStoreAndReplacesOnlyItsSource)
     clearAndTrigger("mnuPopUpStartRestore");
     EXPECT_EQ(lastText(), "Done...");
     EXPECT_EQ(treeSnapshot(hostile.source(), {}), treeSnapshot(hour + "/loops/copy", {}));
-    expectOutsideUnchanged({hostile.source()});
+    // The folder the restore replaced went to the trash, whole; nothing else outside changed.
+    const std::string trash = inst.root() + "/xdg/data/Trash";
+    const std::string name = std::filesystem::path(hostile.source()).filename().string();
+    EXPECT_TRUE(std::filesystem::is_directory(trash + "/files/" + name));
+    EXPECT_TRUE(exists(trash + "/info/" + name + ".trashinfo"));
+    expectOutsideUnchanged({hostile.source(), trash});
 }
 
 TEST_F(Hostile, LevelDeletionsThroughALinkedDayNeverLeaveTheStore)
