@@ -27,20 +27,6 @@ struct Level {
 };
 constexpr Level kYears{1, 9999}, kMonths{1, 12}, kDays{1, 31};
 
-// The names of the real folders (not links) directly inside the open folder fd.
-std::vector<std::string> folderNames(int fd, const std::string &path)
-{
-    walk::DirListing listing;
-    listing.read(fd, path);
-    std::vector<std::string> names;
-    listing.forEach([&](const char *name, walk::EntryType type) {
-        if (type == walk::EntryType::Unknown)
-            type = walk::typeAt(fd, name);
-        if (type == walk::EntryType::Folder)
-            names.emplace_back(name);
-    });
-    return names;
-}
 
 // The numbers the names stand for within level, largest first, each once: "05" and "5" both
 // stand for 5 and are entered once, as "5".
@@ -82,7 +68,7 @@ public:
     {
         const std::string top = followLink(computerFolder);
         Descriptor fd = walk::openFolderAt(AT_FDCWD, top.c_str(), top);
-        const std::vector<std::string> names = folderNames(fd.get(), top);
+        const std::vector<std::string> names = walk::subFolderNamesAt(fd.get(), top);
         for (int year : numbersOf(names, kYears))
             if (mayHold({year, kMonths.last, kDays.last}, {year, 1, 1}))
                 numbered(fd.get(), computerFolder, year, [&](int yearFd, const std::string &path) {
@@ -151,7 +137,7 @@ private:
     {
         stopIfCancelled();
         try {
-            return newestNameFirst(folderNames(fd, path));
+            return newestNameFirst(walk::subFolderNamesAt(fd, path));
         } catch (const AutomationError &e) {
             tell(path, e);
             return {};

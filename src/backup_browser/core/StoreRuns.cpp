@@ -37,20 +37,6 @@ std::optional<int> leadingDigits(const std::string &text, std::size_t &at)
     return value;
 }
 
-// The sub-folders of an open folder, links and other entries left out.
-std::vector<std::string> subFolderNames(int fd, const std::string &path)
-{
-    walk::DirListing listing;
-    listing.read(fd, path);
-    std::vector<std::string> names;
-    listing.forEach([&](const char *name, walk::EntryType type) {
-        if (type == walk::EntryType::Unknown)
-            type = walk::typeAt(fd, name);
-        if (type == walk::EntryType::Folder)
-            names.emplace_back(name);
-    });
-    return names;
-}
 
 class RunLister {
 public:
@@ -58,7 +44,7 @@ public:
 
     void computer(const Descriptor &folder, const std::string &path)
     {
-        for (const std::string &name : subFolderNames(folder.get(), path))
+        for (const std::string &name : walk::subFolderNamesAt(folder.get(), path))
             if (const auto year = canonicalNumber(name, 1, 9999))
                 level(folder, path, name, [&](const Descriptor &fd, const std::string &p) { months(fd, p, *year); });
     }
@@ -77,14 +63,14 @@ private:
 
     void months(const Descriptor &year, const std::string &path, int y)
     {
-        for (const std::string &name : subFolderNames(year.get(), path))
+        for (const std::string &name : walk::subFolderNamesAt(year.get(), path))
             if (const auto month = canonicalNumber(name, 1, 12))
                 level(year, path, name, [&](const Descriptor &fd, const std::string &p) { days(fd, p, y, *month); });
     }
 
     void days(const Descriptor &month, const std::string &path, int y, int m)
     {
-        for (const std::string &name : subFolderNames(month.get(), path)) {
+        for (const std::string &name : walk::subFolderNamesAt(month.get(), path)) {
             const auto day = canonicalNumber(name, 1, 31);
             if (day && QDate::isValid(y, m, *day))
                 level(month, path, name, [&](const Descriptor &fd, const std::string &p) { hours(fd, p, y, m, *day); });
@@ -93,7 +79,7 @@ private:
 
     void hours(const Descriptor &day, const std::string &path, int y, int m, int d)
     {
-        for (const std::string &name : subFolderNames(day.get(), path))
+        for (const std::string &name : walk::subFolderNamesAt(day.get(), path))
             if (const QDateTime time = runTime(y, m, d, name); time.isValid())
                 m_runs.push_back({path + "/" + name, time});
     }

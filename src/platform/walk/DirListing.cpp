@@ -89,4 +89,18 @@ bool DirListing::endMarked(std::size_t chunk) const
     return last && last->offset == kEndOfFolder;
 }
 
+std::vector<std::string> subFolderNamesAt(int dir, const std::string &path)
+{
+    DirListing listing;
+    listing.read(dir, path);
+    std::vector<std::string> names;
+    listing.forEach([&](const char *name, EntryType type) {
+        if (type == EntryType::Unknown)
+            type = typeAt(dir, name);
+        if (type == EntryType::Folder)
+            names.emplace_back(name);
+    });
+    return names;
+}
+
 } // namespace rnx10::walk

@@ -59,4 +59,8 @@ private:
     std::size_t m_used = 0;
 };
 
+// The names of the real folders (no links, no other entries) directly inside the open folder dir,
+// in listing order. Raises as DirListing::read does; path names the folder in that error.
+std::vector<std::string> subFolderNamesAt(int dir, const std::string &path);
+
 } // namespace rnx10::walk
