@@ -4,6 +4,7 @@
 #include "platform/TerminalText.h"
 #include "ui/CloseOnEscape.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QHeaderView>
@@ -26,28 +27,33 @@ QLabel *plainLabel(const QString &text, QWidget *parent)
     return label;
 }
 
+// The rows' texts, in the window's own context (its tr's).
 QString kindText(walk::ChangeKind kind)
 {
     switch (kind) {
-    case walk::ChangeKind::OnlyCurrent: return QStringLiteral("- Only in the current folder");
-    case walk::ChangeKind::OnlyArchive: return QStringLiteral("+ Only in the archive");
+    case walk::ChangeKind::OnlyCurrent: return QCoreApplication::translate("rnx10::CompareWindow", "- Only in the current folder");
+    case walk::ChangeKind::OnlyArchive: return QCoreApplication::translate("rnx10::CompareWindow", "+ Only in the archive");
     case walk::ChangeKind::Differs: break;
     }
-    return QStringLiteral("~ Different");
+    return QCoreApplication::translate("rnx10::CompareWindow", "~ Different");
 }
 
 QString whatText(const walk::TreeChange &change)
 {
     switch (change.kind) {
-    case walk::ChangeKind::OnlyCurrent: return QStringLiteral("a restore removes it");
-    case walk::ChangeKind::OnlyArchive: return QStringLiteral("a restore brings it back");
+    case walk::ChangeKind::OnlyCurrent: return QCoreApplication::translate("rnx10::CompareWindow", "a restore removes it");
+    case walk::ChangeKind::OnlyArchive: return QCoreApplication::translate("rnx10::CompareWindow", "a restore brings it back");
     case walk::ChangeKind::Differs: break;
     }
     const std::string what = change.what;
     if (what == "link")
-        return QStringLiteral("link target");
+        return QCoreApplication::translate("rnx10::CompareWindow", "link target");
     if (what == "time")
-        return QStringLiteral("modification time");
+        return QCoreApplication::translate("rnx10::CompareWindow", "modification time");
+    if (what == "type")
+        return QCoreApplication::translate("rnx10::CompareWindow", "type");
+    if (what == "size")
+        return QCoreApplication::translate("rnx10::CompareWindow", "size");
     return QString::fromLatin1(change.what);
 }
 
@@ -59,16 +65,16 @@ CompareWindow::CompareWindow(QWidget *parent, const std::string &copy, const std
 {
     setObjectName(QStringLiteral("frmCompare"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Compare with Current"));
+    setWindowTitle(tr("Compare with Current"));
     setMinimumSize(520, 320);
     resize(720, 460);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(plainLabel(QStringLiteral("Archive: ") + shown(copy) + QStringLiteral("\nCurrent folder: ") + shown(sourceDir), this));
+    layout->addWidget(plainLabel(tr("Archive: %1\nCurrent folder: %2").arg(shown(copy), shown(sourceDir)), this));
     m_changes = new QTreeWidget(this);
     m_changes->setObjectName(QStringLiteral("lvChanges"));
     m_changes->setRootIsDecorated(false);
     m_changes->setUniformRowHeights(true);
-    m_changes->setHeaderLabels({QStringLiteral("Change"), QStringLiteral("Path"), QStringLiteral("What differs")});
+    m_changes->setHeaderLabels({tr("Change"), tr("Path"), tr("What differs")});
     m_changes->setTextElideMode(Qt::ElideMiddle);
     // The two fixed texts get their room, measured once (not over every row); the path the rest.
     const QFontMetrics metrics = m_changes->fontMetrics();
@@ -76,7 +82,7 @@ CompareWindow::CompareWindow(QWidget *parent, const std::string &copy, const std
     header->setStretchLastSection(false);
     header->setSectionResizeMode(1, QHeaderView::Stretch);
     header->resizeSection(0, metrics.horizontalAdvance(kindText(walk::ChangeKind::OnlyCurrent)) + 24);
-    header->resizeSection(2, metrics.horizontalAdvance(QStringLiteral("a restore brings it back")) + 24);
+    header->resizeSection(2, metrics.horizontalAdvance(tr("a restore brings it back")) + 24);
     layout->addWidget(m_changes, 1);
     m_counts = plainLabel({}, this);
     m_counts->setObjectName(QStringLiteral("lblCounts"));
@@ -97,12 +103,10 @@ void CompareWindow::fillRows(const ComparedTrees &compared)
     m_changes->addTopLevelItems(rows);
     m_changes->setCurrentItem(m_changes->topLevelItem(0));
     const walk::ChangeCounts &c = compared.counts;
-    m_counts->setText(QStringLiteral("%1 only in the current folder, %2 only in the archive, %3 different")
-                          .arg(c.onlyCurrent)
-                          .arg(c.onlyArchive)
-                          .arg(c.differs));
+    m_counts->setText(tr("%1 only in the current folder, %2 only in the archive, %3 different")
+                          .arg(QString::number(c.onlyCurrent), QString::number(c.onlyArchive), QString::number(c.differs)));
     if (rows.isEmpty())
-        m_counts->setText(QStringLiteral("The current folder holds what the archive holds."));
+        m_counts->setText(tr("The current folder holds what the archive holds."));
 }
 
 } // namespace rnx10

@@ -4,6 +4,7 @@
 #include "backup_browser/FoundRowsModel.h"
 #include "backup_browser/ResultItems.h"
 #include "backup_browser/SearchFeed.h"
+#include "platform/Translation.h"
 #include "ui/CloseOnEscape.h"
 #include "ui/PlainToolTip.h"
 
@@ -203,8 +204,8 @@ void FindFilesWindow::takeFound()
     const bool any = !batch.found.empty();
     m_found += static_cast<int>(batch.found.size());
     m_model->append(std::move(batch.found));
-    for (std::string &line : batch.unreadable)
-        m_unreadable << displayText(line);
+    for (const SearchFeed::Unreadable &u : batch.unreadable)
+        m_unreadable << displayText(u.path + ": " + shownDescription(u.error));
     if (batch.finished)
         endSearch(batch.error);
     else
@@ -221,7 +222,7 @@ void FindFilesWindow::endSearch(const std::optional<AutomationError> &error)
     if (error && error->number() == walk::UserInterrupt)
         m_ending = tr("Cancelled.");
     else if (error)
-        m_ending = displayText(error->description());
+        m_ending = displayText(shownDescription(*error));
     updateActions();
     showStatus();
     emit searchFinished();
@@ -229,13 +230,14 @@ void FindFilesWindow::endSearch(const std::optional<AutomationError> &error)
 
 void FindFilesWindow::showStatus()
 {
-    QString text = (m_feed ? tr("Searching... %1 found") : tr("%1 found")).arg(m_found);
+    QString text = m_feed ? tr("Searching... %n found", nullptr, m_found) : tr("%n found", nullptr, m_found);
     if (m_unreadable.size() == 1)
         text += tr("; 1 folder could not be read");
     else if (!m_unreadable.isEmpty())
         text += tr("; %1 folders could not be read").arg(m_unreadable.size());
     if (!m_ending.isEmpty())
-        text += QStringLiteral(". ") + m_ending;
+        //: %1 is how far the search came, %2 how it ended
+        text = tr("%1. %2").arg(text, m_ending);
     m_status->setText(text);
     m_status->setToolTip(plainToolTip(m_unreadable.mid(0, kMostListedUnreadable).join(QLatin1Char('\n'))));
 }

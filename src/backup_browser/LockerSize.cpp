@@ -3,6 +3,7 @@
 #include "automation/AutomationError.h"
 #include "backup_browser/core/StoreScan.h"
 #include "platform/FileSystemObject.h"
+#include "platform/Translation.h"
 #include "platform/walk/WorkerPriority.h"
 #include "platform/walk/WorkerThreads.h"
 #include "services/ServiceSet.h"
@@ -42,22 +43,26 @@ void LockerSize::scanned(const std::string &computer, const std::string &measure
         walk::lowerWorkerPriority();
         walk::ScopedProgress current(&m_progress);
         std::optional<std::uint64_t> bytes;
+        std::optional<AutomationError> failure;
         std::string error;
         try {
             bytes = fs->folderSize(folder);
         } catch (const AutomationError &e) {
-            error = e.description();
+            failure = e;
         } catch (const std::exception &e) {
             error = e.what();
         }
-        // Delivered on the window's thread; dropped if the window has gone meanwhile.
-        QMetaObject::invokeMethod(this, [this, bytes, error] { finished(bytes, error); }, Qt::QueuedConnection);
+        // Delivered on the window's thread, where the error is put in the user's words; dropped if
+        // the window has gone meanwhile.
+        QMetaObject::invokeMethod(
+            this, [this, bytes, failure, error] { finished(bytes, failure ? shownDescription(*failure) : error); },
+            Qt::QueuedConnection);
     }, &refused);
     if (!worker) {
         // No thread to measure on: the size stays unknown, said as a failed walk says it, and the
         // next scan tries again.
         m_started = false;
-        m_failed("the size cannot be measured now: " + refused);
+        m_failed(fillIn(tr("the size cannot be measured now: %1").toStdString(), {refused}));
         return;
     }
     m_worker = std::move(*worker);

@@ -16,14 +16,13 @@ namespace rnx10 {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("frmBackUpRestoreA", text); }
-
 QString shown(const std::string &path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 
-ProgressRunner::Task task(const char *title, const QString &text, bool cancellable)
+// The dialogs belong to the browser and take its texts' context (its tr's).
+ProgressRunner::Task task(const QString &title, const QString &text, bool cancellable)
 {
     ProgressRunner::Task t;
-    t.title = tr(title);
+    t.title = title;
     t.text = text;
     t.cancellable = cancellable;
     return t;
@@ -36,10 +35,12 @@ std::optional<std::uint64_t> deleteWithProgress(QWidget *window, const HeldStore
     // Held, not borrowed: the worker outlives nothing it uses even if the set is released meanwhile.
     const auto fs = services().fileSystemShared();
     std::optional<std::uint64_t> measured;
-    WindowJob::run(window, task("Deleting...", tr("Deleting %1").arg(shown(held.path)), false),
-                   [&](walk::WalkProgress &) {
-                       measured = deleteHeldFolder(*fs, held, measure ? HeldMeasure(heldFolderSize) : HeldMeasure());
-                   });
+    const ProgressRunner::Task deleting =
+        task(QCoreApplication::translate("rnx10::frmBackUpRestoreA", "Deleting..."),
+             QCoreApplication::translate("rnx10::frmBackUpRestoreA", "Deleting %1").arg(shown(held.path)), false);
+    WindowJob::run(window, deleting, [&](walk::WalkProgress &) {
+        measured = deleteHeldFolder(*fs, held, measure ? HeldMeasure(heldFolderSize) : HeldMeasure());
+    });
     return measured;
 }
 
@@ -49,24 +50,29 @@ void restoreWithProgress(QWidget *window, const std::string &copyDir, const std:
     const auto held = services().fileSystemShared();
     FileSystemObject &fso = *held;
     StagedRestore staged;
-    WindowJob::run(window, task("Restoring...", tr("Copying %1\nto %2").arg(shown(copyDir), shown(sourceDir)), true),
-                   [&](walk::WalkProgress &progress) {
-                       staged = stageRestore(fso, copyDir, sourceDir, storeRoot);
-                       // Cancel pressed as the copy ended: still nothing of the source is touched.
-                       if (progress.cancel) {
-                           discardRestore(fso, staged);
-                           throw walk::interrupted();
-                       }
-                   });
-    WindowJob::run(window, task("Restoring...", tr("Putting the copy in place of %1").arg(shown(sourceDir)), false),
-                   [&](walk::WalkProgress &) { completeRestore(fso, staged); });
+    const QString title = QCoreApplication::translate("rnx10::frmBackUpRestoreA", "Restoring...");
+    const QString copying =
+        QCoreApplication::translate("rnx10::frmBackUpRestoreA", "Copying %1\nto %2").arg(shown(copyDir), shown(sourceDir));
+    WindowJob::run(window, task(title, copying, true), [&](walk::WalkProgress &progress) {
+        staged = stageRestore(fso, copyDir, sourceDir, storeRoot);
+        // Cancel pressed as the copy ended: still nothing of the source is touched.
+        if (progress.cancel) {
+            discardRestore(fso, staged);
+            throw walk::interrupted();
+        }
+    });
+    const QString putting =
+        QCoreApplication::translate("rnx10::frmBackUpRestoreA", "Putting the copy in place of %1").arg(shown(sourceDir));
+    WindowJob::run(window, task(title, putting, false), [&](walk::WalkProgress &) { completeRestore(fso, staged); });
 }
 
 void reportWithProgress(QWidget *window, const std::string &root, const std::string &reportPath)
 {
     const auto fs = services().fileSystemShared();
-    WindowJob::run(window, task("Report...", tr("Listing the folders of %1").arg(shown(root)), true),
-                   [&](walk::WalkProgress &) { writeStoreReport(*fs, root, reportPath); });
+    const ProgressRunner::Task reporting =
+        task(QCoreApplication::translate("rnx10::frmBackUpRestoreA", "Report..."),
+             QCoreApplication::translate("rnx10::frmBackUpRestoreA", "Listing the folders of %1").arg(shown(root)), true);
+    WindowJob::run(window, reporting, [&](walk::WalkProgress &) { writeStoreReport(*fs, root, reportPath); });
 }
 
 } // namespace rnx10

@@ -15,8 +15,8 @@ FolderMeasure measureWithProgress(QWidget *window)
         const auto held = services().fileSystemShared(); // kept alive for the worker
         FileSystemObject &fso = *held;
         ProgressRunner::Task task;
-        task.title = QCoreApplication::translate("frmBackUpRestoreA", "Measuring...");
-        task.text = QCoreApplication::translate("frmBackUpRestoreA", "Measuring %1")
+        task.title = QCoreApplication::translate("rnx10::frmBackUpRestoreA", "Measuring...");
+        task.text = QCoreApplication::translate("rnx10::frmBackUpRestoreA", "Measuring %1")
                         .arg(QFile::decodeName(QByteArray::fromStdString(folder)));
         task.cancellable = true;
         std::uint64_t bytes = 0;

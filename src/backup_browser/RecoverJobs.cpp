@@ -7,6 +7,7 @@
 #include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
 #include "platform/Platform.h"
+#include "platform/Translation.h"
 #include "services/ServiceSet.h"
 #include "ui/WindowJob.h"
 
@@ -18,19 +19,23 @@ namespace rnx10 {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("RecoverJobs", text); }
-
 QString shown(const std::string &path) { return QFile::decodeName(QByteArray::fromStdString(shownValue(path))); }
 
 // Each of these may be stopped halfway: nothing is changed until its copy is complete.
-ProgressRunner::Task cancellable(const char *title, const QString &text) { return {tr(title), text, true}; }
+ProgressRunner::Task cancellable(const QString &title, const QString &text) { return {title, text, true}; }
+
+ProgressRunner::Task comparing(const std::string &copy, const std::string &sourceDir)
+{
+    return cancellable(QCoreApplication::translate("RecoverJobs", "Comparing..."),
+                       QCoreApplication::translate("RecoverJobs", "Comparing %1\nwith %2").arg(shown(copy), shown(sourceDir)));
+}
 
 } // namespace
 
 ComparedTrees compareWithProgress(QWidget *window, const std::string &copy, const std::string &sourceDir)
 {
     ComparedTrees result;
-    WindowJob::run(window, cancellable("Comparing...", tr("Comparing %1\nwith %2").arg(shown(copy), shown(sourceDir))),
+    WindowJob::run(window, comparing(copy, sourceDir),
                    [&](walk::WalkProgress &progress) {
                        result.counts = compareWithCurrent(
                            copy, sourceDir, [&](const walk::TreeChange &change) { result.changes.push_back(change); },
@@ -44,14 +49,15 @@ std::string restoreQuestionDetails(QWidget *window, const std::string &copy, con
     std::string counts;
     try {
         walk::ChangeCounts found;
-        WindowJob::run(window, cancellable("Comparing...", tr("Comparing %1\nwith %2").arg(shown(copy), shown(sourceDir))),
+        WindowJob::run(window, comparing(copy, sourceDir),
                        [&](walk::WalkProgress &progress) {
                            found = compareWithCurrent(copy, sourceDir, [](const walk::TreeChange &) {}, &progress);
                        });
         counts = countsText(found);
     } catch (const AutomationError &e) {
-        counts = e.number() == walk::UserInterrupt ? "not known: the comparison was stopped"
-                                                    : "not known: " + shownValue(e.description());
+        counts = e.number() == walk::UserInterrupt
+                     ? tx("RecoverJobs", "not known: the comparison was stopped")
+                     : fillIn(tx("RecoverJobs", "not known: %1"), {shownValue(shownDescription(e))});
     }
     return restoreDetailsText(sourceDir, counts);
 }
@@ -59,15 +65,17 @@ std::string restoreQuestionDetails(QWidget *window, const std::string &copy, con
 void restoreToChosenFolder(QWidget *window, const std::string &pathInStore)
 {
     const RestoreToItem item = restoreToItem(pathInStore); // a path it cannot restore is told before the chooser
-    const std::string target = platform().prompt->chooseFolder("Restore To...", QFile::encodeName(QDir::homePath()).toStdString());
+    const std::string target = platform().prompt->chooseFolder(tx("RecoverJobs", "Restore To..."), QFile::encodeName(QDir::homePath()).toStdString());
     if (target.empty())
         return;
     const std::string into = checkedTarget(item, target);
     const auto fs = services().fileSystemShared();
     std::string made;
-    WindowJob::run(window, cancellable("Restoring...", tr("Copying %1\ninto %2").arg(shown(item.from), shown(into))),
+    WindowJob::run(window,
+                   cancellable(QCoreApplication::translate("RecoverJobs", "Restoring..."),
+                               QCoreApplication::translate("RecoverJobs", "Copying %1\ninto %2").arg(shown(item.from), shown(into))),
                    [&](walk::WalkProgress &) { made = copyToTarget(*fs, item, into); });
-    platform().prompt->tell("Restored as " + shownValue(made), kDefaultTitle, Icon::Information);
+    platform().prompt->tell(fillIn(tx("RecoverJobs", "Restored as %1"), {shownValue(made)}), kDefaultTitle, Icon::Information);
 }
 
 } // namespace rnx10

@@ -3,6 +3,7 @@
 #include "backup_browser/ArchiveItems.h"
 #include "platform/Paths.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 #include <QStandardItem>
@@ -37,6 +38,17 @@ QStandardItem *timeItem(const EntryFacts &facts)
     return item;
 }
 
+// The raw word stays with the item; the shown one is the user's.
+QStandardItem *changeItem(bool changed)
+{
+    auto *item = textItem(changed ? "changed" : "same");
+    const QString shown = changed ? QCoreApplication::translate("rnx10::VersionsWindow", "changed") : QCoreApplication::translate("rnx10::VersionsWindow", "same");
+    item->setText(shown);
+    item->setData(shown, kSortRole);
+    item->setToolTip(shown);
+    return item;
+}
+
 void holdPath(QStandardItem *item, const std::string &path)
 {
     item->setData(QByteArray::fromStdString(path), kRawBytesRole);
@@ -52,16 +64,19 @@ QString sizeText(std::uint64_t size) { return QLocale().toString(static_cast<qul
 
 QString modifiedText(std::int64_t seconds) { return QDateTime::fromSecsSinceEpoch(seconds).toString(u"yyyy-MM-dd HH:mm:ss"); }
 
+// Each in its window's own context (the window's tr's).
 QStringList foundHeaders()
 {
-    return {QObject::tr("Date and Hour"), QObject::tr("Archive"), QObject::tr("SourceDir"), QObject::tr("Path in Copy"),
-            QObject::tr("Size"), QObject::tr("Modified")};
+    return {QCoreApplication::translate("rnx10::FindFilesWindow", "Date and Hour"), QCoreApplication::translate("rnx10::FindFilesWindow", "Archive"),
+            QCoreApplication::translate("rnx10::FindFilesWindow", "SourceDir"), QCoreApplication::translate("rnx10::FindFilesWindow", "Path in Copy"),
+            QCoreApplication::translate("rnx10::FindFilesWindow", "Size"), QCoreApplication::translate("rnx10::FindFilesWindow", "Modified")};
 }
 
 QStringList versionHeaders()
 {
-    return {QObject::tr("Date and Hour"), QObject::tr("Size"), QObject::tr("Modified"), QObject::tr("Change"),
-            QObject::tr("Path in Store")};
+    return {QCoreApplication::translate("rnx10::VersionsWindow", "Date and Hour"), QCoreApplication::translate("rnx10::VersionsWindow", "Size"),
+            QCoreApplication::translate("rnx10::VersionsWindow", "Modified"), QCoreApplication::translate("rnx10::VersionsWindow", "Change"),
+            QCoreApplication::translate("rnx10::VersionsWindow", "Path in Store")};
 }
 
 QList<QStandardItem *> versionItems(const FileVersion &version)
@@ -71,7 +86,7 @@ QList<QStandardItem *> versionItems(const FileVersion &version)
     when->setEditable(false);
     holdPath(when, version.storePath);
     return {when, sizeItem(version.facts.size), timeItem(version.facts),
-            textItem(version.changed ? "changed" : "same"), textItem(version.storePath)};
+            changeItem(version.changed), textItem(version.storePath)};
 }
 
 std::string originalPathOf(const FoundEntry &found) { return joinPath(found.sourceDir, found.relative); }

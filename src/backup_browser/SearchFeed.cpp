@@ -31,7 +31,7 @@ void SearchFeed::run(const std::string &computerFolder, const std::string &patte
     };
     receiver.unreadable = [this](const std::string &path, const AutomationError &e) {
         std::lock_guard lock(m_mutex);
-        m_pending.unreadable.push_back(path + ": " + e.description());
+        m_pending.unreadable.push_back({path, e});
     };
     std::optional<AutomationError> error;
     try {

@@ -16,9 +16,14 @@ namespace rnx10 {
 
 class SearchFeed {
 public:
+    // A folder or file the search could not read, and why (put in words on the window's thread).
+    struct Unreadable {
+        std::string path;
+        AutomationError error;
+    };
     struct Batch {
         std::vector<FoundEntry> found;
-        std::vector<std::string> unreadable; // "PATH: DESCRIPTION"
+        std::vector<Unreadable> unreadable;
         bool finished = false;               // the search has ended (all found so far included)
         std::optional<AutomationError> error; // why it ended early, when it did (18 after cancel())
     };

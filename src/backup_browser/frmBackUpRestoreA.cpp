@@ -12,7 +12,8 @@ namespace rnx10 {
 frmBackUpRestoreA::frmBackUpRestoreA(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmBackUpRestoreA"));
-    setWindowTitle(QStringLiteral("Zorvane Backup & Restore"));
+    //: %1 is the product's name, shown as it is in every language.
+    setWindowTitle(tr("%1 Backup & Restore").arg(QStringLiteral("Zorvane")));
     setWindowIcon(pictures::window());
     setAttribute(Qt::WA_DeleteOnClose);
     // Opens at its designed size; it may be made larger, not smaller.

@@ -21,23 +21,27 @@ namespace rnx10 {
 
 void frmBackUpRestoreA::nameControls()
 {
-    nameControl(m_picCommand, QStringLiteral("Commands"));
+    nameControl(m_picCommand, tr("Commands"));
     for (QPushButton *button : {m_cmdRegBackup, m_cmdRegBackup2, m_cmdReport, m_cmdExit})
         nameControl(button, plainCaption(button->text()));
-    m_imgLocker->setAction(QStringLiteral("Open the locker folder"));
+    m_imgLocker->setAction(tr("Open the locker folder"));
     describeByToolTip(m_imgLocker);
-    nameControl(m_MonthView1, QStringLiteral("Backup date"));
-    // The calendar's own parts, by the names the toolkit gives them.
+    nameControl(m_MonthView1, tr("Backup date"));
+    // The calendar's own parts, by the names the toolkit gives them; their spoken names are
+    // translated in the window's own context (tr's).
     const std::pair<const char *, const char *> calendarParts[] = {
-        {"qt_calendar_calendarview", "Days"},         {"qt_calendar_navigationbar", "Month and year"},
-        {"qt_calendar_prevmonth", "Previous month"}, {"qt_calendar_nextmonth", "Next month"},
-        {"qt_calendar_monthbutton", "Month"},         {"qt_calendar_yearbutton", "Year"},
-        {"qt_calendar_yearedit", "Year"},
+        {"qt_calendar_calendarview", QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "Days")},
+        {"qt_calendar_navigationbar", QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "Month and year")},
+        {"qt_calendar_prevmonth", QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "Previous month")},
+        {"qt_calendar_nextmonth", QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "Next month")},
+        {"qt_calendar_monthbutton", QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "Month")},
+        {"qt_calendar_yearbutton", QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "Year")},
+        {"qt_calendar_yearedit", QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "Year")},
     };
     for (const auto &[part, name] : calendarParts)
         if (auto *widget = m_MonthView1->findChild<QWidget *>(QLatin1String(part)))
-            nameControl(widget, QLatin1String(name));
-    nameControl(m_Image2, QStringLiteral("Archives picture"));
+            nameControl(widget, tr(name));
+    nameControl(m_Image2, tr("Archives picture"));
     m_lblHour->setBuddy(m_lstTime);
     nameControl(m_lstTime, plainCaption(m_lblHour->text()).remove(QLatin1Char(':')).trimmed());
     // The size label is read by its caption, which shows the size; its tip holds the bytes.
@@ -46,10 +50,10 @@ void frmBackUpRestoreA::nameControls()
     for (QWidget *list : {static_cast<QWidget *>(m_lvBody), static_cast<QWidget *>(m_lvBody->iconView()),
                           static_cast<QWidget *>(m_lvBody->reportView())})
         nameControl(list, m_lblArchives->text());
-    nameControl(findChild<QWidget *>(QStringLiteral("Line1")), QStringLiteral("Separator"));
-    nameControl(m_StatusBar1, QStringLiteral("Status bar"));
+    nameControl(findChild<QWidget *>(QStringLiteral("Line1")), tr("Separator"));
+    nameControl(m_StatusBar1, tr("Status bar"));
     for (int i = 0; i < 2; ++i)
-        nameControl(m_panels[i], QStringLiteral("Status panel %1").arg(i + 1));
+        nameControl(m_panels[i], tr("Status panel %1").arg(i + 1));
     m_mnupopupmenu->setAccessibleName(plainCaption(m_mnupopupmenu->title()));
     nameInnerParts(this);
 }

@@ -33,9 +33,9 @@ template <typename W> W *place(W *widget, const char *name, const QRect &geometr
     return widget;
 }
 
-QPushButton *button(QWidget *panel, const char *name, const char *caption, int top, const char *colour)
+QPushButton *button(QWidget *panel, const char *name, const QString &caption, int top, const char *colour)
 {
-    auto *b = place(new QPushButton(QString::fromUtf8(caption), panel), name, twips(120, top, 1575, 495));
+    auto *b = place(new QPushButton(caption, panel), name, twips(120, top, 1575, 495));
     if (colour)
         b->setProperty(frmBackUpRestoreA::kDesignColour, QColor(QLatin1String(colour)));
     // Enter presses the button that has the focus, as Space does.
@@ -63,11 +63,11 @@ void frmBackUpRestoreA::buildControls()
 void frmBackUpRestoreA::buildCommandPanel()
 {
     m_picCommand = place(new QWidget(this), "picCommand", kCommandPanel);
-    m_cmdRegBackup = button(m_picCommand, "cmdRegBackup", "Start &Backup", 240, "#C0FFC0");
-    m_cmdRegBackup2 = button(m_picCommand, "cmdRegBackup2", "Registry Backup", 840, nullptr);
-    m_cmdReport = button(m_picCommand, "cmdReport", "&Report", 1440, "#E0E0E0");
-    m_cmdReport->setToolTip(QStringLiteral("Click here to view all the backup data log file."));
-    m_cmdExit = button(m_picCommand, "cmdExit", "&Exit", 2040, "#FF8080");
+    m_cmdRegBackup = button(m_picCommand, "cmdRegBackup", tr("Start &Backup"), 240, "#C0FFC0");
+    m_cmdRegBackup2 = button(m_picCommand, "cmdRegBackup2", tr("Registry Backup"), 840, nullptr);
+    m_cmdReport = button(m_picCommand, "cmdReport", tr("&Report"), 1440, "#E0E0E0");
+    m_cmdReport->setToolTip(tr("Click here to view all the backup data log file."));
+    m_cmdExit = button(m_picCommand, "cmdExit", tr("&Exit"), 2040, "#FF8080");
 }
 
 void frmBackUpRestoreA::buildDateArea()
@@ -81,11 +81,11 @@ void frmBackUpRestoreA::buildDateArea()
         pictures::paintSmall(p, area, palette, 30);
     };
     m_Image2 = place(new ActionPicture(small, this), "Image2", twips(120, 3720, 750, 750));
-    m_lblHour = place(new QLabel(QStringLiteral("Hour: "), this), "lblHour", twips(5280, 3960, 855, 255));
+    m_lblHour = place(new QLabel(tr("Hour: "), this), "lblHour", twips(5280, 3960, 855, 255));
     m_lblHour->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_lstTime = place(new QComboBox(this), "lstTime", twips(6240, 3960, 855, 315));
     m_lstTime->view()->setMinimumWidth(140);
-    m_lblSize = place(new QLabel(QStringLiteral("Size"), this), "lblSize", twips(7200, 3960, 1815, 255));
+    m_lblSize = place(new QLabel(tr("Size"), this), "lblSize", twips(7200, 3960, 1815, 255));
     widenHourList();
     auto *line = place(new QFrame(this), "Line1", QRect(1440 / 15, 4320 / 15, (9600 - 1440) / 15, 1));
     line->setFrameShape(QFrame::NoFrame);
@@ -106,16 +106,15 @@ void frmBackUpRestoreA::widenHourList()
 
 void frmBackUpRestoreA::buildListArea()
 {
-    m_lblArchives = place(new QLabel(QStringLiteral("Archives"), this), "lblArchives", twips(600, 4200, 855, 255));
+    m_lblArchives = place(new QLabel(tr("Archives"), this), "lblArchives", twips(600, 4200, 855, 255));
     m_lvBody = place(new ArchiveListView(this), "lvBody", kArchiveList);
     // The views answer tool tip events themselves, so each carries the list's tip.
-    const QString tip = QStringLiteral("Double click to open destination file or folder press F7 key for details.");
+    const QString tip = tr("Double click to open destination file or folder press F7 key for details.");
     for (QWidget *view : {static_cast<QWidget *>(m_lvBody), static_cast<QWidget *>(m_lvBody->iconView()),
                           static_cast<QWidget *>(m_lvBody->reportView())})
         view->setToolTip(tip);
     m_archives = new QStandardItemModel(0, 6, this);
-    m_archives->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("SourceDir"), QStringLiteral("DestinationDir"),
-                                           QStringLiteral("Computer"), QStringLiteral("User"), QStringLiteral("Now")});
+    m_archives->setHorizontalHeaderLabels({tr("Name"), tr("SourceDir"), tr("DestinationDir"), tr("Computer"), tr("User"), tr("Now")});
     m_lvBody->setModel(m_archives);
     m_lvBody->setBackground(pictures::listBackground);
     m_lvBody->setColumnWidths({110, 150, 150, 80, 80, 110});
@@ -135,23 +134,31 @@ void frmBackUpRestoreA::buildStatusBar()
 
 void frmBackUpRestoreA::buildPopupMenu()
 {
-    m_mnupopupmenu = new QMenu(QStringLiteral("&Popup Menu"), this);
+    m_mnupopupmenu = new QMenu(tr("&Popup Menu"), this);
     m_mnupopupmenu->setObjectName(QStringLiteral("mnupopupmenu"));
+    // The captions are translated as they are added, in the window's own context (tr's).
     const std::pair<const char *, const char *> items[] = {
-        {"mnuPopUpStartBackup", "&Backup"},          {"mnuPopUpStartRestore", "&Restore"},
-        {"mnuPopUpSep1", nullptr},                   {"mnuPopUpDeleteYear", "Delete Ye&ar"},
-        {"mnuPopUpDeleteMonth", "Delete M&onth"},    {"mnuPopUpDeleteDay", "Delete Da&y"},
-        {"mnuPopUpDeleteHour", "Delete &Hour"},      {"mnuPopUpDeleteArchive", "Delete Arch&ive"},
-        {"mnuPopUpSep2", nullptr},                   {"mnuPopUpScheduleBackups", "&Schedule Backups"},
-        {"mnuPopUpSep3", nullptr},                   {"mnuPopUpOpenFolder", "&Open"},
-        {"mnuPopUpSep4", nullptr},                   {"mnuPopUpRestoreTo", "Restore &To..."},
-        {"mnuPopUpCompare", "&Compare with Current..."},
-        {"mnuPopUpFindFiles", "&Find Files..."},
-        {"mnuPopUpThinArchives", "Thin O&ld Archives..."},
-        {"mnuPopUpExit", "&Exit"},
+        {"mnuPopUpStartBackup", QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "&Backup")},
+        {"mnuPopUpStartRestore", QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "&Restore")},
+        {"mnuPopUpSep1", nullptr},
+        {"mnuPopUpDeleteYear", QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "Delete Ye&ar")},
+        {"mnuPopUpDeleteMonth", QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "Delete M&onth")},
+        {"mnuPopUpDeleteDay", QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "Delete Da&y")},
+        {"mnuPopUpDeleteHour", QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "Delete &Hour")},
+        {"mnuPopUpDeleteArchive", QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "Delete Arch&ive")},
+        {"mnuPopUpSep2", nullptr},
+        {"mnuPopUpScheduleBackups", QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "&Schedule Backups")},
+        {"mnuPopUpSep3", nullptr},
+        {"mnuPopUpOpenFolder", QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "&Open")},
+        {"mnuPopUpSep4", nullptr},
+        {"mnuPopUpRestoreTo", QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "Restore &To...")},
+        {"mnuPopUpCompare", QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "&Compare with Current...")},
+        {"mnuPopUpFindFiles", QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "&Find Files...")},
+        {"mnuPopUpThinArchives", QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "Thin O&ld Archives...")},
+        {"mnuPopUpExit", QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "&Exit")},
     };
     for (const auto &[name, caption] : items) {
-        QAction *action = caption ? m_mnupopupmenu->addAction(QString::fromLatin1(caption)) : m_mnupopupmenu->addSeparator();
+        QAction *action = caption ? m_mnupopupmenu->addAction(tr(caption)) : m_mnupopupmenu->addSeparator();
         action->setObjectName(QString::fromLatin1(name));
     }
 }

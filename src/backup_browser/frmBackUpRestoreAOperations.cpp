@@ -15,6 +15,7 @@
 #include "platform/FileSystemObject.h"
 #include "platform/MousePointer.h"
 #include "platform/Platform.h"
+#include "platform/Translation.h"
 #include "platform/walk/WalkProgress.h"
 #include "schedule/frmBackUpScheduleA.h"
 #include "services/EnvironmentKeys.h"
@@ -35,22 +36,32 @@ namespace rnx10 {
 
 namespace {
 
-constexpr const char *kDeleted = "Succesfully deleted...";
+// The browser's texts, in the window's own context (tr's).
+constexpr const char *kContext = "rnx10::frmBackUpRestoreA";
+constexpr const char *kDeleted = QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "Succesfully deleted...");
 
 Prompt &prompt() { return *platform().prompt; }
 
-bool confirmed(const std::string &text, const char *title) { return prompt().ask(text, title) == Answer::Yes; }
+bool confirmed(const std::string &text, const std::string &title) { return prompt().ask(text, title) == Answer::Yes; }
 
+void tellDeleted() { prompt().tell(tx(kContext, kDeleted), kDefaultTitle, Icon::None); }
+
+// The question and its title, translated when asked; %1 is the folder.
 struct LevelEntry {
     StoreLevel level;
     const char *title;
-    const char *tail;
+    const char *question;
 };
 
-const LevelEntry kHour{StoreLevel::Hour, "Delete Hour...", " . This will delete old data."};
-const LevelEntry kDay{StoreLevel::Day, "Delete Day...", " . This will delete selected day data."};
-const LevelEntry kMonth{StoreLevel::Month, "Delete Month...", " . This will delete old data."};
-const LevelEntry kYear{StoreLevel::Year, "Delete Year...", " . This will delete old data."};
+const LevelEntry kHour{StoreLevel::Hour, QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "Delete Hour..."),
+                       QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "Are you sure you want to delete %1 . This will delete old data.")};
+const LevelEntry kDay{StoreLevel::Day, QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "Delete Day..."),
+                      QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA",
+                                        "Are you sure you want to delete %1 . This will delete selected day data.")};
+const LevelEntry kMonth{StoreLevel::Month, QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "Delete Month..."),
+                        QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "Are you sure you want to delete %1 . This will delete old data.")};
+const LevelEntry kYear{StoreLevel::Year, QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "Delete Year..."),
+                       QT_TRANSLATE_NOOP("rnx10::frmBackUpRestoreA", "Are you sure you want to delete %1 . This will delete old data.")};
 
 // What a deletion took out of the store comes off the locker's size, when it could be measured.
 void keepLockerSize(LockerSize *lockerSize, std::optional<std::uint64_t> removed)
@@ -78,7 +89,7 @@ void deleteLevel(QWidget *window, const BrowserFolders &folders, const LevelEntr
         prompt().tell(nothingSelectedText(entry.level), kDefaultTitle, Icon::Information);
         return;
     }
-    if (!confirmed("Are you sure you want to delete " + *folder + entry.tail, entry.title))
+    if (!confirmed(fillIn(tx(kContext, entry.question), {*folder}), tx(kContext, entry.title)))
         return;
     try {
         deleteHeld(window, folders, *folder, lockerSize);
@@ -86,7 +97,7 @@ void deleteLevel(QWidget *window, const BrowserFolders &folders, const LevelEntr
         tellFailure(e);
         return;
     }
-    prompt().tell(kDeleted, kDefaultTitle, Icon::None);
+    tellDeleted();
 }
 
 } // namespace
@@ -97,7 +108,8 @@ void frmBackUpRestoreA::mnuPopUpDeleteArchive_Click()
     if (!guard.acquired())
         return;
     const std::string copy = m_folders.SelectedDestinationDir;
-    if (!confirmed("Are you sure you want to delete " + shownValue(copy) + " . This will delete selected archive.", "Delete Archive..."))
+    if (!confirmed(fillIn(tr("Are you sure you want to delete %1 . This will delete selected archive.").toStdString(), {shownValue(copy)}),
+                   tr("Delete Archive...").toStdString()))
         return;
     try {
         const std::string archive = archiveFolderOf(services().fileSystem(), copy);
@@ -110,7 +122,7 @@ void frmBackUpRestoreA::mnuPopUpDeleteArchive_Click()
         tellFailure(e);
         return;
     }
-    prompt().tell(kDeleted, kDefaultTitle, Icon::None);
+    tellDeleted();
 }
 
 void frmBackUpRestoreA::mnuPopUpDeleteHour_Click()
@@ -156,8 +168,9 @@ void frmBackUpRestoreA::mnuPopUpStartRestore_Click()
         const std::string store = services().runtime().EnvironGet(envkey::kSuiteEnvironment, envkey::Store);
         checkRestoreTarget(source, store); // refused targets are told before anything is asked
         const std::string details = restoreQuestionDetails(this, copy, source);
-        if (prompt().ask("Are you sure you want to copy " + shownValue(copy) + " to " + shownValue(source) + " . This will delete old data.",
-                         "Sure...", false, details) != Answer::Yes)
+        if (prompt().ask(fillIn(tr("Are you sure you want to copy %1 to %2 . This will delete old data.").toStdString(),
+                                {shownValue(copy), shownValue(source)}),
+                         tr("Sure...").toStdString(), false, details) != Answer::Yes)
             return;
         BusyPointer busy;
         restoreWithProgress(this, copy, source, store);
@@ -165,7 +178,7 @@ void frmBackUpRestoreA::mnuPopUpStartRestore_Click()
         tellFailure(e);
         return;
     }
-    prompt().tell("Done...", kDefaultTitle, Icon::None);
+    prompt().tell(tr("Done...").toStdString(), kDefaultTitle, Icon::None);
 }
 
 void frmBackUpRestoreA::cmdReport_Click()

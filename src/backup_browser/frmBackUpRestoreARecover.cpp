@@ -6,6 +6,7 @@
 #include "backup_browser/RecoverJobs.h"
 #include "backup_browser/core/ArchiveDeletion.h"
 #include "platform/Platform.h"
+#include "platform/Translation.h"
 #include "services/ServiceSet.h"
 #include "ui/BusyGuard.h"
 
@@ -17,7 +18,7 @@ bool archiveSelected(const std::string &copy)
 {
     if (!copy.empty())
         return true;
-    platform().prompt->tell("Select an archive first.", kDefaultTitle, Icon::Information);
+    platform().prompt->tell(tx("rnx10::frmBackUpRestoreA", "Select an archive first."), kDefaultTitle, Icon::Information);
     return false;
 }
 } // namespace

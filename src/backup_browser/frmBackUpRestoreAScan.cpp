@@ -9,6 +9,7 @@
 #include "backup_browser/LockerSize.h"
 #include "backup_browser/ProgressMeasure.h"
 #include "platform/FileSystemObject.h"
+#include "platform/Translation.h"
 #include "services/ServiceSet.h"
 #include "ui/ActionPicture.h"
 #include "ui/PlainToolTip.h"
@@ -61,7 +62,7 @@ void frmBackUpRestoreA::AddinTV()
     if (scan.status)
         setStatusText(1, *scan.status);
     if (scan.error)
-        showFillError(scan.error->description(), FillError::Scan);
+        showFillError(shownDescription(*scan.error), FillError::Scan);
     else
         clearFillError(FillError::Scan);
     m_archiveDays->refresh(m_folders.ComputerFolder);
@@ -92,7 +93,7 @@ void frmBackUpRestoreA::AddinLv()
     for (const ArchiveRow &row : list.rows)
         m_archives->appendRow(archiveItems(row));
     if (list.error)
-        showFillError(list.error->description(), FillError::List);
+        showFillError(shownDescription(*list.error), FillError::List);
     else
         clearFillError(FillError::List);
 }

@@ -94,7 +94,7 @@ void frmBackUpRestoreA::showPopup(const QModelIndex &row, const QPoint &globalPo
 
 void frmBackUpRestoreA::StatusBar1_PanelDblClick(int panel)
 {
-    platform().prompt->tell(statusText(panel), "Status...", Icon::Information);
+    platform().prompt->tell(statusText(panel), tr("Status...").toStdString(), Icon::Information);
 }
 
 } // namespace rnx10

@@ -7,6 +7,7 @@
 #include "backup_browser/core/ThinningSchedule.h"
 #include "backup_browser/core/ThinningSettings.h"
 #include "platform/Platform.h"
+#include "platform/Translation.h"
 #include "services/ProgIds.h"
 #include "services/ScheduledTaskService.h"
 #include "services/ServiceSet.h"
@@ -15,6 +16,7 @@
 #include "ui/WindowJob.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFormLayout>
@@ -30,7 +32,8 @@ namespace rnx10 {
 
 namespace {
 
-constexpr const char *kTitle = "Thin Old Archives";
+// The window's texts kept here are translated where they are shown, in its own context (tr's).
+constexpr const char *kTitle = QT_TRANSLATE_NOOP("rnx10::frmThinArchives", "Thin Old Archives");
 
 struct NumberRow {
     const char *name;
@@ -39,19 +42,21 @@ struct NumberRow {
 };
 
 const NumberRow kRows[] = {
-    {"spnWithin", "Keep every run of the last (days):", &ThinningRule::within},
-    {"spnDaily", "Then the newest run of each of the last (days):", &ThinningRule::daily},
-    {"spnWeekly", "... of each of the last (ISO weeks):", &ThinningRule::weekly},
-    {"spnMonthly", "... of each of the last (months):", &ThinningRule::monthly},
-    {"spnYearly", "... of each of the last (years):", &ThinningRule::yearly},
+    {"spnWithin", QT_TRANSLATE_NOOP("rnx10::frmThinArchives", "Keep every run of the last (days):"), &ThinningRule::within},
+    {"spnDaily", QT_TRANSLATE_NOOP("rnx10::frmThinArchives", "Then the newest run of each of the last (days):"), &ThinningRule::daily},
+    {"spnWeekly", QT_TRANSLATE_NOOP("rnx10::frmThinArchives", "... of each of the last (ISO weeks):"), &ThinningRule::weekly},
+    {"spnMonthly", QT_TRANSLATE_NOOP("rnx10::frmThinArchives", "... of each of the last (months):"), &ThinningRule::monthly},
+    {"spnYearly", QT_TRANSLATE_NOOP("rnx10::frmThinArchives", "... of each of the last (years):"), &ThinningRule::yearly},
 };
 
 QString shown(const std::string &path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 
-QString sizeText(std::optional<std::uint64_t> bytes)
+QString megabytesText(std::uint64_t bytes)
 {
-    return bytes ? QString::fromStdString(roundedMegabytes(*bytes) + " MB") : QStringLiteral("?");
+    return QCoreApplication::translate("rnx10::frmThinArchives", "%1 MB").arg(QString::fromStdString(roundedMegabytes(bytes)));
 }
+
+QString sizeText(std::optional<std::uint64_t> bytes) { return bytes ? megabytesText(*bytes) : QStringLiteral("?"); }
 
 std::shared_ptr<ScheduledTaskService> scheduledTasks()
 {
@@ -156,7 +161,7 @@ void frmThinArchives::preview()
     try {
         m_plan = planThinning(m_computerFolder, shownRule(), m_now);
     } catch (const AutomationError &e) {
-        m_total->setText(QString::fromStdString(e.description()));
+        m_total->setText(QString::fromStdString(shownDescription(e)));
         return;
     }
     std::vector<std::string> paths;
@@ -189,30 +194,31 @@ void frmThinArchives::showTotal()
             total += *bytes;
             ++known;
         }
-    QString text = tr("%1 of %2 runs to delete").arg(m_plan.toDelete.size()).arg(m_plan.runCount);
+    QString text = tr("%1 of %n runs to delete", nullptr, static_cast<int>(m_plan.runCount))
+                       .arg(QString::number(m_plan.toDelete.size()));
     if (!m_plan.toDelete.empty())
-        text += tr(", total %1%2").arg(QString::fromStdString(roundedMegabytes(total) + " MB"),
-                                      known < m_bytes.size() ? tr(" so far") : QString());
+        text += tr(", total %1%2").arg(megabytesText(total), known < m_bytes.size() ? tr(" so far") : QString());
     m_total->setText(text);
 }
 
 void frmThinArchives::cmdThin_Click()
 {
-    const std::string question = "Are you sure you want to delete the " + std::to_string(m_plan.toDelete.size()) +
-                                 " runs listed? This will delete old data.";
-    if (m_plan.toDelete.empty() || platform().prompt->ask(question, kTitle) != Answer::Yes)
+    const std::string question = tr("Are you sure you want to delete the %n runs listed? This will delete old data.", nullptr,
+                                    static_cast<int>(m_plan.toDelete.size()))
+                                     .toStdString();
+    if (m_plan.toDelete.empty() || platform().prompt->ask(question, tr(kTitle).toStdString()) != Answer::Yes)
         return;
     m_sizes->stop();
     const auto fs = services().fileSystemShared();
     const ThinningPlan plan = m_plan;
     ProgressRunner::Task task;
     task.title = tr("Thinning...");
-    task.text = tr("Deleting %1 runs of %2").arg(plan.toDelete.size()).arg(shown(m_computerFolder));
+    task.text = tr("Deleting %n runs of %1", nullptr, static_cast<int>(plan.toDelete.size())).arg(shown(m_computerFolder));
     task.cancellable = true;
     task.expectedEntries = plan.toDelete.size();
     try {
         WindowJob::run(this, task, [&](walk::WalkProgress &progress) { thinStore(*fs, plan, progress); });
-        platform().prompt->tell("Succesfully deleted...", kDefaultTitle, Icon::None);
+        platform().prompt->tell(tr("Succesfully deleted...").toStdString(), kDefaultTitle, Icon::None);
     } catch (const AutomationError &e) {
         if (e.number() != walk::UserInterrupt)
             tellFailure(e);

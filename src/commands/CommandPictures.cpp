@@ -1,5 +1,6 @@
 #include "commands/CommandPictures.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLinearGradient>
 #include <QPainter>
@@ -50,13 +51,16 @@ void paintUpdatesPicture(QPainter &p, const QPalette &)
     p.setPen(Qt::white);
     QFont title(QStringLiteral("Verdana"), 22, QFont::Bold);
     p.setFont(title);
-    p.drawText(QRectF(176, 70, 290, 44), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Zorvane Updates"));
+    p.drawText(QRectF(176, 70, 290, 44), Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate("rnx10::frmupdatesA", "Zorvane Updates"));
     QFont body(QStringLiteral("Verdana"), 10);
     p.setFont(body);
     p.drawText(QRectF(176, 118, 290, 60), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               QStringLiteral("New versions of the Zorvane suite are announced on the downloads page."));
+               QCoreApplication::translate("rnx10::frmupdatesA",
+                                           "New versions of the Zorvane suite are announced on the downloads page."));
     p.fillRect(QRectF(0, picture.height() - 36, picture.width(), 36), QColor(0, 0, 0, 70));
     p.setPen(QColor(220, 230, 245));
+    // The product's name: the same in every language.
     p.drawText(QRectF(16, picture.height() - 36, picture.width() - 32, 36), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Zorvane Support Center"));
 }

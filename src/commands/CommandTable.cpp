@@ -5,6 +5,7 @@
 #include "common/Launching.h"
 #include "maintenance/MaintenanceCommand.h"
 #include "platform/Platform.h"
+#include "platform/Translation.h"
 #include "services/DebuggerService.h"
 #include "services/EnvironmentKeys.h"
 #include "services/RuntimeService.h"
@@ -38,7 +39,7 @@ const std::vector<Command> &commandTable()
         {"RNXRUN_PELORIN", [] { ShellOpen(envValue(envkey::ProgramRoot) + "/1.0/Sys", show::Maximized); }},
         {"RNXRUN_KEV", [] { ShellExecuteOpen(suiteProgramPath("kev.exe"), show::Normal); }},
         {"RNXRUN_MAINTAIN", showMaintenanceDialog},
-        {"RNXRUN_LICENSES", [] { platform().prompt->tell("LICENSES", kDefaultTitle, Icon::None); }},
+        {"RNXRUN_LICENSES", [] { platform().prompt->tell(tx("CommandTable", "LICENSES"), kDefaultTitle, Icon::None); }},
     };
     return table;
 }

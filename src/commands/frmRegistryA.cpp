@@ -21,10 +21,10 @@ namespace rnx10 {
 
 frmRegistryA::frmRegistryA(QWidget *parent)
     : QDialog(parent), m_cmbViewRegEditForKey(new QComboBox(this)),
-      m_cmdViewRegEditForKey(new QPushButton(QStringLiteral("Navigate To ZV Env"), this))
+      m_cmdViewRegEditForKey(new QPushButton(tr("Navigate To ZV Env"), this))
 {
     setObjectName(QStringLiteral("frmRegistryA"));
-    setWindowTitle(QStringLiteral("Zorvane Support Center - Registry"));
+    setWindowTitle(tr("Zorvane Support Center - Registry"));
     setWindowIcon(registryIcon());
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     buildControls();

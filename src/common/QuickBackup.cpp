@@ -5,6 +5,7 @@
 #include "platform/Application.h"
 #include "platform/MousePointer.h"
 #include "platform/Platform.h"
+#include "platform/Translation.h"
 #include "services/IniValues.h"
 #include "services/ServiceSet.h"
 #include "services/StaticMessageService.h"
@@ -15,7 +16,7 @@ namespace rnx10 {
 
 namespace {
 // Shows a static message while one tool is handed to the shell; hidden again whatever happens.
-void startToolWithMessage(const char *message, const char *program)
+void startToolWithMessage(const std::string &message, const char *program)
 {
     StaticMessageService &messages = services().staticMessage();
     messages.UIShowStaticMessageDialog(message, true);
@@ -29,9 +30,10 @@ void startToolWithMessage(const char *message, const char *program)
 
 bool askToStartQuickBackup()
 {
-    const char *question = "Do you want to start backup operations click yes this screen will automatically close., "
-                           "it may take long time depends upon your speed of computer.";
-    return platform().prompt->ask(question, "Proceed...", true) == Answer::Yes;
+    const std::string question =
+        tx("QuickBackup", "Do you want to start backup operations click yes this screen will automatically close., "
+                          "it may take long time depends upon your speed of computer.");
+    return platform().prompt->ask(question, tx("QuickBackup", "Proceed..."), true) == Answer::Yes;
 }
 
 void runQuickBackupFromWindow(std::int32_t lhWnd)
@@ -46,8 +48,8 @@ void runBackupComputer(std::int32_t /*lhWnd*/)
         QCoreApplication::processEvents();
     BusyPointer busy;
     WriteLogINIValue("Backup", "LastTaken", generalDateText());
-    startToolWithMessage("Taking registry Backup", "regbak.exe");
-    startToolWithMessage("Taking shell Backup", "shellbak.exe");
+    startToolWithMessage(tx("QuickBackup", "Taking registry Backup"), "regbak.exe");
+    startToolWithMessage(tx("QuickBackup", "Taking shell Backup"), "shellbak.exe");
 }
 
 } // namespace rnx10

@@ -6,6 +6,7 @@
 #include "maintenance/MaintenancePictures.h"
 #include "platform/MousePointer.h"
 #include "platform/Platform.h"
+#include "platform/Translation.h"
 #include "services/ServiceSet.h"
 #include "ui/TellingConnect.h"
 #include "ui/ActionPicture.h"
@@ -32,7 +33,6 @@ namespace rnx10 {
 
 namespace {
 
-constexpr const char *kLogTooltip = "Double click to browse log folder now";
 constexpr int kTextWidth = 330;
 
 QFrame *greyLine(const char *name)
@@ -47,9 +47,9 @@ QFrame *greyLine(const char *name)
     return line;
 }
 
-QLabel *verdanaLabel(const char *name, const char *text)
+QLabel *verdanaLabel(const char *name, const QString &text)
 {
-    auto *label = new QLabel(QString::fromUtf8(text));
+    auto *label = new QLabel(text);
     label->setObjectName(name);
     QFont font = label->font();
     font.setFamily(QStringLiteral("Verdana"));
@@ -61,9 +61,9 @@ QLabel *verdanaLabel(const char *name, const char *text)
 }
 
 // Enter presses the button that has the focus, else OK.
-QPushButton *button(const char *name, const char *text)
+QPushButton *button(const char *name, const QString &text)
 {
-    auto *b = new QPushButton(QString::fromUtf8(text));
+    auto *b = new QPushButton(text);
     b->setObjectName(name);
     b->setAutoDefault(true);
     return b;
@@ -79,8 +79,8 @@ ActionPicture *logTooltipPicture(const char *name, void (*paint)(QPainter &, con
     });
     picture->setFixedSize(kMaintenancePictureSize + QSize(4, 4));
     picture->setObjectName(name);
-    picture->setToolTip(QString::fromUtf8(kLogTooltip));
-    picture->setAction(QObject::tr("Browse log folder"));
+    picture->setToolTip(frmMaintainceA::tr("Double click to browse log folder now"));
+    picture->setAction(frmMaintainceA::tr("Browse log folder"));
     return picture;
 }
 
@@ -103,18 +103,21 @@ std::string cleanupLeftText(const std::vector<std::string> &skipped, const Lefto
 {
     std::string text;
     if (!skipped.empty()) {
-        text = "Deleted, except these folders, which were skipped because they are, hold or lie inside "
-               "the backup store, the locker or the program folder:";
+        text = tx("rnx10::frmMaintainceA", "Deleted, except these folders, which were skipped because they are, "
+                                           "hold or lie inside the backup store, the locker or the program folder:");
         for (const std::string &folder : skipped)
             text += "\n" + folder;
     }
     if (left.count == 0)
         return text;
-    text += std::string(text.empty() ? "" : "\n\n") + "Not everything could be deleted; these stayed:";
+    text += std::string(text.empty() ? "" : "\n\n") +
+            tx("rnx10::frmMaintainceA", "Not everything could be deleted; these stayed:");
     for (const std::string &path : left.named)
         text += "\n" + path;
-    if (left.count > left.named.size())
-        text += "\n... and " + std::to_string(left.count - left.named.size()) + " more.";
+    if (left.count > left.named.size()) {
+        const int more = static_cast<int>(left.count - left.named.size());
+        text += "\n" + tx("rnx10::frmMaintainceA", "... and %n more.", nullptr, more);
+    }
     return text;
 }
 
@@ -123,16 +126,16 @@ std::string cleanupLeftText(const std::vector<std::string> &skipped, const Lefto
 frmMaintainceA::frmMaintainceA(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmMaintainceA"));
-    setWindowTitle(QStringLiteral("Zorvane Maintaince"));
+    setWindowTitle(tr("Zorvane Maintaince"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
-    m_tabs->addTab(buildGeneralTab(), QStringLiteral("General"));
-    m_tabs->addTab(new QWidget, QStringLiteral("Advanced"));
+    m_tabs->addTab(buildGeneralTab(), tr("General"));
+    m_tabs->addTab(new QWidget, tr("Advanced"));
     m_tabs->setAccessibleName(tr("Maintenance"));
 
-    QPushButton *ok = button("cmdOK", "&OK");
+    QPushButton *ok = button("cmdOK", tr("&OK"));
     ok->setDefault(true);
     connectTelling(ok, &QPushButton::clicked, this, &frmMaintainceA::cmdOK_Click);
 
@@ -175,13 +178,13 @@ QWidget *frmMaintainceA::buildGeneralTab()
 QWidget *frmMaintainceA::buildLogPart()
 {
     ActionPicture *picture = logTooltipPicture("imgLog", &paintLogFolder);
-    QPushButton *clear = button("cmdLogsAndTemp", "Delete Log files...");
+    QPushButton *clear = button("cmdLogsAndTemp", tr("Delete Log files..."));
     connectTelling(picture, &ActionPicture::activated, this, &frmMaintainceA::imgLog_DblClick);
     connectTelling(clear, &QPushButton::clicked, this, &frmMaintainceA::cmdLogsAndTemp_Click);
     return pictureTextButton(picture,
-                             verdanaLabel("lblLogs", "The log files contains all the log information about zorvane "
-                                                     "technologies, automation and products including system "
-                                                     "infromation and catcup files."),
+                             verdanaLabel("lblLogs", tr("The log files contains all the log information about zorvane "
+                                                        "technologies, automation and products including system "
+                                                        "infromation and catcup files.")),
                              clear);
 }
 
@@ -189,11 +192,11 @@ QWidget *frmMaintainceA::buildBackupPart()
 {
     // Carries the log picture's tooltip, so it answers a double click the same way.
     ActionPicture *picture = logTooltipPicture("Image1", &paintBackup);
-    QPushButton *backup = button("cmdStartBackups", "Backup Now...");
+    QPushButton *backup = button("cmdStartBackups", tr("Backup Now..."));
     connectTelling(picture, &ActionPicture::activated, this, &frmMaintainceA::imgLog_DblClick);
     connectTelling(backup, &QPushButton::clicked, this, &frmMaintainceA::cmdStartBackups_Click);
     return pictureTextButton(
-        picture, verdanaLabel("Label1", "You should regularly take backup of your important data."), backup);
+        picture, verdanaLabel("Label1", tr("You should regularly take backup of your important data.")), backup);
 }
 
 void frmMaintainceA::Form_Load() { m_tabs->setCurrentIndex(0); }
@@ -203,15 +206,16 @@ void frmMaintainceA::cmdLogsAndTemp_Click()
     if (WindowJob::isRunning(this))
         return;
     const std::shared_ptr<Prompt> prompt = platform().prompt;
-    if (prompt->ask("Do you want to clear all log files?", "Confirm...") == Answer::No)
+    if (prompt->ask(tr("Do you want to clear all log files?").toStdString(), tr("Confirm...").toStdString()) ==
+        Answer::No)
         return;
     Leftovers left;
     const std::vector<std::string> skipped = clearWithProgress(left);
     if (skipped.empty() && left.count == 0) {
-        prompt->tell("Succesfully deleted.", "Deleted...", Icon::Information);
+        prompt->tell(tr("Succesfully deleted.").toStdString(), tr("Deleted...").toStdString(), Icon::Information);
         return;
     }
-    prompt->tell(cleanupLeftText(skipped, left), "Deleted...", Icon::Warning);
+    prompt->tell(cleanupLeftText(skipped, left), tr("Deleted...").toStdString(), Icon::Warning);
 }
 
 // ClearLogFiles then ClearTempFiles, the deleting on a worker while the dialog keeps painting.

@@ -1,6 +1,7 @@
 #include "platform/Application.h"
 
 #include "automation/AutomationError.h"
+#include "platform/Translation.h"
 
 #include <QApplication>
 #include <QDir>
@@ -192,8 +193,10 @@ QApplication *ensureApplication()
         // A widget made on another thread is never painted, and a box there waits forever.
         if (!onApplicationThread())
             throw err::noDisplay("windows and message boxes show only on the thread that owns the Qt application");
-        if (auto *app = qobject_cast<QApplication *>(running))
+        if (auto *app = qobject_cast<QApplication *>(running)) {
+            installTranslations(*app);
             return app;
+        }
         throw err::noDisplay("the caller's Qt application is not a QApplication");
     }
     const PlatformChoice choice = choosePlatform();
@@ -211,7 +214,9 @@ QApplication *ensureApplication()
         argv[2] = platform.data();
         argc = 3;
     }
-    return new QApplication(argc, argv);
+    auto *app = new QApplication(argc, argv);
+    installTranslations(*app);
+    return app;
 }
 
 int runUntilWindowsClosed()

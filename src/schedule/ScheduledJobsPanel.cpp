@@ -3,6 +3,7 @@
 #include "automation/AutomationError.h"
 #include "automation/ObjectRegistry.h"
 #include "platform/Platform.h"
+#include "platform/Translation.h"
 #include "services/MinuteText.h"
 #include "services/ProgIds.h"
 #include "services/ScheduleHealth.h"
@@ -25,6 +26,21 @@ namespace {
 std::shared_ptr<ScheduledTaskService> scheduledTasks()
 {
     return ObjectRegistry::create<ScheduledTaskService>(progid::ScheduledTasks);
+}
+
+// How long a span is, in its largest whole unit, as spanText words it: "3 days", "1 hour".
+QString shownSpan(std::time_t seconds)
+{
+    if (seconds >= 86400) {
+        const auto days = static_cast<int>(seconds / 86400);
+        return days == 1 ? ScheduledJobsPanel::tr("1 day") : ScheduledJobsPanel::tr("%n days", nullptr, days);
+    }
+    if (seconds >= 3600) {
+        const auto hours = static_cast<int>(seconds / 3600);
+        return hours == 1 ? ScheduledJobsPanel::tr("1 hour") : ScheduledJobsPanel::tr("%n hours", nullptr, hours);
+    }
+    const auto minutes = static_cast<int>(seconds > 0 ? seconds / 60 : 0);
+    return minutes == 1 ? ScheduledJobsPanel::tr("1 minute") : ScheduledJobsPanel::tr("%n minutes", nullptr, minutes);
 }
 } // namespace
 
@@ -101,7 +117,7 @@ void ScheduledJobsPanel::refresh()
         m_jobs = service->scheduledJobs();
     } catch (const AutomationError &e) {
         showJobs();
-        m_state->setText(tr("The schedule cannot be read: %1").arg(QString::fromStdString(e.description())));
+        m_state->setText(tr("The schedule cannot be read: %1").arg(QString::fromStdString(shownDescription(e))));
         showHealth(service.get());
         return;
     }
@@ -118,18 +134,18 @@ void ScheduledJobsPanel::showHealth(ScheduledTaskService *service)
         if (service)
             health = scheduleHealth(currentHealthInputs(*service, computerFolderPath()));
     } catch (const AutomationError &e) {
-        warnings << QString::fromStdString(e.description());
+        warnings << QString::fromStdString(shownDescription(e));
     }
     const std::time_t now = service ? service->now() : std::time(nullptr);
     m_lastBackup->setText(health.lastBackup ? tr("Last backup: %1 (%2 ago)")
                                                   .arg(QString::fromStdString(minuteText(*health.lastBackup)),
-                                                       QString::fromStdString(spanText(now - *health.lastBackup)))
+                                                       shownSpan(now - *health.lastBackup))
                                             : tr("Last backup: none yet"));
     const std::optional<JobHealth> next = health.nextBackup();
     m_nextBackup->setText(next ? tr("Next backup: %1 (%2)")
                                      .arg(QString::fromStdString(minuteText(*next->next)), QString::fromStdString(next->name))
                                : tr("Next backup: none scheduled"));
-    for (const std::string &warning : health.warnings)
+    for (const std::string &warning : health.shownWarnings)
         warnings << QString::fromStdString(warning);
     m_warnings->setText(warnings.join(QLatin1Char('\n')));
     m_warnings->setVisible(!warnings.isEmpty());
@@ -150,7 +166,7 @@ void ScheduledJobsPanel::showJobs()
     const auto count = static_cast<int>(m_jobs.size());
     m_state->setText(count == 0   ? tr("The backup tools are not scheduled.")
                      : count == 1 ? tr("1 job is scheduled.")
-                                  : tr("%1 jobs are scheduled.").arg(count));
+                                  : tr("%n jobs are scheduled.", nullptr, count));
     m_remove->setEnabled(false);
 }
 
@@ -161,7 +177,8 @@ void ScheduledJobsPanel::removeSelected()
         if (m_list->topLevelItem(row)->isSelected())
             chosen.push_back(m_jobs[static_cast<std::size_t>(row)]);
     if (chosen.empty() ||
-        platform().prompt->ask("Take the selected jobs off the schedule?", "Remove...") == Answer::No)
+        platform().prompt->ask(tr("Take the selected jobs off the schedule?").toStdString(),
+                               tr("Remove...").toStdString()) == Answer::No)
         return;
     tellingFailure([&] {
         const auto service = scheduledTasks();

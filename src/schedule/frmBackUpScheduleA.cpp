@@ -4,6 +4,7 @@
 #include "automation/ObjectRegistry.h"
 #include "common/Launching.h"
 #include "platform/Platform.h"
+#include "platform/Translation.h"
 #include "schedule/ScheduledJobsPanel.h"
 #include "services/ProgIds.h"
 #include "services/ScheduledTaskService.h"
@@ -26,10 +27,6 @@
 namespace rnx10 {
 
 namespace {
-constexpr const char *kScheduledText =
-    "Zorvane backup tools has been successfully scheduled in windows schedules, you can modify schedules from "
-    "windows schedule tasks under control panel";
-
 template <typename T> T *named(T *widget, const char *name)
 {
     widget->setObjectName(name);
@@ -40,7 +37,7 @@ template <typename T> T *named(T *widget, const char *name)
 frmBackUpScheduleA::frmBackUpScheduleA(QWidget *parent) : QDialog(parent)
 {
     setObjectName("frmBackUpScheduleA");
-    setWindowTitle("Add Backup Schedule Task");
+    setWindowTitle(tr("Add Backup Schedule Task"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     buildControls();
     setTabOrders();
@@ -66,17 +63,18 @@ void frmBackUpScheduleA::buildControls()
 
 void frmBackUpScheduleA::buildFrame()
 {
-    m_Label2 = named(new QLabel("Time", m_Frame1), "Label2");
+    m_Label2 = named(new QLabel(tr("Time"), m_Frame1), "Label2");
+    // The time and the day codes are what the scheduler reads: the same in every language.
     m_txtTIME = named(new QLineEdit("22:00", m_Frame1), "txtTIME");
-    m_txtTIME->setToolTip("Format : 22:00 (hh:mm)");
-    m_Label3 = named(new QLabel("Date", m_Frame1), "Label3");
-    m_Option1 = named(new QRadioButton("next", m_Frame1), "Option1");
-    m_Option2 = named(new QRadioButton("every", m_Frame1), "Option2");
+    m_txtTIME->setToolTip(tr("Format : 22:00 (hh:mm)"));
+    m_Label3 = named(new QLabel(tr("Date"), m_Frame1), "Label3");
+    m_Option1 = named(new QRadioButton(tr("next"), m_Frame1), "Option1");
+    m_Option2 = named(new QRadioButton(tr("every"), m_Frame1), "Option2");
     m_Option2->setChecked(true);
     m_txtDays = named(new QLineEdit("M,T,W,TH,F,S,SU", m_Frame1), "txtDays");
-    m_txtDays->setToolTip("Format : M,T,W,TH,F,S,SU");
-    m_cmdOK = named(new QPushButton("&OK", m_Frame1), "cmdOK");
-    m_cmdCancel = named(new QPushButton("&Cancel", m_Frame1), "cmdCancel");
+    m_txtDays->setToolTip(tr("Format : M,T,W,TH,F,S,SU"));
+    m_cmdOK = named(new QPushButton(tr("&OK"), m_Frame1), "cmdOK");
+    m_cmdCancel = named(new QPushButton(tr("&Cancel"), m_Frame1), "cmdCancel");
     // Enter presses OK, or the button that has the focus.
     m_cmdOK->setDefault(true);
 
@@ -134,16 +132,19 @@ void frmBackUpScheduleA::cmdOK_Click()
     if (BusyGuard::isRunning(this))
         return;
     Prompt &prompt = *platform().prompt;
-    if (prompt.ask("Are you sure?", "sure...") == Answer::No)
+    if (prompt.ask(tr("Are you sure?").toStdString(), tr("sure...").toStdString()) == Answer::No)
         return;
     try {
         AddScheduletask();
     } catch (const AutomationError &e) {
-        prompt.tell(e.description(), kDefaultTitle, Icon::Critical);
+        prompt.tell(shownDescription(e), kDefaultTitle, Icon::Critical);
         m_scheduled->refresh(); // the first job may be on the schedule by now
         return;
     }
-    prompt.tell(kScheduledText, "Scheduled...", Icon::Information);
+    prompt.tell(tr("Zorvane backup tools has been successfully scheduled in windows schedules, you can modify "
+                   "schedules from windows schedule tasks under control panel")
+                    .toStdString(),
+                tr("Scheduled...").toStdString(), Icon::Information);
     accept();
 }
 

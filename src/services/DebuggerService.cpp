@@ -4,6 +4,7 @@
 #include "automation/ObjectRegistry.h"
 #include "platform/Application.h"
 #include "platform/TerminalText.h"
+#include "platform/Translation.h"
 #include "services/EnvironmentDialog.h"
 #include "services/ProgIds.h"
 #include "services/RuntimeService.h"
@@ -19,14 +20,20 @@ RegisterObject<DebuggerService, DebuggerService> registration(progid::Debugger);
 void printEnvironment()
 {
     RuntimeService runtime;
-    std::fprintf(stderr, "Zorvane Debugger - Environment (no display; configuration file: %s)\n",
-                 printableText(RuntimeService::configurationFile()).c_str());
+    const std::string heading =
+        fillIn(tx("rnx10::EnvironmentDialog", "Zorvane Debugger - Environment (no display; configuration file: %1)"),
+               {printableText(RuntimeService::configurationFile())});
+    std::fprintf(stderr, "%s\n", heading.c_str());
     for (const std::string &key : RuntimeService::keys()) {
         RuntimeService::Lookup found;
         try {
             found = runtime.lookup(key);
+            if (found.source == "environment")
+                found.source = tx("rnx10::EnvironmentDialog", "environment");
+            else if (found.source == "default")
+                found.source = tx("rnx10::EnvironmentDialog", "default");
         } catch (const AutomationError &e) {
-            found = {{}, e.description()};
+            found = {{}, shownDescription(e)};
         }
         std::fprintf(stderr, "%s=%s\t[%s]\n", key.c_str(), printableText(found.value).c_str(),
                      printableText(found.source).c_str());

@@ -1,6 +1,7 @@
 #include "services/EnvironmentDialog.h"
 
 #include "automation/AutomationError.h"
+#include "platform/Translation.h"
 #include "services/RuntimeService.h"
 
 #include <QDialogButtonBox>
@@ -12,9 +13,21 @@
 
 namespace rnx10 {
 
+namespace {
+// Where a value came from, as the Source column shows it: a file by its path.
+QString shownSource(const std::string &source)
+{
+    if (source == "environment")
+        return EnvironmentDialog::tr("environment");
+    if (source == "default")
+        return EnvironmentDialog::tr("default");
+    return QString::fromStdString(source);
+}
+} // namespace
+
 EnvironmentDialog::EnvironmentDialog(QWidget *parent) : QDialog(parent), m_table(new QTableWidget(this))
 {
-    setWindowTitle(QStringLiteral("Zorvane Debugger - Environment"));
+    setWindowTitle(tr("Zorvane Debugger - Environment"));
     setObjectName(QStringLiteral("frmDebuggerOptions"));
     auto *layout = new QVBoxLayout(this);
     auto *heading = new QLabel(tr("Environment keys as the suite resolves them now. Configuration file: %1")
@@ -47,14 +60,16 @@ void EnvironmentDialog::fill()
     m_table->setRowCount(static_cast<int>(keys.size()));
     for (int row = 0; row < static_cast<int>(keys.size()); ++row) {
         RuntimeService::Lookup found;
+        QString source;
         try {
             found = runtime.lookup(keys[row]);
+            source = shownSource(found.source);
         } catch (const AutomationError &e) {
-            found = {{}, e.description()};
+            source = QString::fromStdString(shownDescription(e));
         }
         m_table->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(keys[row])));
         m_table->setItem(row, 1, new QTableWidgetItem(QString::fromLocal8Bit(found.value.c_str())));
-        m_table->setItem(row, 2, new QTableWidgetItem(QString::fromStdString(found.source)));
+        m_table->setItem(row, 2, new QTableWidgetItem(source));
     }
     m_table->resizeColumnsToContents();
 }

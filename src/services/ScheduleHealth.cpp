@@ -1,8 +1,11 @@
 #include "services/ScheduleHealth.h"
 
+#include "platform/Translation.h"
 #include "services/CronTimes.h"
 #include "services/NewestArchive.h"
 #include "services/RunningProcesses.h"
+
+#include <QtGlobal>
 
 #include <algorithm>
 
@@ -41,21 +44,38 @@ std::vector<JobHealth> jobsOf(const ScheduleState &schedule, std::time_t now)
     return jobs;
 }
 
-std::vector<std::string> warningsOf(const HealthInputs &in)
+// Each warning as the records keep it and as a window shows it.
+struct Warnings {
+    std::vector<std::string> recorded, shown;
+    void add(const char *text)
+    {
+        recorded.emplace_back(text);
+        shown.push_back(tx("ScheduleHealth", text));
+    }
+};
+
+Warnings warningsOf(const HealthInputs &in)
 {
-    std::vector<std::string> warnings;
+    Warnings warnings;
     if (!isRunning(in.processNames, {"cron", "crond"}))
-        warnings.push_back("The cron daemon is not running: scheduled backups do not start.");
+        warnings.add(
+            QT_TRANSLATE_NOOP("ScheduleHealth", "The cron daemon is not running: scheduled backups do not start."));
     if (!in.schedule.atJobs.empty() && !isRunning(in.processNames, {"atd"}))
-        warnings.push_back("atd is not running: the backups queued with at do not start.");
+        warnings.add(
+            QT_TRANSLATE_NOOP("ScheduleHealth", "atd is not running: the backups queued with at do not start."));
     if (in.schedule.crontabMissing)
-        warnings.push_back("crontab is not installed (not found on PATH): backups cannot repeat.");
+        warnings.add(
+            QT_TRANSLATE_NOOP("ScheduleHealth", "crontab is not installed (not found on PATH): backups cannot repeat."));
     if (in.schedule.atMissing)
-        warnings.push_back("at is not installed (not found on PATH): backups cannot be queued once.");
-    if (!in.newestArchive)
-        warnings.push_back("There is no backup of this computer yet.");
-    else if (in.now - *in.newestArchive > kStaleBackupSeconds)
-        warnings.push_back("No backup for " + std::to_string((in.now - *in.newestArchive) / 86400) + " days.");
+        warnings.add(
+            QT_TRANSLATE_NOOP("ScheduleHealth", "at is not installed (not found on PATH): backups cannot be queued once."));
+    if (!in.newestArchive) {
+        warnings.add(QT_TRANSLATE_NOOP("ScheduleHealth", "There is no backup of this computer yet."));
+    } else if (in.now - *in.newestArchive > kStaleBackupSeconds) {
+        const auto days = static_cast<int>((in.now - *in.newestArchive) / 86400);
+        warnings.recorded.push_back("No backup for " + std::to_string(days) + " days.");
+        warnings.shown.push_back(tx("ScheduleHealth", "No backup for %n days.", nullptr, days));
+    }
     return warnings;
 }
 
@@ -72,7 +92,9 @@ std::optional<JobHealth> ScheduleHealth::nextBackup() const
 
 ScheduleHealth scheduleHealth(const HealthInputs &inputs)
 {
-    return {inputs.newestArchive, jobsOf(inputs.schedule, inputs.now), warningsOf(inputs)};
+    Warnings warnings = warningsOf(inputs);
+    return {inputs.newestArchive, jobsOf(inputs.schedule, inputs.now), std::move(warnings.recorded),
+            std::move(warnings.shown)};
 }
 
 HealthInputs currentHealthInputs(ScheduledTaskService &service, const std::string &computerFolder)

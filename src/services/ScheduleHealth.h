@@ -22,7 +22,8 @@ struct JobHealth {
 struct ScheduleHealth {
     std::optional<std::time_t> lastBackup; // the newest archive's time
     std::vector<JobHealth> jobs;
-    std::vector<std::string> warnings;
+    std::vector<std::string> warnings;      // in English, as the command line's records give them
+    std::vector<std::string> shownWarnings; // the same, in the user's language, for a window
 
     // The job that makes the next backup: the soonest next run of a job other than the thinning.
     std::optional<JobHealth> nextBackup() const;

@@ -4,6 +4,7 @@
 #include "automation/ObjectRegistry.h"
 #include "platform/SpawnCommandRunner.h"
 #include "platform/TerminalText.h"
+#include "platform/Translation.h"
 #include "services/AtJob.h"
 #include "services/CrontabText.h"
 #include "services/JobSchedule.h"
@@ -31,12 +32,13 @@ std::string currentUser()
     return user ? user->pw_name : std::string();
 }
 
+// When a crontab job runs, for the schedule dialog's list; the day codes and the time as typed.
 std::string describeRepeating(const cron::CronJob &line)
 {
     const std::optional<JobSchedule> schedule = JobSchedule::fromCronFields(line.fields);
     if (!schedule)
-        return "cron " + line.fields;
-    return "every " + schedule->daysText() + " at " + schedule->timeText();
+        return fillIn(tx("ScheduledTaskService", "cron %1"), {line.fields});
+    return fillIn(tx("ScheduledTaskService", "every %1 at %2"), {schedule->daysText(), schedule->timeText()});
 }
 
 void checkTool(const char *what, const CommandResult &result)

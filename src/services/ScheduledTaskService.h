@@ -22,7 +22,8 @@ struct CronJob;
 struct ScheduledJob {
     std::string name;    // the job's name: "regbak", "shellbak"
     bool every = false;  // a line of the crontab; else a job of the at queue
-    std::string when;    // "every M,T,W,TH,F,S,SU at 22:00"; for an at job its time as at gives it
+    std::string when;    // "every M,T,W,TH,F,S,SU at 22:00" in the user's language; for an at job its
+                         // time as at gives it
     std::string program; // what the job runs
     int atNumber = 0;    // the at job's number
 

@@ -6,6 +6,7 @@
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -45,29 +46,30 @@ private:
 QString partKind(QWidget *part)
 {
     if (auto *bar = qobject_cast<QScrollBar *>(part))
-        return bar->orientation() == Qt::Vertical ? QStringLiteral("vertical scroll bar")
-                                                  : QStringLiteral("horizontal scroll bar");
+        return bar->orientation() == Qt::Vertical ? QCoreApplication::translate("Accessibility", "vertical scroll bar")
+                                                  : QCoreApplication::translate("Accessibility", "horizontal scroll bar");
     if (part->objectName() == QLatin1String("qt_scrollarea_vcontainer"))
-        return QStringLiteral("vertical scroll bar area");
+        return QCoreApplication::translate("Accessibility", "vertical scroll bar area");
     if (part->objectName() == QLatin1String("qt_scrollarea_hcontainer"))
-        return QStringLiteral("horizontal scroll bar area");
+        return QCoreApplication::translate("Accessibility", "horizontal scroll bar area");
     if (auto *header = qobject_cast<QHeaderView *>(part))
-        return header->orientation() == Qt::Horizontal ? QStringLiteral("column headers") : QStringLiteral("row headers");
+        return header->orientation() == Qt::Horizontal ? QCoreApplication::translate("Accessibility", "column headers")
+                                                       : QCoreApplication::translate("Accessibility", "row headers");
     if (auto *area = qobject_cast<QAbstractScrollArea *>(part->parentWidget()); area && area->viewport() == part)
-        return QStringLiteral("view area");
+        return QCoreApplication::translate("Accessibility", "view area");
     if (qobject_cast<QProgressBar *>(part))
-        return QStringLiteral("progress bar");
+        return QCoreApplication::translate("Accessibility", "progress bar");
     if (qobject_cast<QMenu *>(part))
-        return QStringLiteral("menu");
+        return QCoreApplication::translate("Accessibility", "menu");
     if (part->windowType() == Qt::Popup)
-        return QStringLiteral("pop-up");
+        return QCoreApplication::translate("Accessibility", "pop-up");
     if (qobject_cast<QAbstractItemView *>(part))
-        return QStringLiteral("list");
+        return QCoreApplication::translate("Accessibility", "list");
     if (qobject_cast<QAbstractSpinBox *>(part) || qobject_cast<QLineEdit *>(part))
-        return QStringLiteral("entry field");
+        return QCoreApplication::translate("Accessibility", "entry field");
     if (qobject_cast<QToolButton *>(part))
-        return QStringLiteral("button");
-    return QStringLiteral("part");
+        return QCoreApplication::translate("Accessibility", "button");
+    return QCoreApplication::translate("Accessibility", "part");
 }
 } // namespace
 
@@ -114,7 +116,9 @@ void nameInnerParts(QWidget *window)
         for (QWidget *up = part->parentWidget(); up && owner.isEmpty(); up = up->parentWidget())
             if (!parts.contains(up))
                 owner = accessibleNameOf(up);
-        names << (owner.isEmpty() ? partKind(part) : owner + QStringLiteral(", ") + partKind(part));
+        // "Archives, vertical scroll bar": the owner, then the part.
+        names << (owner.isEmpty() ? partKind(part)
+                                  : QCoreApplication::translate("Accessibility", "%1, %2").arg(owner, partKind(part)));
     }
     for (qsizetype i = 0; i < parts.size(); ++i)
         parts[i]->setAccessibleName(names[i]);

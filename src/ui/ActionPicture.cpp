@@ -52,7 +52,7 @@ ActionPicture::ActionPicture(Painter paint, QWidget *parent) : QWidget(parent), 
 {
     static std::once_flag installed;
     std::call_once(installed, [] { QAccessible::installFactory(pictureInterface); });
-    setAccessibleName(QStringLiteral("Picture"));
+    setAccessibleName(tr("Picture"));
 }
 
 void ActionPicture::setAction(const QString &what)

@@ -3,6 +3,7 @@
 #include "automation/AutomationError.h"
 #include "platform/Platform.h"
 #include "platform/TerminalText.h"
+#include "platform/Translation.h"
 #include "platform/walk/WalkProgress.h"
 
 #include <iostream>
@@ -26,8 +27,15 @@ void tellText(const std::string &text) noexcept
 
 void tellFailure(const AutomationError &error) noexcept
 {
-    if (error.number() != walk::UserInterrupt)
-        tellText(error.description());
+    if (error.number() == walk::UserInterrupt)
+        return;
+    std::string shown;
+    try {
+        shown = shownDescription(error);
+    } catch (...) {
+        return tellText(error.description()); // no memory left to translate it: as it is
+    }
+    tellText(shown);
 }
 
 void tellFailure(const std::exception &error) noexcept
@@ -35,6 +43,17 @@ void tellFailure(const std::exception &error) noexcept
     if (const auto *automation = dynamic_cast<const AutomationError *>(&error))
         return tellFailure(*automation);
     tellText(error.what());
+}
+
+void tellUnexpectedFailure() noexcept
+{
+    std::string text;
+    try {
+        text = tx("TellFailure", "unexpected failure");
+    } catch (...) {
+        return tellText("unexpected failure");
+    }
+    tellText(text);
 }
 
 } // namespace rnx10

@@ -4,7 +4,6 @@
 #include "automation/AutomationError.h"
 
 #include <exception>
-#include <stdexcept>
 
 namespace rnx10 {
 
@@ -15,6 +14,9 @@ void tellFailure(const AutomationError &error) noexcept;
 // the description goes to standard error: nothing leaves an event handler into Qt's event loop.
 void tellFailure(const std::exception &error) noexcept;
 
+// The same for a failure that is no std::exception and so has no text of its own.
+void tellUnexpectedFailure() noexcept;
+
 // Runs a handler's work; a failure is told to the user instead of leaving the event handler.
 template <typename Work> void tellingFailure(Work &&work) noexcept
 {
@@ -23,7 +25,7 @@ template <typename Work> void tellingFailure(Work &&work) noexcept
     } catch (const std::exception &error) {
         tellFailure(error);
     } catch (...) {
-        tellFailure(std::runtime_error("unexpected failure"));
+        tellUnexpectedFailure();
     }
 }
 

@@ -7,6 +7,7 @@
 #include "automation/AutomationError.h"
 #include "platform/Paths.h"
 #include "platform/TerminalText.h"
+#include "platform/Translation.h"
 #include "platform/walk/WorkerThreads.h"
 #include "services/EnvironmentKeys.h"
 #include "services/RuntimeService.h"
@@ -84,15 +85,31 @@ private:
     std::optional<std::thread> m_watch;
 };
 
-void fail(RunOutcome &outcome, const std::string &message)
+// A run and what it tells a person: its failures as standard error and the desktop notice show
+// them, in the user's language; the outcome keeps them as the log records them.
+struct Run {
+    RunOutcome outcome;
+    std::vector<std::string> shownFailures;
+};
+
+// logged goes into backup.log as it is; shown is told on standard error and in the notice.
+void fail(Run &run, const std::string &logged, const std::string &shown)
 {
-    std::fprintf(stderr, "%s: %s\n", outcome.tool.c_str(), printableText(message).c_str());
-    outcome.failures.push_back(message);
-    outcome.status = 1;
+    std::fprintf(stderr, "%s: %s\n", run.outcome.tool.c_str(), printableText(shown).c_str());
+    run.outcome.failures.push_back(logged);
+    run.shownFailures.push_back(shown);
+    run.outcome.status = 1;
 }
 
-void archiveAll(const std::vector<BackupSource> &sources, const std::tm &filedAt, RunOutcome &outcome)
+// "error N: DESCRIPTION", the description as recorded or as shown.
+std::string errorText(const AutomationError &e, const std::string &description)
 {
+    return "error " + std::to_string(e.number()) + ": " + description;
+}
+
+void archiveAll(const std::vector<BackupSource> &sources, const std::tm &filedAt, Run &run)
+{
+    RunOutcome &outcome = run.outcome;
     try {
         const std::string store = RuntimeService().EnvironGet(envkey::kSuiteEnvironment, envkey::Store);
         for (const BackupSource &source : sources) {
@@ -102,55 +119,60 @@ void archiveAll(const std::vector<BackupSource> &sources, const std::tm &filedAt
                             printableText(archive).c_str());
                 ++outcome.archives;
             } catch (const AutomationError &e) {
-                fail(outcome, source.folder + ": error " + std::to_string(e.number()) + ": " + e.description());
+                fail(run, source.folder + ": " + errorText(e, e.description()),
+                     source.folder + ": " + errorText(e, shownDescription(e)));
             }
         }
     } catch (const AutomationError &e) {
-        fail(outcome, "error " + std::to_string(e.number()) + ": " + e.description());
+        fail(run, errorText(e, e.description()), errorText(e, shownDescription(e)));
     }
 }
 
 // The run's line in the log folder's backup.log and, for a failed run, a desktop notification.
-void tellOutcome(const RunOutcome &outcome)
+void tellOutcome(const Run &run)
 {
+    const RunOutcome &outcome = run.outcome;
     std::string logFolder;
     try {
         RuntimeService runtime;
         logFolder = suiteFolderForWriting(runtime, envkey::Logs);
         if (const std::string why = appendRunLog(logFolder, runLogLine(outcome)); !why.empty())
-            std::fprintf(stderr, "%s: the run is not logged: %s\n", outcome.tool.c_str(), printableText(why).c_str());
+            std::fprintf(stderr, "%s: %s\n", outcome.tool.c_str(),
+                         fillIn(tx("backuptool", "the run is not logged: %1"), {printableText(why)}).c_str());
     } catch (const AutomationError &e) {
-        std::fprintf(stderr, "%s: the run is not logged: %s\n", outcome.tool.c_str(),
-                     printableText(e.description()).c_str());
+        std::fprintf(stderr, "%s: %s\n", outcome.tool.c_str(),
+                     fillIn(tx("backuptool", "the run is not logged: %1"), {printableText(shownDescription(e))}).c_str());
     }
     if (outcome.status == 0)
         return;
     std::string body;
-    for (const std::string &failure : outcome.failures)
+    for (const std::string &failure : run.shownFailures)
         body += failure + "\n";
     if (!logFolder.empty())
-        body += "See " + logFolder + "/" + kRunLogName;
+        body += fillIn(tx("backuptool", "See %1"), {logFolder + "/" + kRunLogName});
     std::fflush(nullptr);
     const ExitDeadline deadline(kNoticeLimit + std::chrono::seconds(2), outcome.status);
-    notifyDesktop("Backup failed: " + outcome.tool, body, kNoticeLimit);
+    notifyDesktop(fillIn(tx("backuptool", "Backup failed: %1"), {outcome.tool}), body, kNoticeLimit);
 }
 } // namespace
 
 int runBackup(const char *tool, const std::vector<BackupSource> &sources, int argc, char **argv)
 {
-    RunOutcome outcome;
+    Run run;
+    RunOutcome &outcome = run.outcome;
     outcome.tool = tool;
     const std::time_t now = std::time(nullptr);
     ::localtime_r(&now, &outcome.when);
     std::tm filedAt = outcome.when;
     if (parseArguments(argc, argv, filedAt)) {
-        archiveAll(sources, filedAt, outcome);
+        archiveAll(sources, filedAt, run);
     } else {
         outcome.failures.push_back("usage: " + outcome.tool + " [--at HH:MM]");
-        std::fprintf(stderr, "%s\n", outcome.failures.back().c_str());
+        run.shownFailures.push_back(fillIn(tx("backuptool", "usage: %1 [--at HH:MM]"), {outcome.tool}));
+        std::fprintf(stderr, "%s\n", run.shownFailures.back().c_str());
         outcome.status = 2;
     }
-    tellOutcome(outcome);
+    tellOutcome(run);
     return outcome.status;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
 #include "platform/TerminalText.h"
+#include "platform/Translation.h"
 
 #include <fcntl.h>
 
@@ -48,7 +49,7 @@ std::string appendRunLog(const std::string &logFolder, const std::string &line)
 {
     try {
         if (logFolder.empty() || logFolder.front() != '/')
-            return "the log folder is not an absolute folder: \"" + printableText(logFolder) + "\"";
+            return fillIn(tx("backuptool", "the log folder is not an absolute folder: \"%1\""), {printableText(logFolder)});
         FileSystemObject fso;
         makeFolders(fso, logFolder);
         const Descriptor log = openFile(logFolder + "/" + kRunLogName, O_WRONLY | O_CREAT | O_APPEND);
@@ -56,7 +57,7 @@ std::string appendRunLog(const std::string &logFolder, const std::string &line)
             return std::strerror(errno);
         return {};
     } catch (const AutomationError &e) {
-        return e.description();
+        return shownDescription(e);
     }
 }
 

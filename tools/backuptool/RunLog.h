@@ -26,7 +26,7 @@ std::string runLogLine(const RunOutcome &outcome);
 
 // Appends line and a line break to logFolder/backup.log with one write, so tools running at the
 // same time never mix their lines; makes the folder when it is missing. Never raises: the reason
-// when it could not, else the empty text.
+// when it could not (in the user's language, for standard error), else the empty text.
 std::string appendRunLog(const std::string &logFolder, const std::string &line);
 
 } // namespace rnx10::backuptool

@@ -4,11 +4,13 @@
 #include "automation/AutomationError.h"
 #include "platform/Application.h"
 #include "platform/TerminalText.h"
+#include "platform/Translation.h"
 
 #include <QMessageBox>
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 namespace rnx10::placeholder {
@@ -20,9 +22,12 @@ inline bool offscreen()
     return qpa && (std::string_view(qpa) == "offscreen" || std::string_view(qpa) == "minimal");
 }
 
-inline int run(const char *title, const char *text)
+// title: the tool's name, as it is; text: English, marked QT_TRANSLATE_NOOP("Placeholder", ...) where
+// it is written, and shown in the user's language.
+inline int run(const char *title, const char *englishText)
 {
-    std::printf("%s: %s\n", title, text);
+    const std::string text = tx("Placeholder", englishText);
+    std::printf("%s: %s\n", title, text.c_str());
     std::fflush(stdout);
     if (offscreen())
         return 0;
@@ -31,10 +36,10 @@ inline int run(const char *title, const char *text)
     try {
         ensureApplication();
     } catch (const AutomationError &e) {
-        std::fprintf(stderr, "%s: %s\n", title, printableText(e.description()).c_str());
+        std::fprintf(stderr, "%s: %s\n", title, printableText(shownDescription(e)).c_str());
         return 0;
     }
-    QMessageBox box(QMessageBox::Information, QString::fromUtf8(title), QString::fromUtf8(text), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Information, QString::fromUtf8(title), QString::fromStdString(text), QMessageBox::Ok);
     box.exec();
     return 0;
 }

@@ -3,6 +3,6 @@
 
 int main()
 {
-    return rnx10::placeholder::run("Zorvane KEV",
-                                   "The KEV tool is not part of this installation; this is its placeholder.");
+    return rnx10::placeholder::run(
+        "Zorvane KEV", QT_TRANSLATE_NOOP("Placeholder", "The KEV tool is not part of this installation; this is its placeholder."));
 }

@@ -3,6 +3,6 @@
 
 int main()
 {
-    return rnx10::placeholder::run("Zorvane QRS",
-                                   "The QRS tool is not part of this installation; this is its placeholder.");
+    return rnx10::placeholder::run(
+        "Zorvane QRS", QT_TRANSLATE_NOOP("Placeholder", "The QRS tool is not part of this installation; this is its placeholder."));
 }

@@ -6,6 +6,7 @@
 #include "platform/Application.h"
 #include "platform/MessageBoxPrompt.h"
 #include "platform/TerminalText.h"
+#include "platform/Translation.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -20,15 +21,19 @@ int main(int argc, char **argv)
     try {
         app = rnx10::ensureApplication();
     } catch (const rnx10::AutomationError &e) {
-        std::fprintf(stderr, "rnx.exe: error %d: %s\n", e.number(), rnx10::printableText(e.description()).c_str());
+        std::fprintf(stderr, "rnx.exe: error %d: %s\n", e.number(),
+                     rnx10::printableText(rnx10::shownDescription(e)).c_str());
         return 1;
     }
     QApplication::setApplicationName(QStringLiteral("rnx"));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Zorvane Support Center"));
+    parser.setApplicationDescription(QCoreApplication::translate("rnx.exe", "Zorvane Support Center"));
     parser.addHelpOption();
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"), QStringLiteral("Render the window to <file> (PNG) and quit."),
-                                        QStringLiteral("file"));
+    //: "<file>" is the option's value, "file" below: translate both alike.
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QCoreApplication::translate("rnx.exe", "Render the window to <file> (PNG) and quit."),
+                                        //: The value of --screenshot, as the help shows it: <file>.
+                                        QCoreApplication::translate("rnx.exe", "file"));
     parser.addOption(screenshot);
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -39,18 +44,23 @@ int main(int argc, char **argv)
     try {
         window = std::make_unique<rnx10::SupportCenterWindow>();
     } catch (const rnx10::AutomationError &e) {
-        const QString text = QStringLiteral("Error %1: %2").arg(e.number()).arg(QString::fromStdString(e.description()));
+        const QString text = QCoreApplication::translate("rnx.exe", "Error %1: %2")
+                                 .arg(QString::number(e.number()), QString::fromStdString(rnx10::shownDescription(e)));
         std::fprintf(stderr, "rnx.exe: %s\n", rnx10::printableText(text.toStdString()).c_str());
         if (!parser.isSet(screenshot))
-            rnx10::MessageBoxPrompt().tell(text.toStdString(), "Zorvane Support Center", rnx10::Icon::Critical);
+            rnx10::MessageBoxPrompt().tell(text.toStdString(),
+                                           QCoreApplication::translate("rnx.exe", "Zorvane Support Center").toStdString(),
+                                           rnx10::Icon::Critical);
         return 1;
     }
     window->show();
     if (parser.isSet(screenshot)) {
         const QString file = parser.value(screenshot);
         if (!window->grab().save(file, "PNG")) {
-            std::fprintf(stderr, "rnx.exe: cannot write %s\n",
-                         rnx10::printableText(file.toLocal8Bit().toStdString()).c_str());
+            std::fprintf(stderr, "rnx.exe: %s\n",
+                         rnx10::fillIn(rnx10::tx("rnx.exe", "cannot write %1"),
+                                       {rnx10::printableText(file.toLocal8Bit().toStdString())})
+                             .c_str());
             return 1;
         }
         return 0;

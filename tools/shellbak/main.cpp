@@ -3,6 +3,8 @@
 
 #include "BackupRun.h"
 
+#include "platform/Translation.h"
+
 #include <cstdio>
 
 int main(int argc, char **argv)
@@ -12,6 +14,7 @@ int main(int argc, char **argv)
     for (const std::string &folder : shellBackupFolders())
         sources.push_back({folder, folder, "shell-" + archiveNameFor(folder), archiveNameFor(folder)});
     if (sources.empty())
-        std::printf("shellbak.exe: no folder to back up (none listed in [ShellBackup], no ~/Documents)\n");
+        std::printf("shellbak.exe: %s\n",
+                    rnx10::tx("shellbak", "no folder to back up (none listed in [ShellBackup], no ~/Documents)").c_str());
     return runBackup("shellbak.exe", sources, argc, argv);
 }

@@ -6,6 +6,7 @@
 #include "automation/AutomationError.h"
 #include "platform/SpawnCommandRunner.h"
 #include "platform/TerminalText.h"
+#include "platform/Translation.h"
 #include "services/CatchUp.h"
 #include "services/EnvironmentKeys.h"
 #include "services/MinuteText.h"
@@ -43,10 +44,11 @@ void tellStarting(const MissedJob &job, std::time_t now, RecordOutput &out)
         // appendRunLog tells an empty folder as a failure; the run goes ahead without its line
     }
     if (const std::string failure = backuptool::appendRunLog(logFolder, logLine(job, now)); !failure.empty())
-        std::fprintf(stderr, "rnx10-store: the run log cannot be written: %s\n", printableText(failure).c_str());
-    backuptool::notifyDesktop("Catching up a missed backup",
-                              "The scheduled job " + job.line.jobName + " did not run at " + due +
-                                  " while the computer was off; it runs now.",
+        std::fprintf(stderr, "rnx10-store: %s\n",
+                     fillIn(tx("rnx10-store", "the run log cannot be written: %1"), {printableText(failure)}).c_str());
+    backuptool::notifyDesktop(tx("rnx10-store", "Catching up a missed backup"),
+                              fillIn(tx("rnx10-store", "The scheduled job %1 did not run at %2 while the computer was off; it runs now."),
+                                     {job.line.jobName, due}),
                               kNoticeLimit, backuptool::NoticeLevel::Information);
 }
 
@@ -55,11 +57,14 @@ void tellUnscheduledAndStale(const CatchUpOutcome &outcome, std::time_t now, Rec
 {
     if (outcome.scheduled || !outcome.lastBackup || now - *outcome.lastBackup <= kStaleBackupSeconds)
         return;
-    const std::string summary = "No backup for " + std::to_string((now - *outcome.lastBackup) / 86400) + " days";
+    const std::time_t days = (now - *outcome.lastBackup) / 86400;
+    const int dayCount = static_cast<int>(days);
+    // The item is a record and stays as it is; the desktop notice is in the user's language.
+    const std::string summary = "No backup for " + std::to_string(days) + " days";
     out.item("notice\t" + summary, {{"kind", std::string("notice")}, {"text", summary}});
-    backuptool::notifyDesktop(summary,
-                              "The newest backup of this computer was made on " + minuteText(*outcome.lastBackup) +
-                                  " and no backup is scheduled.",
+    backuptool::notifyDesktop(tx("rnx10-store", "No backup for %n days", nullptr, dayCount),
+                              fillIn(tx("rnx10-store", "The newest backup of this computer was made on %1 and no backup is scheduled."),
+                                     {minuteText(*outcome.lastBackup)}),
                               kNoticeLimit);
 }
 
@@ -67,7 +72,8 @@ void tellUnscheduledAndStale(const CatchUpOutcome &outcome, std::time_t now, Rec
 
 void runCatchUp(const CommandArguments &arguments, RecordOutput &out)
 {
-    arguments.expectPositional(0, "no arguments");
+    //: After "expected".
+    arguments.expectPositional(0, tx("rnx10-store", "no arguments"));
     const std::time_t now = nowOption(arguments);
     ScheduledTaskService service(std::make_shared<SpawnCommandRunner>(), [now] { return now; });
     SpawnCommandRunner shell;

@@ -1,5 +1,7 @@
 #include "CommandArguments.h"
 
+#include "platform/Translation.h"
+
 namespace rnx10::store {
 
 CommandArguments::CommandArguments(const std::vector<std::string> &words, const std::set<std::string> &valueOptions,
@@ -24,19 +26,19 @@ CommandArguments::CommandArguments(const std::vector<std::string> &words, const 
             else if (i + 1 < words.size())
                 m_values[name] = words[++i];
             else
-                throw UsageError(name + " needs a value");
+                throw UsageError(fillIn(tx("rnx10-store", "%1 needs a value"), {name}));
         } else if (flagOptions.count(name) && equals == std::string::npos) {
             m_flags.insert(name);
         } else {
-            throw UsageError("unknown option " + word);
+            throw UsageError(fillIn(tx("rnx10-store", "unknown option %1"), {word}));
         }
     }
 }
 
-void CommandArguments::expectPositional(std::size_t count, const char *names) const
+void CommandArguments::expectPositional(std::size_t count, const std::string &names) const
 {
     if (m_positional.size() != count)
-        throw UsageError(std::string("expected ") + names);
+        throw UsageError(fillIn(tx("rnx10-store", "expected %1"), {names}));
 }
 
 std::optional<std::string> CommandArguments::value(const std::string &option) const

@@ -24,8 +24,9 @@ public:
                      const std::set<std::string> &flagOptions);
 
     const std::vector<std::string> &positional() const { return m_positional; }
-    // Raises UsageError unless there are exactly count positional words.
-    void expectPositional(std::size_t count, const char *names) const;
+    // Raises UsageError unless there are exactly count positional words; names (in the user's
+    // language) says what is expected.
+    void expectPositional(std::size_t count, const std::string &names) const;
     std::optional<std::string> value(const std::string &option) const;
     bool flag(const std::string &option) const { return m_flags.count(option) != 0; }
 

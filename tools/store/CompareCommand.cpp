@@ -2,12 +2,14 @@
 
 #include "backup_browser/core/ArchiveComparison.h"
 #include "backup_browser/core/ArchiveCopy.h"
+#include "platform/Translation.h"
 
 namespace rnx10::store {
 
 void runCompare(const CommandArguments &arguments, RecordOutput &out)
 {
-    arguments.expectPositional(1, "ARCHIVE-FOLDER");
+    //: The argument names as the usage shows them, after "expected".
+    arguments.expectPositional(1, tx("rnx10-store", "ARCHIVE-FOLDER"));
     const ArchiveCopy archive = archiveCopyOf(arguments.positional()[0]);
     compareWithCurrent(archive.copy, archive.sourceDir, [&out](const walk::TreeChange &change) {
         const std::string kind(1, static_cast<char>(change.kind));

@@ -1,5 +1,7 @@
 #include "DateOption.h"
 
+#include "platform/Translation.h"
+
 namespace rnx10::store {
 
 namespace {
@@ -10,7 +12,7 @@ std::optional<ArchiveDate> dateOption(const CommandArguments &arguments, const s
         return std::nullopt;
     const std::optional<ArchiveDate> date = parseDate(*text);
     if (!date)
-        throw UsageError(option + " takes a day as YYYY-MM-DD, not \"" + *text + "\"");
+        throw UsageError(fillIn(tx("rnx10-store", "%1 takes a day as YYYY-MM-DD, not \"%2\""), {option, *text}));
     return date;
 }
 } // namespace
@@ -19,7 +21,7 @@ DateRange dateRangeOf(const CommandArguments &arguments)
 {
     DateRange range{dateOption(arguments, "--from"), dateOption(arguments, "--to")};
     if (range.from && range.to && *range.from > *range.to)
-        throw UsageError("--from is after --to");
+        throw UsageError(tx("rnx10-store", "--from is after --to"));
     return range;
 }
 

@@ -5,6 +5,7 @@
 #include "backup_browser/core/ArchiveSearch.h"
 #include "backup_browser/core/StoreLocation.h"
 #include "platform/TerminalText.h"
+#include "platform/Translation.h"
 
 #include <cstdio>
 
@@ -12,10 +13,11 @@ namespace rnx10::store {
 
 void runFind(const CommandArguments &arguments, RecordOutput &out)
 {
-    arguments.expectPositional(1, "PATTERN");
+    //: The argument names as the usage shows them, after "expected".
+    arguments.expectPositional(1, tx("rnx10-store", "PATTERN"));
     const std::string &pattern = arguments.positional()[0];
     if (pattern.empty())
-        throw UsageError("PATTERN is empty");
+        throw UsageError(tx("rnx10-store", "PATTERN is empty"));
     const DateRange range = dateRangeOf(arguments);
     SearchReceiver receiver;
     receiver.found = [&](const FoundEntry &f) {
@@ -32,7 +34,7 @@ void runFind(const CommandArguments &arguments, RecordOutput &out)
     receiver.unreadable = [](const std::string &path, const AutomationError &error) {
         std::fflush(stdout);
         std::fprintf(stderr, "rnx10-store: warning: %s: %s\n", printableText(path).c_str(),
-                     printableText(error.description()).c_str());
+                     printableText(shownDescription(error)).c_str());
     };
     searchArchives(computerFolderPath(), pattern, range, receiver);
 }

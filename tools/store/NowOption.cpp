@@ -1,5 +1,6 @@
 #include "NowOption.h"
 
+#include "platform/Translation.h"
 #include "services/MinuteText.h"
 
 namespace rnx10::store {
@@ -11,7 +12,7 @@ std::time_t nowOption(const CommandArguments &arguments)
         return std::time(nullptr);
     const std::optional<std::time_t> now = parseMinuteText(*text);
     if (!now)
-        throw UsageError("--now \"" + *text + "\" is not a time 'YYYY-MM-DD HH:MM'");
+        throw UsageError(fillIn(tx("rnx10-store", "--now \"%1\" is not a time 'YYYY-MM-DD HH:MM'"), {*text}));
     return *now;
 }
 

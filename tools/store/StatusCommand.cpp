@@ -2,6 +2,7 @@
 
 #include "NowOption.h"
 #include "platform/SpawnCommandRunner.h"
+#include "platform/Translation.h"
 #include "services/MinuteText.h"
 #include "services/ScheduleHealth.h"
 #include "services/StoreLocation.h"
@@ -40,7 +41,8 @@ void printJob(const JobHealth &job, RecordOutput &out)
 
 void runStatus(const CommandArguments &arguments, RecordOutput &out)
 {
-    arguments.expectPositional(0, "no arguments");
+    //: After "expected".
+    arguments.expectPositional(0, tx("rnx10-store", "no arguments"));
     const std::time_t now = nowOption(arguments);
     ScheduledTaskService service(std::make_shared<SpawnCommandRunner>(), [now] { return now; });
     const ScheduleHealth health = scheduleHealth(currentHealthInputs(service, computerFolderPath()));

@@ -12,8 +12,8 @@ namespace rnx10::store {
 
 struct StoreCommand {
     const char *name;
-    const char *synopsis; // the arguments after the name, as the usage shows them
-    const char *summary;  // one line for --help
+    const char *synopsis; // the arguments after the name, as the usage shows them (English; translate at use)
+    const char *summary;  // one line for --help (English; translate at use)
     std::set<std::string> valueOptions;
     std::set<std::string> flagOptions;
     // Writes the command's items to out. Raises AutomationError on an error (exit 1) and

@@ -2,6 +2,7 @@
 
 #include "backup_browser/core/StoreLocation.h"
 #include "backup_browser/core/StoreThinning.h"
+#include "platform/Translation.h"
 #include "platform/walk/WalkProgress.h"
 #include "services/ServiceSet.h"
 
@@ -15,11 +16,12 @@ int numberOption(const CommandArguments &arguments, const std::string &option)
 {
     const std::optional<std::string> text = arguments.value("--" + option);
     if (!text)
-        throw UsageError("--" + option + " is required");
+        throw UsageError(fillIn(tx("rnx10-store", "%1 is required"), {"--" + option}));
     int value = -1;
     const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
     if (error != std::errc() || end != text->data() + text->size() || value < 0)
-        throw UsageError("--" + option + " takes a whole number of 0 or more, not \"" + *text + "\"");
+        throw UsageError(
+            fillIn(tx("rnx10-store", "%1 takes a whole number of 0 or more, not \"%2\""), {"--" + option, *text}));
     return value;
 }
 
@@ -30,7 +32,7 @@ QDateTime nowOption(const CommandArguments &arguments)
         return QDateTime::currentDateTime();
     const QDateTime now = QDateTime::fromString(QString::fromStdString(*text), QStringLiteral("yyyy-MM-dd HH:mm"));
     if (!now.isValid())
-        throw UsageError("--now takes 'YYYY-MM-DD HH:MM', not \"" + *text + "\"");
+        throw UsageError(fillIn(tx("rnx10-store", "--now takes 'YYYY-MM-DD HH:MM', not \"%1\""), {*text}));
     return now;
 }
 

@@ -2,16 +2,18 @@
 
 #include "backup_browser/core/FileVersions.h"
 #include "backup_browser/core/StoreLocation.h"
+#include "platform/Translation.h"
 
 namespace rnx10::store {
 
 void runVersions(const CommandArguments &arguments, RecordOutput &out)
 {
-    arguments.expectPositional(1, "PATH");
+    //: The argument names as the usage shows them, after "expected".
+    arguments.expectPositional(1, tx("rnx10-store", "PATH"));
     const std::string &path = arguments.positional()[0];
     const std::vector<FileVersion> versions = fileVersions(computerFolderPath(), path);
     if (versions.empty())
-        throw err::fileNotFound("no archive holds " + path);
+        throw err::fileNotFound(fillIn(tx("rnx10-store", "no archive holds %1"), {path}));
     for (const FileVersion &v : versions) {
         const std::string date = dateText(v.date), size = std::to_string(v.facts.size);
         const std::string mtime = isoTimeText(v.facts.mtime), change = v.changed ? "changed" : "same";

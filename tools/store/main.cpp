@@ -4,6 +4,7 @@
 
 #include "automation/AutomationError.h"
 #include "platform/TerminalText.h"
+#include "platform/Translation.h"
 #include "services/ServiceSet.h"
 
 #include <unistd.h>
@@ -17,12 +18,34 @@ using namespace rnx10::store;
 
 namespace {
 
+// The characters (not bytes) before word in line; fallback when it is not there.
+std::size_t columnOf(const std::string &line, const char *word, std::size_t fallback)
+{
+    const std::size_t at = line.find(word);
+    if (at == std::string::npos)
+        return fallback;
+    std::size_t column = 0;
+    for (std::size_t i = 0; i < at; ++i)
+        column += (static_cast<unsigned char>(line[i]) & 0xC0) != 0x80;
+    return column;
+}
+
 void printUsage(std::FILE *to)
 {
-    std::fputs("usage: rnx10-store [--json] COMMAND [ARGS]\n", to);
+    const std::string first = tx("rnx10-store", "usage: rnx10-store [--json] COMMAND [ARGS]");
+    // The further lines line up under the program's name in the first, whatever word leads it.
+    const std::string indent(columnOf(first, "rnx10-store", 7), ' ');
+    std::fprintf(to, "%s\n", first.c_str());
     for (const StoreCommand &c : storeCommands())
-        std::fprintf(to, "       rnx10-store [--json] %s %s\n", c.name, c.synopsis);
-    std::fputs("       rnx10-store --help\n", to);
+        std::fprintf(to, "%srnx10-store [--json] %s %s\n", indent.c_str(), c.name,
+                     tx("rnx10-store", c.synopsis).c_str());
+    std::fprintf(to, "%srnx10-store --help\n", indent.c_str());
+}
+
+void printParagraph(const std::string &text)
+{
+    std::fputs(text.c_str(), stdout);
+    std::fputc('\n', stdout);
 }
 
 int usage(const std::string &why)
@@ -35,17 +58,19 @@ int usage(const std::string &why)
 int help()
 {
     printUsage(stdout);
-    std::fputs("\nThe backup store of this computer (ZVENVSBAK/<computer name>) on the command line.\n\n", stdout);
+    std::fputc('\n', stdout);
+    printParagraph(tx("rnx10-store", "The backup store of this computer (ZVENVSBAK/<computer name>) on the command line."));
+    std::fputc('\n', stdout);
     for (const StoreCommand &c : storeCommands())
-        std::printf("  %-12s %s\n", c.name, c.summary);
-    std::fputs("\nThe store is found as the support centre finds it: the process environment, then\n"
-               "$XDG_CONFIG_HOME/zorvane/environment.ini, then the defaults.\n"
-               "Output: one item a line; raw bytes when standard output is not a terminal, control\n"
-               "characters escaped when it is. --json prints the same items as one JSON array of objects\n"
-               "(bytes that are not UTF-8 as U+DC80 + byte).\n"
-               "Exit status: 0 on success; 1 on an error, printed as \"rnx10-store: error N: DESCRIPTION\";\n"
-               "2 on wrong usage.\n",
-               stdout);
+        std::printf("  %-12s %s\n", c.name, tx("rnx10-store", c.summary).c_str());
+    std::fputc('\n', stdout);
+    printParagraph(tx("rnx10-store", "The store is found as the support centre finds it: the process environment, then\n"
+                                     "$XDG_CONFIG_HOME/zorvane/environment.ini, then the defaults."));
+    printParagraph(tx("rnx10-store", "Output: one item a line; raw bytes when standard output is not a terminal, control\n"
+                                     "characters escaped when it is. --json prints the same items as one JSON array of objects\n"
+                                     "(bytes that are not UTF-8 as U+DC80 + byte)."));
+    printParagraph(tx("rnx10-store", "Exit status: 0 on success; 1 on an error, printed as \"rnx10-store: error N: DESCRIPTION\";\n"
+                                     "2 on wrong usage."));
     return 0;
 }
 
@@ -75,10 +100,10 @@ int main(int argc, char **argv)
             words.push_back(word);
     }
     if (words.empty())
-        return usage("no command given");
+        return usage(tx("rnx10-store", "no command given"));
     const StoreCommand *command = commandNamed(words.front());
     if (!command)
-        return usage("unknown command \"" + words.front() + "\"");
+        return usage(fillIn(tx("rnx10-store", "unknown command \"%1\""), {words.front()}));
     try {
         const CommandArguments arguments({words.begin() + 1, words.end()}, command->valueOptions, command->flagOptions);
         const ServiceUse use;
@@ -91,7 +116,7 @@ int main(int argc, char **argv)
     } catch (const AutomationError &e) {
         std::fflush(stdout);
         std::fprintf(stderr, "rnx10-store: error %d: %s\n", static_cast<int>(e.number()),
-                     printableText(e.description()).c_str());
+                     printableText(shownDescription(e)).c_str());
         return 1;
     } catch (const std::exception &e) {
         std::fflush(stdout);

@@ -3,6 +3,7 @@
 #include "automation/AutomationError.h"
 #include "backup_browser/core/ShownValue.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 
 namespace rnx10 {
 
@@ -22,18 +23,22 @@ walk::ChangeCounts compareWithCurrent(const std::string &copy, const std::string
     return walk::compareTrees(copy, comparedSource(sourceDir), report, progress);
 }
 
+// The restore question's details, in the context of the jobs that ask it.
 std::string countsText(const walk::ChangeCounts &counts)
 {
-    return std::to_string(counts.onlyCurrent) + " only in the current folder (a restore removes them)\n" +
-           std::to_string(counts.onlyArchive) + " only in the archive (a restore brings them back)\n" +
-           std::to_string(counts.differs) + " in both but different (a restore puts the archive's back)";
+    return fillIn(tx("RecoverJobs",
+                     "%1 only in the current folder (a restore removes them)\n"
+                     "%2 only in the archive (a restore brings them back)\n"
+                     "%3 in both but different (a restore puts the archive's back)"),
+                  {std::to_string(counts.onlyCurrent), std::to_string(counts.onlyArchive), std::to_string(counts.differs)});
 }
 
 std::string restoreDetailsText(const std::string &sourceDir, const std::string &countsOrFailure)
 {
-    return "What the restore changes in " + shownValue(sourceDir) + ":\n" + countsOrFailure +
-           "\n\nThe current folder is moved to the desktop trash, from where it can be put back; where no "
-           "trash on its file system can take it, it is deleted.";
+    return fillIn(tx("RecoverJobs",
+                     "What the restore changes in %1:\n%2\n\nThe current folder is moved to the desktop trash, from where "
+                     "it can be put back; where no trash on its file system can take it, it is deleted."),
+                  {shownValue(sourceDir), countsOrFailure});
 }
 
 } // namespace rnx10

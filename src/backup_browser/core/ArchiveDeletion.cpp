@@ -4,6 +4,7 @@
 #include "backup_browser/core/FolderRestore.h"
 #include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 
 #include <vector>
 
@@ -84,15 +85,16 @@ std::optional<std::string> levelFolderToDelete(const BrowserFolders &folders, St
     return folder;
 }
 
+// Told in the browser: its texts' context.
 std::string nothingSelectedText(StoreLevel level)
 {
     switch (level) {
-    case StoreLevel::Year: return "No year is selected.";
-    case StoreLevel::Month: return "No month is selected.";
-    case StoreLevel::Day: return "No day is selected.";
+    case StoreLevel::Year: return tx("rnx10::frmBackUpRestoreA", "No year is selected.");
+    case StoreLevel::Month: return tx("rnx10::frmBackUpRestoreA", "No month is selected.");
+    case StoreLevel::Day: return tx("rnx10::frmBackUpRestoreA", "No day is selected.");
     case StoreLevel::Hour: break;
     }
-    return "No hour is selected.";
+    return tx("rnx10::frmBackUpRestoreA", "No hour is selected.");
 }
 
 std::string archiveFolderOf(FileSystemObject &fso, const std::string &selectedDestinationDir)

@@ -34,7 +34,7 @@ void fill(FileSystemObject &fso, ArchiveListResult &result, const std::string &d
     // Measured after the listing, and once: an archive folder that cannot be read fails the size
     // alone, and every readable archive is still listed.
     const std::uint64_t size = measureFolder(fso, measure, result.hourFolder);
-    result.sizeCaption = "Size : " + roundedMegabytes(size) + " MB";
+    result.sizeCaption = sizeCaptionText(size);
     result.sizeToolTip = bytesText(size);
 }
 } // namespace

@@ -13,7 +13,7 @@ namespace {
 std::string sizeText(FileSystemObject &fso, const std::string &folder, const FolderMeasure &measure,
                      const std::string &measured)
 {
-    return shownValue(folder) + "\r\nSize : " + roundedMegabytes(measureFolder(fso, measure, measured)) + " MB";
+    return shownValue(folder) + "\r\n" + sizeCaptionText(measureFolder(fso, measure, measured));
 }
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "backup_browser/core/SizeText.h"
 
+#include "platform/Translation.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -42,6 +44,12 @@ std::string roundedMegabytes(std::uint64_t bytes)
     return buffer;
 }
 
-std::string bytesText(std::uint64_t bytes) { return std::to_string(bytes) + " Bytes"; }
+// Shown in the browser: its texts' context.
+std::string bytesText(std::uint64_t bytes) { return fillIn(tx("rnx10::frmBackUpRestoreA", "%1 Bytes"), {std::to_string(bytes)}); }
+
+std::string sizeCaptionText(std::uint64_t bytes)
+{
+    return fillIn(tx("rnx10::frmBackUpRestoreA", "Size : %1 MB"), {roundedMegabytes(bytes)});
+}
 
 } // namespace rnx10

@@ -13,7 +13,10 @@ std::string BytesToMBText(double bytes);
 // How every caller shows a size: BytesToMBText read back in the locale, rounded half to even.
 std::string roundedMegabytes(std::uint64_t bytes);
 
-// bytes in plain decimal digits followed by " Bytes".
+// bytes in plain decimal digits followed by " Bytes", in the user's language.
 std::string bytesText(std::uint64_t bytes);
+
+// "Size : " followed by the rounded megabytes and " MB", in the user's language.
+std::string sizeCaptionText(std::uint64_t bytes);
 
 } // namespace rnx10

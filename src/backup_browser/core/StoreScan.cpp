@@ -9,6 +9,7 @@
 #include "platform/ComputerName.h"
 #include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 #include "services/EnvironmentKeys.h"
 
 #include <algorithm>
@@ -32,9 +33,13 @@ void markHidden(FileSystemObject &fso, const std::string &path)
     }
 }
 
+// The status texts are shown in the browser: its texts' context.
 std::string countText(std::size_t hours)
 {
-    return hours == 0 ? "No archives found." : std::to_string(hours) + " archives found.";
+    if (hours == 0)
+        return tx("rnx10::frmBackUpRestoreA", "No archives found.");
+    const int n = static_cast<int>(hours);
+    return tx("rnx10::frmBackUpRestoreA", "%n archives found.", nullptr, n);
 }
 
 bool anyMatches(const std::vector<std::string> &names, int number)
@@ -66,7 +71,7 @@ public:
         markHidden(m_fso, locker);
         markHidden(m_fso, root);
         m_r.folders.BackupDrive = mountPointOf(m_fso, computer);
-        m_r.status = "Backup Drive: " + m_r.folders.BackupDrive;
+        m_r.status = fillIn(tx("rnx10::frmBackUpRestoreA", "Backup Drive: %1"), {m_r.folders.BackupDrive});
         walkYears();
         m_r.status = countText(m_r.hours.size());
     }
@@ -127,7 +132,7 @@ ScanResult scan(FileSystemObject &fso, int year, int month, int day, const Folde
 
 std::string lockerToolTipText(const std::string &computerFolder, std::uint64_t bytes)
 {
-    return computerFolder + ", Size : " + roundedMegabytes(bytes) + " MB";
+    return fillIn(tx("rnx10::frmBackUpRestoreA", "%1, Size : %2 MB"), {computerFolder, roundedMegabytes(bytes)});
 }
 
 ScanResult scanStore(FileSystemObject &fso, int year, int month, int day, const FolderMeasure &measure)
