@@ -2,6 +2,7 @@
 
 #include "automation/AutomationError.h"
 #include "backup_browser/core/HeldStoreFolder.h"
+#include "platform/walk/WorkerThreads.h"
 
 namespace rnx10 {
 
@@ -13,15 +14,16 @@ void RunSizes::stop()
 {
     ++m_generation;
     m_progress.cancel = true;
-    if (m_worker.joinable())
-        m_worker.join();
+    if (m_worker && m_worker->joinable())
+        m_worker->join();
+    m_worker.reset();
     m_progress.cancel = false;
 }
 
 void RunSizes::measure(const BrowserFolders &folders, const std::vector<std::string> &runs)
 {
     stop();
-    m_worker = std::thread([this, folders, runs, generation = m_generation] {
+    m_worker = walk::tryStartThread([this, folders, runs, generation = m_generation] {
         for (std::size_t i = 0; i < runs.size() && !m_progress.cancel; ++i) {
             std::optional<std::uint64_t> bytes;
             try {
@@ -39,6 +41,14 @@ void RunSizes::measure(const BrowserFolders &folders, const std::vector<std::str
                 Qt::QueuedConnection);
         }
     });
+    if (!m_worker) // no thread for the sizes now: they show as unknown
+        for (std::size_t i = 0; i < runs.size(); ++i)
+            QMetaObject::invokeMethod(
+                this, [this, i, generation = m_generation] {
+                    if (generation == m_generation)
+                        m_measured(i, std::nullopt);
+                },
+                Qt::QueuedConnection);
 }
 
 } // namespace rnx10

@@ -34,7 +34,7 @@ public:
 private:
     Measured m_measured;
     walk::WalkProgress m_progress;
-    std::thread m_worker;
+    std::optional<std::thread> m_worker; // none when the system refused it
     unsigned m_generation = 0; // results of a stopped measure are dropped
 };
 

@@ -1,6 +1,7 @@
 #include "backup_browser/SearchFeed.h"
 
 #include "platform/walk/WorkerPriority.h"
+#include "platform/walk/WorkerThreads.h"
 
 #include <algorithm>
 #include <exception>
@@ -9,16 +10,25 @@
 namespace rnx10 {
 
 SearchFeed::SearchFeed(std::string computerFolder, std::string pattern, DateRange range)
-    : m_worker([this, computerFolder = std::move(computerFolder), pattern = std::move(pattern), range] {
-          run(computerFolder, pattern, range);
-      })
 {
+    std::string why;
+    m_worker = walk::tryStartThread(
+        [this, computerFolder = std::move(computerFolder), pattern = std::move(pattern), range] {
+            run(computerFolder, pattern, range);
+        },
+        &why);
+    if (!m_worker) {
+        // Searched on the window's thread it would freeze the window: the search ends, told why.
+        m_pending.error = err::pathFileAccess("the search cannot start now: " + why);
+        m_pending.finished = true;
+    }
 }
 
 SearchFeed::~SearchFeed()
 {
     cancel();
-    m_worker.join();
+    if (m_worker)
+        m_worker->join();
 }
 
 void SearchFeed::run(const std::string &computerFolder, const std::string &pattern, const DateRange &range)

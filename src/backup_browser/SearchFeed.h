@@ -48,7 +48,7 @@ private:
     std::mutex m_mutex;
     std::deque<FoundEntry> m_found; // found, not taken yet
     Batch m_pending;                 // the rest of what is not taken yet
-    std::thread m_worker;
+    std::optional<std::thread> m_worker; // none when the system refused it
 };
 
 } // namespace rnx10

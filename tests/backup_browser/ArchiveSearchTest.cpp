@@ -4,6 +4,7 @@
 
 #include "platform/walk/FolderWalk.h"
 #include "support/ExpectError.h"
+#include "support/RefusedThreads.h"
 #include "support/StoreBuilder.h"
 #include "support/TestSupport.h"
 #include "../walks/WalkFixtures.h"
@@ -14,6 +15,11 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <future>
+#include <thread>
 
 using namespace rnx10;
 using namespace rnx10::test;
@@ -175,6 +181,39 @@ TEST_F(ArchiveSearchTest, VersionsNewestFirstWithWhetherEachChanged)
     EXPECT_TRUE(fileVersions(store.computer(), "/home/ann/docs/none").empty());
     for (const char *bad : {"relative/a.odt", "/home/ann/../ann/docs", ""})
         expectError(5, [&] { fileVersions(store.computer(), bad); });
+}
+
+} // namespace
+
+namespace {
+
+// On a system that refuses every new thread the search does its work on the calling thread and
+// finds what it finds with helpers, in the same order; it must not wait for helpers that never came.
+TEST_F(ArchiveSearchTest, FindsEverythingOnTheCallingThreadWhenNoHelperCanStart)
+{
+    archive(jan5, "10", {{"report.odt", "1"}});
+    archive(dec9, "08", {{"REPORT.ODT", "2"}, {"sub/report.odt", "x"}});
+    archive(dec10, "09-00", {{"Report.odt", "3"}});
+    const Search helped = search("*.odt");
+    ASSERT_EQ(helped.found.size(), 4u);
+
+    bool refused = false;
+    Search alone;
+    std::promise<void> ended;
+    std::thread searcher([&] {
+        refused = refuseNewThreadsFromThisThread();
+        if (refused)
+            alone = search("*.odt");
+        ended.set_value();
+    });
+    if (ended.get_future().wait_for(std::chrono::seconds(60)) != std::future_status::ready) {
+        std::fputs("the search still waits after 60 s: it hangs without helpers\n", stderr);
+        std::_Exit(1);
+    }
+    searcher.join();
+    if (!refused)
+        GTEST_SKIP() << "this kernel does not allow a seccomp filter";
+    EXPECT_EQ(alone.found, helped.found);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "platform/Paths.h"
 #include "platform/walk/SubtreeSplit.h"
 #include "platform/walk/TreeWalker.h"
+#include "platform/walk/WorkerThreads.h"
 
 #include <fcntl.h>
 #include <fnmatch.h>
@@ -121,8 +122,11 @@ public:
         const unsigned helpers = walk::coreCount();
         m_window = kArchivesPerHelper * helpers;
         for (unsigned i = 0; i < helpers; ++i)
-            m_helpers.emplace_back([this] { help(); });
+            walk::tryAddThread(m_helpers, [this] { help(); });
     }
+
+    // False when the system refused every helper: then nothing would search the shares.
+    bool helped() const { return !m_helpers.empty(); }
 
     ~OrderedSearch()
     {
@@ -278,11 +282,23 @@ void searchArchives(const std::string &computerFolder, const std::string &patter
     progress = walk::progressOrThread(progress);
     OrderedSearch search(pattern, receiver, progress);
     ArchiveVisitor visitor;
-    visitor.unreadable = [&](const std::string &path, const AutomationError &e) { search.addEvent(Unreadable{path, e}); };
-    visitor.archive = [&](const StoreArchive &archive) {
-        if (archive.copyBelow)
-            search.addArchive(archive);
-    };
+    if (search.helped()) {
+        visitor.unreadable = [&](const std::string &path, const AutomationError &e) { search.addEvent(Unreadable{path, e}); };
+        visitor.archive = [&](const StoreArchive &archive) {
+            if (archive.copyBelow)
+                search.addArchive(archive);
+        };
+    } else {
+        // No helper could start: each copy is searched here, in the walk's order.
+        visitor.unreadable = [&](const std::string &path, const AutomationError &e) {
+            if (receiver.unreadable)
+                receiver.unreadable(path, e);
+        };
+        visitor.archive = [&](const StoreArchive &archive) {
+            if (archive.copyBelow)
+                searchCopy(archive, pattern, receiver, progress, nullptr);
+        };
+    }
     forEachArchive(computerFolder, range, visitor, progress);
     search.finish();
 }
