@@ -47,6 +47,8 @@ void frmBackUpRestoreA::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange)
         applyTheme();
+    else if (event->type() == QEvent::LayoutDirectionChange)
+        placeGrowingControls();
 }
 
 std::string frmBackUpRestoreA::statusText(int panel) const

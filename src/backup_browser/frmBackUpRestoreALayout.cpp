@@ -5,7 +5,9 @@
 #include "backup_browser/ArchiveListView.h"
 #include "backup_browser/BrowserPictures.h"
 #include "backup_browser/StatusPanel.h"
+#include "ui/Accessibility.h"
 #include "ui/ActionPicture.h"
+#include "ui/DesignedPlace.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -17,6 +19,7 @@
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTreeView>
 
 #include <algorithm>
@@ -29,8 +32,21 @@ QRect twips(int left, int top, int width, int height) { return QRect(left / 15, 
 template <typename W> W *place(W *widget, const char *name, const QRect &geometry)
 {
     widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(geometry);
+    setDesignedGeometry(widget, geometry);
     return widget;
+}
+
+// The panel's buttons keep their designed width: a caption wider than the button (a longer
+// translation) is written smaller until it fits, so no caption is cut.
+void fitCaption(QPushButton *b)
+{
+    const QString caption = plainCaption(b->text());
+    const int room = b->width() - 2 * b->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b) - 4;
+    QFont font = b->font();
+    while (QFontMetrics(font).horizontalAdvance(caption) > room && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    if (font != b->font())
+        b->setFont(font);
 }
 
 QPushButton *button(QWidget *panel, const char *name, const QString &caption, int top, const char *colour)
@@ -40,10 +56,11 @@ QPushButton *button(QWidget *panel, const char *name, const QString &caption, in
         b->setProperty(frmBackUpRestoreA::kDesignColour, QColor(QLatin1String(colour)));
     // Enter presses the button that has the focus, as Space does.
     b->setAutoDefault(true);
+    fitCaption(b);
     return b;
 }
 
-// The controls that grow or move with the window, at the designed size.
+// The controls that grow or move with the window, at the designed size (left to right).
 const QRect kCommandPanel = twips(9600, 0, 1815, 7800);
 const QRect kArchiveList = twips(120, 4440, 9375, 3255);
 const QRect kStatusBar = twips(0, 7800, 11415, 495);
@@ -100,8 +117,8 @@ void frmBackUpRestoreA::widenHourList()
     m_lstTime->addItem(QStringLiteral("00-00"));
     const int extra = std::max(0, m_lstTime->sizeHint().width() - m_lstTime->width());
     m_lstTime->clear();
-    m_lstTime->resize(m_lstTime->width() + extra, m_lstTime->height());
-    m_lblSize->setGeometry(m_lblSize->geometry().adjusted(extra, 0, 0, 0));
+    setDesignedGeometry(m_lstTime, designedGeometry(m_lstTime).adjusted(0, 0, extra, 0));
+    setDesignedGeometry(m_lblSize, designedGeometry(m_lblSize).adjusted(extra, 0, 0, 0));
 }
 
 void frmBackUpRestoreA::buildListArea()
@@ -168,9 +185,12 @@ void frmBackUpRestoreA::placeGrowingControls()
     // What the window grows by beyond its designed size goes to the archive list; the command
     // panel keeps to the right edge and the status bar to the bottom; nothing else moves.
     const QSize extra = (size() - kDesignSize).expandedTo(QSize(0, 0));
-    m_lvBody->setGeometry(kArchiveList.adjusted(0, 0, extra.width(), extra.height()));
-    m_picCommand->setGeometry(kCommandPanel.translated(extra.width(), 0).adjusted(0, 0, 0, extra.height()));
-    m_StatusBar1->setGeometry(kStatusBar.translated(0, extra.height()).adjusted(0, 0, extra.width(), 0));
+    setDesignedGeometry(m_lvBody, kArchiveList.adjusted(0, 0, extra.width(), extra.height()));
+    setDesignedGeometry(m_picCommand, kCommandPanel.translated(extra.width(), 0).adjusted(0, 0, 0, extra.height()));
+    setDesignedGeometry(m_StatusBar1, kStatusBar.translated(0, extra.height()).adjusted(0, 0, extra.width(), 0));
+    // In a right-to-left window every control shows at the mirror of its place, now the width is known.
+    showDesignedPlaces(this);
+    showDesignedPlaces(m_picCommand);
 }
 
 } // namespace rnx10

@@ -1,7 +1,10 @@
 #include "ShownTexts.h"
 
+#include "support/ScopedLanguage.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QCalendarWidget>
 #include <QAction>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -46,7 +49,8 @@ void addControl(std::vector<ShownText> &texts, const std::string &window, QWidge
             add(texts, window, "headers", view->model()->headerData(c, Qt::Horizontal).toString());
     add(texts, window, "tips", w->toolTip());
     add(texts, window, "names", w->accessibleName());
-    if (auto *menu = qobject_cast<QMenu *>(w)) {
+    // A menu without a name is a part of a Qt control (the calendar's months): its texts are the locale's.
+    if (auto *menu = qobject_cast<QMenu *>(w); menu && !menu->objectName().isEmpty()) {
         const std::string group = "menu " + menu->objectName().toStdString();
         add(texts, window, group, menu->title());
         for (QAction *action : menu->actions())
@@ -67,6 +71,14 @@ std::optional<QChar> accelerator(const QString &text)
         return text[i + 1].toLower();
     }
     return std::nullopt;
+}
+
+bool insideCalendar(const QWidget *w)
+{
+    for (const QWidget *p = w->parentWidget(); p; p = p->parentWidget())
+        if (qobject_cast<const QCalendarWidget *>(p))
+            return true;
+    return false;
 }
 
 std::string escaped(const std::string &text)
@@ -91,13 +103,6 @@ std::string unescaped(const std::string &text)
     return out;
 }
 
-void setLanguage(const char *locale)
-{
-    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
-        ::unsetenv(name);
-    ::setenv("LANG", locale, 1);
-}
-
 } // namespace
 
 std::vector<ShownText> shownTexts(QWidget *window)
@@ -106,43 +111,40 @@ std::vector<ShownText> shownTexts(QWidget *window)
     const std::string name = window->objectName().toStdString();
     add(texts, name, "window", window->windowTitle());
     addControl(texts, name, window);
-    // Its own controls and menus; a window of its own inside it (a dialog it opened) is apart.
+    // Its own controls and menus; a window of its own inside it (a dialog it opened) is apart, and
+    // the parts of a calendar are Qt's, in the locale's words.
     for (QWidget *w : window->findChildren<QWidget *>())
-        if (w->window() == window || (qobject_cast<QMenu *>(w) && w->parentWidget() && w->parentWidget()->window() == window))
+        if (!insideCalendar(w) && (w->window() == window || (qobject_cast<QMenu *>(w) && w->parentWidget() && w->parentWidget()->window() == window)))
             addControl(texts, name, w);
     return texts;
 }
 
 std::vector<ShownText> shownTextsIn(const char *locale, const std::function<std::vector<ShownText>()> &collect)
 {
-    const std::string file = ::testing::TempDir() + "shown-texts-" + std::to_string(::getpid()) + "-" + locale;
-    // The child starts from this process's environment.
-    const char *oldLang = std::getenv("LANG");
-    const std::string saved = oldLang ? oldLang : "";
-    const char *oldLanguage = std::getenv("LANGUAGE");
-    const std::string savedLanguage = oldLanguage ? oldLanguage : "";
-    setLanguage(locale);
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(
-        {
-            std::ofstream out(file);
-            for (const ShownText &t : collect())
-                out << escaped(t.window) << '\t' << escaped(t.group) << '\t' << escaped(t.text) << '\n';
-            out.close();
-            std::exit(out ? 0 : 1);
-        },
-        ::testing::ExitedWithCode(0), "");
-    oldLang ? ::setenv("LANG", saved.c_str(), 1) : ::unsetenv("LANG");
-    if (oldLanguage)
-        ::setenv("LANGUAGE", savedLanguage.c_str(), 1);
-
+    // Named alike in the child, which runs this test again from its start.
+    const std::string file = ::testing::TempDir() + "shown-texts-" +
+                             ::testing::UnitTest::GetInstance()->current_test_info()->name() + "-" + locale;
+    {
+        const ScopedLanguage language(locale); // the child starts from this process's environment
+        GTEST_FLAG_SET(death_test_style, "threadsafe");
+        EXPECT_EXIT(
+            {
+                std::ofstream out(file);
+                for (const ShownText &t : collect())
+                    out << escaped(t.window) << '\t' << escaped(t.group) << '\t' << escaped(t.text) << '\n';
+                out.close();
+                std::exit(out ? 0 : 1);
+            },
+            ::testing::ExitedWithCode(0), "");
+    }
     std::vector<ShownText> texts;
     std::ifstream in(file);
     for (std::string line; std::getline(in, line);) {
         const auto a = line.find('\t'), b = line.find('\t', a + 1);
         texts.push_back({unescaped(line.substr(0, a)), unescaped(line.substr(a + 1, b - a - 1)), unescaped(line.substr(b + 1))});
     }
-    std::remove(file.c_str());
+    // Kept: the child of a later language runs this test again up to its own turn and reads the
+    // earlier languages' texts from these files, so it takes the same path to it.
     return texts;
 }
 

@@ -1,6 +1,8 @@
 // The host program's contract, run as a separate process on a scratch installation.
 #include "commands/CommandTable.h"
+#include "support/ScopedLanguage.h"
 #include "support/TestSupport.h"
+#include "support/TsFile.h"
 
 #include <QProcess>
 #include <QTest>
@@ -164,6 +166,38 @@ TEST_F(HostProgram, HelpListsEveryCommandKeyOnALineOfItsOwnAndExitsZero)
         table.push_back(command.key);
     EXPECT_EQ(listed, table);
     EXPECT_EQ(table.size(), 20u);
+}
+
+// --help in the user's language: the translation's words around the same method and key names, a
+// key on each line as in English; a language without a translation gets the English help.
+TEST_F(HostProgram, HelpIsInTheUsersLanguage)
+{
+    const auto helpIn = [&](const char *locale) {
+        const ScopedLanguage language(locale);
+        return run({"--help"}, withoutDisplay());
+    };
+    const auto keyLines = [](const std::string &text) {
+        std::size_t n = 0;
+        std::istringstream lines(text);
+        for (std::string line; std::getline(lines, line);)
+            n += line.rfind("  RNXRUN_", 0) == 0;
+        return n;
+    };
+    const HostRun english = helpIn("C");
+    EXPECT_EQ(english.out.rfind("usage: rnx10 RunSupportCenter\n", 0), 0u) << english.out;
+    EXPECT_EQ(helpIn("fr_FR.UTF-8").out, english.out);
+    for (const char *language : {"de", "he"}) {
+        const std::string usage = translationOf(language, "rnx10",
+                                                "usage: rnx10 RunSupportCenter\n"
+                                                "       rnx10 ExecuteSupportCenter KEY [A [B [C [D]]]]\n"
+                                                "       rnx10 RunBackupComputer\n"
+                                                "       rnx10 --help\n");
+        ASSERT_FALSE(usage.empty()) << language;
+        const HostRun translated = helpIn((std::string(language) + (language[0] == 'd' ? "_DE.UTF-8" : "_IL.UTF-8")).c_str());
+        EXPECT_EQ(translated.exitCode, 0);
+        EXPECT_EQ(translated.out.rfind(usage, 0), 0u) << translated.out;
+        EXPECT_EQ(keyLines(translated.out), 20u) << translated.out;
+    }
 }
 
 TEST_F(HostProgram, WithoutADisplayWindowlessCallsWork)

@@ -9,7 +9,7 @@
 #     rnx10.pc and the CMake package with the library's description, the desktop entry (valid),
 #     its icon, the catch-up autostart entry (valid), the man page; the install manifest lists
 #     every installed file (the uninstall);
-#   - the host: --help, a windowless key, a windowed key with no display (406), the debugger
+#   - the host: --help (and in German, from the moved translations), a windowless key, a windowed key with no display (406), the debugger
 #     listing whose default program root is the moved tree, RunBackupComputer starting the
 #     installed stand-ins, which write their archives;
 #   - the stand-ins regbak.exe and shellbak.exe run directly, rnx.exe rendering offscreen;
@@ -111,6 +111,17 @@ check "rnx10 --help lists 20 keys" [ "$(grep -c '^  RNXRUN_' "$out")" -eq 20 ]
 for key in $(sed -n 's/^  \(RNXRUN_[A-Z]*\).*/\1/p' "$out"); do
   check "the man page describes $key" grep -q "^\.B $key\$" "$moved/share/man/man1/rnx10.1"
 done
+
+# The translations moved with the tree: the library finds them beside itself.
+for language in de he; do
+  check "the $language translation is installed" [ -f "$moved/share/rnx10/translations/rnx10_$language.qm" ]
+done
+english_usage=$(head -n 1 "$out")
+hidden env -i HOME="$home" LOGNAME="$user" PATH=/usr/bin:/bin SHELL=/bin/sh LANG=de_DE.UTF-8 \
+  "$moved/bin/rnx10" --help >"$out" 2>"$err"
+check "rnx10 --help in German starts with the translated usage ($(head -n 1 "$out"))" \
+  bash -c '[ "$(head -n 1 "$1")" != "$2" ] && head -n 1 "$1" | grep -q " rnx10 RunSupportCenter$"' check "$out" "$english_usage"
+check "and still lists 20 keys" [ "$(grep -c '^  RNXRUN_' "$out")" -eq 20 ]
 
 run "$moved/bin/rnx10" ExecuteSupportCenter RNXRUN_LIVECHAT
 check "a windowless key exits 0 ($(cat "$err"))" [ $rc -eq 0 ]

@@ -2,6 +2,9 @@
 #include "RecordOutput.h"
 #include "StoreToolRun.h"
 
+#include "support/ScopedLanguage.h"
+#include "support/TsFile.h"
+
 using namespace rnx10;
 using namespace rnx10::test;
 
@@ -17,6 +20,26 @@ TEST(StoreToolUsage, WrongUsageExitsTwoAndHelpZero)
     const StoreToolRun help = runStoreTool({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("usage: rnx10-store"), std::string::npos);
+}
+
+// Help and usage errors in the user's language; the records themselves never change with it.
+TEST(StoreToolUsage, HelpAndUsageErrorsAreInTheUsersLanguage)
+{
+    const std::string english = runStoreTool({"--help"}).out;
+    for (const char *locale : {"de_DE.UTF-8", "he_IL.UTF-8", "fr_FR.UTF-8"}) {
+        const ScopedLanguage language(locale);
+        const std::string code(locale, 2);
+        const std::string usage = code == "fr" ? "usage: rnx10-store [--json] COMMAND [ARGS]"
+                                               : translationOf(code, "rnx10-store", "usage: rnx10-store [--json] COMMAND [ARGS]");
+        ASSERT_FALSE(usage.empty()) << locale;
+        const StoreToolRun help = runStoreTool({"--help"});
+        EXPECT_EQ(help.exitCode, 0);
+        EXPECT_EQ(help.out.rfind(usage, 0), 0u) << help.out;
+        EXPECT_EQ(help.out == english, code == "fr") << locale;
+        const StoreToolRun wrong = runStoreTool({"no-such-command"});
+        EXPECT_EQ(wrong.exitCode, 2);
+        EXPECT_NE(wrong.err.find(usage), std::string::npos) << wrong.err;
+    }
 }
 
 TEST(StoreToolJson, StringsAreValidJsonAndKeepEveryByte)

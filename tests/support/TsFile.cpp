@@ -49,4 +49,18 @@ std::vector<TsMessage> readTsFile(const QString &path)
     return messages;
 }
 
+std::vector<TsMessage> shippedTranslation(const std::string &language)
+{
+    return readTsFile(QStringLiteral(RNX10_SOURCE_DIR "/translations/rnx10_") + QString::fromStdString(language) +
+                      QStringLiteral(".ts"));
+}
+
+std::string translationOf(const std::string &language, const char *context, const char *source)
+{
+    for (const TsMessage &m : shippedTranslation(language))
+        if (m.context == QLatin1String(context) && m.source == QString::fromUtf8(source) && !m.translations.isEmpty())
+            return m.translations.front().toStdString();
+    return {};
+}
+
 } // namespace rnx10::test

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
 #include <vector>
 
 namespace rnx10::test {
@@ -19,5 +20,11 @@ struct TsMessage {
 
 // The messages of the .ts file at path; none when it cannot be read.
 std::vector<TsMessage> readTsFile(const QString &path);
+
+// The messages of the source tree's translation into language ("de").
+std::vector<TsMessage> shippedTranslation(const std::string &language);
+
+// The translation of source in context, in language; its first form when it has plural forms.
+std::string translationOf(const std::string &language, const char *context, const char *source);
 
 } // namespace rnx10::test

@@ -1,6 +1,6 @@
 // The shipped translations cover every text the sources hand to the translation functions, leave
 // none unfinished, and keep each text's placeholders (%1...) and its accelerator.
-#include "TsFile.h"
+#include "support/TsFile.h"
 
 #include <QDir>
 #include <QProcess>
@@ -65,10 +65,7 @@ int accelerators(const QString &text)
     return n;
 }
 
-std::vector<TsMessage> shipped(const QString &language)
-{
-    return readTsFile(kSourceDir + QStringLiteral("/translations/rnx10_") + language + QStringLiteral(".ts"));
-}
+std::vector<TsMessage> shipped(const QString &language) { return shippedTranslation(language.toStdString()); }
 
 // What the translation tool finds in the sources now, as the build's update target collects it.
 std::vector<TsMessage> extracted()

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace rnx10 {
 
 namespace {
@@ -106,7 +108,8 @@ QWidget *SupportCenterWindow::buildCommandGrid()
     for (const CommandButton &command : kButtons) {
         auto *button = new QPushButton(translated(command.label), grid);
         button->setObjectName(QString::fromUtf8(command.key));
-        button->setMinimumSize(150, 34);
+        // As wide as its caption needs: a longer translation widens the window, never cuts the caption.
+        button->setMinimumSize(std::max(150, button->sizeHint().width()), 34);
         button->setAutoDefault(true); // Enter presses the button that has the focus
         if (doesNothing(command.key)) {
             button->setEnabled(false);
