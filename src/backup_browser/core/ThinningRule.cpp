@@ -1,6 +1,7 @@
 #include "backup_browser/core/ThinningRule.h"
 
 #include "automation/AutomationError.h"
+#include "platform/Translation.h"
 
 #include <array>
 #include <cstddef>
@@ -58,8 +59,8 @@ void checkThinningRule(const ThinningRule &rule)
         any = any || value > 0;
     }
     if (!any)
-        throw err::invalidCall("a thinning rule whose five numbers are all 0 would delete every run but the newest; "
-                               "nothing was deleted");
+        throw err::invalidCall(tx("ThinningRule", "a thinning rule whose five numbers are all 0 would delete every run "
+                                                  "but the newest; nothing was deleted"));
 }
 
 std::vector<bool> keptRuns(const std::vector<QDateTime> &newestFirst, const ThinningRule &rule, const QDateTime &now)
