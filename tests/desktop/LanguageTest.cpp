@@ -27,15 +27,6 @@ using namespace rnx10::test;
 
 namespace {
 
-// One item a line, for a failure message that shows every item.
-std::string lines(const std::vector<std::string> &items)
-{
-    std::string text;
-    for (const std::string &item : items)
-        text += item + "\n";
-    return text;
-}
-
 // The languages with a translation, as LANG gives them.
 std::vector<std::string> translatedLanguages()
 {
@@ -157,11 +148,11 @@ void collectDirection(std::vector<ShownText> &texts)
 void expectTranslations(const std::vector<ShownText> &english, const std::function<std::vector<ShownText>()> &collect)
 {
     ASSERT_GT(english.size(), 20u);
-    EXPECT_EQ(lines(differences(english, shownTextsIn("fr_FR.UTF-8", collect))), "") << "a language without a translation shows English";
+    EXPECT_EQ(asLines(differences(english, shownTextsIn("fr_FR.UTF-8", collect))), "") << "a language without a translation shows English";
     for (const std::string &language : translatedLanguages()) {
         const auto translated = shownTextsIn(language.c_str(), collect);
-        EXPECT_EQ(lines(untranslated(english, translated, language)), "") << language;
-        EXPECT_EQ(lines(newlyRepeatedAccelerators(english, translated)), "") << language;
+        EXPECT_EQ(asLines(untranslated(english, translated, language)), "") << language;
+        EXPECT_EQ(asLines(newlyRepeatedAccelerators(english, translated)), "") << language;
         ASSERT_FALSE(translated.empty());
         const bool rightToLeft = language == "he" || language == "ar" || language == "fa";
         EXPECT_EQ(translated.back().text, rightToLeft ? "right-to-left" : "left-to-right") << language;

@@ -194,6 +194,14 @@ void Installation::installProgram(const std::string &relative)
     ::chmod(path.c_str(), 0755);
 }
 
+std::string asLines(const std::vector<std::string> &items)
+{
+    std::string text;
+    for (const std::string &item : items)
+        text += item + "\n";
+    return text;
+}
+
 } // namespace rnx10::test
 
 int main(int argc, char **argv)

@@ -54,6 +54,9 @@ private:
 void makeFolders(const std::string &path);
 void writeFile(const std::string &path, const std::string &content);
 std::string readFile(const std::string &path);
+
+// One item a line, for a failure message that shows every item ("" for none).
+std::string asLines(const std::vector<std::string> &items);
 // The lines of text, without their line breaks.
 std::vector<std::string> textLines(const std::string &text);
 bool exists(const std::string &path);

@@ -1,5 +1,6 @@
 // The shipped translations cover every text the sources hand to the translation functions, leave
 // none unfinished, and keep each text's placeholders (%1...) and its accelerator.
+#include "support/TestSupport.h"
 #include "support/TsFile.h"
 
 #include <QDir>
@@ -13,15 +14,6 @@
 using namespace rnx10::test;
 
 namespace {
-
-// One item a line, for a failure message that shows every item.
-std::string lines(const std::vector<std::string> &items)
-{
-    std::string text;
-    for (const std::string &item : items)
-        text += item + "\n";
-    return text;
-}
 
 const QString kSourceDir = QStringLiteral(RNX10_SOURCE_DIR);
 const QStringList kLanguages = QStringLiteral(RNX10_LANGUAGES).split(QLatin1Char(','));
@@ -91,8 +83,8 @@ TEST(TranslationFiles, EveryTextInTheSourcesIsInEachLanguageAndNothingElse)
     ASSERT_GT(inSources.size(), 100);
     for (const QString &language : kLanguages) {
         const QSet<QString> inFile = keys(shipped(language));
-        EXPECT_EQ(lines(sorted(inSources - inFile)), "") << language.toStdString() << ": texts without a translation entry";
-        EXPECT_EQ(lines(sorted(inFile - inSources)), "") << language.toStdString() << ": entries no source uses";
+        EXPECT_EQ(asLines(sorted(inSources - inFile)), "") << language.toStdString() << ": texts without a translation entry";
+        EXPECT_EQ(asLines(sorted(inFile - inSources)), "") << language.toStdString() << ": entries no source uses";
     }
 }
 
@@ -122,7 +114,7 @@ TEST(TranslationFiles, EveryTranslationIsFinishedAndKeepsPlaceholdersAndAccelera
                 std::none_of(m.translations.begin(), m.translations.end(), [](const QString &t) { return t.contains(QLatin1String("%n")); }))
                 faults.push_back(where + "no form shows the count");
         }
-        EXPECT_EQ(lines(faults), "");
+        EXPECT_EQ(asLines(faults), "");
     }
 }
 
