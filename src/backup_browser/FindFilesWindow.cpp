@@ -7,6 +7,7 @@
 #include "platform/Translation.h"
 #include "ui/CloseOnEscape.h"
 #include "ui/PlainToolTip.h"
+#include "ui/TellingConnect.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -147,20 +148,20 @@ void FindFilesWindow::wire()
 {
     m_tick = new QTimer(this);
     m_tick->setInterval(kTickMs);
-    connect(m_tick, &QTimer::timeout, this, &FindFilesWindow::takeFound);
-    connect(m_find, &QPushButton::clicked, this, &FindFilesWindow::startSearch);
-    connect(m_pattern, &QLineEdit::returnPressed, this, &FindFilesWindow::startSearch);
-    connect(m_pattern, &QLineEdit::textChanged, this, &FindFilesWindow::updateActions);
-    connect(m_cancel, &QPushButton::clicked, this, &FindFilesWindow::cancelSearch);
+    connectTelling(m_tick, &QTimer::timeout, this, &FindFilesWindow::takeFound);
+    connectTelling(m_find, &QPushButton::clicked, this, &FindFilesWindow::startSearch);
+    connectTelling(m_pattern, &QLineEdit::returnPressed, this, &FindFilesWindow::startSearch);
+    connectTelling(m_pattern, &QLineEdit::textChanged, this, &FindFilesWindow::updateActions);
+    connectTelling(m_cancel, &QPushButton::clicked, this, &FindFilesWindow::cancelSearch);
     connect(m_useFrom, &QCheckBox::toggled, m_from, &QWidget::setEnabled);
     connect(m_useTo, &QCheckBox::toggled, m_to, &QWidget::setEnabled);
-    connect(m_results, &QTreeView::activated, this, &FindFilesWindow::openSelected);
-    connect(m_results, &QWidget::customContextMenuRequested, this, &FindFilesWindow::showMenu);
-    connect(m_results->selectionModel(), &QItemSelectionModel::currentChanged, this, &FindFilesWindow::updateActions);
-    connect(m_open, &QPushButton::clicked, this, &FindFilesWindow::openSelected);
-    connect(m_openFolder, &QPushButton::clicked, this, &FindFilesWindow::openSelectedFolder);
-    connect(m_versions, &QPushButton::clicked, this, &FindFilesWindow::showVersions);
-    connect(m_restore, &QPushButton::clicked, this, &FindFilesWindow::restoreSelected);
+    connectTelling(m_results, &QTreeView::activated, this, &FindFilesWindow::openSelected);
+    connectTelling(m_results, &QWidget::customContextMenuRequested, this, &FindFilesWindow::showMenu);
+    connectTelling(m_results->selectionModel(), &QItemSelectionModel::currentChanged, this, &FindFilesWindow::updateActions);
+    connectTelling(m_open, &QPushButton::clicked, this, &FindFilesWindow::openSelected);
+    connectTelling(m_openFolder, &QPushButton::clicked, this, &FindFilesWindow::openSelectedFolder);
+    connectTelling(m_versions, &QPushButton::clicked, this, &FindFilesWindow::showVersions);
+    connectTelling(m_restore, &QPushButton::clicked, this, &FindFilesWindow::restoreSelected);
 }
 
 DateRange FindFilesWindow::chosenRange() const

@@ -6,6 +6,7 @@
 #include "ui/CloseOnEscape.h"
 #include "ui/TellFailure.h"
 #include "ui/WindowJob.h"
+#include "ui/TellingConnect.h"
 
 #include <QFile>
 #include <QHBoxLayout>
@@ -65,8 +66,8 @@ VersionsWindow::VersionsWindow(std::string computerFolder, QWidget *parent)
 
     connect(m_show, &QPushButton::clicked, this, [this] { tellingFailure([this] { list(); }); });
     connect(m_path, &QLineEdit::returnPressed, this, [this] { tellingFailure([this] { list(); }); });
-    connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this, &VersionsWindow::updateActions);
-    connect(m_restore, &QPushButton::clicked, this, &VersionsWindow::restoreSelected);
+    connectTelling(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this, &VersionsWindow::updateActions);
+    connectTelling(m_restore, &QPushButton::clicked, this, &VersionsWindow::restoreSelected);
     new CloseOnEscape(this);
     updateActions();
 }

@@ -14,6 +14,7 @@
 #include "ui/CloseOnEscape.h"
 #include "ui/TellFailure.h"
 #include "ui/WindowJob.h"
+#include "ui/TellingConnect.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -113,9 +114,9 @@ frmThinArchives::frmThinArchives(QWidget *parent, std::string computerFolder, QD
     layout->addWidget(buttons);
 
     m_sizes = new RunSizes(this, [this](std::size_t index, std::optional<std::uint64_t> bytes) { sizeMeasured(index, bytes); });
-    connect(m_thin, &QPushButton::clicked, this, &frmThinArchives::cmdThin_Click);
+    connectTelling(m_thin, &QPushButton::clicked, this, &frmThinArchives::cmdThin_Click);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_afterBackup, &QCheckBox::toggled, this, &frmThinArchives::chkAfterBackup_Toggled);
+    connectTelling(m_afterBackup, &QCheckBox::toggled, this, &frmThinArchives::chkAfterBackup_Toggled);
     preview();
 }
 
@@ -128,7 +129,7 @@ QSpinBox *frmThinArchives::spinBox(const char *name, int value)
     box->setRange(0, 9999);
     box->setKeyboardTracking(false); // a typed number counts once it is complete
     box->setValue(value);
-    connect(box, &QSpinBox::valueChanged, this, &frmThinArchives::ruleChanged);
+    connectTelling(box, &QSpinBox::valueChanged, this, &frmThinArchives::ruleChanged);
     return box;
 }
 
