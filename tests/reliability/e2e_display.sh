@@ -35,6 +35,9 @@ unset QT_QPA_PLATFORM
 # --- a scratch installation: every key points into the scratch folder
 home=$scratch/home
 mkdir -p "$home" "$scratch"/{store,locker,logs/old,tmp,temp,xdg}
+# The English texts the test looks for, whatever the tester's language.
+export LANG=C.UTF-8
+unset LANGUAGE LC_ALL LC_MESSAGES
 export HOME=$home XDG_CONFIG_HOME=$scratch/xdg XDG_RUNTIME_DIR=$scratch/xdg
 export ZVENVSBAK=$scratch/store ZVENVSFAM=$scratch/locker ZVENVSLOGS=$scratch/logs ZVENVSTMP=$scratch/tmp
 export TEMP=$scratch/temp ZVENVSCOM=report ZVENVSYS32MASK=$build/programs

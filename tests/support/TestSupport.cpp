@@ -2,16 +2,18 @@
 
 #include "automation/AutomationError.h"
 
-#include <stdexcept>
 #include <QApplication>
 #include <QProgressDialog>
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 namespace rnx10::test {
 
@@ -208,6 +210,13 @@ int main(int argc, char **argv)
 {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     ::setenv("RNX10_BINARY_DIR", RNX10_DEFAULT_BINARY_DIR, 0);
+    // The tests expect the English texts whatever the tester's language; a child that a test started
+    // in another language (a death test run again by gtest) keeps the one it was given.
+    if (!std::any_of(argv, argv + argc, [](const char *a) { return std::strstr(a, "--gtest_internal_run_death_test"); })) {
+        for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            ::unsetenv(name);
+        ::setenv("LANG", "C.UTF-8", 1);
+    }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
