@@ -1,6 +1,7 @@
 #include "platform/Translation.h"
 
 #include "automation/AutomationError.h"
+#include "platform/LibraryFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,10 +10,6 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include <dlfcn.h>
-
-#include <climits>
-#include <cstdlib>
 #include <mutex>
 
 #ifndef RNX10_TRANSLATIONS_FROM_LIBRARY
@@ -29,19 +26,6 @@ namespace {
 // The translation tools pick this text up; a right-to-left translation answers "RTL" to it, as
 // Qt's own translations do.
 const char *const kLayoutDirection = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
-
-std::string libraryFolder()
-{
-    Dl_info info{};
-    if (::dladdr(reinterpret_cast<void *>(&libraryFolder), &info) && info.dli_fname) {
-        char resolved[PATH_MAX];
-        if (::realpath(info.dli_fname, resolved)) {
-            const std::string library = resolved;
-            return library.substr(0, library.rfind('/'));
-        }
-    }
-    return {};
-}
 
 // Loaded once per process, before any text is asked for; never unloaded (texts handed out stay
 // valid and the application may hold it).

@@ -2,13 +2,11 @@
 
 #include "automation/AutomationError.h"
 #include "automation/ObjectRegistry.h"
+#include "platform/LibraryFolder.h"
 #include "services/IniFile.h"
 #include "services/ProgIds.h"
 
-#include <dlfcn.h>
-
 #include <algorithm>
-#include <climits>
 #include <cstdlib>
 #include <filesystem>
 
@@ -40,15 +38,8 @@ std::string xdgFolder(const char *variable, const char *fallbackUnderHome)
 // lies now; the configure-time prefix is only the fallback.
 std::string programRootBesideLibrary()
 {
-    Dl_info info{};
-    if (::dladdr(reinterpret_cast<void *>(&programRootBesideLibrary), &info) && info.dli_fname) {
-        char resolved[PATH_MAX];
-        if (::realpath(info.dli_fname, resolved)) {
-            std::string library = resolved;
-            return library.substr(0, library.rfind('/')) + "/zorvane";
-        }
-    }
-    return RNX10_DEFAULT_PROGRAM_ROOT;
+    const std::string folder = libraryFolder();
+    return folder.empty() ? RNX10_DEFAULT_PROGRAM_ROOT : folder + "/zorvane";
 }
 
 std::string defaultValue(const std::string &key)

@@ -1,14 +1,13 @@
 #include "backup_browser/core/ThinningSchedule.h"
 
 #include "automation/AutomationError.h"
+#include "platform/LibraryFolder.h"
 #include "services/CrontabText.h"
 #include "services/JobSchedule.h"
 #include "services/ScheduledTaskService.h"
 
 #include <QFileInfo>
 #include <QStandardPaths>
-
-#include <dlfcn.h>
 
 #include <algorithm>
 #include <array>
@@ -71,9 +70,8 @@ void unscheduleThinning(ScheduledTaskService &service)
 
 std::string storeToolProgram()
 {
-    Dl_info info{};
-    if (::dladdr(reinterpret_cast<void *>(&storeToolProgram), &info) && info.dli_fname) {
-        const QFileInfo beside(QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absolutePath() + "/../bin/rnx10-store");
+    if (const std::string folder = libraryFolder(); !folder.empty()) {
+        const QFileInfo beside(QString::fromStdString(folder) + "/../bin/rnx10-store");
         if (beside.isExecutable())
             return beside.canonicalFilePath().toStdString();
     }
