@@ -3,6 +3,7 @@
 #include "automation/AutomationError.h"
 #include "backup_browser/core/RestoreTo.h"
 #include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
 #include "platform/walk/WalkProgress.h"
 #include "services/ServiceSet.h"
 #include "support/StoreBuilder.h"
@@ -56,6 +57,27 @@ TEST_F(RestoreTo, TakenNamesGetTheArchivesDateAndHourAndNothingIsReplaced)
 
     for (const std::string &entry : treeListing(target))
         EXPECT_EQ(entry.find(".rnx10-restore"), std::string::npos) << entry;
+}
+
+// A path ending in ".." or a SourceDir ending in "/..": the name "..", if taken as it is, would
+// copy the archive over the target folder itself. The path means the folder it names; the
+// SourceDir's name is unusable, so the copy's own name is taken. A relative path is the current
+// folder's.
+TEST_F(RestoreTo, DotNamesNeverCopyOverTheTargetAndRelativePathsWork)
+{
+    writeFile(target + "/details.ini", "mine");
+    EXPECT_EQ(restoreTo(fso, copy + "/sub/..", target), target + "/Documents");
+    const std::string dotted = store.archive(store.hour("10-00"), "dotted", inst.home() + "/Documents/..");
+    EXPECT_EQ(restoreTo(fso, dotted, target), target + "/copy");
+    EXPECT_EQ(readFile(target + "/details.ini"), "mine");
+    EXPECT_EQ(treeListing(target + "/copy"), treeListing(dotted + "/copy"));
+
+    const std::string here = realPath(".");
+    ASSERT_EQ(::chdir(copy.c_str()), 0);
+    std::string made;
+    EXPECT_NO_THROW(made = restoreTo(fso, "sub", target));
+    ASSERT_EQ(::chdir(here.c_str()), 0);
+    EXPECT_EQ(made, target + "/sub");
 }
 
 TEST_F(RestoreTo, RefusesTargetsItMustNotWriteIntoAndPathsOutsideTheCopies)

@@ -66,17 +66,6 @@ std::string makeSibling(FileSystemObject &fso, const std::string &parent)
     return fso.createUniqueFolder(parent, ".rnx10-restore-");
 }
 
-// Best effort: the folder is ours and holds nothing the user had. A Cancel that stopped the copy
-// must not stop this removal too.
-void discard(FileSystemObject &fso, const std::string &folder)
-{
-    walk::ScopedProgress unstoppable(nullptr);
-    try {
-        fso.deleteFolder(folder, true);
-    } catch (...) {
-    }
-}
-
 // Moves the source aside, then staging into its place; undoes the first move when the second fails.
 std::string swapByRenames(FileSystemObject &fso, const std::string &staging, const std::string &source)
 {
@@ -112,7 +101,7 @@ std::string putInPlace(FileSystemObject &fso, const std::string &staging, const 
     try {
         return swapIn(fso, staging, source, sourcePresent);
     } catch (...) {
-        discard(fso, staging);
+        discardStaging(fso, staging);
         throw;
     }
 }
@@ -170,6 +159,15 @@ void checkOutsideStore(const std::string &path, const std::string &label, const 
     }
 }
 
+void discardStaging(FileSystemObject &fso, const std::string &folder)
+{
+    walk::ScopedProgress unstoppable(nullptr); // a Cancel that stopped the copy must not stop this
+    try {
+        fso.deleteFolder(folder, true);
+    } catch (...) {
+    }
+}
+
 void copyIntoStaging(FileSystemObject &fso, const std::string &copyDir, const std::string &staging)
 {
     try {
@@ -177,10 +175,10 @@ void copyIntoStaging(FileSystemObject &fso, const std::string &copyDir, const st
         // with the copy's, not with the private mode the staging folder was made with.
         fso.copyFolder(copyDir, staging, true);
     } catch (const AutomationError &e) {
-        discard(fso, staging);
+        discardStaging(fso, staging);
         throw namedInArchive(e, staging, copyDir);
     } catch (...) {
-        discard(fso, staging);
+        discardStaging(fso, staging);
         throw;
     }
 }
@@ -239,7 +237,7 @@ void completeRestore(FileSystemObject &fso, const StagedRestore &staged)
         removeOldSource(fso, old);
 }
 
-void discardRestore(FileSystemObject &fso, const StagedRestore &staged) { discard(fso, staged.staging); }
+void discardRestore(FileSystemObject &fso, const StagedRestore &staged) { discardStaging(fso, staged.staging); }
 
 void restoreFolder(FileSystemObject &fso, const std::string &copyDir, const std::string &sourceDir,
                    const std::string &storeRoot)

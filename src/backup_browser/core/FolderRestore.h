@@ -24,6 +24,9 @@ void checkOutsideStore(const std::string &path, const std::string &label, const 
 // On failure staging is removed again and the error names the archive's file, not staging's.
 void copyIntoStaging(FileSystemObject &fso, const std::string &copyDir, const std::string &staging);
 
+// Removes a staging folder of ours, best effort: it holds nothing the user had.
+void discardStaging(FileSystemObject &fso, const std::string &folder);
+
 // Replaces sourceDir with a copy of copyDir. The copy is made into a new folder beside the
 // source first and only then swapped in; the old source goes to the desktop trash after the swap
 // (moveReplacedToTrash), or is removed where no trash on its file system takes it. So a copy

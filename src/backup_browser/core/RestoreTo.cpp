@@ -4,6 +4,7 @@
 #include "backup_browser/core/ArchiveCopy.h"
 #include "backup_browser/core/FolderRestore.h"
 #include "backup_browser/core/LeadingNumber.h"
+#include "backup_browser/core/StoreArchives.h"
 #include "backup_browser/core/StoreLocation.h"
 #include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
@@ -29,15 +30,26 @@ constexpr int kMostAttempts = 1000;
 
 [[noreturn]] void refuse(const std::string &why) { throw err::invalidCall(why + "; nothing was changed"); }
 
-// The path with its last name kept as it is: a link there is restored as a link.
+// The path with its last name kept as it is: a link there is restored as a link. A last name of
+// "." or ".." names a folder that exists and is resolved with the rest; a relative path is taken
+// from the current folder.
 std::string resolvedParent(const std::string &path)
 {
-    const std::string clean = withoutTrailingSlashes(path);
-    const std::string parent = realPath(parentPath(clean));
-    if (parent.empty() || clean.empty() || clean.front() != '/')
+    std::string clean = withoutTrailingSlashes(path);
+    if (clean.empty())
         throw err::pathNotFound(path);
-    return joinPath(parent, baseName(clean));
+    if (clean.front() != '/')
+        clean = joinPath(realPath("."), clean);
+    const std::string last = baseName(clean);
+    const std::string resolved =
+        last == "." || last == ".." ? realPath(clean) : joinPath(realPath(parentPath(clean)), last);
+    if (resolved.empty() || resolved.front() != '/')
+        throw err::pathNotFound(path);
+    return resolved;
 }
+
+// A name a new entry can take in the target folder: "." and ".." name folders that exist there.
+bool isNewEntryName(const std::string &name) { return !name.empty() && name != "." && name != ".."; }
 
 std::vector<std::string> namesBelow(const std::string &path, const std::string &folder)
 {
@@ -53,10 +65,8 @@ std::vector<std::string> namesBelow(const std::string &path, const std::string &
 
 std::string stampOf(const std::vector<std::string> &levels)
 {
-    char date[32];
-    std::snprintf(date, sizeof date, "%04d-%02d-%02d", static_cast<int>(leadingNumber(levels[0])),
-                  static_cast<int>(leadingNumber(levels[1])), static_cast<int>(leadingNumber(levels[2])));
-    return std::string(date) + " " + levels[3];
+    const auto number = [&](int i) { return static_cast<int>(leadingNumber(levels[static_cast<std::size_t>(i)])); };
+    return dateText({number(0), number(1), number(2)}) + " " + levels[3];
 }
 
 // Copies item.from into staging under item.name.
@@ -97,15 +107,6 @@ std::string placeFirstFree(const RestoreToItem &item, const std::string &staged,
     throw err::fileExists(joinPath(target, restoredName(item, kMostAttempts - 1)));
 }
 
-void removeStaging(FileSystemObject &fso, const std::string &staging)
-{
-    walk::ScopedProgress unstoppable(nullptr);
-    try {
-        fso.deleteFolder(staging, true);
-    } catch (...) {
-    }
-}
-
 } // namespace
 
 RestoreToItem restoreToItem(const std::string &pathInStore)
@@ -119,10 +120,11 @@ RestoreToItem restoreToItem(const std::string &pathInStore)
     const ArchiveCopy archive = archiveCopyOf(folder);
     RestoreToItem item;
     item.stamp = stampOf(names);
-    if (names.size() == kArchiveDepth) {
+    if (names.size() == kArchiveDepth || path == archive.copy) {
+        // The whole archive, under the last name of its source folder as the backup recorded it.
         item.from = archive.copy;
         item.name = baseName(withoutTrailingSlashes(archive.sourceDir));
-        if (item.name.empty())
+        if (!isNewEntryName(item.name))
             item.name = baseName(archive.copy);
         return item;
     }
@@ -160,10 +162,10 @@ std::string copyToTarget(FileSystemObject &fso, const RestoreToItem &item, const
         if (progress && progress->cancel)
             throw walk::interrupted();
         const std::string made = placeFirstFree(item, joinPath(staging, item.name), target);
-        removeStaging(fso, staging);
+        discardStaging(fso, staging);
         return made;
     } catch (...) {
-        removeStaging(fso, staging);
+        discardStaging(fso, staging);
         throw;
     }
 }
