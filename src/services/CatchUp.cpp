@@ -5,7 +5,9 @@
 #include "services/CronTimes.h"
 #include "services/NewestArchive.h"
 #include "services/RuntimeService.h"
+#include "services/ScheduleHealth.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace rnx10 {
@@ -15,6 +17,8 @@ std::vector<MissedJob> missedJobs(const std::vector<cron::CronJob> &lines, std::
 {
     std::vector<MissedJob> missed;
     for (const cron::CronJob &line : lines) {
+        if (line.jobName == kThinJobName)
+            continue; // it makes no backup: its next time comes soon enough
         const std::optional<CronTimes> times = CronTimes::parse(line.fields);
         const std::optional<std::time_t> due = times ? times->lastAtOrBefore(now) : std::nullopt;
         if (due && *due < now - kCatchUpGraceSeconds && (!newestArchive || *due > *newestArchive) &&
@@ -47,7 +51,10 @@ CatchUpOutcome catchUpMissedJobs(ScheduledTaskService &service, CommandRunner &s
     const ScheduleState schedule = service.scheduleState();
     const std::time_t now = service.now();
     CatchUpOutcome outcome;
-    outcome.scheduled = !schedule.crontabLines.empty() || !schedule.atJobs.empty();
+    // The thinning line alone makes no backup: the "No backup for N days" notice still counts.
+    outcome.scheduled = !schedule.atJobs.empty() ||
+                        std::any_of(schedule.crontabLines.begin(), schedule.crontabLines.end(),
+                                    [](const cron::CronJob &line) { return line.jobName != kThinJobName; });
     outcome.lastBackup = newestArchiveTime(computerFolder);
     outcome.started = missedJobs(schedule.crontabLines, outcome.lastBackup, readCatchUpRecord(recordPath), now);
     if (outcome.started.empty())

@@ -168,6 +168,9 @@ TEST(CatchUp, RunsOnlyAMissedDueTimeAfterTheNewestArchiveAndTheLastCatchUp)
         {"due within the last 15 minutes", early, minute("2026-12-01 00:00"), std::nullopt, {}},
         {"due 16 minutes ago", graceEnd, minute("2026-12-01 00:00"), std::nullopt, {"2026-12-11 02:44"}},
         {"no due time", {{"boot", "@reboot", "x"}}, std::nullopt, std::nullopt, {}},
+        // Thinning runs half an hour after the backup and makes no archive: it is never missed.
+        {"the thinning line after a good night", {daily[0], {"thin", "30 22 * * *", "'/opt/z/rnx10-store' thin"}},
+         minute("2026-12-10 22:00"), std::nullopt, {}},
     };
     for (const auto &c : cases) {
         std::vector<std::string> due;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "backup_browser/core/ThinningRule.h"
+#include "services/ScheduleHealth.h" // kThinJobName
 
 #include <string>
 #include <vector>
@@ -13,8 +14,6 @@ class ScheduledTaskService;
 namespace cron {
 struct CronJob;
 }
-
-inline constexpr const char *kThinJobName = "thin";
 
 // The line: on every day one of the marked backup lines runs, half an hour after the latest of
 // their times (23:59 at the latest), program thin with the rule's five numbers. Raises 5 when no
