@@ -64,8 +64,9 @@ TEST_F(ThinCommand, RefusesBadRulesAndDeletesNothing)
         {{"thin", "--within", "2", "--daily", "7", "--weekly", "5", "--monthly", "12"}, 2, "--yearly is required"},
         {with(rule, {"--daily", "-1"}), 2, "--daily takes a whole number"},
         {with(rule, {"--weekly", "5x"}), 2, "--weekly takes a whole number"},
-        {with(rule, {"--now", "2027-01-02"}), 2, "--now takes"},
+        {with(rule, {"--now", "2027-01-02"}), 2, "is not a time"},
         {with(rule, {"extra"}), 2, "usage: rnx10-store"},
+        {with(rule, {"extra"}), 2, "expected no arguments"},
     };
     for (const auto &c : cases) {
         const StoreToolRun r = runStoreTool(c.args);

@@ -1,5 +1,7 @@
 #include "ThinCommand.h"
 
+#include "NowOption.h"
+
 #include "backup_browser/core/StoreLocation.h"
 #include "backup_browser/core/StoreThinning.h"
 #include "platform/Translation.h"
@@ -25,17 +27,6 @@ int numberOption(const CommandArguments &arguments, const std::string &option)
     return value;
 }
 
-QDateTime nowOption(const CommandArguments &arguments)
-{
-    const std::optional<std::string> text = arguments.value("--now");
-    if (!text)
-        return QDateTime::currentDateTime();
-    const QDateTime now = QDateTime::fromString(QString::fromStdString(*text), QStringLiteral("yyyy-MM-dd HH:mm"));
-    if (!now.isValid())
-        throw UsageError(fillIn(tx("rnx10-store", "--now takes 'YYYY-MM-DD HH:MM', not \"%1\""), {*text}));
-    return now;
-}
-
 void item(RecordOutput &out, const std::string &path)
 {
     out.item(path, {{"path", path}});
@@ -45,11 +36,11 @@ void item(RecordOutput &out, const std::string &path)
 
 void runThin(const CommandArguments &arguments, RecordOutput &out)
 {
-    arguments.expectPositional(0, "");
+    arguments.expectPositional(0, tx("rnx10-store", "no arguments"));
     const ThinningRule rule{numberOption(arguments, "within"), numberOption(arguments, "daily"),
                             numberOption(arguments, "weekly"), numberOption(arguments, "monthly"),
                             numberOption(arguments, "yearly")};
-    const ThinningPlan plan = planThinning(computerFolderPath(), rule, nowOption(arguments));
+    const ThinningPlan plan = planThinning(computerFolderPath(), rule, QDateTime::fromSecsSinceEpoch(nowOption(arguments)));
     if (arguments.flag("--dry-run")) {
         for (const StoreRun &run : plan.toDelete)
             item(out, run.path);
