@@ -143,12 +143,10 @@ ThinningRule frmThinArchives::shownRule() const
 
 void frmThinArchives::ruleChanged()
 {
-    tellingFailure([&] {
-        preview();
-        saveSettings();
-        if (m_afterBackup->isChecked() && !m_plan.folders.ComputerFolder.empty()) // a rule the preview took
-            scheduleThinning(*scheduledTasks(), shownRule(), storeToolProgram());
-    });
+    preview();
+    saveSettings();
+    if (m_afterBackup->isChecked() && !m_plan.folders.ComputerFolder.empty()) // a rule the preview took
+        scheduleThinning(*scheduledTasks(), shownRule(), storeToolProgram());
 }
 
 // Lists the runs at once from the folder names; their sizes follow from the worker.
@@ -229,19 +227,17 @@ void frmThinArchives::cmdThin_Click()
 
 void frmThinArchives::chkAfterBackup_Toggled(bool on)
 {
-    tellingFailure([&] {
-        try {
-            if (on)
-                scheduleThinning(*scheduledTasks(), shownRule(), storeToolProgram());
-            else
-                unscheduleThinning(*scheduledTasks());
-        } catch (const AutomationError &) {
-            const QSignalBlocker quiet(m_afterBackup); // the box shows what the crontab holds
-            m_afterBackup->setChecked(!on);
-            throw;
-        }
-        saveSettings();
-    });
+    try {
+        if (on)
+            scheduleThinning(*scheduledTasks(), shownRule(), storeToolProgram());
+        else
+            unscheduleThinning(*scheduledTasks());
+    } catch (const AutomationError &) {
+        const QSignalBlocker quiet(m_afterBackup); // the box shows what the crontab holds
+        m_afterBackup->setChecked(!on);
+        throw; // told by the connection
+    }
+    saveSettings();
 }
 
 void frmThinArchives::saveSettings()

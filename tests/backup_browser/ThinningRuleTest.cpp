@@ -7,6 +7,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -113,6 +114,8 @@ TEST_F(ThinningRule2Years, PicksWhatThePerPeriodComputationPicks)
         {{3, 4, 2, 2, 2}, QDateTime(QDate(2027, 1, 1), QTime(23, 29))},
         {{3, 4, 2, 2, 2}, QDateTime(QDate(2027, 1, 1), QTime(23, 31))},
         {{0, 0, 0, 5, 0}, QDateTime(QDate(2026, 6, 1), QTime(0, 0))},
+        // Nothing recent and no period kept: only the newest run stays, by the rule's own guard.
+        {{2, 0, 0, 0, 0}, QDateTime(QDate(2028, 7, 1), QTime(9, 0))},
     };
     for (const auto &c : cases) {
         const std::set<QDateTime> kept = expectedKept(runs, c.rule, c.now);
@@ -125,7 +128,7 @@ TEST_F(ThinningRule2Years, PicksWhatThePerPeriodComputationPicks)
             planned.push_back(run.path);
         EXPECT_EQ(planned, expected) << c.now.toString().toStdString() << " within " << c.rule.within;
         EXPECT_FALSE(planned.empty());
-        EXPECT_TRUE(kept.count(runs.rbegin()->first)); // the newest run stays
+        EXPECT_EQ(std::count(planned.begin(), planned.end(), runs.rbegin()->second), 0); // the newest run stays
     }
 }
 

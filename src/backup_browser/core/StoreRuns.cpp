@@ -55,9 +55,12 @@ private:
     {
         const std::string path = parentPath + "/" + name;
         const int fd = walk::tryOpenFolderAt(parent.get(), name.c_str());
-        if (fd < 0 && (errno == ENOENT || errno == ELOOP || errno == ENOTDIR))
-            return; // gone since the listing, or a link: no run of this store
-        const Descriptor folder = fd < 0 ? walk::openFolderAt(parent.get(), name.c_str(), path) : Descriptor(fd);
+        if (fd < 0) {
+            if (errno == ENOENT || errno == ELOOP || errno == ENOTDIR)
+                return; // gone since the listing, or a link: no run of this store
+            throw err::fromErrno(errno, path);
+        }
+        const Descriptor folder(fd);
         fn(folder, path);
     }
 
