@@ -43,10 +43,6 @@ struct ArchiveListResult {
     std::optional<AutomationError> error;    // the step that stopped the fill; rows so far kept
 };
 
-// The five values of the details.ini at path, in one bounded read that never follows a link or
-// opens a FIFO or device for reading.
-DetailsFile readDetails(const std::string &path, std::array<std::string, 5> &values);
-
 // Lists the archives of dayFolder/hour through fso; each details.ini is read once, without waiting
 // on a writer and never past kMostDetailsBytes. Without an hour (none picked since the last
 // scan) it lists and measures nothing. measure sizes the hour folder (fso.folderSize when not

@@ -11,7 +11,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <vector>
 
@@ -19,23 +18,17 @@ namespace rnx10::walk {
 
 namespace {
 
-struct Named {
-    std::string name;
-    EntryType type;
-};
-
-// One folder's entries in name order; none for a side that is missing (fd -1).
-std::vector<Named> sortedEntries(DirListing &listing, int fd, const std::string &path)
+// One folder's entry names in name order; none for a side that is missing (fd -1). Types are
+// looked at only for the names on both sides.
+std::vector<std::string> sortedNames(DirListing &listing, int fd, const std::string &path)
 {
-    std::vector<Named> entries;
+    std::vector<std::string> names;
     if (fd < 0)
-        return entries;
+        return names;
     listing.read(fd, path);
-    listing.forEach([&](const char *name, EntryType type) {
-        entries.push_back({name, type == EntryType::Unknown ? typeAt(fd, name) : type});
-    });
-    std::sort(entries.begin(), entries.end(), [](const Named &a, const Named &b) { return nameBefore(a.name, b.name); });
-    return entries;
+    listing.forEach([&](const char *name, EntryType) { names.emplace_back(name); });
+    sortByName(names);
+    return names;
 }
 
 std::string linkText(int dir, const char *name)
@@ -71,17 +64,17 @@ public:
     {
         if (m_progress && m_progress->cancel)
             throw interrupted();
-        const std::vector<Named> inArchive = sortedEntries(m_listing, archive.get(), archivePath());
-        const std::vector<Named> inCurrent = sortedEntries(m_listing, current.get(), currentPath());
+        const std::vector<std::string> inArchive = sortedNames(m_listing, archive.get(), archivePath());
+        const std::vector<std::string> inCurrent = sortedNames(m_listing, current.get(), currentPath());
         auto a = inArchive.begin();
         auto c = inCurrent.begin();
         while (a != inArchive.end() || c != inCurrent.end()) {
-            if (c == inCurrent.end() || (a != inArchive.end() && nameBefore(a->name, c->name)))
-                tell(ChangeKind::OnlyArchive, (a++)->name, "");
-            else if (a == inArchive.end() || nameBefore(c->name, a->name))
-                tell(ChangeKind::OnlyCurrent, (c++)->name, "");
+            if (c == inCurrent.end() || (a != inArchive.end() && nameBefore(*a, *c)))
+                tell(ChangeKind::OnlyArchive, *a++, "");
+            else if (a == inArchive.end() || nameBefore(*c, *a))
+                tell(ChangeKind::OnlyCurrent, *c++, "");
             else {
-                compareBoth(archive, current, a->name);
+                compareBoth(archive, current, *a);
                 ++a;
                 ++c;
             }
