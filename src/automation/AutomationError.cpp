@@ -1,4 +1,7 @@
 #include "automation/AutomationError.h"
+#include "automation/StandardTexts.h"
+
+#include <QtGlobal>
 
 #include <cerrno>
 #include <cstring>
@@ -6,21 +9,39 @@
 namespace rnx10::err {
 
 namespace {
-AutomationError make(int number, const char *text, const std::string &detail)
+AutomationError make(int number, const std::string &detail)
 {
-    return AutomationError(number, detail.empty() ? std::string(text) : std::string(text) + ": " + detail);
+    const std::string text = standardText(number);
+    return AutomationError(number, detail.empty() ? text : text + ": " + detail);
 }
 } // namespace
 
-AutomationError invalidCall(const std::string &d) { return make(InvalidCall, "Invalid procedure call or argument", d); }
-AutomationError fileNotFound(const std::string &d) { return make(FileNotFound, "File not found", d); }
-AutomationError fileExists(const std::string &d) { return make(FileExists, "File already exists", d); }
-AutomationError permissionDenied(const std::string &d) { return make(PermissionDenied, "Permission denied", d); }
-AutomationError pathFileAccess(const std::string &d) { return make(PathFileAccess, "Path/File access error", d); }
-AutomationError pathNotFound(const std::string &d) { return make(PathNotFound, "Path not found", d); }
-AutomationError objectNotSet() { return AutomationError(ObjectNotSet, "Object variable or With block variable not set"); }
-AutomationError cantCreateObject(const std::string &d) { return make(CantCreateObject, "Component can't create object", d); }
-AutomationError noDisplay(const std::string &d) { return make(NoDisplay, "No display is available", d); }
+const char *standardText(int number)
+{
+    // Marked for the translation tools: a window shows the text in the user's language.
+    switch (number) {
+    case InvalidCall: return QT_TRANSLATE_NOOP("AutomationError", "Invalid procedure call or argument");
+    case FileNotFound: return QT_TRANSLATE_NOOP("AutomationError", "File not found");
+    case FileExists: return QT_TRANSLATE_NOOP("AutomationError", "File already exists");
+    case PermissionDenied: return QT_TRANSLATE_NOOP("AutomationError", "Permission denied");
+    case PathFileAccess: return QT_TRANSLATE_NOOP("AutomationError", "Path/File access error");
+    case PathNotFound: return QT_TRANSLATE_NOOP("AutomationError", "Path not found");
+    case ObjectNotSet: return QT_TRANSLATE_NOOP("AutomationError", "Object variable or With block variable not set");
+    case CantCreateObject: return QT_TRANSLATE_NOOP("AutomationError", "Component can't create object");
+    case NoDisplay: return QT_TRANSLATE_NOOP("AutomationError", "No display is available");
+    default: return nullptr;
+    }
+}
+
+AutomationError invalidCall(const std::string &d) { return make(InvalidCall, d); }
+AutomationError fileNotFound(const std::string &d) { return make(FileNotFound, d); }
+AutomationError fileExists(const std::string &d) { return make(FileExists, d); }
+AutomationError permissionDenied(const std::string &d) { return make(PermissionDenied, d); }
+AutomationError pathFileAccess(const std::string &d) { return make(PathFileAccess, d); }
+AutomationError pathNotFound(const std::string &d) { return make(PathNotFound, d); }
+AutomationError objectNotSet() { return make(ObjectNotSet, {}); }
+AutomationError cantCreateObject(const std::string &d) { return make(CantCreateObject, d); }
+AutomationError noDisplay(const std::string &d) { return make(NoDisplay, d); }
 
 AutomationError fromErrno(int e, const std::string &path)
 {

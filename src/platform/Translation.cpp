@@ -1,6 +1,7 @@
 #include "platform/Translation.h"
 
 #include "automation/AutomationError.h"
+#include "automation/StandardTexts.h"
 #include "platform/LibraryFolder.h"
 
 #include <QCoreApplication>
@@ -27,6 +28,18 @@ namespace {
 // Qt's own translations do.
 const char *const kLayoutDirection = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
 
+// share/rnx10/translations beside the library; the configured place when it is not there.
+std::string translationsFolder()
+{
+    const std::string beside = libraryFolder();
+    if (!beside.empty()) {
+        const QString folder = QDir::cleanPath(QString::fromStdString(beside + "/" RNX10_TRANSLATIONS_FROM_LIBRARY));
+        if (QDir(folder).exists())
+            return folder.toStdString();
+    }
+    return RNX10_DEFAULT_TRANSLATIONS;
+}
+
 // Loaded once per process, before any text is asked for; never unloaded (texts handed out stay
 // valid and the application may hold it).
 struct Translations {
@@ -49,22 +62,12 @@ struct Translations {
 
 Translations &translations()
 {
-    static Translations loaded;
-    return loaded;
+    // Never destroyed: an application still running at exit may hold its translators.
+    static auto *loaded = new Translations;
+    return *loaded;
 }
 
 } // namespace
-
-std::string translationsFolder()
-{
-    const std::string beside = libraryFolder();
-    if (!beside.empty()) {
-        const QString folder = QDir::cleanPath(QString::fromStdString(beside + "/" RNX10_TRANSLATIONS_FROM_LIBRARY));
-        if (QDir(folder).exists())
-            return folder.toStdString();
-    }
-    return RNX10_DEFAULT_TRANSLATIONS;
-}
 
 std::string tx(const char *context, const char *text, const char *disambiguation, int n)
 {
@@ -81,26 +84,15 @@ std::string tx(const char *context, const char *text, const char *disambiguation
 
 std::string shownDescription(const AutomationError &error)
 {
-    // The standard texts the automation layer starts its descriptions with.
-    static const char *const kStandardTexts[] = {
-        QT_TRANSLATE_NOOP("AutomationError", "Invalid procedure call or argument"),
-        QT_TRANSLATE_NOOP("AutomationError", "File not found"),
-        QT_TRANSLATE_NOOP("AutomationError", "File already exists"),
-        QT_TRANSLATE_NOOP("AutomationError", "Permission denied"),
-        QT_TRANSLATE_NOOP("AutomationError", "Path/File access error"),
-        QT_TRANSLATE_NOOP("AutomationError", "Path not found"),
-        QT_TRANSLATE_NOOP("AutomationError", "Object variable or With block variable not set"),
-        QT_TRANSLATE_NOOP("AutomationError", "Component can't create object"),
-        QT_TRANSLATE_NOOP("AutomationError", "No display is available"),
-    };
     const std::string &description = error.description();
-    for (const char *text : kStandardTexts) {
-        const std::string_view standard = text;
-        if (description.starts_with(standard) &&
-            (description.size() == standard.size() || description.compare(standard.size(), 2, ": ") == 0))
-            return tx("AutomationError", text) + description.substr(standard.size());
-    }
-    return description;
+    const char *text = err::standardText(error.number());
+    if (!text)
+        return description;
+    const std::string_view standard = text;
+    if (!description.starts_with(standard) ||
+        (description.size() != standard.size() && description.compare(standard.size(), 2, ": ") != 0))
+        return description;
+    return tx("AutomationError", text) + description.substr(standard.size());
 }
 
 std::string fillIn(std::string_view text, std::initializer_list<std::string_view> values)

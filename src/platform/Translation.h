@@ -31,7 +31,4 @@ std::string shownDescription(const AutomationError &error);
 // the application, once, and mirrors its layout when the language is written right to left.
 void installTranslations(QCoreApplication &app);
 
-// The folder the translations are read from: share/rnx10/translations beside the library.
-std::string translationsFolder();
-
 } // namespace rnx10
