@@ -257,6 +257,13 @@ Der aktuelle Ordner wird in den Papierkorb verschoben, aus dem er zurückgeholt 
     </message>
 </context>
 <context>
+    <name>SearchFeed</name>
+    <message>
+        <source>the search cannot start now: %1</source>
+        <translation>die Suche kann jetzt nicht starten: %1</translation>
+    </message>
+</context>
+<context>
     <name>TellFailure</name>
     <message>
         <source>unexpected failure</source>
@@ -549,10 +556,6 @@ sie scheitern sie mit Fehler 406. Ein unbekannter Schlüssel bewirkt nichts und 
         <translation>%1 erwartet eine ganze Zahl ab 0, nicht &quot;%2&quot;</translation>
     </message>
     <message>
-        <source>--now takes &apos;YYYY-MM-DD HH:MM&apos;, not &quot;%1&quot;</source>
-        <translation>--now erwartet &apos;YYYY-MM-DD HH:MM&apos;, nicht &quot;%1&quot;</translation>
-    </message>
-    <message>
         <source>no archive holds %1</source>
         <translation>kein Archiv enthält %1</translation>
     </message>
@@ -755,10 +758,6 @@ Aktueller Ordner: %2</translation>
         <translation>V&amp;ersionen...</translation>
     </message>
     <message>
-        <source>Restore T&amp;o...</source>
-        <translation>&amp;Wiederherstellen nach...</translation>
-    </message>
-    <message>
         <source>Cancelled.</source>
         <translation>Abgebrochen.</translation>
     </message>
@@ -812,6 +811,10 @@ Aktueller Ordner: %2</translation>
     <message>
         <source>Modified</source>
         <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>R&amp;estore To...</source>
+        <translation>&amp;Wiederherstellen nach...</translation>
     </message>
 </context>
 <context>
@@ -1126,10 +1129,6 @@ Aktueller Ordner: %2</translation>
         <translation>&amp;Anzeigen</translation>
     </message>
     <message>
-        <source>Restore T&amp;o...</source>
-        <translation>&amp;Wiederherstellen nach...</translation>
-    </message>
-    <message>
         <source>Looking for the versions of %1</source>
         <translation>Versionen von %1 werden gesucht</translation>
     </message>
@@ -1144,6 +1143,10 @@ Aktueller Ordner: %2</translation>
     <message>
         <source>%1 versions</source>
         <translation>%1 Versionen</translation>
+    </message>
+    <message>
+        <source>R&amp;estore To...</source>
+        <translation>&amp;Wiederherstellen nach...</translation>
     </message>
 </context>
 <context>

@@ -257,6 +257,13 @@ The current folder is moved to the desktop trash, from where it can be put back;
     </message>
 </context>
 <context>
+    <name>SearchFeed</name>
+    <message>
+        <source>the search cannot start now: %1</source>
+        <translation>לא ניתן להתחיל את החיפוש כעת: %1</translation>
+    </message>
+</context>
+<context>
     <name>TellFailure</name>
     <message>
         <source>unexpected failure</source>
@@ -549,10 +556,6 @@ they fail with error 406. An unknown key does nothing and is no error.</source>
         <translation>%1 מקבל מספר שלם, 0 או יותר, לא &quot;%2&quot;</translation>
     </message>
     <message>
-        <source>--now takes &apos;YYYY-MM-DD HH:MM&apos;, not &quot;%1&quot;</source>
-        <translation>--now מקבל &apos;YYYY-MM-DD HH:MM&apos;, לא &quot;%1&quot;</translation>
-    </message>
-    <message>
         <source>no archive holds %1</source>
         <translation>אין ארכיון שמכיל את %1</translation>
     </message>
@@ -755,10 +758,6 @@ Current folder: %2</source>
         <translation>&amp;גרסאות...</translation>
     </message>
     <message>
-        <source>Restore T&amp;o...</source>
-        <translation>שחזור &amp;אל...</translation>
-    </message>
-    <message>
         <source>Cancelled.</source>
         <translation>בוטל.</translation>
     </message>
@@ -812,6 +811,10 @@ Current folder: %2</source>
     <message>
         <source>Modified</source>
         <translation>תאריך שינוי</translation>
+    </message>
+    <message>
+        <source>R&amp;estore To...</source>
+        <translation>שחזור &amp;אל...</translation>
     </message>
 </context>
 <context>
@@ -1126,10 +1129,6 @@ Current folder: %2</source>
         <translation>&amp;הצגה</translation>
     </message>
     <message>
-        <source>Restore T&amp;o...</source>
-        <translation>שחזור &amp;אל...</translation>
-    </message>
-    <message>
         <source>Looking for the versions of %1</source>
         <translation>מחפש את הגרסאות של %1</translation>
     </message>
@@ -1144,6 +1143,10 @@ Current folder: %2</source>
     <message>
         <source>%1 versions</source>
         <translation>%1 גרסאות</translation>
+    </message>
+    <message>
+        <source>R&amp;estore To...</source>
+        <translation>שחזור &amp;אל...</translation>
     </message>
 </context>
 <context>

@@ -111,14 +111,14 @@ void FindFilesWindow::buildControls()
     m_open = button(tr("&Open"), "cmdOpen", this);
     m_openFolder = button(tr("Open Fo&lder"), "cmdOpenFolder", this);
     m_versions = button(tr("&Versions..."), "cmdVersions", this);
-    m_restore = button(tr("Restore T&o..."), "cmdRestoreTo", this);
+    m_restore = button(tr("R&estore To..."), "cmdRestoreTo", this);
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("mnuResult"));
     m_menu->addAction(m_open->text(), this, &FindFilesWindow::openSelected);
     m_menu->addAction(m_openFolder->text(), this, &FindFilesWindow::openSelectedFolder);
     m_menu->addSeparator();
     m_menu->addAction(m_versions->text(), this, &FindFilesWindow::showVersions);
-    m_menu->addAction(m_restore->text(), this, &FindFilesWindow::restoreSelected);
+    m_restoreAction = m_menu->addAction(m_restore->text(), this, &FindFilesWindow::restoreSelected);
 
     auto *query = new QGridLayout;
     query->addWidget(patternLabel, 0, 0);
@@ -181,8 +181,8 @@ void FindFilesWindow::startSearch()
     if (pattern.empty() || m_feed)
         return;
     m_model->clear();
-    m_found = 0;
     m_unreadable.clear();
+    m_unreadableCount = 0;
     m_ending.clear();
     m_feed = std::make_unique<SearchFeed>(m_computerFolder, pattern, chosenRange());
     m_busy->setVisible(true);
@@ -202,17 +202,15 @@ void FindFilesWindow::takeFound()
     if (!m_feed)
         return;
     SearchFeed::Batch batch = m_feed->take(kRowsPerTick);
-    const bool any = !batch.found.empty();
-    m_found += static_cast<int>(batch.found.size());
     m_model->append(std::move(batch.found));
+    // Counted all, listed only as far as the tool tip shows them.
     for (const SearchFeed::Unreadable &u : batch.unreadable)
-        m_unreadable << displayText(u.path + ": " + shownDescription(u.error));
+        if (++m_unreadableCount <= kMostListedUnreadable)
+            m_unreadable << displayText(u.path + ": " + shownDescription(u.error));
     if (batch.finished)
         endSearch(batch.error);
     else
         showStatus();
-    if (any && !m_results->currentIndex().isValid())
-        updateActions();
 }
 
 void FindFilesWindow::endSearch(const std::optional<AutomationError> &error)
@@ -231,16 +229,17 @@ void FindFilesWindow::endSearch(const std::optional<AutomationError> &error)
 
 void FindFilesWindow::showStatus()
 {
-    QString text = m_feed ? tr("Searching... %n found", nullptr, m_found) : tr("%n found", nullptr, m_found);
-    if (m_unreadable.size() == 1)
+    const int found = m_model->rowCount();
+    QString text = m_feed ? tr("Searching... %n found", nullptr, found) : tr("%n found", nullptr, found);
+    if (m_unreadableCount == 1)
         text += tr("; 1 folder could not be read");
-    else if (!m_unreadable.isEmpty())
-        text += tr("; %1 folders could not be read").arg(m_unreadable.size());
+    else if (m_unreadableCount > 1)
+        text += tr("; %1 folders could not be read").arg(m_unreadableCount);
     if (!m_ending.isEmpty())
         //: %1 is how far the search came, %2 how it ended
         text = tr("%1. %2").arg(text, m_ending);
     m_status->setText(text);
-    m_status->setToolTip(plainToolTip(m_unreadable.mid(0, kMostListedUnreadable).join(QLatin1Char('\n'))));
+    m_status->setToolTip(plainToolTip(m_unreadable.join(QLatin1Char('\n'))));
 }
 
 void FindFilesWindow::updateActions()
@@ -251,9 +250,9 @@ void FindFilesWindow::updateActions()
     for (QPushButton *b : {m_open, m_openFolder, m_versions})
         b->setEnabled(chosen);
     m_restore->setEnabled(chosen && m_restoreTo);
-    const auto menuActions = m_menu->actions();
-    for (QAction *a : menuActions)
-        a->setEnabled(chosen && (a->text() != m_restore->text() || m_restoreTo));
+    for (QAction *a : m_menu->actions())
+        a->setEnabled(chosen);
+    m_restoreAction->setEnabled(chosen && m_restoreTo);
 }
 
 void FindFilesWindow::setRestoreTo(RestoreTo hook)

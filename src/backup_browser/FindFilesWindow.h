@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+class QAction;
 class QCheckBox;
 class QDateEdit;
 class QLabel;
@@ -65,8 +66,8 @@ private:
     std::string m_computerFolder;
     RestoreTo m_restoreTo;
     std::unique_ptr<SearchFeed> m_feed;
-    int m_found = 0;
-    QStringList m_unreadable;
+    QStringList m_unreadable; // the first few, for the tool tip
+    int m_unreadableCount = 0;
     QString m_ending;
 
     QLineEdit *m_pattern = nullptr;
@@ -80,6 +81,7 @@ private:
     QSortFilterProxyModel *m_sorted = nullptr;
     QPushButton *m_open = nullptr, *m_openFolder = nullptr, *m_versions = nullptr, *m_restore = nullptr;
     QMenu *m_menu = nullptr;
+    QAction *m_restoreAction = nullptr; // the menu's Restore To..., enabled only with a hook
     QTimer *m_tick = nullptr;
 };
 

@@ -1,6 +1,7 @@
 #include "backup_browser/RecoverJobs.h"
 
 #include "automation/AutomationError.h"
+#include "backup_browser/ArchiveItems.h"
 #include "backup_browser/core/ArchiveComparison.h"
 #include "backup_browser/core/RestoreTo.h"
 #include "backup_browser/core/ShownValue.h"
@@ -19,15 +20,13 @@ namespace rnx10 {
 
 namespace {
 
-QString shown(const std::string &path) { return QFile::decodeName(QByteArray::fromStdString(shownValue(path))); }
-
 // Each of these may be stopped halfway: nothing is changed until its copy is complete.
 ProgressRunner::Task cancellable(const QString &title, const QString &text) { return {title, text, true}; }
 
 ProgressRunner::Task comparing(const std::string &copy, const std::string &sourceDir)
 {
     return cancellable(QCoreApplication::translate("RecoverJobs", "Comparing..."),
-                       QCoreApplication::translate("RecoverJobs", "Comparing %1\nwith %2").arg(shown(copy), shown(sourceDir)));
+                       QCoreApplication::translate("RecoverJobs", "Comparing %1\nwith %2").arg(displayText(copy), displayText(sourceDir)));
 }
 
 } // namespace
@@ -73,7 +72,7 @@ void restoreToChosenFolder(QWidget *window, const std::string &pathInStore)
     std::string made;
     WindowJob::run(window,
                    cancellable(QCoreApplication::translate("RecoverJobs", "Restoring..."),
-                               QCoreApplication::translate("RecoverJobs", "Copying %1\ninto %2").arg(shown(item.from), shown(into))),
+                               QCoreApplication::translate("RecoverJobs", "Copying %1\ninto %2").arg(displayText(item.from), displayText(into))),
                    [&](walk::WalkProgress &) { made = copyToTarget(*fs, item, into); });
     platform().prompt->tell(fillIn(tx("RecoverJobs", "Restored as %1"), {shownValue(made)}), kDefaultTitle, Icon::Information);
 }

@@ -1,5 +1,6 @@
 #include "backup_browser/SearchFeed.h"
 
+#include "platform/Translation.h"
 #include "platform/walk/WorkerPriority.h"
 #include "platform/walk/WorkerThreads.h"
 
@@ -19,7 +20,7 @@ SearchFeed::SearchFeed(std::string computerFolder, std::string pattern, DateRang
         &why);
     if (!m_worker) {
         // Searched on the window's thread it would freeze the window: the search ends, told why.
-        m_pending.error = err::pathFileAccess("the search cannot start now: " + why);
+        m_pending.error = err::pathFileAccess(fillIn(tx("SearchFeed", "the search cannot start now: %1"), {why}));
         m_pending.finished = true;
     }
 }

@@ -38,8 +38,6 @@ public:
     // What has come since the last take, at most most finds.
     Batch take(std::size_t most);
     void cancel() { m_progress.cancel = true; }
-    // Folders and files looked at so far.
-    std::uint64_t entriesSeen() const { return m_progress.entries.load(std::memory_order_relaxed); }
 
 private:
     void run(const std::string &computerFolder, const std::string &pattern, const DateRange &range);

@@ -47,7 +47,7 @@ VersionsWindow::VersionsWindow(std::string computerFolder, QWidget *parent)
     m_status = new QLabel(this);
     m_status->setTextFormat(Qt::PlainText);
     m_status->setObjectName(QStringLiteral("lblStatus"));
-    m_restore = new QPushButton(tr("Restore T&o..."), this);
+    m_restore = new QPushButton(tr("R&estore To..."), this);
     m_restore->setObjectName(QStringLiteral("cmdRestoreTo"));
 
     auto *top = new QHBoxLayout;
