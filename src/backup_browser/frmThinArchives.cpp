@@ -64,6 +64,18 @@ std::shared_ptr<ScheduledTaskService> scheduledTasks()
     return ObjectRegistry::create<ScheduledTaskService>(progid::ScheduledTasks);
 }
 
+// Whether the crontab holds the thinning lines now (a schedule changed elsewhere, or by hand,
+// counts); unknown when it cannot be read.
+std::optional<bool> thinningScheduled()
+{
+    try {
+        const std::vector<cron::CronJob> marked = scheduledTasks()->markedCrontabLines();
+        return std::any_of(marked.begin(), marked.end(), [](const cron::CronJob &job) { return job.jobName == kThinJobName; });
+    } catch (const std::exception &) {
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 frmThinArchives::frmThinArchives(QWidget *parent, std::string computerFolder, QDateTime now)
@@ -82,7 +94,7 @@ frmThinArchives::frmThinArchives(QWidget *parent, std::string computerFolder, QD
     }
     m_afterBackup = new QCheckBox(tr("Thin after every scheduled backup"), this);
     m_afterBackup->setObjectName(QStringLiteral("chkAfterBackup"));
-    m_afterBackup->setChecked(settings.afterBackup);
+    m_afterBackup->setChecked(thinningScheduled().value_or(settings.afterBackup));
 
     m_runs = new QTreeWidget(this);
     m_runs->setObjectName(QStringLiteral("lstRuns"));
@@ -216,7 +228,8 @@ void frmThinArchives::cmdThin_Click()
     task.cancellable = true;
     task.expectedEntries = plan.toDelete.size();
     try {
-        WindowJob::run(this, task, [&](walk::WalkProgress &progress) { thinStore(*fs, plan, progress); });
+        WindowJob::run(this, task,
+                       [&](walk::WalkProgress &progress) { thinStore(*fs, plan, progress, {}, ThinningWait::No); });
         platform().prompt->tell(tr("Succesfully deleted...").toStdString(), kDefaultTitle, Icon::None);
     } catch (const AutomationError &e) {
         if (e.number() != walk::UserInterrupt)

@@ -1,6 +1,7 @@
 #include "services/CatchUp.h"
 
 #include "platform/FileIO.h"
+#include "platform/FileLock.h"
 #include "platform/Paths.h"
 #include "services/CronTimes.h"
 #include "services/NewestArchive.h"
@@ -48,6 +49,11 @@ std::optional<std::time_t> readCatchUpRecord(const std::string &path)
 CatchUpOutcome catchUpMissedJobs(ScheduledTaskService &service, CommandRunner &shell, const std::string &computerFolder,
                                  const std::string &recordPath, const std::function<void(const MissedJob &)> &starting)
 {
+    // Two logins at once start two catch-ups: the lock spans the decision and the runs, so the
+    // second decides only once the first has recorded its catch-up, and runs nothing again.
+    std::error_code ignored; // a folder that cannot be made shows as the lock's error
+    std::filesystem::create_directories(parentPath(recordPath), ignored);
+    const std::optional<FileLock> lock = FileLock::hold(recordPath + ".lock", FileLock::Wait::UntilFree);
     const ScheduleState schedule = service.scheduleState();
     const std::time_t now = service.now();
     CatchUpOutcome outcome;
@@ -55,12 +61,10 @@ CatchUpOutcome catchUpMissedJobs(ScheduledTaskService &service, CommandRunner &s
     outcome.scheduled = !schedule.atJobs.empty() ||
                         std::any_of(schedule.crontabLines.begin(), schedule.crontabLines.end(),
                                     [](const cron::CronJob &line) { return line.jobName != kThinJobName; });
-    outcome.lastBackup = newestArchiveTime(computerFolder);
+    outcome.lastBackup = newestArchiveTime(computerFolder, now);
     outcome.started = missedJobs(schedule.crontabLines, outcome.lastBackup, readCatchUpRecord(recordPath), now);
     if (outcome.started.empty())
         return outcome;
-    std::error_code ignored; // a folder that cannot be made shows as the record's write error
-    std::filesystem::create_directories(parentPath(recordPath), ignored);
     atomicReplace(recordPath, std::to_string(static_cast<long long>(now)) + "\n");
     for (const MissedJob &job : outcome.started) {
         starting(job);

@@ -41,7 +41,8 @@ struct CatchUpOutcome {
 
 // Runs each missed job's command once, as cron would (through /bin/sh -c, waited for), after
 // telling starting(job); the catch-up's time is recorded at recordPath before the first one starts,
-// so a second call runs none of them again. Raises as ScheduledTaskService::scheduleState does
+// so a second call runs none of them again. The whole of it holds a lock beside the record
+// (recordPath + ".lock"): a second catch-up at the same time waits for it. Raises as ScheduledTaskService::scheduleState does
 // and with the file system's error when the record cannot be written (nothing is run then).
 CatchUpOutcome catchUpMissedJobs(ScheduledTaskService &service, CommandRunner &shell, const std::string &computerFolder,
                                  const std::string &recordPath, const std::function<void(const MissedJob &)> &starting);

@@ -91,6 +91,27 @@ std::tm dayStart(std::time_t when, int daysAhead)
     return day;
 }
 
+// The moment the clock jumped forward last before when (a time just after a skipped stretch):
+// the first second whose local time is past the skipped ones.
+std::time_t clockJumpBefore(std::time_t when)
+{
+    constexpr int kLongestJumpMinutes = 3 * 60;
+    const auto minutesOfDay = [](std::time_t t) {
+        std::tm local{};
+        ::localtime_r(&t, &local);
+        return local.tm_hour * 60 + local.tm_min;
+    };
+    std::time_t jump = when - when % 60;
+    for (int i = 0; i < kLongestJumpMinutes; ++i) {
+        // Across a jump, the minute before is further back on the clock than a minute.
+        const int before = minutesOfDay(jump - 60), at = minutesOfDay(jump);
+        if (at - before != 1 && !(before == 24 * 60 - 1 && at == 0))
+            return jump;
+        jump -= 60;
+    }
+    return when;
+}
+
 } // namespace
 
 std::optional<CronTimes> CronTimes::parse(const std::string &text)
@@ -119,6 +140,7 @@ std::optional<CronTimes> CronTimes::parse(const std::string &text)
     if (t.m_weekdays[7])
         t.m_weekdays.set(0);
     t.m_eitherDay = !f[2].starts_with('*') && !f[4].starts_with('*');
+    t.m_fixedTime = !f[0].starts_with('*') && !f[1].starts_with('*');
     return t;
 }
 
@@ -144,7 +166,14 @@ std::optional<std::time_t> CronTimes::timeOnDay(const std::tm &day, std::time_t 
         at.tm_min = minute;
         at.tm_sec = 0;
         at.tm_isdst = -1;
-        const std::time_t when = std::mktime(&at);
+        std::time_t when = std::mktime(&at);
+        if (at.tm_hour != hour || at.tm_min != minute) {
+            // The clock skips this minute (spring forward). cron runs a job of fixed hour and
+            // minute at once when the clock has jumped; a job with "*" there just misses it.
+            if (!m_fixedTime)
+                continue;
+            when = clockJumpBefore(when);
+        }
         if (after ? when > now : when <= now)
             return when;
     }

@@ -33,6 +33,9 @@ private:
     // cron's rule: when both day fields are restricted (neither starts with "*"), either matching
     // is enough.
     bool m_eitherDay = false;
+    // Neither minute nor hour starts with "*": cron runs such a job when a clock change skips its
+    // time, as soon as the clock has jumped.
+    bool m_fixedTime = false;
 };
 
 } // namespace rnx10

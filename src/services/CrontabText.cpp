@@ -181,4 +181,25 @@ std::string unquotedCommand(const std::string &word)
     return word.empty() ? word : path;
 }
 
+std::string commandProgram(const std::string &command)
+{
+    std::string program;
+    std::size_t at = command.find_first_not_of(" \t");
+    while (at < command.size() && command[at] != ' ' && command[at] != '\t') {
+        if (command[at] == '\'' ) {
+            const std::size_t close = command.find('\'', at + 1);
+            if (close == std::string::npos)
+                return command; // not a shell word: shown as it is
+            program += command.substr(at + 1, close - at - 1);
+            at = close + 1;
+        } else if (command[at] == '\\' && at + 1 < command.size()) {
+            program += command[at + 1];
+            at += 2;
+        } else {
+            program += command[at++];
+        }
+    }
+    return program;
+}
+
 } // namespace rnx10::cron

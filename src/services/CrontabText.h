@@ -58,5 +58,9 @@ std::string withoutJob(const std::string &crontab, const std::string &jobName);
 // The program path back from the word quotedCommand made; any other text as it is.
 std::string unquotedCommand(const std::string &word);
 
+// The program a command line runs: its first shell word, with single quotes and \' undone
+// ("'/opt/z/bin/rnx10-store' thin --within 2" gives /opt/z/bin/rnx10-store).
+std::string commandProgram(const std::string &command);
+
 } // namespace cron
 } // namespace rnx10

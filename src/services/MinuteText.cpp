@@ -28,8 +28,9 @@ std::optional<std::time_t> parseMinuteText(const std::string &text)
     local.tm_min = minute;
     local.tm_isdst = -1;
     const std::time_t when = std::mktime(&local);
-    if (local.tm_year != year - 1900 || local.tm_mon != month - 1 || local.tm_mday != day)
-        return std::nullopt; // mktime moved an impossible date on
+    if (local.tm_year != year - 1900 || local.tm_mon != month - 1 || local.tm_mday != day || local.tm_hour != hour ||
+        local.tm_min != minute)
+        return std::nullopt; // mktime moved an impossible date, or a time the clock skips, on
     return when;
 }
 

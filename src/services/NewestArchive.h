@@ -1,5 +1,6 @@
-// When this computer's newest archive was made, from the store's year/month/day/hour folder names
-// alone: no archive is opened, so it stays quick on a large store.
+// When this computer's newest archive was made, from the store's one reading of its folders
+// (services/StoreRuns.h): only hour folders that hold an archive count, newest first, so it stays
+// quick on a large store.
 #pragma once
 
 #include <ctime>
@@ -8,9 +9,16 @@
 
 namespace rnx10 {
 
-// The local time of the newest hour folder ("HH-MM", or "HH") under
-// computerFolder/<year>/<month>/<day>; nothing when there is none or the folder does not exist.
-// Folders whose names are no such numbers, and levels that cannot be read, are passed over.
-std::optional<std::time_t> newestArchiveTime(const std::string &computerFolder);
+struct NewestArchiveTimes {
+    std::optional<std::time_t> counted; // the newest archive made at or before now
+    std::optional<std::time_t> future;  // a newer one dated after now (made with a wrong clock)
+};
+
+// The local times of the newest archives under computerFolder; nothing when there is none or the
+// folder does not exist. Levels that cannot be read are passed over.
+NewestArchiveTimes newestArchiveTimes(const std::string &computerFolder, std::time_t now);
+
+// The newest archive made at or before now: newestArchiveTimes(...).counted.
+std::optional<std::time_t> newestArchiveTime(const std::string &computerFolder, std::time_t now);
 
 } // namespace rnx10

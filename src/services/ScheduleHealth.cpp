@@ -1,8 +1,12 @@
 #include "services/ScheduleHealth.h"
 
+#include "automation/AutomationError.h"
 #include "platform/Translation.h"
 #include "services/CronTimes.h"
+#include "services/EnvironmentKeys.h"
+#include "services/MinuteText.h"
 #include "services/NewestArchive.h"
+#include "services/StoreLocation.h"
 #include "services/RunningProcesses.h"
 
 #include <QtGlobal>
@@ -37,10 +41,12 @@ std::vector<JobHealth> jobsOf(const ScheduleState &schedule, std::time_t now)
     for (const cron::CronJob &line : schedule.crontabLines) {
         const std::optional<CronTimes> times = CronTimes::parse(line.fields);
         jobs.push_back({line.jobName, true, times ? times->nextAfter(now) : std::nullopt,
-                        cron::unquotedCommand(line.command)});
+                        cron::commandProgram(line.command)});
     }
-    for (const ScheduledJob &job : schedule.atJobs)
-        jobs.push_back({job.name, false, atTime(job.when), job.program});
+    for (const ScheduledJob &job : schedule.atJobs) {
+        const std::optional<std::time_t> when = atTime(job.when);
+        jobs.push_back({job.name, false, when, job.program, when && *when < now});
+    }
     return jobs;
 }
 
@@ -54,9 +60,21 @@ struct Warnings {
     }
 };
 
-Warnings warningsOf(const HealthInputs &in)
+Warnings warningsOf(const HealthInputs &in, const std::vector<JobHealth> &jobs)
 {
     Warnings warnings;
+    if (const std::optional<AutomationError> &unreadable = in.schedule.crontabUnreadable) {
+        warnings.recorded.push_back("The schedule cannot be read: " + unreadable->description());
+        warnings.shown.push_back(
+            fillIn(tx("ScheduleHealth", "The schedule cannot be read: %1"), {shownDescription(*unreadable)}));
+    }
+    for (const JobHealth &job : jobs)
+        if (job.overdue) {
+            const std::string when = minuteText(*job.next);
+            warnings.recorded.push_back("The queued job " + job.name + " was due at " + when + " and has not run.");
+            warnings.shown.push_back(
+                fillIn(tx("ScheduleHealth", "The queued job %1 was due at %2 and has not run."), {job.name, when}));
+        }
     if (!isRunning(in.processNames, {"cron", "crond"}))
         warnings.add(
             QT_TRANSLATE_NOOP("ScheduleHealth", "The cron daemon is not running: scheduled backups do not start."));
@@ -76,6 +94,19 @@ Warnings warningsOf(const HealthInputs &in)
         warnings.recorded.push_back("No backup for " + std::to_string(days) + " days.");
         warnings.shown.push_back(tx("ScheduleHealth", "No backup for %n days.", nullptr, days));
     }
+    if (in.futureArchive) {
+        const std::string when = minuteText(*in.futureArchive);
+        warnings.recorded.push_back("A backup is dated in the future, " + when + ": the clock was wrong when it was made.");
+        warnings.shown.push_back(fillIn(
+            tx("ScheduleHealth", "A backup is dated in the future, %1: the clock was wrong when it was made."), {when}));
+    }
+    // A failed run leaves no archive: only the log tells of it, until a newer archive is made.
+    if (in.lastFailure && (!in.newestArchive || in.lastFailure->when > *in.newestArchive)) {
+        const std::string when = minuteText(in.lastFailure->when);
+        warnings.recorded.push_back("the last backup failed at " + when + ": " + in.lastFailure->reason);
+        warnings.shown.push_back(
+            fillIn(tx("ScheduleHealth", "the last backup failed at %1: %2"), {when, in.lastFailure->reason}));
+    }
     return warnings;
 }
 
@@ -85,21 +116,42 @@ std::optional<JobHealth> ScheduleHealth::nextBackup() const
 {
     std::optional<JobHealth> soonest;
     for (const JobHealth &job : jobs)
-        if (job.name != kThinJobName && job.next && (!soonest || *job.next < *soonest->next))
+        if (job.name != kThinJobName && job.next && !job.overdue && (!soonest || *job.next < *soonest->next))
             soonest = job;
     return soonest;
 }
 
 ScheduleHealth scheduleHealth(const HealthInputs &inputs)
 {
-    Warnings warnings = warningsOf(inputs);
-    return {inputs.newestArchive, jobsOf(inputs.schedule, inputs.now), std::move(warnings.recorded),
-            std::move(warnings.shown)};
+    std::vector<JobHealth> jobs = jobsOf(inputs.schedule, inputs.now);
+    Warnings warnings = warningsOf(inputs, jobs);
+    return {inputs.newestArchive, std::move(jobs), std::move(warnings.recorded), std::move(warnings.shown)};
+}
+
+// The log folder's backup.log, where the backup tools record each run; nothing when the key
+// names no usable folder.
+std::optional<RunFailure> lastLoggedFailure()
+{
+    try {
+        return lastRunFailure(absoluteFolderOf(envkey::Logs) + "/backup.log");
+    } catch (const AutomationError &) {
+        return std::nullopt;
+    }
 }
 
 HealthInputs currentHealthInputs(ScheduledTaskService &service, const std::string &computerFolder)
 {
-    return {service.scheduleState(), newestArchiveTime(computerFolder), runningProcessNames(), service.now()};
+    const std::time_t now = service.now();
+    const NewestArchiveTimes newest = newestArchiveTimes(computerFolder, now);
+    HealthInputs inputs;
+    // A crontab that cannot be listed still leaves the at queue and the backups worth telling.
+    inputs.schedule = service.scheduleState(UnreadableCrontab::Tell);
+    inputs.newestArchive = newest.counted;
+    inputs.futureArchive = newest.future;
+    inputs.lastFailure = lastLoggedFailure();
+    inputs.processNames = runningProcessNames();
+    inputs.now = now;
+    return inputs;
 }
 
 } // namespace rnx10

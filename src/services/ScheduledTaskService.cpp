@@ -8,6 +8,7 @@
 #include "services/AtJob.h"
 #include "services/CrontabText.h"
 #include "services/JobSchedule.h"
+#include "services/ThinningLines.h"
 #include "services/ProgIds.h"
 
 #include <pwd.h>
@@ -80,9 +81,16 @@ void ScheduledTaskService::addRepeatingJob(const std::string &days, const std::s
 void ScheduledTaskService::putCrontabLine(const std::string &jobName, const std::string &line)
 {
     cron::checkJobName(jobName);
+    replaceCrontab([&](const std::string &current) { return cron::withJob(current, jobName, line); });
+}
+
+void ScheduledTaskService::replaceCrontab(const std::function<std::string(const std::string &)> &change)
+{
     const std::string current = cron::crontabFromListing(m_runner->run("crontab", {"-l"}, {}));
-    const CommandResult install = m_runner->run("crontab", {"-"}, cron::withJob(current, jobName, line));
-    checkTool("crontab", install);
+    // The thinning lines follow the backup lines' times whenever one changes.
+    const std::string changed = withThinningFollowingBackups(change(current));
+    if (changed != current)
+        checkTool("crontab", m_runner->run("crontab", {"-"}, changed));
 }
 
 std::vector<cron::CronJob> ScheduledTaskService::markedCrontabLines()
@@ -144,15 +152,18 @@ std::vector<ScheduledJob> ScheduledTaskService::markedAtJobs()
     return jobs;
 }
 
-ScheduleState ScheduledTaskService::scheduleState()
+ScheduleState ScheduledTaskService::scheduleState(UnreadableCrontab crontab)
 {
     ScheduleState state;
     try {
         state.crontabLines = cron::markedJobs(cron::crontabFromListing(m_runner->run("crontab", {"-l"}, {})));
     } catch (const AutomationError &e) {
-        if (e.number() != err::FileNotFound)
+        if (e.number() == err::FileNotFound)
+            state.crontabMissing = true;
+        else if (crontab == UnreadableCrontab::Tell)
+            state.crontabUnreadable = e;
+        else
             throw;
-        state.crontabMissing = true;
     }
     try {
         state.atJobs = markedAtJobs();
@@ -168,10 +179,7 @@ void ScheduledTaskService::removeJob(const ScheduledJob &job)
 {
     if (job.every) {
         cron::checkJobName(job.name);
-        const std::string current = cron::crontabFromListing(m_runner->run("crontab", {"-l"}, {}));
-        const std::string without = cron::withoutJob(current, job.name);
-        if (without != current)
-            checkTool("crontab", m_runner->run("crontab", {"-"}, without));
+        replaceCrontab([&](const std::string &current) { return cron::withoutJob(current, job.name); });
         return;
     }
     // Only a job that still is this one: its number may have run and been given to another.

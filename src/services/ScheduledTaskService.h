@@ -2,12 +2,14 @@
 // the at queue (once).
 #pragma once
 
+#include "automation/AutomationError.h"
 #include "services/CrontabText.h"
 
 #include <cstdint>
 #include <ctime>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,7 +39,12 @@ struct ScheduleState {
     std::vector<ScheduledJob> atJobs;
     bool crontabMissing = false;
     bool atMissing = false;
+    std::optional<AutomationError> crontabUnreadable; // why crontab -l failed, when told, not raised
 };
+
+// Whether scheduleState raises when the crontab cannot be listed, or tells it in the state and
+// still reads the at queue.
+enum class UnreadableCrontab { Raise, Tell };
 
 class ScheduledTaskService {
 public:
@@ -79,9 +86,14 @@ public:
     // AddNetScheduleJob does when crontab fails.
     virtual void putCrontabLine(const std::string &jobName, const std::string &line);
 
+    // Installs change(the crontab as it is now) as the user's crontab, with the thinning lines
+    // following the backup lines it holds then. Raises as putCrontabLine does and what change raises
+    // (nothing is installed then).
+    virtual void replaceCrontab(const std::function<std::string(const std::string &)> &change);
+
     // The schedule as it stands, for its health: a tool that is not installed is told, not raised.
-    // Raises 75 with the tool's message when crontab or atq fails.
-    virtual ScheduleState scheduleState();
+    // Raises 75 with the tool's message when crontab (unless told to tell it) or atq fails.
+    virtual ScheduleState scheduleState(UnreadableCrontab crontab = UnreadableCrontab::Raise);
 
     // Now, by the service's clock.
     std::time_t now() const { return m_clock(); }

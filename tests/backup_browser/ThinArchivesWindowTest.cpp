@@ -36,7 +36,7 @@ protected:
     void SetUp() override
     {
         for (const std::string &run : runs) {
-            makeFolders(run + "/archive/copy");
+            makeFolders(makeRun(run) + "/copy");
             writeFile(run + "/archive/copy/data.bin", std::string(3 * 1048576, 'x'));
         }
         window = std::make_unique<frmThinArchives>(nullptr, store.computer(), kNow);
@@ -155,6 +155,18 @@ TEST_F(ThinWindow, TickAddsOneMarkedLineAfterTheBackupsAndUntickRemovesIt)
     EXPECT_EQ(IniFile::read(thinningSettingsFile(), "Thinning", "AfterBackup"), "0");
 }
 
+// The box shows what the crontab holds, whatever the settings last said: lines added or removed
+// elsewhere (by hand, or with the last backup job) count.
+TEST_F(ThinWindow, TheBoxShowsWhetherTheCrontabHoldsTheThinningLines)
+{
+    const std::string backup = "0 22 * * 1 '/opt/p/regbak.exe' # rnx10 job: regbak\n";
+    for (const bool scheduled : {true, false}) {
+        tools->crontab = backup + (scheduled ? "30 22 * * 1 '/opt/z/rnx10-store' thin # rnx10 job: thin\n" : "");
+        const frmThinArchives reopened(nullptr, store.computer(), kNow);
+        EXPECT_EQ(reopened.findChild<QCheckBox *>(QStringLiteral("chkAfterBackup"))->isChecked(), scheduled);
+    }
+}
+
 TEST_F(ThinWindow, TickWithoutAScheduledBackupIsToldAndUndone)
 {
     window->show();
@@ -171,7 +183,7 @@ TEST(ThinMenu, TheEntryOpensTheWindowOnTheComputerFolder)
     Installation inst;
     clsRNX10A component;
     StoreBuilder store{inst.store()};
-    makeFolders(store.computer() + "/2027/1/1/06-00");
+    makeRun(store.computer() + "/2027/1/1/06-00");
     frmBackUpRestoreA browser;
     QString opened;
     QTimer::singleShot(0, [&] {

@@ -1,6 +1,7 @@
 // The thinning rule on two years of runs every six hours, against a computation of its own, and
 // the guarded deletion of what it picks.
 #include "backup_browser/core/StoreThinning.h"
+#include "platform/FileLock.h"
 #include "platform/FileSystemObject.h"
 #include "platform/walk/WalkProgress.h"
 #include "support/TestSupport.h"
@@ -35,7 +36,7 @@ std::map<QDateTime, std::string> buildRuns(const std::string &computer, const QD
         for (int hour : {5, 11, 17, 23}) {
             const QDateTime t(d, QTime(hour, 30));
             runs[t] = hourPath(computer, t);
-            makeFolders(runs[t]);
+            makeRun(runs[t]);
         }
     return runs;
 }
@@ -193,6 +194,67 @@ TEST_F(Thinning, ALevelSwappedForALinkIsRefused)
     expectError(70, [&] { thinStore(fso, plan, progress); });
     EXPECT_TRUE(exists(elsewhere + "/05-30/keep"));
     EXPECT_EQ(progress.entries, 0u);
+}
+
+} // namespace
+
+namespace {
+
+// A failed backup leaves an hour folder without an archive: it is no run, keeps no day, and goes
+// with the thinning once it is a day old (a younger one may be a backup still being written).
+TEST_F(Thinning, AFailedBackupsEmptyHourFolderIsNoRunAndGoesOnceADayOld)
+{
+    const std::string newestReal = runs.rbegin()->second; // 2027-02-28 23:30
+    const std::string emptyNewest = computer + "/2027/2/28/23-45";
+    const std::string emptyOld = computer + "/2027/2/27/23-45";
+    const std::string emptyYoung = computer + "/2027/3/1/08-00";
+    for (const std::string &hour : {emptyNewest, emptyOld, emptyYoung})
+        makeFolders(hour);
+    makeFolders(emptyOld + "/half-written/copy"); // no details.ini: no archive either
+    const ThinningPlan plan = planThinning(computer, {0, 1, 0, 0, 0}, QDateTime(QDate(2027, 3, 1), QTime(9, 0)));
+    EXPECT_EQ(plan.runCount, runs.size());
+    for (const StoreRun &run : plan.toDelete)
+        EXPECT_NE(run.path, newestReal);
+    ASSERT_EQ(plan.emptyHours.size(), 1u);
+    EXPECT_EQ(plan.emptyHours[0].path, emptyOld);
+
+    walk::WalkProgress progress;
+    FileSystemObject fso;
+    thinStore(fso, plan, progress);
+    EXPECT_EQ(progress.entries, runs.size() - 1);
+    EXPECT_TRUE(exists(newestReal));
+    EXPECT_FALSE(exists(emptyOld));
+    EXPECT_TRUE(exists(emptyNewest));
+    EXPECT_TRUE(exists(emptyYoung));
+}
+
+// Two thinnings planned at once (the scheduled job and the window) with different rules: the
+// second plans again under the lock, so together they never delete what both rules would keep.
+TEST_F(Thinning, TwoThinningsPlannedAtOnceDeleteNoMoreThanEachRuleAllows)
+{
+    const QDateTime now(QDate(2027, 3, 1), QTime(9, 0));
+    const ThinningPlan twoMonths = planThinning(computer, {0, 0, 0, 2, 0}, now);
+    const ThinningPlan twoDays = planThinning(computer, {0, 2, 0, 0, 0}, now);
+    walk::WalkProgress progress;
+    FileSystemObject fso;
+    thinStore(fso, twoMonths, progress);
+    thinStore(fso, twoDays, progress);
+    EXPECT_TRUE(exists(computer + "/2027/2/28/23-30"));
+    EXPECT_TRUE(exists(computer + "/2027/1/31/23-30")); // the newest of January: two months kept it
+}
+
+TEST_F(Thinning, AThinningThatWillNotWaitIsRefusedWhileAnotherRuns)
+{
+    const ThinningPlan plan = planThinning(computer, {0, 0, 0, 0, 1}, QDateTime(QDate(2027, 3, 1), QTime(9, 0)));
+    std::optional<FileLock> running = FileLock::hold(computer, FileLock::Wait::No);
+    ASSERT_TRUE(running);
+    walk::WalkProgress progress;
+    FileSystemObject fso;
+    expectError(75, [&] { thinStore(fso, plan, progress, {}, ThinningWait::No); });
+    EXPECT_TRUE(exists(plan.toDelete.front().path));
+    running.reset();
+    thinStore(fso, plan, progress, {}, ThinningWait::No);
+    EXPECT_FALSE(exists(plan.toDelete.front().path));
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "services/ScheduleHealth.h"
 #include "support/TestSupport.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace rnx10;
@@ -55,20 +56,90 @@ TEST(CronTimes, NextAndLastDueTimesOfCronFields)
         EXPECT_FALSE(CronTimes::parse(refused)) << refused;
 }
 
-TEST(NewestArchive, IsTheNewestHourFolderByItsNamesAlone)
+// Where the clock skips an hour (02:00 becomes 03:00), cron runs a job of fixed hour and minute at
+// once when the clock has jumped, and a job with "*" there only at its next real time.
+TEST(CronTimes, FollowCronAcrossTheSpringClockChange)
+{
+    ::setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1); // 2027-03-28 02:00 is 03:00
+    ::tzset();
+    const struct {
+        const char *fields, *now, *next, *last;
+    } cases[] = {
+        {"30 2 * * *", "2027-03-28 01:00", "2027-03-28 03:00", "2027-03-27 02:30"},
+        {"30 2 * * *", "2027-03-28 04:00", "2027-03-29 02:30", "2027-03-28 03:00"},
+        {"0 2 * * *", "2027-03-27 03:00", "2027-03-28 03:00", "2027-03-27 02:00"},
+        {"30 * * * *", "2027-03-28 01:45", "2027-03-28 03:30", "2027-03-28 01:30"},
+    };
+    for (const auto &c : cases) {
+        const std::optional<CronTimes> times = CronTimes::parse(c.fields);
+        ASSERT_TRUE(times) << c.fields;
+        EXPECT_EQ(shown(times->nextAfter(minute(c.now))), c.next) << c.fields << " at " << c.now;
+        EXPECT_EQ(shown(times->lastAtOrBefore(minute(c.now))), c.last) << c.fields << " at " << c.now;
+    }
+    EXPECT_FALSE(parseMinuteText("2027-03-28 02:30")); // no such local time
+    EXPECT_TRUE(parseMinuteText("2027-03-28 03:00"));
+    useUtc();
+}
+
+// One reading of the store's folders: canonical numbers making a real date, no links, and only
+// hour folders that hold an archive; a run dated after now is told apart.
+TEST(NewestArchive, IsTheNewestHourFolderHoldingAnArchiveInTheStoresOwnNames)
 {
     useUtc();
     ScratchDir scratch;
     const std::string computer = scratch / "PC01";
-    EXPECT_FALSE(newestArchiveTime(computer)); // no folder yet
-    for (const char *hour : {"2026/9/30/23-59", "2026/12/8/21-05", "2026/12/8/09-30", "2025/12/31/23-00"})
-        makeFolders(computer + "/" + hour + "/archive");
-    makeFolders(computer + "/2026/12/10");          // a day without an hour: passed over
-    makeFolders(computer + "/2026/12/9/notes");     // no hour name
-    makeFolders(computer + "/2026/13/1/10-00");     // no month
-    makeFolders(computer + "/2027x/1/1/10-00");     // no year
-    writeFile(computer + "/2026/12/11", "a file"); // no folder
-    EXPECT_EQ(shown(newestArchiveTime(computer)), "2026-12-08 21:05");
+    const std::time_t now = minute("2026-12-11 03:00");
+    EXPECT_FALSE(newestArchiveTime(computer, now)); // no folder yet
+    for (const char *hour : {"2026/9/30/23-59", "2026/12/8/09-30", "2025/12/31/23-00"})
+        makeRun(computer + "/" + hour);
+    makeFolders(computer + "/2026/12/8/21-05");              // a failed backup's empty hour folder
+    makeFolders(computer + "/2026/12/8/22-00/half/copy");    // an archive without its details.ini
+    makeRun(computer + "/2026/012/1/10-00");                 // no month as the store names it
+    makeRun(computer + "/2026/11/031/10-00");                // no day likewise
+    makeRun(computer + "/2026/2/31/10-00");                  // no such date
+    makeRun(computer + "/2026/13/1/10-00");                  // no month
+    makeRun(computer + "/2027x/1/1/10-00");                  // no year
+    makeRun(scratch / "elsewhere/10-00");
+    ASSERT_EQ(::symlink((scratch / "elsewhere").c_str(), (computer + "/2026/12/10").c_str()), 0); // a link
+    makeFolders(computer + "/2026/12/9/notes");               // no hour name
+    writeFile(computer + "/2026/12/11", "a file");            // no folder
+    EXPECT_EQ(shown(newestArchiveTime(computer, now)), "2026-12-08 09:30");
+    EXPECT_FALSE(newestArchiveTimes(computer, now).future);
+
+    makeRun(computer + "/2027/1/1/10-00"); // made with a wrong clock
+    const NewestArchiveTimes times = newestArchiveTimes(computer, now);
+    EXPECT_EQ(shown(times.counted), "2026-12-08 09:30");
+    EXPECT_EQ(shown(times.future), "2027-01-01 10:00");
+}
+
+TEST(LastRunFailure, IsTheNewestOutcomeLineWhenItIsAFailure)
+{
+    useUtc();
+    const std::string ok = "2026-12-10 22:00:03 regbak.exe ok: 1 archive\n";
+    const std::string failed = "2026-12-10 22:00:04 shellbak.exe failed (exit 1): /home/ann: error 70: No space left\n";
+    const std::string catchUp = "2026-12-11 03:00:00 rnx10-store catch-up: regbak, due 2026-12-09 22:00: x\n";
+    const struct {
+        std::string log;
+        std::string expected;
+    } cases[] = {
+        {"", "none"},
+        {ok, "none"},
+        {failed, "2026-12-10 22:00 /home/ann: error 70: No space left"},
+        {failed + ok, "none"},
+        {ok + failed + catchUp, "2026-12-10 22:00 /home/ann: error 70: No space left"},
+        {ok + "2026-12-10 23:00:00 regbak.exe failed (exit 2)\n", "2026-12-10 23:00 failed (exit 2)"},
+        {ok + "garbage line\n\n", "none"},
+    };
+    for (const auto &c : cases) {
+        const std::optional<RunFailure> failure = lastRunFailureIn(c.log);
+        EXPECT_EQ(failure ? minuteText(failure->when) + " " + failure->reason : "none", c.expected) << c.log;
+    }
+    ScratchDir scratch;
+    EXPECT_FALSE(lastRunFailure(scratch / "missing.log"));
+    ASSERT_EQ(::mkfifo((scratch / "fifo.log").c_str(), 0600), 0);
+    EXPECT_FALSE(lastRunFailure(scratch / "fifo.log")); // never blocks on a FIFO
+    writeFile(scratch / "big.log", std::string(200000, 'x') + "\n" + failed);
+    EXPECT_TRUE(lastRunFailure(scratch / "big.log"));
 }
 
 TEST(RunningProcesses, AreReadFromProc)
@@ -109,7 +180,7 @@ TEST(ScheduleHealth, JobsFromSavedCrontabAndAtOutputsWithTheirNextRuns)
     EXPECT_EQ(jobs, (std::vector<std::string>{
                         "regbak cron 2026-12-11 22:00 /opt/z/1.0/Sys/regbak.exe",
                         "shellbak cron 2026-12-14 03:30 /opt/z/1.0/Sys/shellbak.exe",
-                        "thin cron 2026-12-11 23:15 '/opt/z/bin/rnx10-store' thin --within 2 --daily 7",
+                        "thin cron 2026-12-11 23:15 /opt/z/bin/rnx10-store",
                         "at-boot cron none /opt/z/1.0/Sys/regbak.exe",
                         "regbak at 2026-12-11 22:00 /opt/my tools/1.0/Sys/regbak.exe",
                     }));
@@ -146,6 +217,38 @@ TEST(ScheduleHealth, Warnings)
     };
     for (const auto &c : cases)
         EXPECT_EQ(scheduleHealth({c.schedule, c.newest, c.processes, now}).warnings, c.warnings) << c.what;
+}
+
+TEST(ScheduleHealth, TellsOfAFailedRunAFutureArchiveAnOverdueQueuedJobAndAnUnreadableSchedule)
+{
+    useUtc();
+    const std::time_t now = minute("2026-12-11 03:00");
+    HealthInputs in;
+    in.now = now;
+    in.processNames = {"cron", "atd"};
+    in.schedule.atJobs = {{"regbak", false, "Thu Dec 10 22:00:00 2026", "/opt/z/regbak.exe", 4}};
+    in.newestArchive = minute("2026-12-09 22:00");
+    in.futureArchive = minute("2027-01-01 10:00");
+    in.lastFailure = RunFailure{minute("2026-12-10 22:00") + 4, "/home/ann: error 70: No space left"};
+    in.schedule.crontabUnreadable = AutomationError(75, "Path/File access error: crontab: cannot open /var/spool");
+    const ScheduleHealth health = scheduleHealth(in);
+    EXPECT_EQ(health.warnings, (std::vector<std::string>{
+                                   "The schedule cannot be read: Path/File access error: crontab: cannot open /var/spool",
+                                   "The queued job regbak was due at 2026-12-10 22:00 and has not run.",
+                                   "A backup is dated in the future, 2027-01-01 10:00: the clock was wrong when it was made.",
+                                   "the last backup failed at 2026-12-10 22:00: /home/ann: error 70: No space left",
+                               }));
+    ASSERT_EQ(health.jobs.size(), 1u);
+    EXPECT_TRUE(health.jobs[0].overdue);
+    EXPECT_FALSE(health.nextBackup()); // an overdue job is not the next backup
+    EXPECT_EQ(shown(health.lastBackup), "2026-12-09 22:00");
+
+    // An archive made after the failure: the failure is old news.
+    in.newestArchive = minute("2026-12-10 22:30");
+    in.futureArchive.reset();
+    in.schedule.crontabUnreadable.reset();
+    in.schedule.atJobs.clear();
+    EXPECT_TRUE(scheduleHealth(in).warnings.empty()) << scheduleHealth(in).warnings.front();
 }
 
 TEST(CatchUp, RunsOnlyAMissedDueTimeAfterTheNewestArchiveAndTheLastCatchUp)

@@ -2,6 +2,7 @@
 
 #include "automation/AutomationError.h"
 #include "services/ScheduledTaskService.h"
+#include "services/ThinningLines.h"
 #include "support/TestSupport.h"
 
 using namespace rnx10;
@@ -163,6 +164,56 @@ TEST_F(ScheduledTasks, ToolsThatFailWhileReadingOrRemovingAreErrorsWithTheirMess
     tools->refuseInstall = true;
     e = expectError(75, [&] { service.removeJob(repeating("regbak", "")); });
     EXPECT_NE(e.description().find("errors in crontab file"), std::string::npos) << e.description();
+}
+
+} // namespace
+
+namespace {
+
+// The thinning runs half an hour after each backup, past midnight on the next days, and its lines
+// follow every change and removal of the backup lines.
+TEST(ThinningLines, HalfAnHourAfterEachBackupTheNextDayPastMidnight)
+{
+    const auto line = [](const char *fields, const char *name) {
+        return std::string(fields) + " '/opt/p/" + name + ".exe'" + cron::jobMarker(name) + "\n";
+    };
+    const struct {
+        std::string backups;
+        std::vector<std::string> thinning;
+    } cases[] = {
+        {line("0 22 * * 1,3", "regbak"), {"30 22 * * 1,3"}},
+        {line("50 23 * * 1,3", "regbak"), {"20 0 * * 2,4"}},
+        {line("50 23 * * 6", "regbak"), {"20 0 * * 0"}}, // Saturday night: Sunday
+        {line("0 22 * * 1", "regbak") + line("0 22 * * 5", "shellbak"), {"30 22 * * 1,5"}},
+        {line("0 8 * * 1", "regbak") + line("50 23 * * 1", "shellbak"), {"30 8 * * 1", "20 0 * * 2"}},
+        {line("@reboot", "regbak"), {}},
+    };
+    for (const auto &c : cases) {
+        std::vector<std::string> fields;
+        for (const JobSchedule &schedule : thinningSchedules(cron::markedJobs(c.backups)))
+            fields.push_back(schedule.cronFields());
+        std::sort(fields.begin(), fields.end(), std::greater<>()); // "30 8" before "20 0"
+        std::vector<std::string> expected = c.thinning;
+        std::sort(expected.begin(), expected.end(), std::greater<>());
+        EXPECT_EQ(fields, expected) << c.backups;
+    }
+}
+
+TEST_F(ScheduledTasks, TheThinningLinesFollowEveryChangeAndRemovalOfTheBackups)
+{
+    const std::string thin = " '/opt/z/bin/rnx10-store' thin --within 2" + cron::jobMarker("thin");
+    tools->crontab = "MAILTO=ann\n0 22 * * 1 '/opt/p/regbak.exe'" + cron::jobMarker("regbak") + "\n30 22 * * 1" + thin + "\n";
+    scheduleBoth("M,F", "23:50", true);
+    EXPECT_EQ(*tools->crontab, "MAILTO=ann\n50 23 * * 1,5 '/opt/my tools/1.0/Sys/regbak.exe'" + cron::jobMarker("regbak") +
+                                   "\n20 0 * * 2,6" + thin + "\n50 23 * * 1,5 '/opt/my tools/1.0/Sys/shellbak.exe'" +
+                                   cron::jobMarker("shellbak") + "\n");
+    for (const char *name : {"regbak", "shellbak"}) {
+        ScheduledJob job;
+        job.name = name;
+        job.every = true;
+        service.removeJob(job);
+    }
+    EXPECT_EQ(*tools->crontab, "MAILTO=ann\n"); // no backup left to thin after
 }
 
 } // namespace

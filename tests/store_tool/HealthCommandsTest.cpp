@@ -3,6 +3,7 @@
 #include "SessionBus.h"
 #include "StoreToolRun.h"
 
+#include "support/PrivateMount.h"
 #include "support/StoreBuilder.h"
 #include "support/TestSupport.h"
 
@@ -40,7 +41,7 @@ protected:
         writeFile(bin + "/" + name, "#!/bin/sh\n" + body);
         ::chmod((bin + "/" + name).c_str(), 0755);
     }
-    void archiveAt(const std::string &hour) { makeFolders(StoreBuilder(inst.store()).computer() + "/" + hour + "/Regs"); }
+    void archiveAt(const std::string &hour) { makeRun(StoreBuilder(inst.store()).computer() + "/" + hour, "Regs"); }
 
     Installation inst;
     std::string bin = inst.root() + "/bin";
@@ -63,7 +64,7 @@ TEST_F(HealthCommands, StatusListsTheNewestArchiveEveryJobsNextRunAndWarnings)
                         "last\t2026-12-08 21:05\t2 days",
                         "job\tregbak\tnext 2026-12-11 22:00\t/opt/z/1.0/Sys/regbak.exe",
                         "job\tshellbak\tnext 2026-12-14 03:30\t/opt/z/1.0/Sys/shellbak.exe",
-                        "job\tthin\tnext 2026-12-11 23:15\t'/opt/z/bin/rnx10-store' thin --within 2 --daily 7",
+                        "job\tthin\tnext 2026-12-11 23:15\t/opt/z/bin/rnx10-store",
                         "job\tat-boot\tnext unknown\t/opt/z/1.0/Sys/regbak.exe",
                         "job\tregbak\tnext 2026-12-11 22:00\t/opt/my tools/1.0/Sys/regbak.exe",
                     }));
@@ -174,3 +175,84 @@ TEST_F(HealthCommands, CatchUpTellsTheDesktopWhenItStartsAJobAndOfAWeekWithoutBa
     ASSERT_EQ(server.notices.size(), 2u);
     EXPECT_EQ(server.notices[1].summary, "No backup for 9 days");
 }
+
+namespace {
+
+std::string storeTool() { return std::string(std::getenv("RNX10_BINARY_DIR")) + "/bin/rnx10-store"; }
+
+// A crontab that cannot be listed for a reason other than "none yet", and an at job whose time
+// has passed without atd running it: status still tells the last backup, and both as warnings.
+TEST_F(HealthCommands, StatusGoesOnWhenTheCrontabCannotBeReadAndTellsAnOverdueQueuedJob)
+{
+    archiveAt("2026/12/8/21-05");
+    tool("crontab", "echo 'crontab: cannot open your crontab: Input/output error' >&2\nexit 1\n");
+    const StoreToolRun r = runStoreTool({"status", "--now", "2026-12-12 03:00"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const std::vector<std::string> lines = textLines(r.out);
+    const auto has = [&](const std::string &line) { return std::find(lines.begin(), lines.end(), line) != lines.end(); };
+    EXPECT_EQ(lines.front(), "last\t2026-12-08 21:05\t3 days");
+    EXPECT_TRUE(has("job\tregbak\toverdue since 2026-12-11 22:00\t/opt/my tools/1.0/Sys/regbak.exe")) << r.out;
+    EXPECT_TRUE(has("warning\tThe queued job regbak was due at 2026-12-11 22:00 and has not run.")) << r.out;
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string &line) {
+        return line.starts_with("warning\tThe schedule cannot be read: ") && line.find("Input/output error") != std::string::npos;
+    })) << r.out;
+    inst.env.set("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");
+    EXPECT_EQ(runStoreTool({"status", "--now", "2027-03-28 02:30"}).exitCode, 2); // the clock skips that time
+}
+
+// Two logins start two catch-ups at once; a slow crontab keeps both deciding at the same time.
+TEST_F(HealthCommands, TwoCatchUpsAtOnceRunTheMissedJobOnce)
+{
+    archiveAt("2026/12/8/21-05");
+    const std::string runs = inst.root() + "/runs";
+    tool("fake-backup", "echo ran >> '" + runs + "'\n");
+    tool("crontab", "[ \"$1\" = -l ] || exit 2\n/bin/sleep 1\nexec /bin/cat \"$FAKE_CRONTAB\"\n");
+    writeFile(crontab, "0 22 * * 3 '" + bin + "/fake-backup' # rnx10 job: regbak\n");
+    QProcess first, second;
+    for (QProcess *process : {&first, &second})
+        process->start(QString::fromStdString(storeTool()), {"catch-up", "--now", "2026-12-11 03:00"});
+    for (QProcess *process : {&first, &second}) {
+        ASSERT_TRUE(process->waitForFinished(60000));
+        EXPECT_EQ(process->exitCode(), 0) << process->readAllStandardError().toStdString();
+    }
+    EXPECT_EQ(readFile(runs), "ran\n");
+}
+
+// A backup that fails on a full disk leaves no hour folder to pass for a backup, and status
+// tells of the failure from the run log.
+TEST_F(HealthCommands, ABackupThatFailsOnAFullDiskLeavesNoRunAndStatusTellsOfIt)
+{
+    const std::string settings = inst.root() + "/xdg/config/zorvane";
+    makeFolders(settings);
+    writeFile(settings + "/environment.ini", "[Environment]\n");
+    writeFile(settings + "/big.bin", std::string(2 * 1048576, 'x'));
+    const std::string regbak = builtProgramRoot() + "/1.0/Sys/regbak.exe";
+    const std::string out = inst.root() + "/status.txt";
+    const QDate yesterday = QDate::currentDate().addDays(-1);
+    StoreBuilder store(inst.store());
+    const std::string older = store.day(yesterday) + "/12-00";
+    makeFolders(inst.store());
+    const std::optional<int> status = inPrivateMount(inst.store(), "size=512k", [&] {
+        makeRun(older, "Regs");
+        if (std::system(("'" + regbak + "' >/dev/null 2>&1").c_str()) == 0)
+            return 1;
+        if (exists(store.day()) && !treeListing(store.day()).empty())
+            return 2;
+        if (std::system(("'" + storeTool() + "' status >'" + out + "' 2>&1").c_str()) != 0)
+            return 3;
+        return 0;
+    });
+    if (!status)
+        GTEST_SKIP() << "no private mount namespace with a tmpfs here";
+    ASSERT_EQ(*status, 0) << "1: the backup did not fail, 2: it left an hour folder, 3: status failed";
+    const std::vector<std::string> lines = textLines(readFile(out));
+    ASSERT_FALSE(lines.empty());
+    EXPECT_TRUE(lines.front().starts_with("last\t" + yesterday.toString(Qt::ISODate).toStdString() + " 12:00\t"))
+        << readFile(out);
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string &line) {
+        return line.starts_with("warning\tthe last backup failed at ");
+    })) << readFile(out);
+    EXPECT_NE(readFile(inst.logs() + "/backup.log").find("regbak.exe failed"), std::string::npos);
+}
+
+} // namespace

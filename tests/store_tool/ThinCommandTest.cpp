@@ -23,7 +23,7 @@ protected:
     void SetUp() override
     {
         for (const std::string &run : runs)
-            makeFolders(run + "/archive/copy");
+            makeFolders(makeRun(run) + "/copy");
         makeFolders(other);
     }
     std::vector<std::string> with(std::vector<std::string> args, const std::vector<std::string> &more) const

@@ -64,6 +64,14 @@ void writeFile(const std::string &path, const std::string &content)
     out << content;
 }
 
+std::string makeRun(const std::string &hourFolder, const std::string &archive)
+{
+    const std::string folder = hourFolder + "/" + archive;
+    makeFolders(folder);
+    writeFile(folder + "/details.ini", "[DETAILS]\nSourceDir=/home/ann/Documents\n");
+    return folder;
+}
+
 std::string readFile(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);

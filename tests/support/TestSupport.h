@@ -53,6 +53,10 @@ private:
 
 void makeFolders(const std::string &path);
 void writeFile(const std::string &path, const std::string &content);
+// A run: hourFolder with one archive folder in it (a details.ini and nothing more), made with every
+// missing level; returns the archive folder. An hour folder without one is what a failed backup
+// leaves, and is no run.
+std::string makeRun(const std::string &hourFolder, const std::string &archive = "archive");
 std::string readFile(const std::string &path);
 
 // One item a line, for a failure message that shows every item ("" for none).

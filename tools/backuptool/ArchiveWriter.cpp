@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <vector>
 
 namespace rnx10::backuptool {
 
@@ -44,23 +45,34 @@ void checkRequest(const ArchiveRequest &r, FileSystemObject &fso)
         throw err::invalidCall("a folder name with a line break cannot be recorded in details.ini");
 }
 
-// Creates every missing level of path. The two tools run at the same time and make the same
-// hour folder: a level that appears meanwhile is fine.
-void makeLevels(FileSystemObject &fso, const std::string &path)
+// Creates every missing level of path and returns those it made, outermost first. The two tools
+// run at the same time and make the same hour folder: a level that appears meanwhile is fine.
+std::vector<std::string> makeLevels(FileSystemObject &fso, const std::string &path)
 {
+    std::vector<std::string> made;
     for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
         const std::string level = path.substr(0, slash);
         if (!fso.folderExists(level)) {
             try {
                 fso.createFolder(level);
+                made.push_back(level);
             } catch (const AutomationError &e) {
                 if (e.number() != err::FileExists || !fso.folderExists(level))
                     throw;
             }
         }
         if (slash == std::string::npos)
-            return;
+            return made;
     }
+}
+
+// A failed run leaves no hour folder behind for the store to count as a backup: the levels this
+// run made are removed, deepest first, while they are empty (another tool's archive keeps them).
+void removeMadeLevels(const std::vector<std::string> &made)
+{
+    for (auto level = made.rbegin(); level != made.rend(); ++level)
+        if (::rmdir(level->c_str()) != 0)
+            return;
 }
 
 // Creates hour/<name>, or hour/<name>-2, -3, ... when taken; returns the folder made.
@@ -73,6 +85,24 @@ std::string createUniqueFolder(FileSystemObject &fso, const std::string &hour, c
             return candidate;
         } catch (const AutomationError &e) {
             if (e.number() != err::FileExists)
+                throw;
+        }
+    }
+}
+
+// Makes the hour folder's levels and a fresh archive folder in it. The other tool may remove an
+// hour folder it made and could not fill just before this one's archive folder goes in: then the
+// levels are made again.
+std::string createArchiveFolder(FileSystemObject &fso, const std::string &hour, const std::string &name,
+                                std::vector<std::string> &made)
+{
+    for (int attempt = 1;; ++attempt) {
+        const std::vector<std::string> levels = makeLevels(fso, hour);
+        made.insert(made.end(), levels.begin(), levels.end());
+        try {
+            return createUniqueFolder(fso, hour, name);
+        } catch (const AutomationError &e) {
+            if (e.number() != err::PathNotFound || attempt == 3)
                 throw;
         }
     }
@@ -112,18 +142,21 @@ std::string writeArchive(const ArchiveRequest &request)
     FileSystemObject fso;
     checkRequest(request, fso);
     const std::string hour = dayFolder(request.store, GetMachineName(), request.when) + "/" + hourFolderName(request.when);
-    makeLevels(fso, hour);
-    const std::string archive = createUniqueFolder(fso, hour, request.archiveName);
-    const std::string destination = archive + "/" + request.copyName;
+    std::vector<std::string> made;
+    std::string archive;
     try {
+        archive = createArchiveFolder(fso, hour, request.archiveName, made);
+        const std::string destination = archive + "/" + request.copyName;
         fso.copyFolder(request.source, destination, true);
         writeDetails(archive, request.sourceText, destination);
     } catch (...) {
         // No half archive is left for the browser to list.
         try {
-            fso.deleteFolder(archive, true);
+            if (!archive.empty())
+                fso.deleteFolder(archive, true);
         } catch (const AutomationError &) {
         }
+        removeMadeLevels(made);
         throw;
     }
     return archive;

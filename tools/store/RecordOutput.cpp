@@ -87,6 +87,8 @@ void RecordOutput::item(std::string_view line, std::initializer_list<Field> fiel
         object += jsonString(f.name) + ":";
         if (const auto *text = std::get_if<std::string>(&f.value))
             object += jsonString(*text);
+        else if (const auto *truth = std::get_if<bool>(&f.value))
+            object += *truth ? "true" : "false";
         else
             object += std::to_string(std::get<std::int64_t>(f.value));
     }

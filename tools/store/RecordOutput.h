@@ -10,10 +10,10 @@
 
 namespace rnx10::store {
 
-// One member of an item's JSON object: text or a whole number.
+// One member of an item's JSON object: text, a whole number or a truth value.
 struct Field {
     const char *name;
-    std::variant<std::string, std::int64_t> value;
+    std::variant<std::string, std::int64_t, bool> value;
 };
 
 class RecordOutput {

@@ -29,11 +29,13 @@ void printLast(const std::optional<std::time_t> &last, std::time_t now, RecordOu
 void printJob(const JobHealth &job, RecordOutput &out)
 {
     const std::string next = job.next ? minuteText(*job.next) : std::string("unknown");
-    out.item("job\t" + job.name + "\tnext " + next + "\t" + job.program,
+    // A queued job whose time has passed never ran: it is overdue, not due "next".
+    out.item("job\t" + job.name + (job.overdue ? "\toverdue since " : "\tnext ") + next + "\t" + job.program,
              {{"kind", std::string("job")},
               {"name", job.name},
               {"scheduler", std::string(job.every ? "crontab" : "at")},
               {"next", job.next ? next : std::string()},
+              {"overdue", job.overdue},
               {"program", job.program}});
 }
 

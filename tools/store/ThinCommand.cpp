@@ -42,8 +42,9 @@ void runThin(const CommandArguments &arguments, RecordOutput &out)
                             numberOption(arguments, "yearly")};
     const ThinningPlan plan = planThinning(computerFolderPath(), rule, QDateTime::fromSecsSinceEpoch(nowOption(arguments)));
     if (arguments.flag("--dry-run")) {
-        for (const StoreRun &run : plan.toDelete)
-            item(out, run.path);
+        for (const std::vector<StoreRun> *listed : {&plan.toDelete, &plan.emptyHours})
+            for (const StoreRun &run : *listed)
+                item(out, run.path);
         return;
     }
     walk::WalkProgress progress;

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "backup_browser/core/BrowserFolders.h"
-#include "backup_browser/core/StoreRuns.h"
+#include "services/StoreRuns.h"
 #include "backup_browser/core/ThinningRule.h"
 
 #include <functional>
@@ -17,22 +17,36 @@ struct WalkProgress;
 }
 
 struct ThinningPlan {
-    BrowserFolders folders;         // the computer folder listed and its identity
-    std::vector<StoreRun> toDelete; // oldest first
-    std::size_t runCount = 0;       // every run listed
+    BrowserFolders folders;           // the computer folder listed and its identity
+    std::vector<StoreRun> toDelete;   // oldest first
+    std::vector<StoreRun> emptyHours; // hour folders holding no archive, older than a day
+    std::size_t runCount = 0;         // every run listed
+    ThinningRule rule;                // what the plan was made by, and when
+    QDateTime now;
 };
 
-// Lists the runs of computerFolder (names only, nothing inside the hour folders is read) and picks
-// those rule does not keep at now. Raises 5 for a rule checkThinningRule refuses, and what
-// listStoreRuns raises.
+// An hour folder without an archive younger than this may be a backup still being written.
+inline constexpr int kEmptyHourGraceDays = 1;
+
+// Lists the runs of computerFolder (hour folders that hold an archive: a failed backup's empty
+// hour folder is no run and keeps no day) and picks those rule does not keep at now, and the hour
+// folders without an archive that are older than kEmptyHourGraceDays. Raises 5 for a rule
+// checkThinningRule refuses, and what listStoreHours raises.
 ThinningPlan planThinning(const std::string &computerFolder, const ThinningRule &rule, const QDateTime &now);
 
-// Deletes the plan's runs oldest first as "Delete Hour" does (opened from the computer folder the
-// plan listed, never through a link: a level swapped since raises 70 and deletes nothing of that
-// run), then removes the day, month and year folders left empty. Cancel (progress.cancel) is
-// obeyed between runs, never inside one: error 18 once what was deleted is tidied. progress.entries
-// counts the runs deleted; deleted (when given) hears each one's path.
+// Whether a second thinning of the same store waits for the one running, or is refused (75).
+enum class ThinningWait { UntilFree, No };
+
+// Holds the store's thinning lock (shared by every process, the scheduled job and the window
+// alike), plans again and deletes the runs and empty hour folders that both plans pick, oldest
+// first, as "Delete Hour" does (opened from the computer folder the plan listed, never through a
+// link: a level swapped since raises 70 and deletes nothing of that run); then removes the day,
+// month and year folders left empty. So a thinning that ran meanwhile never makes this one delete
+// more than its rule picks now. Cancel (progress.cancel) is obeyed between runs, never inside one:
+// error 18 once what was deleted is tidied. progress.entries counts the runs deleted; deleted
+// (when given) hears each one's path, empty hour folders included.
 void thinStore(FileSystemObject &fso, const ThinningPlan &plan, walk::WalkProgress &progress,
-               const std::function<void(const std::string &)> &deleted = {});
+               const std::function<void(const std::string &)> &deleted = {},
+               ThinningWait wait = ThinningWait::UntilFree);
 
 } // namespace rnx10
