@@ -10,6 +10,7 @@
 #include "SyntheticStore.h"
 #include "SyscallCount.h"
 #include "ThinPreview.h"
+#include "ThinWindowPause.h"
 #include "ToolRun.h"
 
 #include "automation/AutomationError.h"
@@ -339,6 +340,10 @@ Results measureAll(const Store &store, const std::string &scratch, const BenchOp
         r.rows.push_back(fillRow(store, o.runs));
     }
     r.rows.push_back(thinPreviewRow(store, o.runs));
+    if (!o.skipWrites) {
+        say("thinning window on 5,000 runs");
+        r.rows.push_back(thinWindowPauseRow(scratch, 5000, 60));
+    }
     say("date clicks");
     clickRows(store, scratch, o.runs, r);
     say("archive search");

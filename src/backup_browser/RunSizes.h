@@ -1,5 +1,6 @@
 // The sizes of the thinning preview's runs, measured one by one on a worker thread after the list
-// is shown; each arrives on the window's thread as it is known.
+// is shown; they arrive on the window's thread in batches, so thousands of runs cost the window a
+// few updates rather than one each.
 #pragma once
 
 #include "backup_browser/core/BrowserFolders.h"
@@ -16,12 +17,16 @@
 
 namespace rnx10 {
 
+struct MeasuredRun {
+    std::string path;
+    std::optional<std::uint64_t> bytes; // none when it could not be measured
+};
+
 class RunSizes : public QObject {
     Q_OBJECT
 
 public:
-    // measured(index, bytes): run index's size, none when it could not be measured.
-    using Measured = std::function<void(std::size_t index, std::optional<std::uint64_t> bytes)>;
+    using Measured = std::function<void(const std::vector<MeasuredRun> &batch)>;
 
     RunSizes(QObject *parent, Measured measured);
     // Stops a measure still running and waits for it.
@@ -32,6 +37,8 @@ public:
     void stop();
 
 private:
+    void deliver(std::vector<MeasuredRun> batch, unsigned generation);
+
     Measured m_measured;
     walk::WalkProgress m_progress;
     std::optional<std::thread> m_worker; // none when the system refused it

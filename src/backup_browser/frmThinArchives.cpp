@@ -12,6 +12,7 @@
 #include "services/ScheduledTaskService.h"
 #include "services/ServiceSet.h"
 #include "ui/CloseOnEscape.h"
+#include "ui/PlainToolTip.h"
 #include "ui/TellFailure.h"
 #include "ui/WindowJob.h"
 #include "ui/TellingConnect.h"
@@ -23,11 +24,14 @@
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace rnx10 {
 
@@ -52,12 +56,24 @@ const NumberRow kRows[] = {
 
 QString shown(const std::string &path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 
-QString megabytesText(std::uint64_t bytes)
+// Below a megabyte in kilobytes: "0 MB" would hide a run that still holds something.
+QString sizeText(std::uint64_t bytes)
 {
+    constexpr std::uint64_t kMegabyte = 1048576;
+    if (bytes < kMegabyte)
+        return QCoreApplication::translate("rnx10::frmThinArchives", "%1 KB").arg(QLocale().toString((bytes + 1023) / 1024));
     return QCoreApplication::translate("rnx10::frmThinArchives", "%1 MB").arg(QString::fromStdString(roundedMegabytes(bytes)));
 }
 
-QString sizeText(std::optional<std::uint64_t> bytes) { return bytes ? megabytesText(*bytes) : QStringLiteral("?"); }
+QString sizeText(std::optional<std::uint64_t> bytes) { return bytes ? sizeText(*bytes) : QStringLiteral("?"); }
+
+bool allZero(const ThinningRule &rule)
+{
+    return rule.within == 0 && rule.daily == 0 && rule.weekly == 0 && rule.monthly == 0 && rule.yearly == 0;
+}
+
+// The run's date and time as the list shows it; its path goes into the tooltip.
+QString runText(const StoreRun &run) { return run.time.toString(QStringLiteral("yyyy-MM-dd HH:mm")); }
 
 std::shared_ptr<ScheduledTaskService> scheduledTasks()
 {
@@ -100,12 +116,19 @@ frmThinArchives::frmThinArchives(QWidget *parent, std::string computerFolder, QD
     m_runs->setObjectName(QStringLiteral("lstRuns"));
     m_runs->setHeaderLabels({tr("Run to delete"), tr("Size")});
     m_runs->setRootIsDecorated(false);
+    m_runs->setUniformRowHeights(true); // thousands of rows: one height, not one measure a row
     m_runs->header()->setStretchLastSection(false);
     m_runs->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    m_runs->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    // A width fixed for the widest size: fitting the column to its contents measures every row
+    // again at each size that arrives, which thousands of runs turn into seconds.
+    m_runs->header()->setSectionResizeMode(1, QHeaderView::Fixed);
+    m_runs->header()->resizeSection(
+        1, std::max(m_runs->header()->sectionSizeHint(1),
+                    m_runs->fontMetrics().horizontalAdvance(sizeText(std::uint64_t{999999} * 1048576)) + 24));
     m_total = new QLabel(this);
     m_total->setObjectName(QStringLiteral("lblTotal"));
     m_total->setTextFormat(Qt::PlainText);
+    m_total->setWordWrap(true); // a refusal is read whole
 
     auto *buttons = new QDialogButtonBox(this);
     m_thin = buttons->addButton(tr("&Thin"), QDialogButtonBox::ActionRole); // no accept role: never the default
@@ -125,7 +148,7 @@ frmThinArchives::frmThinArchives(QWidget *parent, std::string computerFolder, QD
     layout->addWidget(m_total);
     layout->addWidget(buttons);
 
-    m_sizes = new RunSizes(this, [this](std::size_t index, std::optional<std::uint64_t> bytes) { sizeMeasured(index, bytes); });
+    m_sizes = new RunSizes(this, [this](const std::vector<MeasuredRun> &batch) { sizesMeasured(batch); });
     connectTelling(m_thin, &QPushButton::clicked, this, &frmThinArchives::cmdThin_Click);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connectTelling(m_afterBackup, &QCheckBox::toggled, this, &frmThinArchives::chkAfterBackup_Toggled);
@@ -156,59 +179,90 @@ ThinningRule frmThinArchives::shownRule() const
 void frmThinArchives::ruleChanged()
 {
     preview();
+    if (ruleRefused(shownRule()))
+        return; // neither kept nor scheduled: the window says why
     saveSettings();
     if (m_afterBackup->isChecked() && !m_plan.folders.ComputerFolder.empty()) // a rule the preview took
         scheduleThinning(*scheduledTasks(), shownRule(), storeToolProgram());
 }
 
-// Lists the runs at once from the folder names; their sizes follow from the worker.
+bool frmThinArchives::ruleRefused(const ThinningRule &rule)
+{
+    try {
+        checkThinningRule(rule);
+        return false;
+    } catch (const AutomationError &) {
+        return true;
+    }
+}
+
+// Lists the runs at once from the folder names; sizes measured before show at once, the others
+// follow from the worker.
 void frmThinArchives::preview()
 {
     m_sizes->stop();
     m_runs->clear();
+    m_rowOf.clear();
     m_plan = {};
-    m_bytes.clear();
     m_thin->setEnabled(false);
+    if (allZero(shownRule())) {
+        m_total->setText(tr("A rule whose five numbers are all 0 would delete every run but the newest. Give at least one "
+                            "number above 0; this rule is not saved."));
+        return;
+    }
     try {
-        m_plan = planThinning(m_computerFolder, shownRule(), m_now);
+        // The store is read once: a changed number plans again from what was listed.
+        if (!m_listed)
+            m_listed = listThinnedStore(m_computerFolder);
+        m_plan = planThinning(*m_listed, shownRule(), m_now);
     } catch (const AutomationError &e) {
         m_total->setText(QString::fromStdString(shownDescription(e)));
         return;
     }
-    std::vector<std::string> paths;
+    QList<QTreeWidgetItem *> items;
+    std::vector<std::string> unmeasured;
     for (const StoreRun &run : m_plan.toDelete) {
-        auto *item = new QTreeWidgetItem(m_runs, {shown(run.path), tr("...")});
+        const auto known = m_sizeOf.find(run.path);
+        auto *item = new QTreeWidgetItem({runText(run), known == m_sizeOf.end() ? tr("...") : sizeText(known->second)});
+        item->setToolTip(0, plainToolTip(shown(run.path)));
+        item->setData(0, Qt::UserRole, QByteArray::fromStdString(run.path));
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-        paths.push_back(run.path);
+        m_rowOf[run.path] = static_cast<int>(items.size());
+        items.push_back(item);
+        if (known == m_sizeOf.end())
+            unmeasured.push_back(run.path);
     }
-    m_bytes.resize(paths.size());
-    m_thin->setEnabled(!paths.empty());
+    m_runs->addTopLevelItems(items); // one update for the whole list
+    m_thin->setEnabled(!items.isEmpty());
     showTotal();
-    m_sizes->measure(m_plan.folders, paths);
+    if (!unmeasured.empty())
+        m_sizes->measure(m_plan.folders, unmeasured);
 }
 
-void frmThinArchives::sizeMeasured(std::size_t index, std::optional<std::uint64_t> bytes)
+void frmThinArchives::sizesMeasured(const std::vector<MeasuredRun> &batch)
 {
-    if (index >= m_bytes.size())
-        return;
-    m_bytes[index] = bytes;
-    m_runs->topLevelItem(static_cast<int>(index))->setText(1, sizeText(bytes));
+    for (const MeasuredRun &run : batch) {
+        m_sizeOf[run.path] = run.bytes;
+        if (const auto row = m_rowOf.find(run.path); row != m_rowOf.end())
+            m_runs->topLevelItem(row->second)->setText(1, sizeText(run.bytes));
+    }
     showTotal();
 }
 
+// The runs to delete, of how many, and their size so far.
 void frmThinArchives::showTotal()
 {
     std::uint64_t total = 0;
     std::size_t known = 0;
-    for (const auto &bytes : m_bytes)
-        if (bytes) {
-            total += *bytes;
+    for (const StoreRun &run : m_plan.toDelete)
+        if (const auto size = m_sizeOf.find(run.path); size != m_sizeOf.end()) {
+            total += size->second.value_or(0);
             ++known;
         }
     QString text = tr("%1 of %n runs to delete", nullptr, static_cast<int>(m_plan.runCount))
                        .arg(QString::number(m_plan.toDelete.size()));
     if (!m_plan.toDelete.empty())
-        text += tr(", total %1%2").arg(megabytesText(total), known < m_bytes.size() ? tr(" so far") : QString());
+        text += tr(", total %1%2").arg(sizeText(total), known < m_plan.toDelete.size() ? tr(" so far") : QString());
     m_total->setText(text);
 }
 
@@ -217,7 +271,9 @@ void frmThinArchives::cmdThin_Click()
     const std::string question = tr("Are you sure you want to delete the %n runs listed? This will delete old data.", nullptr,
                                     static_cast<int>(m_plan.toDelete.size()))
                                      .toStdString();
-    if (m_plan.toDelete.empty() || platform().prompt->ask(question, tr(kTitle).toStdString()) != Answer::Yes)
+    // Enter answers No: deleting old data takes a deliberate Yes.
+    if (m_plan.toDelete.empty() ||
+        platform().prompt->ask(question, tr(kTitle).toStdString(), false, {}, Answer::No) != Answer::Yes)
         return;
     m_sizes->stop();
     const auto fs = services().fileSystemShared();
@@ -227,14 +283,24 @@ void frmThinArchives::cmdThin_Click()
     task.text = tr("Deleting %n runs of %1", nullptr, static_cast<int>(plan.toDelete.size())).arg(shown(m_computerFolder));
     task.cancellable = true;
     task.expectedEntries = plan.toDelete.size();
+    std::uint64_t freed = 0;
+    std::size_t deleted = 0;
     try {
-        WindowJob::run(this, task,
-                       [&](walk::WalkProgress &progress) { thinStore(*fs, plan, progress, {}, ThinningWait::No); });
-        platform().prompt->tell(tr("Succesfully deleted...").toStdString(), kDefaultTitle, Icon::None);
+        WindowJob::run(this, task, [&](walk::WalkProgress &progress) {
+            thinStore(*fs, plan, progress, {}, ThinningWait::No);
+            deleted = progress.entries;
+        });
+        for (const StoreRun &run : plan.toDelete)
+            freed += m_sizeOf.count(run.path) ? m_sizeOf[run.path].value_or(0) : 0;
+        m_thinned = deleted > 0;
+        platform().prompt->tell(tr("%n runs deleted, %1 freed.", nullptr, static_cast<int>(deleted)).arg(sizeText(freed)).toStdString(),
+                                tr(kTitle).toStdString(), Icon::Information);
     } catch (const AutomationError &e) {
+        m_thinned = true; // some may be gone
         if (e.number() != walk::UserInterrupt)
             tellFailure(e);
     }
+    m_listed.reset(); // what is left is read again
     preview();
 }
 

@@ -11,6 +11,8 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 class QCheckBox;
@@ -22,6 +24,7 @@ class QTreeWidget;
 namespace rnx10 {
 
 class RunSizes;
+struct MeasuredRun;
 
 class frmThinArchives : public QDialog {
     Q_OBJECT
@@ -32,12 +35,16 @@ public:
     frmThinArchives(QWidget *parent, std::string computerFolder, QDateTime now = QDateTime::currentDateTime());
     ~frmThinArchives() override;
 
+    // Whether runs were deleted while the window was open: the browser's lists then need reading again.
+    bool thinned() const { return m_thinned; }
+
 private:
     QSpinBox *spinBox(const char *name, int value);
     ThinningRule shownRule() const;
     void ruleChanged();
     void preview();
-    void sizeMeasured(std::size_t index, std::optional<std::uint64_t> bytes);
+    bool ruleRefused(const ThinningRule &rule);
+    void sizesMeasured(const std::vector<MeasuredRun> &batch);
     void showTotal();
     void cmdThin_Click();
     void chkAfterBackup_Toggled(bool on);
@@ -51,8 +58,13 @@ private:
     QLabel *m_total = nullptr;
     QPushButton *m_thin = nullptr;
     RunSizes *m_sizes = nullptr;
+    std::optional<ListedStore> m_listed; // read once, again after a thinning
     ThinningPlan m_plan;
-    std::vector<std::optional<std::uint64_t>> m_bytes;
+    // Each run's size once measured, kept across previews: a changed number lists other runs, not
+    // other sizes.
+    std::unordered_map<std::string, std::optional<std::uint64_t>> m_sizeOf;
+    std::unordered_map<std::string, int> m_rowOf; // the listed runs' rows, by path
+    bool m_thinned = false;
 };
 
 } // namespace rnx10

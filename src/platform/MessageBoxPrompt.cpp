@@ -22,12 +22,14 @@ QMessageBox::Icon toQt(Icon icon)
 }
 } // namespace
 
-Answer MessageBoxPrompt::ask(const std::string &text, const std::string &title, bool systemModal, const std::string &details)
+Answer MessageBoxPrompt::ask(const std::string &text, const std::string &title, bool systemModal, const std::string &details,
+                             Answer byDefault)
 {
     ensureApplication();
     QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString::fromStdString(text),
                     QMessageBox::Yes | QMessageBox::No);
     box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(byDefault == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
     if (systemModal)
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
     if (!details.empty())

@@ -15,9 +15,10 @@ class Prompt {
 public:
     virtual ~Prompt() = default;
     // A Yes/No question with the question icon; systemModal keeps it above every window. details,
-    // when given, is the box's detailed text, shown on request below the question.
+    // when given, is the box's detailed text, shown on request below the question. byDefault is
+    // the answer Enter gives.
     virtual Answer ask(const std::string &text, const std::string &title, bool systemModal = false,
-                       const std::string &details = {}) = 0;
+                       const std::string &details = {}, Answer byDefault = Answer::Yes) = 0;
     // An OK box.
     virtual void tell(const std::string &text, const std::string &title, Icon icon) = 0;
     // The desktop's folder chooser, opened at start; the folder chosen, or "" when cancelled.

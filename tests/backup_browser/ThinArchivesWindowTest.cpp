@@ -62,7 +62,7 @@ protected:
         QStringList paths;
         QTreeWidget *list = child<QTreeWidget>("lstRuns");
         for (int i = 0; i < list->topLevelItemCount(); ++i)
-            paths << list->topLevelItem(i)->text(0);
+            paths << QString::fromLocal8Bit(list->topLevelItem(i)->data(0, Qt::UserRole).toByteArray());
         return paths;
     }
     // A click on the box's indicator, at its left end.
@@ -97,21 +97,32 @@ TEST_F(ThinWindow, TypedRuleListsItsRunsAtOnceThenTheirSizesAndKeepsTheRule)
     QLabel *total = child<QLabel>("lblTotal");
     EXPECT_TRUE(QTest::qWaitFor([&] { return total->text() == "2 of 3 runs to delete, total 6 MB"; }, 20000))
         << total->text().toStdString();
-    EXPECT_EQ(child<QTreeWidget>("lstRuns")->topLevelItem(1)->text(1), QStringLiteral("3 MB"));
+    QTreeWidget *list = child<QTreeWidget>("lstRuns");
+    EXPECT_EQ(list->topLevelItem(1)->text(1), QStringLiteral("3 MB"));
+    EXPECT_EQ(list->topLevelItem(0)->text(0), QStringLiteral("2026-12-31 23:59"));
+    EXPECT_NE(list->topLevelItem(0)->toolTip(0).indexOf(q(runs[0])), -1);
+    // Another number lists other runs, with the sizes measured already: none is measured again.
+    type("spnYearly", "2");
+    EXPECT_EQ(listed(), (QStringList{q(runs[1])}));
+    EXPECT_EQ(list->topLevelItem(0)->text(1), QStringLiteral("3 MB"));
     writeScreenshot(window.get(), "thin-archives-light");
     {
         ScopedPalette dark(darkPalette());
         writeScreenshot(window.get(), "thin-archives-dark");
     }
     EXPECT_EQ(IniFile::read(thinningSettingsFile(), "Thinning", "Within"), "0");
-    EXPECT_EQ(IniFile::read(thinningSettingsFile(), "Thinning", "Yearly"), "1");
-    EXPECT_EQ(frmThinArchives(nullptr, store.computer(), kNow).findChild<QSpinBox *>("spnYearly")->value(), 1);
+    EXPECT_EQ(IniFile::read(thinningSettingsFile(), "Thinning", "Yearly"), "2");
+    EXPECT_EQ(frmThinArchives(nullptr, store.computer(), kNow).findChild<QSpinBox *>("spnYearly")->value(), 2);
 }
 
 TEST_F(ThinWindow, ThinDeletesOnlyOnYes)
 {
+    writeFile(runs[0] + "/archive/copy/data.bin", std::string(10 * 1024, 'x')); // below a megabyte
     window->show();
     typeYearlyOnly();
+    QLabel *total = child<QLabel>("lblTotal");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !total->text().contains(QStringLiteral("so far")); }, 20000));
+    EXPECT_EQ(child<QTreeWidget>("lstRuns")->topLevelItem(0)->text(1), QStringLiteral("11 KB")); // with details.ini
     inst.prompt->answers = {Answer::No};
     QTest::mouseClick(child<QPushButton>("cmdThin"), Qt::LeftButton);
     for (const std::string &run : runs)
@@ -122,7 +133,9 @@ TEST_F(ThinWindow, ThinDeletesOnlyOnYes)
     EXPECT_TRUE(exists(runs[2] + "/archive/copy/data.bin"));
     ASSERT_EQ(inst.prompt->boxes.size(), 3u);
     EXPECT_EQ(inst.prompt->boxes[0].text, "Are you sure you want to delete the 2 runs listed? This will delete old data.");
-    EXPECT_EQ(inst.prompt->boxes[2].text, "Succesfully deleted...");
+    EXPECT_EQ(inst.prompt->boxes[0].byDefault, Answer::No); // Enter does not delete
+    EXPECT_EQ(inst.prompt->boxes[2].text, "2 runs deleted, 3 MB freed.");
+    EXPECT_TRUE(window->thinned());
     EXPECT_EQ(listed(), QStringList());
 }
 
@@ -134,6 +147,7 @@ TEST_F(ThinWindow, AllZeroIsRefusedAndNothingCanBeThinned)
     EXPECT_EQ(listed(), QStringList());
     EXPECT_FALSE(child<QPushButton>("cmdThin")->isEnabled());
     EXPECT_NE(child<QLabel>("lblTotal")->text().indexOf(QStringLiteral("all 0")), -1);
+    EXPECT_EQ(IniFile::read(thinningSettingsFile(), "Thinning", "Yearly"), "1"); // the refused rule is not kept
 }
 
 TEST_F(ThinWindow, TickAddsOneMarkedLineAfterTheBackupsAndUntickRemovesIt)

@@ -124,9 +124,10 @@ std::string builtProgramRoot()
     return std::string(dir ? dir : ".") + "/programs";
 }
 
-Answer FakePrompt::ask(const std::string &text, const std::string &title, bool systemModal, const std::string &details)
+Answer FakePrompt::ask(const std::string &text, const std::string &title, bool systemModal, const std::string &details,
+                       Answer byDefault)
 {
-    boxes.push_back({text, title, true, Icon::Question, systemModal, details});
+    boxes.push_back({text, title, true, Icon::Question, systemModal, details, byDefault});
     if (answers.empty())
         return Answer::Yes;
     Answer a = answers.front();

@@ -83,8 +83,10 @@ public:
         Icon icon = Icon::None;
         bool systemModal = false;
         std::string details; // a question's detailed text
+        Answer byDefault = Answer::Yes; // what Enter answers a question
     };
-    Answer ask(const std::string &text, const std::string &title, bool systemModal, const std::string &details) override;
+    Answer ask(const std::string &text, const std::string &title, bool systemModal, const std::string &details,
+               Answer byDefault) override;
     void tell(const std::string &text, const std::string &title, Icon icon) override;
 
     std::string chooseFolder(const std::string &title, const std::string &start) override;

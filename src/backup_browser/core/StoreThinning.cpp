@@ -123,16 +123,30 @@ void deleteRuns(FileSystemObject &fso, const BrowserFolders &folders, const std:
 
 } // namespace
 
-ThinningPlan planThinning(const std::string &computerFolder, const ThinningRule &rule, const QDateTime &now)
+ListedStore listThinnedStore(const std::string &computerFolder)
+{
+    ListedStore listed;
+    listed.folders.ComputerFolder = computerFolder;
+    listed.folders.ComputerIdentity = computerFolderIdentity(computerFolder);
+    listed.hours = listStoreHours(computerFolder);
+    return listed;
+}
+
+ThinningPlan planThinning(const ListedStore &listed, const ThinningRule &rule, const QDateTime &now)
 {
     checkThinningRule(rule);
     ThinningPlan plan;
     plan.rule = rule;
     plan.now = now;
-    plan.folders.ComputerFolder = computerFolder;
-    plan.folders.ComputerIdentity = computerFolderIdentity(computerFolder);
-    pickFrom(listStoreHours(computerFolder), rule, now, plan);
+    plan.folders = listed.folders;
+    pickFrom(listed.hours, rule, now, plan);
     return plan;
+}
+
+ThinningPlan planThinning(const std::string &computerFolder, const ThinningRule &rule, const QDateTime &now)
+{
+    checkThinningRule(rule);
+    return planThinning(listThinnedStore(computerFolder), rule, now);
 }
 
 void thinStore(FileSystemObject &fso, const ThinningPlan &plan, walk::WalkProgress &progress,

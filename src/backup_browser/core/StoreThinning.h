@@ -34,6 +34,17 @@ inline constexpr int kEmptyHourGraceDays = 1;
 // checkThinningRule refuses, and what listStoreHours raises.
 ThinningPlan planThinning(const std::string &computerFolder, const ThinningRule &rule, const QDateTime &now);
 
+// A computer folder's hour folders as listed once, for planning again and again as a rule changes
+// (the thinning window), without reading the store each time.
+struct ListedStore {
+    BrowserFolders folders; // the computer folder listed and its identity
+    StoreHours hours;
+};
+// Raises as planThinning does for the folder.
+ListedStore listThinnedStore(const std::string &computerFolder);
+// The plan from what was listed; raises 5 for a rule checkThinningRule refuses.
+ThinningPlan planThinning(const ListedStore &listed, const ThinningRule &rule, const QDateTime &now);
+
 // Whether a second thinning of the same store waits for the one running, or is refused (75).
 enum class ThinningWait { UntilFree, No };
 
