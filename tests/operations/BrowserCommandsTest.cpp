@@ -43,7 +43,10 @@ TEST_F(BrowserCommands, RestoreAsksThenReplacesTheSourceWithTheCopy)
     ASSERT_EQ(boxes().size(), 2u);
     EXPECT_EQ(boxes()[0].text, "Are you sure you want to copy " + archive + "/copy to " + source + " . This will delete old data.");
     EXPECT_EQ(boxes()[0].title, "Sure...");
-    EXPECT_EQ(boxes()[1].text, "Done...");
+    // Before, what will happen to the current folder; after, what did.
+    EXPECT_NE(boxes()[0].details.find("\n\nThe current folder is moved to the desktop trash"), std::string::npos)
+        << boxes()[0].details;
+    EXPECT_EQ(boxes()[1].text, "Done...\n\nThe replaced folder is in the desktop trash as " + inst.root() + "/xdg/data/Trash/files/docs.");
     EXPECT_EQ(boxes()[1].icon, Icon::None);
     EXPECT_EQ(treeListing(source), treeListing(archive + "/copy"));
     EXPECT_EQ(m_window->SelectedDestinationDir(), archive + "/copy"); // still selected: restore again at once
