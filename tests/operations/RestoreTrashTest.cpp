@@ -55,23 +55,24 @@ TEST_F(RestoreTrash, ReplacedFolderLandsInTheTrashUnderItsNameAndPath)
         EXPECT_EQ(entry.find(".rnx10-restore"), std::string::npos) << entry;
 }
 
-// The name goes to the trash as bytes: no text conversion may drop the byte and lose the folder.
-TEST_F(RestoreTrash, ANameThatIsNotUtf8GoesToTheTrashByItsBytes)
+// The path goes to the trash as bytes, a folder holding it and its own name alike: no text
+// conversion may drop the byte and lose the folder.
+TEST_F(RestoreTrash, APathThatIsNotUtf8GoesToTheTrashByItsBytes)
 {
-    const std::string source = inst.home() + "/bad\xFF" "dir";
+    const std::string source = inst.home() + "/bad\xFF" "dir/Docs\xFE";
     const std::string copy = archiveOf(source);
     EXPECT_EQ(expectedFate(source), ReplacedFolder::Fate::Trashed);
     const ReplacedFolder replaced = restoreFolder(fso, copy, source, inst.store());
 
     EXPECT_EQ(replaced.fate, ReplacedFolder::Fate::Trashed);
-    EXPECT_EQ(replaced.inTrash, trash + "/files/bad\xFF" "dir");
-    EXPECT_EQ(readFile(trash + "/files/bad\xFF" "dir/only-before.txt"), "the user's");
+    EXPECT_EQ(replaced.inTrash, trash + "/files/Docs\xFE");
+    EXPECT_EQ(readFile(trash + "/files/Docs\xFE/only-before.txt"), "the user's");
     EXPECT_EQ(treeListing(source), treeListing(copy));
-    const std::string info = readFile(trash + "/info/bad\xFF" "dir.trashinfo");
+    const std::string info = readFile(trash + "/info/Docs\xFE.trashinfo");
     const std::regex layout("\\[Trash Info\\]\nPath=(.*)\nDeletionDate=\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\n");
     std::smatch found;
     ASSERT_TRUE(std::regex_match(info, found, layout)) << info;
-    EXPECT_EQ(found[1].str(), trashPathValue(inst.home()) + "/bad%FFdir");
+    EXPECT_EQ(found[1].str(), trashPathValue(inst.home()) + "/bad%FFdir/Docs%FE");
     EXPECT_EQ(trashPathValue("/a b/%\xC3\xA4-._~"), "/a%20b/%25%C3%A4-._~");
 }
 
