@@ -140,18 +140,24 @@ TEST(RestoreTrashAsUser, AReadOnlyFolderGoesToTheTrashWithItsMode)
         writeFile(source + "/mine.txt", "mine");
         const std::string copy = store.archive(store.hour("09-00"), "arch", source) + "/copy";
         ::chmod(source.c_str(), 0555);
+        ::chmod(copy.c_str(), 0500); // the restored folder ends with the copy's mode
         if (expectedFate(source) != ReplacedFolder::Fate::Trashed)
             return 1;
         const ReplacedFolder replaced = restoreFolder(fso, copy, source, inst.store());
         const std::string inTrash = inst.root() + "/xdg/data/Trash/files/read-only\xFF";
-        struct stat st{};
+        const auto modeOf = [](const std::string &path) {
+            struct stat st{};
+            return ::stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0u;
+        };
         if (replaced.fate != ReplacedFolder::Fate::Trashed || readFile(inTrash + "/mine.txt") != "mine")
             return 2;
-        return ::stat(inTrash.c_str(), &st) == 0 && (st.st_mode & 07777) == 0555 ? 0 : 3;
+        if (modeOf(inTrash) != 0555)
+            return 3;
+        return modeOf(source) == 0500 && treeListing(source) == treeListing(copy) ? 0 : 4;
     });
     if (!status)
         GTEST_SKIP() << "cannot become an ordinary account here";
-    EXPECT_EQ(*status, 0) << "1: expected to be deleted, 2: not in the trash, 3: mode not kept";
+    EXPECT_EQ(*status, 0) << "1: expected to be deleted, 2: not in the trash, 3: mode not kept, 4: not restored";
 }
 
 // The source on a file system of its own (a tmpfs in a private mount namespace) whose top holds a
