@@ -596,6 +596,10 @@ sie scheitern sie mit Fehler 406. Ein unbekannter Schlüssel bewirkt nichts und 
         <translation>Aufruf: rnx10-store [--json] BEFEHL [ARGUMENTE]</translation>
     </message>
     <message>
+        <source>not restored (a socket or device): %1</source>
+        <translation>nicht wiederhergestellt (ein Socket oder Gerät): %1</translation>
+    </message>
+    <message>
         <source>The backup store of this computer (ZVENVSBAK/&lt;computer name&gt;) on the command line.</source>
         <translation>Der Sicherungsspeicher dieses Computers (ZVENVSBAK/&lt;Computername&gt;) auf der Kommandozeile.</translation>
     </message>

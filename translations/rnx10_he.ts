@@ -596,6 +596,10 @@ they fail with error 406. An unknown key does nothing and is no error.</source>
         <translation>שימוש: rnx10-store [--json] פקודה [ארגומנטים]</translation>
     </message>
     <message>
+        <source>not restored (a socket or device): %1</source>
+        <translation>לא שוחזר (שקע או התקן): %1</translation>
+    </message>
+    <message>
         <source>The backup store of this computer (ZVENVSBAK/&lt;computer name&gt;) on the command line.</source>
         <translation>מאגר הגיבויים של מחשב זה (ZVENVSBAK/&lt;שם המחשב&gt;) בשורת הפקודה.</translation>
     </message>
