@@ -2,6 +2,7 @@
 
 #include "automation/AutomationError.h"
 #include "platform/FileSystemObject.h"
+#include "platform/NoReplaceRename.h"
 #include "platform/Paths.h"
 
 #include <dirent.h>
@@ -15,6 +16,8 @@
 namespace rnx10 {
 
 namespace {
+
+constexpr const char *kClaimPrefix = ".rnx10-claim-";
 
 // A folder of this account (never through a link) whose lock nobody holds: its restore was killed.
 std::shared_ptr<Descriptor> abandoned(const std::string &path)
@@ -70,7 +73,15 @@ std::shared_ptr<Descriptor> holdStaging(const std::string &path)
 StagingFolder makeStagingFolder(FileSystemObject &fso, const std::string &parent)
 {
     removeAbandoned(fso, parent);
+    // Made under a name the cleanup passes over and locked before it takes a staging name: another
+    // restore's cleanup never sees it unlocked.
+    const std::string claim = fso.createUniqueFolder(parent, kClaimPrefix);
     StagingFolder made;
+    made.lock = holdStaging(claim);
+    made.path = joinPath(parent, kStagingPrefix + baseName(claim).substr(std::string(kClaimPrefix).size()));
+    if (made.lock && renameNoReplace(claim, made.path) == 0)
+        return made;
+    ::rmdir(claim.c_str());
     made.path = fso.createUniqueFolder(parent, kStagingPrefix);
     made.lock = holdStaging(made.path);
     return made;
