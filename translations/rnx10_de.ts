@@ -208,11 +208,43 @@ nach %2</translation>
         <source>What the restore changes in %1:
 %2
 
-The current folder is moved to the desktop trash, from where it can be put back; where no trash on its file system can take it, it is deleted.</source>
+%3</source>
         <translation>Was die Wiederherstellung in %1 ändert:
 %2
 
-Der aktuelle Ordner wird in den Papierkorb verschoben, aus dem er zurückgeholt werden kann; wo ihn kein Papierkorb auf seinem Dateisystem aufnehmen kann, wird er gelöscht.</translation>
+%3</translation>
+    </message>
+    <message>
+        <source>The current folder is moved to the desktop trash, from where it can be put back.</source>
+        <translation>Der aktuelle Ordner wird in den Papierkorb verschoben, aus dem er zurückgeholt werden kann.</translation>
+    </message>
+    <message>
+        <source>No trash on the current folder&apos;s file system can take it: the current folder is deleted for good.</source>
+        <translation>Kein Papierkorb auf dem Dateisystem des aktuellen Ordners kann ihn aufnehmen: Der aktuelle Ordner wird endgültig gelöscht.</translation>
+    </message>
+    <message>
+        <source>There is no current folder: the restore creates it.</source>
+        <translation>Es gibt keinen aktuellen Ordner: Die Wiederherstellung legt ihn an.</translation>
+    </message>
+    <message>
+        <source>The replaced folder is in the desktop trash as %1.</source>
+        <translation>Der ersetzte Ordner liegt im Papierkorb als %1.</translation>
+    </message>
+    <message>
+        <source>No trash on its file system could take the replaced folder: it was deleted.</source>
+        <translation>Kein Papierkorb auf seinem Dateisystem konnte den ersetzten Ordner aufnehmen: Er wurde gelöscht.</translation>
+    </message>
+    <message>
+        <source>Not restored (sockets and devices are never copied):
+%1</source>
+        <translation>Nicht wiederhergestellt (Sockets und Geräte werden nie kopiert):
+%1</translation>
+    </message>
+    <message>
+        <source>Not restored (sockets and devices are never copied):
+%1</source>
+        <translation>Nicht wiederhergestellt (Sockets und Geräte werden nie kopiert):
+%1</translation>
     </message>
 </context>
 <context>
@@ -562,6 +594,10 @@ sie scheitern sie mit Fehler 406. Ein unbekannter Schlüssel bewirkt nichts und 
     <message>
         <source>usage: rnx10-store [--json] COMMAND [ARGS]</source>
         <translation>Aufruf: rnx10-store [--json] BEFEHL [ARGUMENTE]</translation>
+    </message>
+    <message>
+        <source>not restored (a socket or device): %1</source>
+        <translation>nicht wiederhergestellt (ein Socket oder Gerät): %1</translation>
     </message>
     <message>
         <source>The backup store of this computer (ZVENVSBAK/&lt;computer name&gt;) on the command line.</source>

@@ -208,11 +208,43 @@ into %2</source>
         <source>What the restore changes in %1:
 %2
 
-The current folder is moved to the desktop trash, from where it can be put back; where no trash on its file system can take it, it is deleted.</source>
+%3</source>
         <translation>מה השחזור משנה ב-%1:
 %2
 
-התיקייה הנוכחית מועברת לאשפה של שולחן העבודה, ומשם ניתן להחזיר אותה; אם אין במערכת הקבצים שלה אשפה שיכולה לקבל אותה, היא נמחקת.</translation>
+%3</translation>
+    </message>
+    <message>
+        <source>The current folder is moved to the desktop trash, from where it can be put back.</source>
+        <translation>התיקייה הנוכחית מועברת לאשפה של שולחן העבודה, ומשם ניתן להחזיר אותה.</translation>
+    </message>
+    <message>
+        <source>No trash on the current folder&apos;s file system can take it: the current folder is deleted for good.</source>
+        <translation>אין אשפה במערכת הקבצים של התיקייה הנוכחית שיכולה לקבל אותה: התיקייה הנוכחית נמחקת לצמיתות.</translation>
+    </message>
+    <message>
+        <source>There is no current folder: the restore creates it.</source>
+        <translation>אין תיקייה נוכחית: השחזור יוצר אותה.</translation>
+    </message>
+    <message>
+        <source>The replaced folder is in the desktop trash as %1.</source>
+        <translation>התיקייה שהוחלפה נמצאת באשפה של שולחן העבודה בשם %1.</translation>
+    </message>
+    <message>
+        <source>No trash on its file system could take the replaced folder: it was deleted.</source>
+        <translation>אין אשפה במערכת הקבצים שלה שיכלה לקבל את התיקייה שהוחלפה: היא נמחקה.</translation>
+    </message>
+    <message>
+        <source>Not restored (sockets and devices are never copied):
+%1</source>
+        <translation>לא שוחזרו (שקעים והתקנים לעולם אינם מועתקים):
+%1</translation>
+    </message>
+    <message>
+        <source>Not restored (sockets and devices are never copied):
+%1</source>
+        <translation>לא שוחזרו (שקעים והתקנים לעולם אינם מועתקים):
+%1</translation>
     </message>
 </context>
 <context>
@@ -562,6 +594,10 @@ they fail with error 406. An unknown key does nothing and is no error.</source>
     <message>
         <source>usage: rnx10-store [--json] COMMAND [ARGS]</source>
         <translation>שימוש: rnx10-store [--json] פקודה [ארגומנטים]</translation>
+    </message>
+    <message>
+        <source>not restored (a socket or device): %1</source>
+        <translation>לא שוחזר (שקע או התקן): %1</translation>
     </message>
     <message>
         <source>The backup store of this computer (ZVENVSBAK/&lt;computer name&gt;) on the command line.</source>

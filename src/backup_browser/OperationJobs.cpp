@@ -44,8 +44,8 @@ std::optional<std::uint64_t> deleteWithProgress(QWidget *window, const HeldStore
     return measured;
 }
 
-void restoreWithProgress(QWidget *window, const std::string &copyDir, const std::string &sourceDir,
-                         const std::string &storeRoot)
+RestoreDone restoreWithProgress(QWidget *window, const std::string &copyDir, const std::string &sourceDir,
+                                const std::string &storeRoot)
 {
     const auto held = services().fileSystemShared();
     FileSystemObject &fso = *held;
@@ -63,7 +63,10 @@ void restoreWithProgress(QWidget *window, const std::string &copyDir, const std:
     });
     const QString putting =
         QCoreApplication::translate("rnx10::frmBackUpRestoreA", "Putting the copy in place of %1").arg(shown(sourceDir));
-    WindowJob::run(window, task(title, putting, false), [&](walk::WalkProgress &) { completeRestore(fso, staged); });
+    RestoreDone done;
+    done.skipped = staged.skipped;
+    WindowJob::run(window, task(title, putting, false), [&](walk::WalkProgress &) { done.replaced = completeRestore(fso, staged); });
+    return done;
 }
 
 void reportWithProgress(QWidget *window, const std::string &root, const std::string &reportPath)

@@ -3,9 +3,12 @@
 // raises error 18 (walk::UserInterrupt).
 #pragma once
 
+#include "backup_browser/core/ReplacedFolderFate.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -20,8 +23,13 @@ std::optional<std::uint64_t> deleteWithProgress(QWidget *window, const HeldStore
 
 // Restores copyDir into sourceDir. Cancel is offered while the copy goes into the folder beside the
 // source and leaves the source as it was; the swap and the old content's removal are not stopped.
-void restoreWithProgress(QWidget *window, const std::string &copyDir, const std::string &sourceDir,
-                         const std::string &storeRoot);
+// Returns what became of the replaced folder and what of the archive was passed over.
+struct RestoreDone {
+    ReplacedFolder replaced;
+    std::vector<std::string> skipped;
+};
+RestoreDone restoreWithProgress(QWidget *window, const std::string &copyDir, const std::string &sourceDir,
+                                const std::string &storeRoot);
 
 // Writes the store report; Cancel stops it, the file closed with the lines written so far.
 void reportWithProgress(QWidget *window, const std::string &root, const std::string &reportPath);

@@ -5,6 +5,7 @@
 #include "backup_browser/core/ArchiveComparison.h"
 #include "backup_browser/core/RestoreTo.h"
 #include "backup_browser/core/ShownValue.h"
+#include "backup_browser/core/SkippedEntries.h"
 #include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
 #include "platform/Platform.h"
@@ -70,11 +71,15 @@ void restoreToChosenFolder(QWidget *window, const std::string &pathInStore)
     const std::string into = checkedTarget(item, target);
     const auto fs = services().fileSystemShared();
     std::string made;
+    std::vector<std::string> skipped;
     WindowJob::run(window,
                    cancellable(QCoreApplication::translate("RecoverJobs", "Restoring..."),
                                QCoreApplication::translate("RecoverJobs", "Copying %1\ninto %2").arg(displayText(item.from), displayText(into))),
-                   [&](walk::WalkProgress &) { made = copyToTarget(*fs, item, into); });
-    platform().prompt->tell(fillIn(tx("RecoverJobs", "Restored as %1"), {shownValue(made)}), kDefaultTitle, Icon::Information);
+                   [&](walk::WalkProgress &) { made = copyToTarget(*fs, item, into, &skipped); });
+    const std::string passedOver = skippedText(skipped);
+    platform().prompt->tell(fillIn(tx("RecoverJobs", "Restored as %1"), {shownValue(made)})
+                                + (passedOver.empty() ? "" : "\n\n" + passedOver),
+                            kDefaultTitle, Icon::Information);
 }
 
 } // namespace rnx10

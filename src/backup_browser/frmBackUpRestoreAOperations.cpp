@@ -6,6 +6,7 @@
 #include "backup_browser/core/FolderRestore.h"
 #include "backup_browser/core/HeldStoreFolder.h"
 #include "backup_browser/core/ShownValue.h"
+#include "backup_browser/core/SkippedEntries.h"
 #include "backup_browser/core/StoreReport.h"
 #include "backup_browser/LockerSize.h"
 #include "backup_browser/OperationJobs.h"
@@ -164,6 +165,7 @@ void frmBackUpRestoreA::mnuPopUpStartRestore_Click()
         return;
     const std::string source = m_folders.SelectedSourceDir;
     const std::string copy = m_folders.SelectedDestinationDir;
+    RestoreDone done;
     try {
         const std::string store = services().runtime().EnvironGet(envkey::kSuiteEnvironment, envkey::Store);
         checkRestoreTarget(source, store); // refused targets are told before anything is asked
@@ -173,12 +175,18 @@ void frmBackUpRestoreA::mnuPopUpStartRestore_Click()
                          tr("Sure...").toStdString(), false, details) != Answer::Yes)
             return;
         BusyPointer busy;
-        restoreWithProgress(this, copy, source, store);
+        done = restoreWithProgress(this, copy, source, store);
     } catch (const AutomationError &e) {
         tellFailure(e);
         return;
     }
-    prompt().tell(tr("Done...").toStdString(), kDefaultTitle, Icon::None);
+    // What became of the replaced folder, and what was not copied, follow the usual text: a folder
+    // deleted for good is never silent.
+    std::string text = tr("Done...").toStdString();
+    for (const std::string &more : {fateText(done.replaced), skippedText(done.skipped)})
+        if (!more.empty())
+            text += "\n\n" + more;
+    prompt().tell(text, kDefaultTitle, Icon::None);
 }
 
 void frmBackUpRestoreA::cmdReport_Click()

@@ -15,6 +15,12 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <algorithm>
+
 using namespace rnx10;
 using namespace rnx10::test;
 
@@ -43,11 +49,35 @@ TEST_F(BrowserCommands, RestoreAsksThenReplacesTheSourceWithTheCopy)
     ASSERT_EQ(boxes().size(), 2u);
     EXPECT_EQ(boxes()[0].text, "Are you sure you want to copy " + archive + "/copy to " + source + " . This will delete old data.");
     EXPECT_EQ(boxes()[0].title, "Sure...");
-    EXPECT_EQ(boxes()[1].text, "Done...");
+    // Before, what will happen to the current folder; after, what did.
+    EXPECT_NE(boxes()[0].details.find("\n\nThe current folder is moved to the desktop trash"), std::string::npos)
+        << boxes()[0].details;
+    EXPECT_EQ(boxes()[1].text, "Done...\n\nThe replaced folder is in the desktop trash as " + inst.root() + "/xdg/data/Trash/files/docs.");
     EXPECT_EQ(boxes()[1].icon, Icon::None);
     EXPECT_EQ(treeListing(source), treeListing(archive + "/copy"));
     EXPECT_EQ(m_window->SelectedDestinationDir(), archive + "/copy"); // still selected: restore again at once
     EXPECT_EQ(currentMousePointer(), MousePointer::Arrow);
+}
+
+// A socket in the copy is not made; "Done..." names it after what became of the replaced folder.
+TEST_F(BrowserCommands, RestoreNamesTheSocketsItDidNotCopy)
+{
+    const std::string socketPath = archive + "/copy/sub/sock";
+    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+    std::copy(socketPath.begin(), socketPath.end(), address.sun_path);
+    ASSERT_EQ(::bind(sock, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+    clickRow("arch");
+    clearAndTrigger("mnuPopUpStartRestore");
+    ASSERT_EQ(boxes().size(), 2u);
+    const std::string &told = boxes()[1].text;
+    EXPECT_EQ(firstLine(told), "Done...");
+    EXPECT_TRUE(told.ends_with("\n\nNot restored (sockets and devices are never copied):\n" + socketPath)) << told;
+    EXPECT_TRUE(exists(source + "/sub/b.txt"));
+    EXPECT_FALSE(exists(source + "/sub/sock"));
+    ::close(sock);
 }
 
 TEST_F(BrowserCommands, RestoreRefusesRegistryArchivesAndSurvivesAFailedCopy)

@@ -6,10 +6,21 @@
 #include "platform/Paths.h"
 #include "platform/walk/WalkProgress.h"
 #include "services/ServiceSet.h"
+#include "backup_browser/core/FolderRestore.h"
+#include "support/InChild.h"
+#include "support/RefusedRenameFlags.h"
 #include "support/StoreBuilder.h"
 #include "support/TestSupport.h"
+#include "support/Unprivileged.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <algorithm>
 
 using namespace rnx10;
 using namespace rnx10::test;
@@ -42,9 +53,9 @@ TEST_F(RestoreTo, TakenNamesGetTheArchivesDateAndHourAndNothingIsReplaced)
         EXPECT_EQ(treeListing(target + made), treeListing(copy)) << made;
 
     writeFile(target + "/b.txt", "mine");
-    EXPECT_EQ(restoreTo(fso, copy + "/sub/b.txt", target), target + "/b.txt" + stamped);
+    EXPECT_EQ(restoreTo(fso, copy + "/sub/b.txt", target), target + "/b" + stamped + ".txt");
     EXPECT_EQ(readFile(target + "/b.txt"), "mine");
-    EXPECT_EQ(readFile(target + "/b.txt" + stamped), "b");
+    EXPECT_EQ(readFile(target + "/b" + stamped + ".txt"), "b");
     EXPECT_EQ(restoreTo(fso, copy + "/sub", target), target + "/sub");
     EXPECT_EQ(treeListing(target + "/sub"), treeListing(copy + "/sub"));
 
@@ -106,6 +117,176 @@ TEST_F(RestoreTo, CancelLeavesNothingInTheTarget)
     walk::ScopedProgress current(&progress);
     expectError(walk::UserInterrupt, [&] { restoreTo(fso, archive, target); });
     EXPECT_TRUE(treeListing(target).empty());
+}
+
+// A named pipe comes back as one, alone or in a folder; a socket is not made but named.
+TEST_F(RestoreTo, NamedPipesComeBackAndSocketsAreNamed)
+{
+    ASSERT_EQ(::mkfifo((copy + "/pipe\xFF").c_str(), 0640), 0);
+    const std::string socketPath = copy + "/sub/sock";
+    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+    std::copy(socketPath.begin(), socketPath.end(), address.sun_path);
+    ASSERT_EQ(::bind(sock, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+
+    std::vector<std::string> skipped;
+    const std::string made = restoreTo(fso, archive, target, &skipped);
+    EXPECT_EQ(skipped, std::vector<std::string>{socketPath});
+    EXPECT_FALSE(exists(made + "/sub/sock"));
+    EXPECT_EQ(restoreTo(fso, copy + "/pipe\xFF", target), target + "/pipe\xFF");
+    for (const std::string &pipe : {made + "/pipe\xFF", target + "/pipe\xFF"}) {
+        struct stat st{};
+        ASSERT_EQ(::lstat(pipe.c_str(), &st), 0) << pipe;
+        EXPECT_TRUE(S_ISFIFO(st.st_mode)) << pipe;
+        EXPECT_EQ(st.st_mode & 07777, 0640u) << pipe;
+    }
+    ::close(sock);
+}
+
+// A taken file's name keeps its extension last, so it still opens as what it is.
+TEST(RestoredName, TheStampGoesBeforeAFilesExtension)
+{
+    const struct {
+        const char *name;
+        bool folder;
+        int attempt;
+        const char *expected;
+    } cases[] = {
+        {"report.odt", false, 0, "report.odt"},
+        {"report.odt", false, 1, "report (restored 2026-12-01 10-00).odt"},
+        {"report.odt", false, 3, "report (restored 2026-12-01 10-00) 3.odt"},
+        {"bad\xFF.odt", false, 1, "bad\xFF (restored 2026-12-01 10-00).odt"},
+        {"notes", false, 1, "notes (restored 2026-12-01 10-00)"},
+        {".profile", false, 1, ".profile (restored 2026-12-01 10-00)"},
+        {"ends.", false, 1, "ends. (restored 2026-12-01 10-00)"},
+        {"photos.2020", true, 2, "photos.2020 (restored 2026-12-01 10-00) 2"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(restoredName({"/from", c.name, "2026-12-01 10-00", c.folder}, c.attempt), c.expected) << c.name;
+}
+
+// Staging folders a killed restore left (ours by name and owner, held by no running restore) go
+// with the next restore into that folder, Restore To's and the browser's alike; nothing else does.
+TEST_F(RestoreTo, StagingFoldersOfAKilledRestoreGoWithTheNextRestoreThere)
+{
+    for (const std::string &folder : {target, inst.home()}) {
+        SCOPED_TRACE(folder);
+        const std::string abandoned = folder + "/.rnx10-restore-aB3dEf";
+        makeFolders(abandoned + "/half/read-only");
+        writeFile(abandoned + "/half/read-only/part", "partial");
+        ::chmod((abandoned + "/half/read-only").c_str(), 0555);
+        const std::string running = folder + "/.rnx10-restore-Run123";
+        makeFolders(running);
+        const int held = ::open(running.c_str(), O_RDONLY | O_DIRECTORY);
+        ASSERT_EQ(::flock(held, LOCK_EX), 0);
+        writeFile(folder + "/.rnx10-restore-file", "a file, not ours to judge");
+        const std::string others = folder + "/.rnx10-restore-Other1";
+        makeFolders(others);
+        const bool otherOwner = ::geteuid() == 0 && ::chown(others.c_str(), unprivilegedUid(), unprivilegedGid()) == 0;
+
+        if (folder == target)
+            restoreTo(fso, archive, target);
+        else
+            restoreFolder(fso, copy, inst.home() + "/Documents", inst.store());
+
+        EXPECT_FALSE(exists(abandoned));
+        EXPECT_TRUE(exists(running));
+        EXPECT_TRUE(exists(folder + "/.rnx10-restore-file"));
+        EXPECT_EQ(exists(others), otherOwner);
+        ::close(held);
+        for (const std::string &kept : {running, others})
+            ::rmdir(kept.c_str());
+        ::unlink((folder + "/.rnx10-restore-file").c_str());
+    }
+}
+
+// On a file system without RENAME_NOREPLACE nothing existing is replaced either: an empty folder
+// or a file of the user's at the name keeps it, and the browser's restore still swaps and trashes.
+TEST_F(RestoreTo, WithoutRenameFlagsNothingIsReplacedAndRestoresStillWork)
+{
+    makeFolders(target + "/Documents"); // empty: a plain rename would replace it
+    writeFile(target + "/b.txt", "mine");
+    const std::string source = inst.home() + "/Documents";
+    makeFolders(source);
+    writeFile(source + "/only-before.txt", "the user's");
+    const int status = inChild([&] {
+        if (!refuseRenameFlagsFromThisThread())
+            return 77;
+        if (restoreTo(fso, archive, target) != target + "/Documents (restored 2026-12-10 09-00)")
+            return 1;
+        if (restoreTo(fso, copy + "/sub/b.txt", target) != target + "/b (restored 2026-12-10 09-00).txt")
+            return 2;
+        if (restoreFolder(fso, copy, source, inst.store()).fate != ReplacedFolder::Fate::Trashed)
+            return 3;
+        return 0;
+    });
+    if (status == 77)
+        GTEST_SKIP() << "no seccomp filter here";
+    ASSERT_EQ(status, 0) << "1: the folder, 2: the file not restored under a free name, 3: restore or trash";
+    EXPECT_TRUE(treeListing(target + "/Documents").empty());
+    EXPECT_EQ(readFile(target + "/b.txt"), "mine");
+    EXPECT_EQ(treeListing(target + "/Documents (restored 2026-12-10 09-00)"), treeListing(copy));
+    EXPECT_EQ(treeListing(source), treeListing(copy));
+    EXPECT_EQ(readFile(inst.root() + "/xdg/data/Trash/files/Documents/only-before.txt"), "the user's");
+    for (const std::string &entry : treeListing(target))
+        EXPECT_EQ(entry.find(".rnx10-restore"), std::string::npos) << entry;
+}
+
+// As an ordinary account, read-only folders come back read-only, names that are not UTF-8 as they
+// are, and a failure names the archive's entry, never a staging folder that is gone.
+TEST(RestoreToAsUser, ReadOnlyFoldersAreRestoredAndErrorsNameTheArchive)
+{
+    const std::optional<int> status = asOrdinaryAccount([](const std::string &home) {
+        ::setenv("TMPDIR", home.c_str(), 1);
+        Installation inst;
+        const ServiceUse use;
+        StoreBuilder store{inst.store(), StoreBuilder::defaultComputer(), QDate(2026, 12, 10)};
+        FileSystemObject fso;
+        const std::string archive = store.archive(store.hour("09-00"), "arch", inst.home() + "/Docs\xFF", {},
+                                                  {{"ro\xFF/inner/f.txt", "f"}, {"secret.odt", "s"}});
+        const std::string copy = archive + "/copy", target = inst.home() + "/Restored";
+        makeFolders(target);
+        for (const char *folder : {"/ro\xFF/inner", "/ro\xFF", ""})
+            ::chmod((copy + folder).c_str(), 0555);
+        const auto modeOf = [](const std::string &path) {
+            struct stat st{};
+            return ::lstat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0u;
+        };
+        // Each fault its own bit, so one run tells them all.
+        int faults = 0;
+        try {
+            if (restoreTo(fso, archive, target) != target + "/Docs\xFF" || modeOf(target + "/Docs\xFF") != 0555
+                || modeOf(target + "/Docs\xFF/ro\xFF/inner") != 0555 || treeListing(target + "/Docs\xFF") != treeListing(copy))
+                faults |= 1;
+        } catch (const AutomationError &) {
+            faults |= 1;
+        }
+        try {
+            if (restoreTo(fso, copy + "/ro\xFF", target) != target + "/ro\xFF" || modeOf(target + "/ro\xFF") != 0555)
+                faults |= 2;
+        } catch (const AutomationError &) {
+            faults |= 2;
+        }
+        ::chmod(copy.c_str(), 0755);
+        ::chmod((copy + "/secret.odt").c_str(), 0);
+        try {
+            restoreTo(fso, copy + "/secret.odt", target);
+            faults |= 4;
+        } catch (const AutomationError &e) {
+            if (e.number() != 70 || e.description().find(copy + "/secret.odt") == std::string::npos)
+                faults |= 8;
+        }
+        for (const std::string &entry : treeListing(target))
+            if (entry.find(".rnx10-restore") != std::string::npos)
+                faults |= 16;
+        return faults;
+    });
+    if (!status)
+        GTEST_SKIP() << "cannot become an ordinary account here";
+    EXPECT_EQ(*status, 0) << "bits: 1 the whole archive, 2 a read-only folder of it, 4 an unreadable file restored, "
+                             "8 the error does not name the archive's file, 16 a staging folder left";
 }
 
 } // namespace

@@ -210,7 +210,7 @@ TEST_F(WindowProgress, TheDialogsPartsHaveAccessibleNames)
     });
     clickRow("arch");
     clearAndTrigger("mnuPopUpStartRestore");
-    EXPECT_EQ(boxes().back().text, "Done...");
+    EXPECT_EQ(firstLine(boxes().back().text), "Done...");
     EXPECT_EQ(unnamed, QStringList());
 }
 
@@ -249,7 +249,7 @@ TEST_F(WindowProgress, EscapeOrCloseOnAHeldJobsDialogChangeNothingAndNoCommandSt
         fs->hold = HeldFileSystem::Hold::Nothing;
         EXPECT_TRUE(keptShowing);
         ASSERT_FALSE(boxes().empty());
-        EXPECT_EQ(boxes().back().text, c.done);
+        EXPECT_EQ(firstLine(boxes().back().text), c.done);
         for (const FakePrompt::Box &box : boxes())
             EXPECT_NE(box.title, "Proceed...") << "the quick backup was offered during the job";
         EXPECT_TRUE(inst.shell->opened.empty());

@@ -5,7 +5,12 @@
 #include "support/TestSupport.h"
 
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 using namespace rnx10;
 using namespace rnx10::test;
@@ -52,6 +57,23 @@ TEST_F(RecoverCommands, RestoreToPrintsThePathItMade)
     EXPECT_EQ(second.out, "[\n{\"path\":\"" + target + "/b.txt\"}\n]\n");
     EXPECT_EQ(readFile(target + "/docs/a.txt"), "a");
     EXPECT_EQ(readFile(target + "/b.txt"), "b");
+}
+
+// A socket is not made; standard error names it, the output stays the one path.
+TEST_F(RecoverCommands, RestoreToNamesASocketItDidNotCopyOnStandardError)
+{
+    const std::string socketPath = archive + "/copy/sock";
+    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+    std::copy(socketPath.begin(), socketPath.end(), address.sun_path);
+    ASSERT_EQ(::bind(sock, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+    const StoreToolRun run = runStoreTool({"restore-to", archive, target});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, target + "/docs\n");
+    EXPECT_EQ(run.err, "rnx10-store: not restored (a socket or device): " + socketPath + "\n");
+    ::close(sock);
 }
 
 TEST_F(RecoverCommands, ErrorsExitOneAndWrongUsageTwo)

@@ -63,6 +63,8 @@ std::string readFile(const std::string &path);
 std::string asLines(const std::vector<std::string> &items);
 // The lines of text, without their line breaks.
 std::vector<std::string> textLines(const std::string &text);
+// text up to its first line break (a message whose details follow its first line).
+inline std::string firstLine(const std::string &text) { return text.substr(0, text.find('\n')); }
 bool exists(const std::string &path);
 // Every entry below root as relative paths, with a marker for links and their targets and the
 // content of regular files.

@@ -8,8 +8,14 @@
 
 #include <fcntl.h>
 #include <sys/mount.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
 
 using namespace rnx10;
 using namespace rnx10::test;
@@ -86,8 +92,51 @@ TEST_F(CopyFixture, KeepsContentModesTimesAndLinksAsLinks)
         EXPECT_TRUE(S_ISLNK(lstatOf(dst + "/" + link).st_mode)) << link;
         EXPECT_EQ(linkTarget(dst + "/" + link), linkTarget(src + "/" + link)) << link;
     }
-    EXPECT_FALSE(exists(dst + "/pipe"));
+    EXPECT_TRUE(S_ISFIFO(lstatOf(dst + "/pipe").st_mode)); // made, never opened
+    EXPECT_EQ(lstatOf(dst + "/pipe").st_mode & 07777, 0644u);
     EXPECT_EQ(walk::treeSize(dst), walk::treeSize(src));
+}
+
+// As cp -a keeps them: a sparse file takes no more blocks than cp -a's copy of it (holes stay
+// holes, one at the end included); a socket or device is not made but named in the progress.
+TEST(CopyTree, SparseFilesStaySparseAndSocketsAndDevicesAreNamed)
+{
+    ScratchDir scratch;
+    const std::string src = scratch / "src\xFF", dst = scratch / "dst";
+    makeFolders(src);
+    {
+        const int fd = ::open((src + "/sparse").c_str(), O_WRONLY | O_CREAT, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::ftruncate(fd, 32 << 20), 0);
+        ASSERT_EQ(::pwrite(fd, "middle", 6, 8 << 20), 6);
+        ASSERT_EQ(::pwrite(fd, "later", 5, 16 << 20), 5);
+        ::close(fd);
+    }
+    const std::string socketPath = src + "/sock";
+    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+    std::copy(socketPath.begin(), socketPath.end(), address.sun_path);
+    ASSERT_EQ(::bind(sock, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+    std::vector<std::string> skipped{socketPath};
+    if (::mknod((src + "/null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) // root in a container may not
+        skipped.insert(skipped.begin(), src + "/null");
+
+    walk::WalkProgress progress;
+    walk::copyTree(src, dst, false, &progress);
+    ASSERT_EQ(std::system(("cp -a '" + src + "/sparse' '" + scratch.path() + "/by-cp'").c_str()), 0);
+    std::vector<std::string> named = progress.skippedSince(0);
+    std::sort(named.begin(), named.end());
+    std::sort(skipped.begin(), skipped.end());
+
+    EXPECT_EQ(readFile(dst + "/sparse"), readFile(src + "/sparse"));
+    EXPECT_LE(lstatOf(dst + "/sparse").st_blocks, lstatOf(scratch / "by-cp").st_blocks);
+    EXPECT_LT(lstatOf(dst + "/sparse").st_blocks * 512, 1 << 20); // two small pieces of data, not 32 MB
+    EXPECT_EQ(named, skipped);
+    EXPECT_FALSE(exists(dst + "/sock"));
+    EXPECT_FALSE(exists(dst + "/null"));
+    ::close(sock);
 }
 
 // As cp -a does: every folder, the copy's top one included, ends with its source's mode and times,

@@ -1,6 +1,7 @@
 #include "backup_browser/core/ArchiveComparison.h"
 
 #include "automation/AutomationError.h"
+#include "backup_browser/core/ReplacedFolderFate.h"
 #include "backup_browser/core/ShownValue.h"
 #include "platform/Paths.h"
 #include "platform/Translation.h"
@@ -35,10 +36,8 @@ std::string countsText(const walk::ChangeCounts &counts)
 
 std::string restoreDetailsText(const std::string &sourceDir, const std::string &countsOrFailure)
 {
-    return fillIn(tx("RecoverJobs",
-                     "What the restore changes in %1:\n%2\n\nThe current folder is moved to the desktop trash, from where "
-                     "it can be put back; where no trash on its file system can take it, it is deleted."),
-                  {shownValue(sourceDir), countsOrFailure});
+    return fillIn(tx("RecoverJobs", "What the restore changes in %1:\n%2\n\n%3"),
+                  {shownValue(sourceDir), countsOrFailure, expectedFateText(expectedFate(sourceDir))});
 }
 
 } // namespace rnx10

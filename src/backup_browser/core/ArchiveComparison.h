@@ -22,7 +22,7 @@ walk::ChangeCounts compareWithCurrent(const std::string &copy, const std::string
 std::string countsText(const walk::ChangeCounts &counts);
 
 // The restore question's detailed text: what the restore changes in sourceDir (the counts, or why
-// they could not be had) and where the current folder goes.
+// they could not be had) and what becomes of the current folder (expectedFate).
 std::string restoreDetailsText(const std::string &sourceDir, const std::string &countsOrFailure);
 
 } // namespace rnx10

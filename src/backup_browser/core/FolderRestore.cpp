@@ -1,7 +1,8 @@
 #include "backup_browser/core/FolderRestore.h"
 
 #include "automation/AutomationError.h"
-#include "backup_browser/core/ReplacedFolderTrash.h"
+#include "backup_browser/core/DesktopTrash.h"
+#include "backup_browser/core/StagingFolder.h"
 #include "platform/ComputerName.h"
 #include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
@@ -10,6 +11,7 @@
 #include "services/RuntimeService.h"
 #include "services/ServiceSet.h"
 
+#include <optional>
 #include <vector>
 
 namespace rnx10 {
@@ -63,7 +65,7 @@ std::vector<Guarded> guardedFolders(const std::string &storeRoot)
 // A new, empty folder beside the source, on its file system, so the swap is a rename.
 std::string makeSibling(FileSystemObject &fso, const std::string &parent)
 {
-    return fso.createUniqueFolder(parent, ".rnx10-restore-");
+    return fso.createUniqueFolder(parent, kStagingPrefix);
 }
 
 // Moves the source aside, then staging into its place; undoes the first move when the second fails.
@@ -168,12 +170,23 @@ void discardStaging(FileSystemObject &fso, const std::string &folder)
     }
 }
 
-void copyIntoStaging(FileSystemObject &fso, const std::string &copyDir, const std::string &staging)
+std::vector<std::string> copyIntoStaging(FileSystemObject &fso, const std::string &copyDir, const std::string &staging)
 {
+    // The walk notes what it passes over in the thread's progress: one of its own when the caller
+    // has none.
+    walk::WalkProgress own;
+    walk::WalkProgress *progress = walk::threadProgress();
+    std::optional<walk::ScopedProgress> ownScope;
+    if (!progress) {
+        progress = &own;
+        ownScope.emplace(progress);
+    }
+    const std::size_t skippedBefore = progress->skippedCount();
     try {
         // The copy keeps modes and times, the staging folder's own included: the source ends
         // with the copy's, not with the private mode the staging folder was made with.
         fso.copyFolder(copyDir, staging, true);
+        return progress->skippedSince(skippedBefore);
     } catch (const AutomationError &e) {
         discardStaging(fso, staging);
         throw namedInArchive(e, staging, copyDir);
@@ -223,26 +236,40 @@ StagedRestore stageRestore(FileSystemObject &fso, const std::string &copyDir, co
     staged.sourcePresent = fso.entryExists(sourceDir);
     if (staged.sourcePresent && !fso.folderExists(sourceDir))
         throw err::fileExists(sourceDir);
-    staged.staging = makeSibling(fso, parent);
-    copyIntoStaging(fso, copyDir, staged.staging);
+    // Staging beside the source, on its file system, so the swap is a rename; what a killed
+    // restore left there goes first.
+    StagingFolder staging = makeStagingFolder(fso, parent);
+    staged.staging = staging.path;
+    staged.lock = staging.lock;
+    staged.skipped = copyIntoStaging(fso, copyDir, staged.staging);
     return staged;
 }
 
-void completeRestore(FileSystemObject &fso, const StagedRestore &staged)
+ReplacedFolder completeRestore(FileSystemObject &fso, const StagedRestore &staged)
 {
     const std::string old = putInPlace(fso, staged.staging, staged.sourceDir, staged.sourcePresent);
+    ReplacedFolder replaced;
+    if (old.empty())
+        return replaced;
+    const std::shared_ptr<Descriptor> held = holdStaging(old); // under a staging name now: not abandoned
     // The replaced content goes to the trash, so the restore can be undone; only where no trash
     // on its file system takes it is it deleted.
-    if (!old.empty() && !moveReplacedToTrash(old, staged.sourceDir))
-        removeOldSource(fso, old);
+    if (std::optional<std::string> inTrash = moveToTrash(old, staged.sourceDir)) {
+        replaced.fate = ReplacedFolder::Fate::Trashed;
+        replaced.inTrash = std::move(*inTrash);
+        return replaced;
+    }
+    removeOldSource(fso, old);
+    replaced.fate = ReplacedFolder::Fate::Deleted;
+    return replaced;
 }
 
 void discardRestore(FileSystemObject &fso, const StagedRestore &staged) { discardStaging(fso, staged.staging); }
 
-void restoreFolder(FileSystemObject &fso, const std::string &copyDir, const std::string &sourceDir,
-                   const std::string &storeRoot)
+ReplacedFolder restoreFolder(FileSystemObject &fso, const std::string &copyDir, const std::string &sourceDir,
+                             const std::string &storeRoot)
 {
-    completeRestore(fso, stageRestore(fso, copyDir, sourceDir, storeRoot));
+    return completeRestore(fso, stageRestore(fso, copyDir, sourceDir, storeRoot));
 }
 
 } // namespace rnx10

@@ -1,10 +1,15 @@
 // Putting an archive's copy back in place of its source folder.
 #pragma once
 
+#include "backup_browser/core/ReplacedFolderFate.h"
+
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace rnx10 {
 
+class Descriptor;
 class FileSystemObject;
 
 // Raises 76 "Path not found" when the archive's copy is missing, 75 naming it "not a folder" when
@@ -20,16 +25,17 @@ void checkRestoreTarget(const std::string &sourceDir, const std::string &storeRo
 // name through its parent) lies inside the store, the locker or the program's folder, or holds one.
 void checkOutsideStore(const std::string &path, const std::string &label, const std::string &storeRoot);
 
-// Copies everything inside copyDir into staging as restore does (modes, times, links as links).
+// Copies everything inside copyDir into staging as restore does (modes, times, links as links,
+// named pipes as named pipes). Returns the archive's entries it passed over (sockets, devices).
 // On failure staging is removed again and the error names the archive's file, not staging's.
-void copyIntoStaging(FileSystemObject &fso, const std::string &copyDir, const std::string &staging);
+std::vector<std::string> copyIntoStaging(FileSystemObject &fso, const std::string &copyDir, const std::string &staging);
 
 // Removes a staging folder of ours, best effort: it holds nothing the user had.
 void discardStaging(FileSystemObject &fso, const std::string &folder);
 
 // Replaces sourceDir with a copy of copyDir. The copy is made into a new folder beside the
-// source first and only then swapped in; the old source goes to the desktop trash after the swap
-// (moveReplacedToTrash), or is removed where no trash on its file system takes it. So a copy
+// source first and only then swapped in; the old source goes to the desktop trash of its file
+// system after the swap (moveToTrash), or is removed where none takes it; returns which. So a copy
 // that fails leaves the source as it was and no partial folder behind. A missing source is
 // created (its parent must exist, else 76). Links in the copy are copied as links; modes, times
 // and (where allowed) owners are kept as cp -a keeps them, the source folder's own included. A
@@ -37,8 +43,8 @@ void discardStaging(FileSystemObject &fso, const std::string &folder);
 // apply to both.
 // Raises as checkRestoreTarget does, 76 when the copy is not a folder, 58 when the source is
 // something other than a folder, and the file system's error when a step fails.
-void restoreFolder(FileSystemObject &fso, const std::string &copyDir, const std::string &sourceDir,
-                   const std::string &storeRoot);
+ReplacedFolder restoreFolder(FileSystemObject &fso, const std::string &copyDir, const std::string &sourceDir,
+                             const std::string &storeRoot);
 
 // restoreFolder in two halves, for a caller that may stop the first: staging checks and copies
 // into the new folder beside the source, and, when it fails or is stopped, removes that folder
@@ -47,10 +53,12 @@ struct StagedRestore {
     std::string staging;        // the filled folder beside the source
     std::string sourceDir;
     bool sourcePresent = false; // false: the staging folder becomes the source
+    std::shared_ptr<Descriptor> lock; // held while the restore runs (StagingFolder.h)
+    std::vector<std::string> skipped; // the archive's sockets and devices, not copied
 };
 StagedRestore stageRestore(FileSystemObject &fso, const std::string &copyDir, const std::string &sourceDir,
                            const std::string &storeRoot);
-void completeRestore(FileSystemObject &fso, const StagedRestore &staged);
+ReplacedFolder completeRestore(FileSystemObject &fso, const StagedRestore &staged);
 // Removes the staging folder, best effort; the source stays as it was.
 void discardRestore(FileSystemObject &fso, const StagedRestore &staged);
 

@@ -4,9 +4,11 @@
 #include "backup_browser/core/ArchiveCopy.h"
 #include "backup_browser/core/FolderRestore.h"
 #include "backup_browser/core/LeadingNumber.h"
+#include "backup_browser/core/StagingFolder.h"
 #include "backup_browser/core/StoreArchives.h"
 #include "backup_browser/core/StoreLocation.h"
 #include "platform/FileSystemObject.h"
+#include "platform/NoReplaceRename.h"
 #include "platform/Paths.h"
 #include "platform/walk/DirListing.h"
 #include "platform/walk/FileCopy.h"
@@ -69,29 +71,43 @@ std::string stampOf(const std::vector<std::string> &levels)
     return dateText({number(0), number(1), number(2)}) + " " + levels[3];
 }
 
-// Copies item.from into staging under item.name.
-void copyEntry(FileSystemObject &fso, const RestoreToItem &item, const std::string &staging)
+// Copies item.from into staging under item.name; returns the entries passed over in a folder.
+std::vector<std::string> copyEntry(FileSystemObject &fso, const RestoreToItem &item, const std::string &staging)
 {
     const std::optional<EntryStatus> status = fso.status(item.from, false);
     if (!status)
         throw err::pathNotFound(item.from);
-    if (status->type == EntryStatus::Type::Folder) {
-        copyIntoStaging(fso, item.from, joinPath(staging, item.name));
-        return;
-    }
+    if (status->type == EntryStatus::Type::Folder)
+        return copyIntoStaging(fso, item.from, joinPath(staging, item.name));
+    struct stat st{};
+    const bool fifo = ::lstat(item.from.c_str(), &st) == 0 && S_ISFIFO(st.st_mode);
     const Descriptor from = walk::openFolderAt(AT_FDCWD, parentPath(item.from).c_str(), parentPath(item.from));
     const Descriptor into = walk::openFolderAt(AT_FDCWD, staging.c_str(), staging);
     const std::string fromName = baseName(item.from);
     const std::string made = joinPath(staging, fromName);
+    // An error names the archive's entry: the staging folder is gone when the user reads it.
+    const auto named = [&] { return item.from; };
     walk::FileCopier copier;
     if (status->type == EntryStatus::Type::File)
-        copier.copyFile(from.get(), into.get(), fromName.c_str(), false, [&] { return made; });
+        copier.copyFile(from.get(), into.get(), fromName.c_str(), false, named);
     else if (status->type == EntryStatus::Type::Link)
-        copier.copyLink(from.get(), into.get(), fromName.c_str(), false, [&] { return made; });
+        copier.copyLink(from.get(), into.get(), fromName.c_str(), false, named);
+    else if (fifo)
+        copier.copyFifo(from.get(), into.get(), fromName.c_str(), false, named);
     else
-        throw err::pathFileAccess(item.from + " is neither a file, a folder nor a link");
+        throw err::pathFileAccess(item.from + " is a socket or a device, which no restore makes");
     if (fromName != item.name)
         fso.rename(made, joinPath(staging, item.name));
+    return {};
+}
+
+// The name with what tells it apart put before a file's extension, so it still opens as what it is.
+std::string withSuffix(const RestoreToItem &item, const std::string &suffix)
+{
+    const std::size_t dot = item.name.rfind('.');
+    if (item.folder || dot == std::string::npos || dot == 0 || dot + 1 == item.name.size())
+        return item.name + suffix;
+    return item.name.substr(0, dot) + suffix + item.name.substr(dot);
 }
 
 // Moves the staged entry to the first free name in target; never replaces one.
@@ -99,10 +115,11 @@ std::string placeFirstFree(const RestoreToItem &item, const std::string &staged,
 {
     for (int attempt = 0; attempt < kMostAttempts; ++attempt) {
         const std::string path = joinPath(target, restoredName(item, attempt));
-        if (::renameat2(AT_FDCWD, staged.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0)
+        const int failure = moveNoReplace(staged, path);
+        if (failure == 0)
             return path;
-        if (errno != EEXIST)
-            throw err::fromErrno(errno, path);
+        if (failure != EEXIST)
+            throw err::fromErrno(failure, path);
     }
     throw err::fileExists(joinPath(target, restoredName(item, kMostAttempts - 1)));
 }
@@ -123,6 +140,7 @@ RestoreToItem restoreToItem(const std::string &pathInStore)
     if (names.size() == kArchiveDepth || path == archive.copy) {
         // The whole archive, under the last name of its source folder as the backup recorded it.
         item.from = archive.copy;
+        item.folder = true;
         item.name = baseName(withoutTrailingSlashes(archive.sourceDir));
         if (!isNewEntryName(item.name))
             item.name = baseName(archive.copy);
@@ -132,6 +150,8 @@ RestoreToItem restoreToItem(const std::string &pathInStore)
         refuse(pathInStore + " is not inside the archive's copy " + archive.copy);
     item.from = path;
     item.name = baseName(path);
+    struct stat st{};
+    item.folder = ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
     return item;
 }
 
@@ -139,8 +159,7 @@ std::string restoredName(const RestoreToItem &item, int attempt)
 {
     if (attempt == 0)
         return item.name;
-    const std::string name = item.name + " (restored " + item.stamp + ")";
-    return attempt == 1 ? name : name + " " + std::to_string(attempt);
+    return withSuffix(item, " (restored " + item.stamp + ")" + (attempt == 1 ? "" : " " + std::to_string(attempt)));
 }
 
 std::string checkedTarget(const RestoreToItem &item, const std::string &targetFolder)
@@ -153,16 +172,21 @@ std::string checkedTarget(const RestoreToItem &item, const std::string &targetFo
     return target;
 }
 
-std::string copyToTarget(FileSystemObject &fso, const RestoreToItem &item, const std::string &target)
+std::string copyToTarget(FileSystemObject &fso, const RestoreToItem &item, const std::string &target,
+                         std::vector<std::string> *skipped)
 {
-    const std::string staging = fso.createUniqueFolder(target, ".rnx10-restore-");
+    // What a killed restore left in target goes first; ours stays locked while it is used.
+    const StagingFolder held = makeStagingFolder(fso, target);
+    const std::string &staging = held.path;
     try {
-        copyEntry(fso, item, staging);
+        std::vector<std::string> passedOver = copyEntry(fso, item, staging);
         const walk::WalkProgress *progress = walk::threadProgress();
         if (progress && progress->cancel)
             throw walk::interrupted();
         const std::string made = placeFirstFree(item, joinPath(staging, item.name), target);
         discardStaging(fso, staging);
+        if (skipped)
+            *skipped = std::move(passedOver);
         return made;
     } catch (...) {
         discardStaging(fso, staging);
@@ -170,10 +194,11 @@ std::string copyToTarget(FileSystemObject &fso, const RestoreToItem &item, const
     }
 }
 
-std::string restoreTo(FileSystemObject &fso, const std::string &pathInStore, const std::string &targetFolder)
+std::string restoreTo(FileSystemObject &fso, const std::string &pathInStore, const std::string &targetFolder,
+                      std::vector<std::string> *skipped)
 {
     const RestoreToItem item = restoreToItem(pathInStore);
-    return copyToTarget(fso, item, checkedTarget(item, targetFolder));
+    return copyToTarget(fso, item, checkedTarget(item, targetFolder), skipped);
 }
 
 } // namespace rnx10

@@ -49,8 +49,12 @@ public:
                 m_progress->bytes.fetch_add(n, std::memory_order_relaxed);
         } else if (type == EntryType::Link) {
             m_copier.copyLink(at.fd, at.twin, name, m_overwrite, target);
+        } else if (type == EntryType::Fifo) {
+            m_copier.copyFifo(at.fd, at.twin, name, m_overwrite, target);
+        } else if (m_progress) {
+            // Sockets and devices belong to running programs and hardware: named, not copied.
+            m_progress->noteSkipped(at.childPath(name));
         }
-        // Sockets, pipes and devices are not backed-up content: skipped.
     }
 
     bool enter(const Folder &at, const char *name) override

@@ -125,31 +125,86 @@ void FileCopier::copyData(int in, int out, std::uint64_t size, const std::functi
             return;
         m_cloneFailed = true;
     }
-    // Copies the size seen at the start; a file that shrinks meanwhile ends the copy early.
-    bool inKernel = true;
-    std::uint64_t left = size;
-    while (left > 0) {
+    // Only the data is copied, a hole stays a hole (as cp -a keeps sparse files sparse); the
+    // size seen at the start is copied, a file that shrinks meanwhile ends the copy early.
+    const auto end = static_cast<off_t>(size);
+    off_t length = end;
+    off_t at = 0;
+    while (at < end) {
+        off_t data = ::lseek(in, at, SEEK_DATA);
+        if (data < 0 && errno == ENXIO)
+            break; // a hole to the end
+        if (data < 0)
+            data = at; // no hole lookup here: everything is data
+        off_t hole = ::lseek(in, data, SEEK_HOLE);
+        if (hole < 0 || hole > end)
+            hole = end;
+        const off_t reached = copyRange(in, out, data, hole, dstPath);
+        if (reached < hole) {
+            length = reached;
+            break;
+        }
+        at = hole;
+    }
+    // The size, a hole at the end included.
+    if (::ftruncate(out, length) != 0)
+        fail(errno, dstPath);
+}
+
+off_t FileCopier::copyRange(int in, int out, off_t from, off_t to, const std::function<std::string()> &dstPath)
+{
+    off_t inAt = from;
+    off_t outAt = from;
+    while (inAt < to) {
+        const auto left = static_cast<std::size_t>(to - inAt);
         ssize_t n;
-        if (inKernel) {
-            n = ::copy_file_range(in, nullptr, out, nullptr, left, 0);
+        if (m_inKernel) {
+            n = ::copy_file_range(in, &inAt, out, &outAt, left, 0);
             if (n < 0 && copyUnsupported(errno)) {
-                inKernel = false;
+                m_inKernel = false;
                 continue;
             }
         } else {
             char buffer[1 << 16];
-            n = ::read(in, buffer, sizeof buffer);
-            if (n > 0 && !writeAll(out, {buffer, static_cast<size_t>(n)}))
-                fail(errno, dstPath);
+            n = ::pread(in, buffer, std::min(left, sizeof buffer), inAt);
+            if (n > 0) {
+                for (ssize_t done = 0; done < n;) {
+                    const ssize_t w = ::pwrite(out, buffer + done, static_cast<std::size_t>(n - done), outAt + done);
+                    if (w < 0 && errno == EINTR)
+                        continue;
+                    if (w <= 0)
+                        fail(w < 0 ? errno : EIO, dstPath);
+                    done += w;
+                }
+                inAt += n;
+                outAt += n;
+            }
         }
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
             fail(errno, dstPath);
         if (n == 0)
-            return;
-        left -= std::min<std::uint64_t>(left, static_cast<std::uint64_t>(n));
+            break; // the file ended early
     }
+    return inAt;
+}
+
+void FileCopier::copyFifo(int srcDir, int dstDir, const char *name, bool overwrite,
+                          const std::function<std::string()> &dstPath)
+{
+    struct stat st{};
+    if (::fstatat(srcDir, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        fail(errno, dstPath);
+    if (::mkfifoat(dstDir, name, st.st_mode & 07777) != 0) {
+        if (errno != EEXIST)
+            fail(errno, dstPath);
+        if (!overwrite)
+            throw err::fileExists(dstPath());
+        if (::unlinkat(dstDir, name, 0) != 0 || ::mkfifoat(dstDir, name, st.st_mode & 07777) != 0)
+            fail(errno, dstPath);
+    }
+    keepAttributesAt(dstDir, name, st);
 }
 
 void FileCopier::copyLink(int srcDir, int dstDir, const char *name, bool overwrite,

@@ -38,7 +38,8 @@ void removeTree(const std::string &path, bool force, WalkProgress *progress = nu
 
 // Copies everything inside source into destination (created when missing), as cp -a does: files,
 // links (as links) and folders, destination itself included, with their modes, times and, where
-// the process may give them, owners. Sockets, pipes and devices are skipped.
+// the process may give them, owners; named pipes as named pipes. Sockets and devices are skipped,
+// each noted in the progress object (WalkProgress::noteSkipped) when there is one.
 void copyTree(const std::string &source, const std::string &destination, bool overwrite,
               WalkProgress *progress = nullptr);
 

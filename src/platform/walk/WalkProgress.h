@@ -3,8 +3,12 @@
 
 #include "automation/AutomationError.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
+#include <mutex>
+#include <string>
+#include <vector>
 
 namespace rnx10::walk {
 
@@ -14,6 +18,28 @@ struct WalkProgress {
     std::atomic<std::uint64_t> bytes{0};    // bytes measured or copied
     std::atomic<int> openFolders{0};        // folder descriptors the walk holds right now
     std::atomic<int> mostOpenFolders{0};    // the most it held at once
+
+    // Entries a copy passed over by their source path: sockets and devices, which no copy makes.
+    void noteSkipped(std::string path)
+    {
+        const std::lock_guard lock(m_skippedGuard);
+        m_skipped.push_back(std::move(path));
+    }
+    std::size_t skippedCount() const
+    {
+        const std::lock_guard lock(m_skippedGuard);
+        return m_skipped.size();
+    }
+    // The ones noted after the first `from`.
+    std::vector<std::string> skippedSince(std::size_t from) const
+    {
+        const std::lock_guard lock(m_skippedGuard);
+        return {m_skipped.begin() + static_cast<std::ptrdiff_t>(std::min(from, m_skipped.size())), m_skipped.end()};
+    }
+
+private:
+    mutable std::mutex m_skippedGuard;
+    std::vector<std::string> m_skipped;
 };
 
 // The progress object of the calling thread's current job (ProgressRunner sets it), used by every
