@@ -1,6 +1,7 @@
 #include "backup_browser/core/StagingFolder.h"
 
 #include "automation/AutomationError.h"
+#include "backup_browser/core/DesktopTrash.h"
 #include "platform/FileSystemObject.h"
 #include "platform/NoReplaceRename.h"
 #include "platform/Paths.h"
@@ -51,6 +52,10 @@ void removeAbandoned(FileSystemObject &fso, const std::string &parent)
     for (const std::string &name : stagingNames(parent)) {
         const std::string path = joinPath(parent, name);
         if (const std::shared_ptr<Descriptor> held = abandoned(path)) {
+            // A restore killed right after its swap left the replaced folder under this name, on
+            // its way to the trash: it goes there still. Only where no trash takes it is it deleted.
+            if (moveToTrash(path, path))
+                continue;
             try {
                 fso.deleteFolder(path, true); // held locked while it goes
             } catch (const AutomationError &) {

@@ -19,8 +19,10 @@ struct StagingFolder {
     std::shared_ptr<Descriptor> lock; // open and locked while the restore uses the folder
 };
 
-// Removes what killed restores left in parent: folders named as ours, owned by this account,
-// that no running restore holds. Then makes a new, empty, private one there, locked.
+// Clears what killed restores left in parent (folders named as ours, owned by this account, that
+// no running restore holds) into the trash, where a replaced folder caught between its swap and
+// its trip there is not lost; deleted where no trash takes them. Then makes a new, empty, private
+// one there, locked.
 StagingFolder makeStagingFolder(FileSystemObject &fso, const std::string &parent);
 
 // Locks the entry at path (after a swap, the old content under a staging name) so that no other
