@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -104,7 +105,14 @@ CompareWindow::CompareWindow(QWidget *parent, const std::string &copy, const std
 
 void CompareWindow::compareAgain()
 {
-    fillRows(compareWithProgress(this, m_copy, m_sourceDir, m_contents->isChecked()));
+    try {
+        fillRows(compareWithProgress(this, m_copy, m_sourceDir, m_contents->isChecked()));
+    } catch (...) {
+        // Stopped or failed: the rows still show the last comparison, and the box how it was made.
+        const QSignalBlocker blocker(m_contents);
+        m_contents->setChecked(!m_contents->isChecked());
+        throw;
+    }
 }
 
 void CompareWindow::fillRows(const ComparedTrees &compared)

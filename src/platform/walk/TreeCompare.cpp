@@ -106,7 +106,7 @@ private:
         }
     }
 
-    // What the listing names, then what a failure names.
+    // Keeps path as the one a failure of the step under way names, and hands it on.
     const std::string &failing(std::string path)
     {
         m_failed = std::move(path);
@@ -116,8 +116,10 @@ private:
     EntryState stateOf(int dir, const std::string &name, const std::string &folderPath)
     {
         struct stat st{};
-        if (::fstatat(dir, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-            throw err::fromErrno(errno, failing(joinPath(folderPath, name))); // gone since the listing
+        if (::fstatat(dir, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            const int error = errno; // gone since the listing, most likely
+            throw err::fromErrno(error, failing(joinPath(folderPath, name)));
+        }
         return entryState(dir, name.c_str(), st);
     }
 
