@@ -618,8 +618,8 @@ Objekten aus (Bytes, die kein UTF-8 sind, als U+DC80 + Byte).</translation>
         <translation>! Nicht gelesen</translation>
     </message>
     <message>
-        <source>Compare the files&apos; &amp;contents too (reads every file)</source>
-        <translation>Auch den &amp;Inhalt der Dateien vergleichen (liest jede Datei)</translation>
+        <source>Compare the files&apos; contents too (&amp;reads every file)</source>
+        <translation>Auch den Inhalt der Dateien vergleichen (&amp;liest jede Datei)</translation>
     </message>
     <message>
         <source>contents</source>

@@ -618,8 +618,8 @@ characters escaped when it is. --json prints the same items as one JSON array of
         <translation>! לא נקרא</translation>
     </message>
     <message>
-        <source>Compare the files&apos; &amp;contents too (reads every file)</source>
-        <translation>השווה גם את &amp;תוכן הקבצים (קורא כל קובץ)</translation>
+        <source>Compare the files&apos; contents too (&amp;reads every file)</source>
+        <translation>השווה גם את תוכן הקבצים (&amp;קורא כל קובץ)</translation>
     </message>
     <message>
         <source>contents</source>

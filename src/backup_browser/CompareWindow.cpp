@@ -89,7 +89,7 @@ CompareWindow::CompareWindow(QWidget *parent, const std::string &copy, const std
     header->resizeSection(0, metrics.horizontalAdvance(kindText(walk::ChangeKind::OnlyCurrent)) + 24);
     header->resizeSection(2, metrics.horizontalAdvance(tr("a restore brings it back")) + 24);
     layout->addWidget(m_changes, 1);
-    m_contents = new QCheckBox(tr("Compare the files' &contents too (reads every file)"), this);
+    m_contents = new QCheckBox(tr("Compare the files' contents too (&reads every file)"), this);
     m_contents->setObjectName(QStringLiteral("chkContents"));
     connectTelling(m_contents, &QCheckBox::toggled, this, &CompareWindow::compareAgain);
     layout->addWidget(m_contents);
