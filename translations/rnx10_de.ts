@@ -161,6 +161,10 @@
 <context>
     <name>RecoverJobs</name>
     <message>
+        <source>Files were compared by size and modification time, not by their contents.</source>
+        <translation>Dateien wurden nach Größe und Änderungszeit verglichen, nicht nach ihrem Inhalt.</translation>
+    </message>
+    <message>
         <source>Comparing...</source>
         <translation>Vergleichen...</translation>
     </message>
@@ -464,6 +468,10 @@ sie scheitern sie mit Fehler 406. Ein unbekannter Schlüssel bewirkt nichts und 
 <context>
     <name>rnx10-store</name>
     <message>
+        <source>ARCHIVE-FOLDER [--content]</source>
+        <translation>ARCHIV-ORDNER [--content]</translation>
+    </message>
+    <message>
         <source>the run log cannot be written: %1</source>
         <translation>das Laufprotokoll kann nicht geschrieben werden: %1</translation>
     </message>
@@ -535,8 +543,8 @@ sie scheitern sie mit Fehler 406. Ein unbekannter Schlüssel bewirkt nichts und 
         <translation>PFAD ZIELORDNER</translation>
     </message>
     <message>
-        <source>PATTERN [--from YYYY-MM-DD] [--to YYYY-MM-DD]</source>
-        <translation>MUSTER [--from YYYY-MM-DD] [--to YYYY-MM-DD]</translation>
+        <source>PATTERN [--from YYYY-MM-DD] [--to YYYY-MM-DD] [-0]</source>
+        <translation>MUSTER [--from YYYY-MM-DD] [--to YYYY-MM-DD] [-0]</translation>
     </message>
     <message>
         <source>files and folders named like PATTERN in every archive&apos;s copy, newest first</source>
@@ -641,6 +649,18 @@ Objekten aus (Bytes, die kein UTF-8 sind, als U+DC80 + Byte).</translation>
 </context>
 <context>
     <name>rnx10::CompareWindow</name>
+    <message>
+        <source>! Not read</source>
+        <translation>! Nicht gelesen</translation>
+    </message>
+    <message>
+        <source>Compare the files&apos; contents too (&amp;reads every file)</source>
+        <translation>Auch den Inhalt der Dateien vergleichen (&amp;liest jede Datei)</translation>
+    </message>
+    <message>
+        <source>contents</source>
+        <translation>Inhalt</translation>
+    </message>
     <message>
         <source>- Only in the current folder</source>
         <translation>- Nur im aktuellen Ordner</translation>
@@ -1120,6 +1140,10 @@ Aktueller Ordner: %2</translation>
 </context>
 <context>
     <name>rnx10::VersionsWindow</name>
+    <message>
+        <source>first</source>
+        <translation>erste</translation>
+    </message>
     <message>
         <source>changed</source>
         <translation>geändert</translation>

@@ -161,6 +161,10 @@
 <context>
     <name>RecoverJobs</name>
     <message>
+        <source>Files were compared by size and modification time, not by their contents.</source>
+        <translation>הקבצים הושוו לפי גודל וזמן שינוי, לא לפי תוכנם.</translation>
+    </message>
+    <message>
         <source>Comparing...</source>
         <translation>משווה...</translation>
     </message>
@@ -464,6 +468,10 @@ they fail with error 406. An unknown key does nothing and is no error.</source>
 <context>
     <name>rnx10-store</name>
     <message>
+        <source>ARCHIVE-FOLDER [--content]</source>
+        <translation>תיקיית-ארכיון [--content]</translation>
+    </message>
+    <message>
         <source>the run log cannot be written: %1</source>
         <translation>לא ניתן לכתוב את יומן ההרצה: %1</translation>
     </message>
@@ -535,8 +543,8 @@ they fail with error 406. An unknown key does nothing and is no error.</source>
         <translation>נתיב תיקיית-יעד</translation>
     </message>
     <message>
-        <source>PATTERN [--from YYYY-MM-DD] [--to YYYY-MM-DD]</source>
-        <translation>תבנית [--from YYYY-MM-DD] [--to YYYY-MM-DD]</translation>
+        <source>PATTERN [--from YYYY-MM-DD] [--to YYYY-MM-DD] [-0]</source>
+        <translation>תבנית [--from YYYY-MM-DD] [--to YYYY-MM-DD] [-0]</translation>
     </message>
     <message>
         <source>files and folders named like PATTERN in every archive&apos;s copy, newest first</source>
@@ -641,6 +649,18 @@ characters escaped when it is. --json prints the same items as one JSON array of
 </context>
 <context>
     <name>rnx10::CompareWindow</name>
+    <message>
+        <source>! Not read</source>
+        <translation>! לא נקרא</translation>
+    </message>
+    <message>
+        <source>Compare the files&apos; contents too (&amp;reads every file)</source>
+        <translation>השווה גם את תוכן הקבצים (&amp;קורא כל קובץ)</translation>
+    </message>
+    <message>
+        <source>contents</source>
+        <translation>תוכן</translation>
+    </message>
     <message>
         <source>- Only in the current folder</source>
         <translation>- רק בתיקייה הנוכחית</translation>
@@ -1120,6 +1140,10 @@ Current folder: %2</source>
 </context>
 <context>
     <name>rnx10::VersionsWindow</name>
+    <message>
+        <source>first</source>
+        <translation>ראשונה</translation>
+    </message>
     <message>
         <source>changed</source>
         <translation>השתנה</translation>

@@ -3,13 +3,16 @@
 #include "backup_browser/core/ShownValue.h"
 #include "platform/TerminalText.h"
 #include "ui/CloseOnEscape.h"
+#include "ui/TellingConnect.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -54,6 +57,8 @@ QString whatText(const walk::TreeChange &change)
         return QCoreApplication::translate("rnx10::CompareWindow", "type");
     if (what == "size")
         return QCoreApplication::translate("rnx10::CompareWindow", "size");
+    if (what == "content")
+        return QCoreApplication::translate("rnx10::CompareWindow", "contents");
     return QString::fromLatin1(change.what);
 }
 
@@ -61,7 +66,7 @@ QString whatText(const walk::TreeChange &change)
 
 CompareWindow::CompareWindow(QWidget *parent, const std::string &copy, const std::string &sourceDir,
                              const ComparedTrees &compared)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, Qt::Window), m_copy(copy), m_sourceDir(sourceDir)
 {
     setObjectName(QStringLiteral("frmCompare"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -84,6 +89,10 @@ CompareWindow::CompareWindow(QWidget *parent, const std::string &copy, const std
     header->resizeSection(0, metrics.horizontalAdvance(kindText(walk::ChangeKind::OnlyCurrent)) + 24);
     header->resizeSection(2, metrics.horizontalAdvance(tr("a restore brings it back")) + 24);
     layout->addWidget(m_changes, 1);
+    m_contents = new QCheckBox(tr("Compare the files' contents too (&reads every file)"), this);
+    m_contents->setObjectName(QStringLiteral("chkContents"));
+    connectTelling(m_contents, &QCheckBox::toggled, this, &CompareWindow::compareAgain);
+    layout->addWidget(m_contents);
     m_counts = plainLabel({}, this);
     m_counts->setObjectName(QStringLiteral("lblCounts"));
     layout->addWidget(m_counts);
@@ -94,12 +103,28 @@ CompareWindow::CompareWindow(QWidget *parent, const std::string &copy, const std
     fillRows(compared);
 }
 
+void CompareWindow::compareAgain()
+{
+    try {
+        fillRows(compareWithProgress(this, m_copy, m_sourceDir, m_contents->isChecked()));
+    } catch (...) {
+        // Stopped or failed: the rows still show the last comparison, and the box how it was made.
+        const QSignalBlocker blocker(m_contents);
+        m_contents->setChecked(!m_contents->isChecked());
+        throw;
+    }
+}
+
 void CompareWindow::fillRows(const ComparedTrees &compared)
 {
+    m_changes->clear();
     QList<QTreeWidgetItem *> rows;
-    rows.reserve(static_cast<qsizetype>(compared.changes.size()));
+    rows.reserve(static_cast<qsizetype>(compared.changes.size() + compared.skipped.size()));
     for (const walk::TreeChange &change : compared.changes)
         rows.append(new QTreeWidgetItem({kindText(change.kind), shown(change.path), whatText(change)}));
+    // Passed over, as find passes over what it cannot read: the full path, and why.
+    for (const SkippedEntry &skipped : compared.skipped)
+        rows.append(new QTreeWidgetItem({tr("! Not read"), shown(skipped.path), shown(skipped.why)}));
     m_changes->addTopLevelItems(rows);
     m_changes->setCurrentItem(m_changes->topLevelItem(0));
     const walk::ChangeCounts &c = compared.counts;

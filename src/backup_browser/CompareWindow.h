@@ -1,11 +1,13 @@
 // "Compare with Current": what restoring an archive would change in its source folder, one row per
-// entry that differs, with the three counts. A window of its own; Escape closes it.
+// entry that differs (and per entry that could not be read), with the three counts; a check box
+// compares the files' contents too. A window of its own; Escape closes it.
 #pragma once
 
 #include "backup_browser/RecoverJobs.h"
 
 #include <QWidget>
 
+class QCheckBox;
 class QLabel;
 class QTreeWidget;
 
@@ -21,8 +23,12 @@ public:
 
 private:
     void fillRows(const ComparedTrees &compared);
+    // Compares again, the files' contents too while the check box is ticked.
+    void compareAgain();
 
+    const std::string m_copy, m_sourceDir;
     QTreeWidget *m_changes;
+    QCheckBox *m_contents;
     QLabel *m_counts;
 };
 

@@ -32,14 +32,19 @@ ProgressRunner::Task comparing(const std::string &copy, const std::string &sourc
 
 } // namespace
 
-ComparedTrees compareWithProgress(QWidget *window, const std::string &copy, const std::string &sourceDir)
+ComparedTrees compareWithProgress(QWidget *window, const std::string &copy, const std::string &sourceDir, bool contents)
 {
     ComparedTrees result;
+    walk::CompareOptions options;
+    options.contents = contents;
+    options.skipped = [&](const std::string &path, const AutomationError &e) {
+        result.skipped.push_back({path, shownDescription(e)});
+    };
     WindowJob::run(window, comparing(copy, sourceDir),
                    [&](walk::WalkProgress &progress) {
                        result.counts = compareWithCurrent(
                            copy, sourceDir, [&](const walk::TreeChange &change) { result.changes.push_back(change); },
-                           &progress);
+                           &progress, options);
                    });
     return result;
 }

@@ -12,13 +12,21 @@ class QWidget;
 
 namespace rnx10 {
 
+struct SkippedEntry {
+    std::string path;
+    std::string why; // the error's description, in the user's language
+};
+
 struct ComparedTrees {
     std::vector<walk::TreeChange> changes; // in name order
+    std::vector<SkippedEntry> skipped;     // what could not be read and was passed over
     walk::ChangeCounts counts;
 };
 
-// Compares the copy with its source folder; raises what the comparison raises (18 after Cancel).
-ComparedTrees compareWithProgress(QWidget *window, const std::string &copy, const std::string &sourceDir);
+// Compares the copy with its source folder, the files' contents too when contents is set; goes
+// past what cannot be read. Raises what the comparison raises (18 after Cancel).
+ComparedTrees compareWithProgress(QWidget *window, const std::string &copy, const std::string &sourceDir,
+                                  bool contents = false);
 
 // The restore question's detailed text for restoring copy over sourceDir: the comparison's counts
 // (or why there are none) and where the current folder goes. Never raises.

@@ -39,10 +39,12 @@ QStandardItem *timeItem(const EntryFacts &facts)
 }
 
 // The raw word stays with the item; the shown one is the user's.
-QStandardItem *changeItem(bool changed)
+QStandardItem *changeItem(VersionChange change)
 {
-    auto *item = textItem(changed ? "changed" : "same");
-    const QString shown = changed ? QCoreApplication::translate("rnx10::VersionsWindow", "changed") : QCoreApplication::translate("rnx10::VersionsWindow", "same");
+    auto *item = textItem(changeText(change));
+    const QString shown = change == VersionChange::First     ? QCoreApplication::translate("rnx10::VersionsWindow", "first")
+                          : change == VersionChange::Changed ? QCoreApplication::translate("rnx10::VersionsWindow", "changed")
+                                                             : QCoreApplication::translate("rnx10::VersionsWindow", "same");
     item->setText(shown);
     item->setData(shown, kSortRole);
     item->setToolTip(shown);
@@ -86,7 +88,7 @@ QList<QStandardItem *> versionItems(const FileVersion &version)
     when->setEditable(false);
     holdPath(when, version.storePath);
     return {when, sizeItem(version.facts.size), timeItem(version.facts),
-            changeItem(version.changed), textItem(version.storePath)};
+            changeItem(version.change), textItem(version.storePath)};
 }
 
 std::string originalPathOf(const FoundEntry &found) { return joinPath(found.sourceDir, found.relative); }

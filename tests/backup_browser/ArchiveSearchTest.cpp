@@ -171,11 +171,11 @@ TEST_F(ArchiveSearchTest, VersionsNewestFirstWithWhetherEachChanged)
     std::vector<std::string> seen;
     for (const FileVersion &v : versions)
         seen.push_back(dateText(v.date) + " " + v.hour + " " + std::to_string(v.facts.size) + " " +
-                       (v.changed ? "changed" : "same") + " " + v.storePath);
+                       changeText(v.change) + " " + v.storePath);
     EXPECT_EQ(seen, (std::vector<std::string>{"2026-12-10 21 4 changed " + v4 + "/copy/letters/a.odt",
                                               "2026-12-10 09 4 changed " + v3 + "/copy/letters/a.odt",
                                               "2026-12-09 08 3 same " + v2 + "/copy/letters/a.odt",
-                                              "2025-01-05 10 3 changed " + v1 + "/copy/letters/a.odt"}));
+                                              "2025-01-05 10 3 first " + v1 + "/copy/letters/a.odt"}));
     // The source folder itself is the copy; a folder's versions compare as folders.
     EXPECT_EQ(fileVersions(store.computer(), "/home/ann/docs").size(), 5u);
     EXPECT_TRUE(fileVersions(store.computer(), "/home/ann/docs/none").empty());

@@ -11,10 +11,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
+
+#include <clocale>
 
 using namespace rnx10;
 using namespace rnx10::test;
@@ -36,12 +39,16 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(finder));
     }
 
-    // Types the pattern, clicks Find and waits until the search has ended.
+    // Types the pattern (pastes one the test keyboard has no keys for), clicks Find and waits until
+    // the search has ended.
     void find(const QString &pattern)
     {
         auto *field = child<QLineEdit>(finder, "txtPattern");
         field->selectAll();
-        QTest::keyClicks(field, pattern);
+        bool typable = true;
+        for (const QChar c : pattern)
+            typable = typable && c.unicode() < 0x80;
+        typable ? QTest::keyClicks(field, pattern) : field->insert(pattern);
         QSignalSpy finished(finder, &FindFilesWindow::searchFinished);
         QTest::mouseClick(child<QPushButton>(finder, "cmdFind"), Qt::LeftButton);
         ASSERT_TRUE(finished.wait(60000));
@@ -120,6 +127,37 @@ TEST_F(FindFilesWindowTest, APatternMatchingNothingSaysSoAndANewSearchReplacesTh
     find(QStringLiteral("OTHER.*"));
     ASSERT_EQ(results()->model()->rowCount(), 1);
     EXPECT_EQ(cell(0, 3), QStringLiteral("other.txt"));
+}
+
+// A German user's window (the application takes the locale from the environment) finds what
+// "find -iname" finds in German, as rnx10-store does through the same core: "ärger*" finds Ärger.txt.
+TEST_F(FindFilesWindowTest, InGermanFindsWhatFindInameFinds)
+{
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "scripts/deps --test generates this locale";
+    const std::string day = store.day(QDate::currentDate().addDays(-2));
+    const std::string copy =
+        store.archive(day + "/09", "shellbak-1", "/home/ann/docs", {}, {{"\xc3\x84rger.txt", "1"}, {"sub/\xc3\xa4rger.odt", "2"}}) + "/copy";
+    for (const QString &pattern : {QStringLiteral("\u00e4rger*"), QStringLiteral("?RGER.*")}) {
+        find(pattern);
+        QStringList shown;
+        for (int row = 0; row < results()->model()->rowCount(); ++row)
+            shown << cell(row, 3);
+        shown.sort();
+        QProcess oracle;
+        QProcessEnvironment german = QProcessEnvironment::systemEnvironment();
+        german.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
+        oracle.setProcessEnvironment(german);
+        oracle.setWorkingDirectory(QString::fromStdString(copy));
+        oracle.start(QStringLiteral("find"), {QStringLiteral("."), QStringLiteral("-mindepth"), QStringLiteral("1"),
+                                              QStringLiteral("-iname"), pattern, QStringLiteral("-printf"), QStringLiteral("%P\\n")});
+        ASSERT_TRUE(oracle.waitForFinished());
+        QStringList expected = QString::fromUtf8(oracle.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        expected.sort();
+        EXPECT_EQ(shown, expected) << pattern.toStdString();
+        EXPECT_EQ(expected.size(), 2);
+    }
+    std::setlocale(LC_ALL, before.c_str());
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "backup_browser/frmBackUpRestoreA.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QTreeWidget>
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -200,6 +202,30 @@ TEST_F(BrowserRecover, CompareWithCurrentListsTheChangesAndTheirCountsAndEscapeC
     EXPECT_TRUE(window.isNull());
 }
 
+TEST_F(BrowserRecover, CompareWindowComparesContentsWhenAsked)
+{
+    const struct timespec when[2] = {{1000000, 0}, {1000000, 0}};
+    for (const auto &[name, content] : {std::pair<std::string, std::string>{"a.txt", "z"}, {"sub/b.txt", "b"}}) {
+        makeFolders(source + "/sub");
+        writeFile(source + "/" + name, content);
+        ::utimensat(AT_FDCWD, (source + "/" + name).c_str(), when, 0);
+        ::utimensat(AT_FDCWD, (arch + "/copy/" + name).c_str(), when, 0);
+    }
+    popupPick("arch", "mnuPopUpCompare");
+    QPointer<QWidget> window = compareWindow();
+    ASSERT_TRUE(window);
+    auto *changes = window->findChild<QTreeWidget *>("lvChanges");
+    auto *contents = window->findChild<QCheckBox *>("chkContents");
+    ASSERT_TRUE(changes && contents);
+    EXPECT_EQ(changes->topLevelItemCount(), 0);
+    contents->click();
+    ASSERT_EQ(changes->topLevelItemCount(), 1);
+    EXPECT_EQ(changes->topLevelItem(0)->text(1) + " | " + changes->topLevelItem(0)->text(2), "a.txt | contents");
+    contents->click();
+    EXPECT_EQ(changes->topLevelItemCount(), 0);
+    window->close();
+}
+
 TEST_F(BrowserRecover, RestoreQuestionKeepsItsTextAndTellsTheCountsAndWhereTheFolderGoes)
 {
     writeFile(source + "/extra.txt", "only in the current folder");
@@ -210,7 +236,11 @@ TEST_F(BrowserRecover, RestoreQuestionKeepsItsTextAndTellsTheCountsAndWhereTheFo
     EXPECT_EQ(boxes()[0].details, "What the restore changes in " + source +
                                       ":\n1 only in the current folder (a restore removes them)\n"
                                       "2 only in the archive (a restore brings them back)\n"
-                                      "0 in both but different (a restore puts the archive's back)\n\n"
+                                      "0 in both but different (a restore puts the archive's back)
+"
+                                      "Files were compared by size and modification time, not by their contents.
+
+"
                                       "The current folder is moved to the desktop trash, from where it can be put back.");
     EXPECT_TRUE(exists(source + "/extra.txt"));
 }

@@ -2,11 +2,19 @@
 #include "StoreToolRun.h"
 
 #include "platform/walk/FolderWalk.h"
+#include "support/ScopedLanguage.h"
 #include "support/StoreBuilder.h"
 #include "support/TestSupport.h"
+#include "support/Unprivileged.h"
+
+#include <QProcess>
 
 #include <fcntl.h>
 #include <sys/stat.h>
+
+#include <algorithm>
+#include <clocale>
+#include <sstream>
 
 using namespace rnx10;
 using namespace rnx10::test;
@@ -44,17 +52,91 @@ TEST_F(FindCommand, PrintsEachMatchsPathInTheStoreNewestFirstAsRawBytes)
     walk::removeTree(store.computer(), true);
 }
 
-TEST_F(FindCommand, AnUnreadableFolderIsAWarningAndTheSearchGoesOn)
+// The lines of text, sorted, each with prefix taken off.
+std::vector<std::string> sortedLines(const std::string &text, const std::string &prefix)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root reads a folder whatever its mode (the search core's test drops that privilege)";
-    const std::string a = archive(QDate(2026, 12, 10), "21", {{"closed/x.odt", "1"}, {"y.odt", "2"}});
-    ::chmod((a + "/copy/closed").c_str(), 0);
-    const StoreToolRun r = runStoreTool({"find", "*.odt"});
-    ::chmod((a + "/copy/closed").c_str(), 0755);
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out, a + "/copy/y.odt\n");
-    EXPECT_EQ(r.err, "rnx10-store: warning: " + a + "/copy/closed: Permission denied: " + a + "/copy/closed\n");
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line.starts_with(prefix) ? line.substr(prefix.size()) : line);
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+// What "find FOLDER -iname PATTERN" prints in the language the environment names.
+std::string systemFind(const std::string &folder, const std::string &pattern)
+{
+    QProcess find;
+    find.start(QStringLiteral("find"), {QFile::decodeName(folder.c_str()), QStringLiteral("-mindepth"), QStringLiteral("1"),
+                                        QStringLiteral("-iname"), QString::fromStdString(pattern)});
+    EXPECT_TRUE(find.waitForFinished());
+    return find.readAllStandardOutput().toStdString();
+}
+
+TEST_F(FindCommand, MatchesCharactersOfTheUsersLanguageAsFindInameDoes)
+{
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "scripts/deps --test generates this locale";
+    std::setlocale(LC_ALL, "C");
+    const ScopedLanguage german("de_DE.UTF-8");
+    const std::string a = archive(QDate(2026, 12, 10), "21",
+                                  {{"\xc3\x84rger.txt", "1"}, {"sub/\xc3\xa4rger.odt", "2"}, {"arger.txt", "3"},
+                                   {"caf\xe9.txt", "4"}, {"a\xc3\xa4" "b", "5"}, {"\xc7\x86", "6"}});
+    const std::string copy = a + "/copy";
+    for (const char *pattern : {"\xc3\xa4rger*", "?rger.*", "caf?.TXT", "A?B", "\xc7\x85", "*.TXT"}) {
+        const StoreToolRun r = runStoreTool({"find", pattern});
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        const std::vector<std::string> expected = sortedLines(systemFind(copy, pattern), copy);
+        EXPECT_FALSE(expected.empty()) << pattern;
+        EXPECT_EQ(sortedLines(r.out, copy), expected) << pattern;
+    }
+    walk::removeTree(store.computer(), true); // by bytes: the scratch folder's own removal misses caf\xe9
+}
+
+// As find does: the search goes past a folder it cannot read, warns, and exits 1. Run as an
+// ordinary account, since root reads every folder.
+TEST(FindCommandAsUser, AnUnreadableFolderIsAWarningTheSearchGoesOnAndExitsOne)
+{
+    const std::optional<int> status = asOrdinaryAccount([](const std::string &home) {
+        Installation inst;
+        StoreBuilder store{inst.store()};
+        const std::string a = store.archive(store.day(QDate(2026, 12, 10)) + "/21", "shellbak-1", "/home/ann/docs", {},
+                                            {{"closed\n/x.odt", "1"}, {"y.odt", "2"}});
+        const std::string closed = a + "/copy/closed\n";
+        ::chmod(closed.c_str(), 0);
+        const StoreToolRun r = runStoreToolIn({"find", "*.odt"}, home);
+        ::chmod(closed.c_str(), 0755);
+        ChildChecks check;
+        check.expect(r.exitCode == 1, "exit " + std::to_string(r.exitCode));
+        check.expect(r.out == a + "/copy/y.odt\n", "out " + r.out);
+        const std::string shown = a + "/copy/closed\\n";
+        check.expect(r.err == "rnx10-store: warning: " + shown + ": Permission denied: " + shown + "\n", "err " + r.err);
+        return check.failed;
+    });
+    if (!status)
+        GTEST_SKIP() << "could not become an ordinary account";
+    EXPECT_EQ(*status, 0);
+}
+
+// -0 ends each name with a NUL, as "find -print0" does, so a name holding a line break is read
+// back whole.
+TEST_F(FindCommand, DashZeroEndsEachNameWithANul)
+{
+    const std::string a = archive(QDate(2026, 12, 10), "21", {{"two\nlines.odt", "1"}, {"sub/x.odt", "2"}});
+    const StoreToolRun r = runStoreTool({"find", "-0", "*.odt"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    QProcess find;
+    find.start(QStringLiteral("find"), {QFile::decodeName((a + "/copy").c_str()), QStringLiteral("-iname"),
+                                        QStringLiteral("*.odt"), QStringLiteral("-print0")});
+    ASSERT_TRUE(find.waitForFinished());
+    const auto names = [](const std::string &text) {
+        std::vector<std::string> list;
+        for (std::size_t at = 0, end; (end = text.find('\0', at)) != std::string::npos; at = end + 1)
+            list.push_back(text.substr(at, end - at));
+        std::sort(list.begin(), list.end());
+        return list;
+    };
+    EXPECT_EQ(names(r.out), names(find.readAllStandardOutput().toStdString()));
+    EXPECT_EQ(names(r.out).size(), 2u);
 }
 
 TEST_F(FindCommand, VersionsAreTabSeparatedLinesNewestFirst)
@@ -71,7 +153,7 @@ TEST_F(FindCommand, VersionsAreTabSeparatedLinesNewestFirst)
         QDateTime::fromSecsSinceEpoch(1700000000).offsetFromUtc()).toString(Qt::ISODate).toStdString();
     EXPECT_EQ(r.out, "2026-12-10\t21\t4\t" + when + "\tchanged\t" + v3 + "/copy/letters/a.odt\n" +
                          "2026-12-10\t09\t3\t" + when + "\tsame\t" + v2 + "/copy/letters/a.odt\n" +
-                         "2026-12-09\t08\t3\t" + when + "\tchanged\t" + v1 + "/copy/letters/a.odt\n");
+                         "2026-12-09\t08\t3\t" + when + "\tfirst\t" + v1 + "/copy/letters/a.odt\n");
     const StoreToolRun json = runStoreTool({"--json", "versions", "/home/ann/docs/letters/a.odt"});
     EXPECT_NE(json.out.find("\"change\":\"same\""), std::string::npos) << json.out;
 }

@@ -81,6 +81,40 @@ TEST_F(TreeCompare, ReportsEachKindOnceInNameOrderDepthFirst)
     expectError(75, [&] { compared(scratch / "linked"); });
 }
 
+// An entry gone between its folder's listing and its stat is passed over with a warning, as find
+// goes on; the entries after it are still compared. Without a taker for warnings it still raises.
+TEST_F(TreeCompare, AnEntryThatVanishedAfterTheListingIsSkippedAndTheRestCompared)
+{
+    for (const std::string &side : {archive, current}) {
+        makeFolders(side);
+        for (const char *name : {"a", "b\xff", "c"})
+            writeFile(side + "/" + name, "same");
+    }
+    writeFile(archive + "/a", "longer"); // reported first: the moment to take b away
+    writeFile(archive + "/c", "longer");
+    std::vector<std::string> lines, skipped;
+    walk::CompareOptions options;
+    options.skipped = [&](const std::string &path, const AutomationError &e) {
+        skipped.push_back(path + ": " + std::to_string(e.number()));
+    };
+    const walk::ChangeCounts found = walk::compareTrees(archive, current, [&](const walk::TreeChange &c) {
+        lines.push_back(std::string(1, static_cast<char>(c.kind)) + " " + c.path);
+        if (c.path == "a")
+            ::unlink((current + "/b\xff").c_str());
+    }, nullptr, options);
+    EXPECT_EQ(lines, (std::vector<std::string>{"~ a", "~ c"}));
+    EXPECT_EQ(skipped, (std::vector<std::string>{current + "/b\xff: 76"}));
+    EXPECT_EQ(found.skipped, 1u);
+
+    writeFile(current + "/b\xff", "same");
+    expectError(76, [&] {
+        walk::compareTrees(archive, current, [&](const walk::TreeChange &c) {
+            if (c.path == "a")
+                ::unlink((current + "/b\xff").c_str());
+        });
+    });
+}
+
 TEST_F(TreeCompare, DeepTreesNeedABoundedNumberOfDescriptors)
 {
     makeFolders(archive);

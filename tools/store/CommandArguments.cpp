@@ -10,6 +10,10 @@ CommandArguments::CommandArguments(const std::vector<std::string> &words, const 
     bool optionsEnded = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string &word = words[i];
+        if (!optionsEnded && flagOptions.count(word)) { // a short flag such as find's -0 as well
+            m_flags.insert(word);
+            continue;
+        }
         if (optionsEnded || word.rfind("--", 0) != 0) {
             m_positional.push_back(word);
             continue;

@@ -18,7 +18,8 @@ struct UsageError : std::runtime_error {
 class CommandArguments {
 public:
     // words: what follows the sub-command's name. valueOptions take the next word as their value
-    // ("--from 2026-01-01" or "--from=2026-01-01"); flagOptions take none. "--" ends the options.
+    // ("--from 2026-01-01" or "--from=2026-01-01"); flagOptions take none ("-0" is one too). "--"
+    // ends the options.
     // Anything else starting with "--" is a UsageError.
     CommandArguments(const std::vector<std::string> &words, const std::set<std::string> &valueOptions,
                      const std::set<std::string> &flagOptions);

@@ -4,10 +4,7 @@
 
 #include "backup_browser/core/ArchiveSearch.h"
 #include "backup_browser/core/StoreLocation.h"
-#include "platform/TerminalText.h"
 #include "platform/Translation.h"
-
-#include <cstdio>
 
 namespace rnx10::store {
 
@@ -31,11 +28,11 @@ void runFind(const CommandArguments &arguments, RecordOutput &out)
                                {"size", static_cast<std::int64_t>(f.facts.size)},
                                {"mtime", isoTimeText(f.facts.mtime)}});
     };
-    receiver.unreadable = [](const std::string &path, const AutomationError &error) {
-        std::fflush(stdout);
-        std::fprintf(stderr, "rnx10-store: warning: %s: %s\n", printableText(path).c_str(),
-                     printableText(shownDescription(error)).c_str());
+    receiver.unreadable = [&out](const std::string &path, const AutomationError &error) {
+        out.warning(path, shownDescription(error));
     };
+    if (arguments.flag("-0"))
+        out.endItemsWithNul();
     searchArchives(computerFolderPath(), pattern, range, receiver);
 }
 

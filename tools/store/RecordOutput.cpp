@@ -73,9 +73,9 @@ RecordOutput::~RecordOutput() { finish(); }
 void RecordOutput::item(std::string_view line, std::initializer_list<Field> fields)
 {
     if (!m_json) {
-        const std::string shown = m_terminal ? printableText(line) : std::string(line);
+        const std::string shown = m_terminal && !m_nulEnded ? printableText(line) : std::string(line);
         std::fwrite(shown.data(), 1, shown.size(), m_out);
-        std::fputc('\n', m_out);
+        std::fputc(m_nulEnded ? '\0' : '\n', m_out);
         return;
     }
     std::string object = m_opened ? ",\n{" : "[\n{";
@@ -94,6 +94,13 @@ void RecordOutput::item(std::string_view line, std::initializer_list<Field> fiel
     }
     object += "}";
     std::fwrite(object.data(), 1, object.size(), m_out);
+}
+
+void RecordOutput::warning(const std::string &path, const std::string &description)
+{
+    m_warned = true;
+    std::fflush(m_out);
+    std::fprintf(stderr, "rnx10-store: warning: %s: %s\n", printableText(path).c_str(), printableText(description).c_str());
 }
 
 void RecordOutput::finish()

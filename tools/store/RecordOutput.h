@@ -31,12 +31,23 @@ public:
     void finish();
     bool json() const { return m_json; }
 
+    // The text form's items end in a NUL instead of a line break and keep their raw bytes even on a
+    // terminal ("find -print0"), for names that hold a line break.
+    void endItemsWithNul() { m_nulEnded = true; }
+
+    // Something the command passed over: "rnx10-store: warning: PATH: DESCRIPTION" on standard
+    // error, escaped, after what standard output holds so far. The command still exits 1.
+    void warning(const std::string &path, const std::string &description);
+    bool warned() const { return m_warned; }
+
 private:
     std::FILE *m_out;
     bool m_json;
     bool m_terminal;
     bool m_opened = false;
     bool m_finished = false;
+    bool m_nulEnded = false;
+    bool m_warned = false;
 };
 
 // text as a JSON string, quotes included. Bytes that are not UTF-8 become U+DC80 + byte (the

@@ -17,14 +17,14 @@ namespace rnx10::store {
 const std::vector<StoreCommand> &storeCommands()
 {
     static const std::vector<StoreCommand> commands = {
-        {"find", QT_TRANSLATE_NOOP("rnx10-store", "PATTERN [--from YYYY-MM-DD] [--to YYYY-MM-DD]"),
+        {"find", QT_TRANSLATE_NOOP("rnx10-store", "PATTERN [--from YYYY-MM-DD] [--to YYYY-MM-DD] [-0]"),
          QT_TRANSLATE_NOOP("rnx10-store", "files and folders named like PATTERN in every archive's copy, newest first"),
-         {"--from", "--to"}, {}, runFind},
+         {"--from", "--to"}, {"-0"}, runFind},
         {"versions", QT_TRANSLATE_NOOP("rnx10-store", "PATH"),
          QT_TRANSLATE_NOOP("rnx10-store", "every archive holding PATH, newest first, and whether it changed"), {}, {},
          runVersions},
-        {"compare", QT_TRANSLATE_NOOP("rnx10-store", "ARCHIVE-FOLDER"),
-         QT_TRANSLATE_NOOP("rnx10-store", "what restoring the archive would change in its source folder"), {}, {},
+        {"compare", QT_TRANSLATE_NOOP("rnx10-store", "ARCHIVE-FOLDER [--content]"),
+         QT_TRANSLATE_NOOP("rnx10-store", "what restoring the archive would change in its source folder"), {}, {"--content"},
          runCompare},
         {"restore-to", QT_TRANSLATE_NOOP("rnx10-store", "PATH TARGET-FOLDER"),
          QT_TRANSLATE_NOOP("rnx10-store", "copy an archive, or a file or folder of its copy, into another folder"), {}, {},

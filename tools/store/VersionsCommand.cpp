@@ -16,7 +16,7 @@ void runVersions(const CommandArguments &arguments, RecordOutput &out)
         throw err::fileNotFound(fillIn(tx("rnx10-store", "no archive holds %1"), {path}));
     for (const FileVersion &v : versions) {
         const std::string date = dateText(v.date), size = std::to_string(v.facts.size);
-        const std::string mtime = isoTimeText(v.facts.mtime), change = v.changed ? "changed" : "same";
+        const std::string mtime = isoTimeText(v.facts.mtime), change = changeText(v.change);
         out.item(date + '\t' + v.hour + '\t' + size + '\t' + mtime + '\t' + change + '\t' + v.storePath,
                  {{"date", date},
                   {"hour", v.hour},

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <clocale>
 #include <cstring>
 #include <exception>
 
@@ -86,6 +87,9 @@ const StoreCommand *commandNamed(const std::string &name)
 
 int main(int argc, char **argv)
 {
+    // The user's language, as the windows have it (QCoreApplication sets it there): find matches
+    // and folds case by the locale's characters, as "find -iname" does, not by bytes.
+    std::setlocale(LC_ALL, "");
     std::vector<std::string> words;
     bool json = false;
     bool optionsEnded = false;
@@ -110,7 +114,8 @@ int main(int argc, char **argv)
         RecordOutput out(stdout, json, ::isatty(STDOUT_FILENO) == 1);
         command->run(arguments, out);
         out.finish();
-        return std::fflush(stdout) == 0 ? 0 : 1;
+        // Anything passed over with a warning fails the command, as it fails find.
+        return std::fflush(stdout) == 0 && !out.warned() ? 0 : 1;
     } catch (const UsageError &e) {
         return usage(std::string(command->name) + ": " + e.what());
     } catch (const AutomationError &e) {

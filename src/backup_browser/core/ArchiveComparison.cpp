@@ -19,9 +19,9 @@ std::string comparedSource(const std::string &sourceDir)
 
 walk::ChangeCounts compareWithCurrent(const std::string &copy, const std::string &sourceDir,
                                       const std::function<void(const walk::TreeChange &)> &report,
-                                      walk::WalkProgress *progress)
+                                      walk::WalkProgress *progress, const walk::CompareOptions &options)
 {
-    return walk::compareTrees(copy, comparedSource(sourceDir), report, progress);
+    return walk::compareTrees(copy, comparedSource(sourceDir), report, progress, options);
 }
 
 // The restore question's details, in the context of the jobs that ask it.
@@ -31,7 +31,8 @@ std::string countsText(const walk::ChangeCounts &counts)
                      "%1 only in the current folder (a restore removes them)\n"
                      "%2 only in the archive (a restore brings them back)\n"
                      "%3 in both but different (a restore puts the archive's back)"),
-                  {std::to_string(counts.onlyCurrent), std::to_string(counts.onlyArchive), std::to_string(counts.differs)});
+                  {std::to_string(counts.onlyCurrent), std::to_string(counts.onlyArchive), std::to_string(counts.differs)}) +
+           "\n" + tx("RecoverJobs", "Files were compared by size and modification time, not by their contents.");
 }
 
 std::string restoreDetailsText(const std::string &sourceDir, const std::string &countsOrFailure)

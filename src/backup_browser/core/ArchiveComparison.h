@@ -16,9 +16,10 @@ std::string comparedSource(const std::string &sourceDir);
 // walk::compareTrees does; a missing source folder gives every entry as only in the archive.
 walk::ChangeCounts compareWithCurrent(const std::string &copy, const std::string &sourceDir,
                                       const std::function<void(const walk::TreeChange &)> &report,
-                                      walk::WalkProgress *progress = nullptr);
+                                      walk::WalkProgress *progress = nullptr, const walk::CompareOptions &options = {});
 
-// The three counts, one a line, each saying what a restore does with them.
+// The three counts, one a line, each saying what a restore does with them, and how files were
+// compared.
 std::string countsText(const walk::ChangeCounts &counts);
 
 // The restore question's detailed text: what the restore changes in sourceDir (the counts, or why

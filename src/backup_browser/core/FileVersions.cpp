@@ -3,6 +3,7 @@
 #include "backup_browser/core/ArchiveDeletion.h"
 #include "platform/Paths.h"
 #include "platform/walk/DirListing.h"
+#include "platform/walk/SameEntry.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,9 +14,14 @@ namespace rnx10 {
 
 namespace {
 
-// The facts of rel inside the open copy, its folders opened one name at a time (no link
-// followed); nothing when it is not there or cannot be reached.
-std::optional<EntryFacts> factsBelow(Descriptor folder, const std::string &rel)
+struct Found {
+    EntryFacts facts;
+    walk::EntryState state; // what the rule for "same" looks at
+};
+
+// What rel inside the open copy is, its folders opened one name at a time (no link followed);
+// nothing when it is not there or cannot be reached.
+std::optional<Found> findBelow(Descriptor folder, const std::string &rel)
 {
     std::size_t at = 0;
     for (std::size_t slash; (slash = rel.find('/', at)) != std::string::npos; at = slash + 1) {
@@ -23,19 +29,24 @@ std::optional<EntryFacts> factsBelow(Descriptor folder, const std::string &rel)
         if (!folder.valid())
             return std::nullopt;
     }
+    const char *name = rel.empty() ? "." : rel.c_str() + at;
     struct stat st{};
-    if (::fstatat(folder.get(), rel.empty() ? "." : rel.c_str() + at, &st, AT_SYMLINK_NOFOLLOW) != 0)
+    if (::fstatat(folder.get(), name, &st, AT_SYMLINK_NOFOLLOW) != 0)
         return std::nullopt;
-    return factsOf(st);
-}
-
-void markChanges(std::vector<FileVersion> &versions)
-{
-    for (std::size_t i = 0; i + 1 < versions.size(); ++i)
-        versions[i].changed = !(versions[i].facts == versions[i + 1].facts);
+    return Found{factsOf(st), walk::entryState(folder.get(), name, st)};
 }
 
 } // namespace
+
+const char *changeText(VersionChange change)
+{
+    switch (change) {
+    case VersionChange::First: return "first";
+    case VersionChange::Changed: return "changed";
+    case VersionChange::Same: break;
+    }
+    return "same";
+}
 
 std::vector<FileVersion> fileVersions(const std::string &computerFolder, const std::string &path,
                                       walk::WalkProgress *progress)
@@ -44,6 +55,7 @@ std::vector<FileVersion> fileVersions(const std::string &computerFolder, const s
     if (wanted.empty())
         throw err::invalidCall("\"" + path + "\" is not an absolute path without \".\" or \"..\"");
     std::vector<FileVersion> versions;
+    std::vector<walk::EntryState> states; // one per version
     ArchiveVisitor visitor;
     visitor.archive = [&](const StoreArchive &archive) {
         const std::string source = canonicalStorePath(archive.sourceDir);
@@ -52,18 +64,21 @@ std::vector<FileVersion> fileVersions(const std::string &computerFolder, const s
         const std::string rel = wanted.size() == source.size() ? std::string()
                                 : source == "/"                ? wanted.substr(1)
                                                                : wanted.substr(source.size() + 1);
-        std::optional<EntryFacts> facts;
+        std::optional<Found> found;
         try {
-            facts = factsBelow(openCopy(archive), rel);
+            found = findBelow(openCopy(archive), rel);
         } catch (const AutomationError &) {
             return; // a copy that cannot be opened holds no version
         }
-        if (facts)
-            versions.push_back(
-                {originOf(archive), rel.empty() ? copyPathOf(archive) : joinPath(copyPathOf(archive), rel), *facts, true});
+        if (!found)
+            return;
+        versions.push_back({originOf(archive), rel.empty() ? copyPathOf(archive) : joinPath(copyPathOf(archive), rel),
+                            found->facts, VersionChange::First});
+        states.push_back(std::move(found->state));
     };
     forEachArchive(computerFolder, {}, visitor, progress);
-    markChanges(versions);
+    for (std::size_t i = 0; i + 1 < versions.size(); ++i)
+        versions[i].change = *walk::entryDifference(states[i], states[i + 1]) ? VersionChange::Changed : VersionChange::Same;
     return versions;
 }
 

@@ -9,10 +9,16 @@
 
 namespace rnx10 {
 
+// Against the next older version, by the rule compare uses (platform/walk/SameEntry.h).
+enum class VersionChange { First, Changed, Same };
+
+// "first", "changed" or "same": the word the command line prints and the window translates.
+const char *changeText(VersionChange change);
+
 struct FileVersion : ArchiveOrigin {
     std::string storePath; // the version's path inside the copy
     EntryFacts facts;
-    bool changed = true; // differs from the next older version in kind, size or time; the oldest is changed
+    VersionChange change = VersionChange::First; // the oldest version is the first
 };
 
 // The versions of path (absolute, as it was backed up): for every archive of computerFolder whose

@@ -5,6 +5,8 @@
 #include "platform/NameOrder.h"
 #include "platform/Paths.h"
 #include "platform/walk/DirListing.h"
+#include "platform/walk/SameContent.h"
+#include "platform/walk/SameEntry.h"
 #include "platform/walk/TreeWalker.h"
 
 #include <fcntl.h>
@@ -31,21 +33,6 @@ std::vector<std::string> sortedNames(DirListing &listing, int fd, const std::str
     return names;
 }
 
-std::string linkText(int dir, const char *name)
-{
-    std::string text(256, '\0');
-    for (;;) {
-        const ssize_t n = ::readlinkat(dir, name, text.data(), text.size());
-        if (n < 0)
-            return {};
-        if (static_cast<std::size_t>(n) < text.size()) {
-            text.resize(static_cast<std::size_t>(n));
-            return text;
-        }
-        text.resize(text.size() * 2);
-    }
-}
-
 // Most folder levels whose descriptors stay open; deeper, the parents are closed and reopened
 // through ".." on the way back, so any depth needs a bounded number of descriptors.
 constexpr std::size_t kOpenLevels = 32;
@@ -53,8 +40,9 @@ constexpr std::size_t kOpenLevels = 32;
 class Comparer {
 public:
     Comparer(std::string archive, std::string current, const std::function<void(const TreeChange &)> &report,
-             WalkProgress *progress)
-        : m_archiveRoot(std::move(archive)), m_currentRoot(std::move(current)), m_report(report), m_progress(progress)
+             WalkProgress *progress, const CompareOptions &options)
+        : m_archiveRoot(std::move(archive)), m_currentRoot(std::move(current)), m_report(report), m_progress(progress),
+          m_options(options)
     {
     }
 
@@ -64,8 +52,12 @@ public:
     {
         if (m_progress && m_progress->cancel)
             throw interrupted();
-        const std::vector<std::string> inArchive = sortedNames(m_listing, archive.get(), archivePath());
-        const std::vector<std::string> inCurrent = sortedNames(m_listing, current.get(), currentPath());
+        std::vector<std::string> inArchive, inCurrent;
+        // A root that cannot be listed leaves nothing to compare; a folder below it is passed over.
+        const bool root = m_rel.empty();
+        if (!passable(root, [&] { inArchive = sortedNames(m_listing, archive.get(), failing(archivePath())); })
+            || !passable(root, [&] { inCurrent = sortedNames(m_listing, current.get(), failing(currentPath())); }))
+            return;
         auto a = inArchive.begin();
         auto c = inCurrent.begin();
         while (a != inArchive.end() || c != inCurrent.end()) {
@@ -96,37 +88,60 @@ private:
         m_report({kind, m_rel.empty() ? name : m_rel + "/" + name, what});
     }
 
-    static struct stat statOf(int dir, const std::string &name, const std::string &folderPath)
+    // Runs step, which reads one entry. When it fails (not the user's stop), the caller takes
+    // skipped entries and mustRead is false, the failure is told and counted and the comparison
+    // goes past the entry: false. The failure's path is the one its error names (m_failed).
+    template <typename Step>
+    bool passable(bool mustRead, Step &&step)
     {
-        struct stat st{};
-        if (::fstatat(dir, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-            throw err::fromErrno(errno, folderPath + "/" + name);
-        return st;
+        try {
+            step();
+            return true;
+        } catch (const AutomationError &e) {
+            if (mustRead || !m_options.skipped || e.number() == UserInterrupt)
+                throw;
+            ++m_counts.skipped;
+            m_options.skipped(m_failed, e);
+            return false;
+        }
     }
 
-    // "" when the quick check finds them equal.
-    static const char *difference(const struct stat &a, const struct stat &c, int archiveFd, int currentFd,
-                                  const char *name)
+    // Keeps path as the one a failure of the step under way names, and hands it on.
+    const std::string &failing(std::string path)
     {
-        if ((a.st_mode & S_IFMT) != (c.st_mode & S_IFMT))
-            return "type";
-        if (S_ISREG(a.st_mode) && a.st_size != c.st_size)
-            return "size";
-        if (S_ISLNK(a.st_mode))
-            return linkText(archiveFd, name) != linkText(currentFd, name) ? "link" : "";
-        if (!S_ISDIR(a.st_mode) && a.st_mtim.tv_sec != c.st_mtim.tv_sec)
-            return "time";
-        return "";
+        m_failed = std::move(path);
+        return m_failed;
+    }
+
+    EntryState stateOf(int dir, const std::string &name, const std::string &folderPath)
+    {
+        struct stat st{};
+        if (::fstatat(dir, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            const int error = errno; // gone since the listing, most likely
+            throw err::fromErrno(error, failing(joinPath(folderPath, name)));
+        }
+        return entryState(dir, name.c_str(), st);
     }
 
     void compareBoth(Descriptor &archive, Descriptor &current, const std::string &name)
     {
-        const struct stat a = statOf(archive.get(), name, archivePath());
-        const struct stat c = statOf(current.get(), name, currentPath());
-        const char *what = difference(a, c, archive.get(), current.get(), name.c_str());
+        EntryState a, c;
+        const char *what = "";
+        const bool read = passable(false, [&] {
+            a = stateOf(archive.get(), name, archivePath());
+            c = stateOf(current.get(), name, currentPath());
+            what = entryDifference(a, c);
+            if (!*what && a.type == S_IFREG && m_options.contents) {
+                const std::string archiveFile = joinPath(archivePath(), name), currentFile = joinPath(currentPath(), name);
+                if (!m_content.same(archive.get(), current.get(), name.c_str(), archiveFile, currentFile, m_failed))
+                    what = "content";
+            }
+        });
+        if (!read)
+            return;
         if (*what)
             tell(ChangeKind::Differs, name, what);
-        else if (S_ISDIR(a.st_mode))
+        else if (a.type == S_IFDIR)
             descend(archive, current, name);
     }
 
@@ -134,8 +149,10 @@ private:
     {
         const std::string archiveHere = archivePath();
         const std::string currentHere = currentPath();
-        Descriptor archiveChild = openFolderAt(archive.get(), name.c_str(), joinPath(archiveHere, name));
-        Descriptor currentChild = openFolderAt(current.get(), name.c_str(), joinPath(currentHere, name));
+        Descriptor archiveChild, currentChild;
+        if (!passable(false, [&] { archiveChild = openFolderAt(archive.get(), name.c_str(), failing(joinPath(archiveHere, name))); })
+            || !passable(false, [&] { currentChild = openFolderAt(current.get(), name.c_str(), failing(joinPath(currentHere, name))); }))
+            return;
         const std::size_t length = m_rel.size();
         m_rel = m_rel.empty() ? name : m_rel + "/" + name;
         const bool closeParents = ++m_depth > kOpenLevels;
@@ -158,8 +175,11 @@ private:
     const std::string m_archiveRoot, m_currentRoot;
     const std::function<void(const TreeChange &)> &m_report;
     WalkProgress *m_progress;
+    const CompareOptions &m_options;
     DirListing m_listing;
+    ContentCheck m_content;
     std::string m_rel;
+    std::string m_failed; // the path the step under way reads, for a warning when it fails
     std::size_t m_depth = 0;
     ChangeCounts m_counts;
 };
@@ -180,11 +200,12 @@ Descriptor openCurrentRoot(const std::string &current)
 } // namespace
 
 ChangeCounts compareTrees(const std::string &archive, const std::string &current,
-                          const std::function<void(const TreeChange &)> &report, WalkProgress *progress)
+                          const std::function<void(const TreeChange &)> &report, WalkProgress *progress,
+                          const CompareOptions &options)
 {
     Descriptor archiveRoot = openFolderAt(AT_FDCWD, archive.c_str(), archive);
     Descriptor currentRoot = openCurrentRoot(current);
-    Comparer comparer(archive, current, report, progressOrThread(progress));
+    Comparer comparer(archive, current, report, progressOrThread(progress), options);
     comparer.compareFolders(archiveRoot, currentRoot);
     return comparer.counts();
 }
