@@ -244,12 +244,6 @@ nach %2</translation>
         <translation>Nicht wiederhergestellt (Sockets und Geräte werden nie kopiert):
 %1</translation>
     </message>
-    <message>
-        <source>Not restored (sockets and devices are never copied):
-%1</source>
-        <translation>Nicht wiederhergestellt (Sockets und Geräte werden nie kopiert):
-%1</translation>
-    </message>
 </context>
 <context>
     <name>ScheduleHealth</name>
@@ -280,6 +274,22 @@ nach %2</translation>
             <numerusform>Seit %n Tagen keine Sicherung.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The schedule cannot be read: %1</source>
+        <translation>Der Zeitplan kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The queued job %1 was due at %2 and has not run.</source>
+        <translation>Der eingereihte Auftrag %1 war um %2 fällig und ist nicht gelaufen.</translation>
+    </message>
+    <message>
+        <source>A backup is dated in the future, %1: the clock was wrong when it was made.</source>
+        <translation>Eine Sicherung ist in die Zukunft datiert, %1: die Uhr ging falsch, als sie erstellt wurde.</translation>
+    </message>
+    <message>
+        <source>the last backup failed at %1: %2</source>
+        <translation>die letzte Sicherung ist um %1 fehlgeschlagen: %2</translation>
+    </message>
 </context>
 <context>
     <name>ScheduledTaskService</name>
@@ -297,6 +307,13 @@ nach %2</translation>
     <message>
         <source>the search cannot start now: %1</source>
         <translation>die Suche kann jetzt nicht starten: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StoreThinning</name>
+    <message>
+        <source>another thinning of %1 is running; try again when it has finished</source>
+        <translation>eine andere Ausdünnung von %1 läuft; versuchen Sie es erneut, wenn sie beendet ist</translation>
     </message>
 </context>
 <context>
@@ -1782,8 +1799,19 @@ nach %2</translation>
         </translation>
     </message>
     <message>
-        <source>Succesfully deleted...</source>
-        <translation>Erfolgreich gelöscht...</translation>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>A rule whose five numbers are all 0 would delete every run but the newest. Give at least one number above 0; this rule is not saved.</source>
+        <translation>Eine Regel, deren fünf Zahlen alle 0 sind, würde jeden Lauf außer dem neuesten löschen. Geben Sie mindestens eine Zahl über 0 an; diese Regel wird nicht gespeichert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs deleted, %1 freed.</source>
+        <translation>
+            <numerusform>%n Lauf gelöscht, %1 freigegeben.</numerusform>
+            <numerusform>%n Läufe gelöscht, %1 freigegeben.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

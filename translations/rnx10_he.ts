@@ -244,12 +244,6 @@ into %2</source>
         <translation>לא שוחזרו (שקעים והתקנים לעולם אינם מועתקים):
 %1</translation>
     </message>
-    <message>
-        <source>Not restored (sockets and devices are never copied):
-%1</source>
-        <translation>לא שוחזרו (שקעים והתקנים לעולם אינם מועתקים):
-%1</translation>
-    </message>
 </context>
 <context>
     <name>ScheduleHealth</name>
@@ -280,6 +274,22 @@ into %2</source>
             <numerusform>אין גיבוי כבר %n ימים.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The schedule cannot be read: %1</source>
+        <translation>לא ניתן לקרוא את התזמון: %1</translation>
+    </message>
+    <message>
+        <source>The queued job %1 was due at %2 and has not run.</source>
+        <translation>המשימה %1 שבתור הייתה אמורה לרוץ ב־%2 ולא רצה.</translation>
+    </message>
+    <message>
+        <source>A backup is dated in the future, %1: the clock was wrong when it was made.</source>
+        <translation>גיבוי מתוארך לעתיד, %1: השעון היה שגוי כשנוצר.</translation>
+    </message>
+    <message>
+        <source>the last backup failed at %1: %2</source>
+        <translation>הגיבוי האחרון נכשל ב־%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ScheduledTaskService</name>
@@ -297,6 +307,13 @@ into %2</source>
     <message>
         <source>the search cannot start now: %1</source>
         <translation>לא ניתן להתחיל את החיפוש כעת: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StoreThinning</name>
+    <message>
+        <source>another thinning of %1 is running; try again when it has finished</source>
+        <translation>דילול אחר של %1 פועל; נסו שוב כשיסתיים</translation>
     </message>
 </context>
 <context>
@@ -1782,8 +1799,19 @@ to %2</source>
         </translation>
     </message>
     <message>
-        <source>Succesfully deleted...</source>
-        <translation>נמחק בהצלחה...</translation>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>A rule whose five numbers are all 0 would delete every run but the newest. Give at least one number above 0; this rule is not saved.</source>
+        <translation>כלל שכל חמשת המספרים שלו הם 0 ימחק כל הרצה מלבד החדשה ביותר. יש לתת לפחות מספר אחד מעל 0; כלל זה לא נשמר.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs deleted, %1 freed.</source>
+        <translation>
+            <numerusform>הרצה אחת נמחקה, %1 התפנו.</numerusform>
+            <numerusform>%n הרצות נמחקו, %1 התפנו.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -236,11 +236,8 @@ TEST_F(BrowserRecover, RestoreQuestionKeepsItsTextAndTellsTheCountsAndWhereTheFo
     EXPECT_EQ(boxes()[0].details, "What the restore changes in " + source +
                                       ":\n1 only in the current folder (a restore removes them)\n"
                                       "2 only in the archive (a restore brings them back)\n"
-                                      "0 in both but different (a restore puts the archive's back)
-"
-                                      "Files were compared by size and modification time, not by their contents.
-
-"
+                                      "0 in both but different (a restore puts the archive's back)\n"
+                                      "Files were compared by size and modification time, not by their contents.\n\n"
                                       "The current folder is moved to the desktop trash, from where it can be put back.");
     EXPECT_TRUE(exists(source + "/extra.txt"));
 }

@@ -325,8 +325,8 @@ TEST_F(ScheduleDialog, ShowsTheLastAndNextBackupAndWarningsUnderTheJobList)
 {
     useUtc(); // the fixed now is 2026-12-10 03:00
     dialog.hide();
-    makeFolders(inst.store() + "/" + StoreBuilder::defaultComputer() + "/2026/12/1/21-05/Regs");
-    makeFolders(inst.store() + "/other-pc/2026/12/9/21-05/Regs"); // another computer's is not ours
+    makeRun(inst.store() + "/" + StoreBuilder::defaultComputer() + "/2026/12/1/21-05", "Regs");
+    makeRun(inst.store() + "/other-pc/2026/12/9/21-05", "Regs"); // another computer's is not ours
     tools->crontab = savedOutput("crontab-list-user.txt") + job("regbak");
     dialog.show();
 
