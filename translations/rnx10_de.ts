@@ -791,10 +791,6 @@ Aktueller Ordner: %2</translation>
         <translation>Dateien suchen</translation>
     </message>
     <message>
-        <source>*.odt, report*</source>
-        <translation>*.odt, report*</translation>
-    </message>
-    <message>
         <source>A name pattern: * any text, ? one character, [abc] one of them; case does not matter</source>
         <translation>Ein Namensmuster: * beliebiger Text, ? ein Zeichen, [abc] eines davon; Groß-/Kleinschreibung egal</translation>
     </message>
@@ -888,6 +884,10 @@ Aktueller Ordner: %2</translation>
     <message>
         <source>R&amp;estore To...</source>
         <translation>&amp;Wiederherstellen nach...</translation>
+    </message>
+    <message>
+        <source>report*.odt</source>
+        <translation>bericht*.odt</translation>
     </message>
 </context>
 <context>

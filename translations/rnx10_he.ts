@@ -791,10 +791,6 @@ Current folder: %2</source>
         <translation>חיפוש קבצים</translation>
     </message>
     <message>
-        <source>*.odt, report*</source>
-        <translation>*.odt, דוח*</translation>
-    </message>
-    <message>
         <source>A name pattern: * any text, ? one character, [abc] one of them; case does not matter</source>
         <translation>תבנית שם: * כל טקסט, ? תו אחד, [abc] אחד מהם; אין הבדל בין אותיות רישיות לקטנות</translation>
     </message>
@@ -888,6 +884,10 @@ Current folder: %2</source>
     <message>
         <source>R&amp;estore To...</source>
         <translation>שחזור &amp;אל...</translation>
+    </message>
+    <message>
+        <source>report*.odt</source>
+        <translation>דוח*.odt</translation>
     </message>
 </context>
 <context>

@@ -60,7 +60,7 @@ void FindFilesWindow::buildControls()
 {
     m_pattern = new QLineEdit(this);
     m_pattern->setObjectName(QStringLiteral("txtPattern"));
-    m_pattern->setPlaceholderText(tr("*.odt, report*"));
+    m_pattern->setPlaceholderText(tr("report*.odt")); // one pattern: the field takes one
     m_pattern->setToolTip(tr("A name pattern: * any text, ? one character, [abc] one of them; case does not matter"));
     auto *patternLabel = new QLabel(tr("&Name:"), this);
     patternLabel->setBuddy(m_pattern);

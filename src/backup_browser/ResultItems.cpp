@@ -8,6 +8,9 @@
 #include <QLocale>
 #include <QStandardItem>
 
+#include <algorithm>
+#include <cstdint>
+
 namespace rnx10 {
 
 namespace {
@@ -62,7 +65,12 @@ QString whenText(const ArchiveDate &date, const std::string &hour)
     return displayText(dateText(date) + "  " + hour); // sorts by date, then hour
 }
 
-QString sizeText(std::uint64_t size) { return QLocale().toString(static_cast<qulonglong>(size)); }
+// With its unit, in the user's language ("512 bytes", "1.5 MB"); the exact count is the sort key.
+QString sizeText(std::uint64_t size)
+{
+    return QLocale().formattedDataSize(static_cast<qint64>(std::min<std::uint64_t>(size, INT64_MAX)), 1,
+                                       QLocale::DataSizeTraditionalFormat);
+}
 
 QString modifiedText(std::int64_t seconds) { return QDateTime::fromSecsSinceEpoch(seconds).toString(u"yyyy-MM-dd HH:mm:ss"); }
 
