@@ -15,8 +15,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -63,12 +61,8 @@ TEST_F(BrowserCommands, RestoreAsksThenReplacesTheSourceWithTheCopy)
 TEST_F(BrowserCommands, RestoreNamesTheSocketsItDidNotCopy)
 {
     const std::string socketPath = archive + "/copy/sub/sock";
-    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
-    std::copy(socketPath.begin(), socketPath.end(), address.sun_path);
-    ASSERT_EQ(::bind(sock, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+    const int sock = bindSocketAt(socketPath);
+    ASSERT_GE(sock, 0) << socketPath;
     clickRow("arch");
     clearAndTrigger("mnuPopUpStartRestore");
     ASSERT_EQ(boxes().size(), 2u);

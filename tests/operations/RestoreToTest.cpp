@@ -15,8 +15,6 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -124,12 +122,8 @@ TEST_F(RestoreTo, NamedPipesComeBackAndSocketsAreNamed)
 {
     ASSERT_EQ(::mkfifo((copy + "/pipe\xFF").c_str(), 0640), 0);
     const std::string socketPath = copy + "/sub/sock";
-    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
-    std::copy(socketPath.begin(), socketPath.end(), address.sun_path);
-    ASSERT_EQ(::bind(sock, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+    const int sock = bindSocketAt(socketPath);
+    ASSERT_GE(sock, 0) << socketPath;
 
     std::vector<std::string> skipped;
     const std::string made = restoreTo(fso, archive, target, &skipped);

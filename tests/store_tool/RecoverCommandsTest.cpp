@@ -6,9 +6,7 @@
 #include "support/Unprivileged.h"
 
 #include <fcntl.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -224,12 +222,8 @@ TEST_F(RecoverCommands, RestoreToPrintsThePathItMade)
 TEST_F(RecoverCommands, RestoreToNamesASocketItDidNotCopyOnStandardError)
 {
     const std::string socketPath = archive + "/copy/sock";
-    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
-    std::copy(socketPath.begin(), socketPath.end(), address.sun_path);
-    ASSERT_EQ(::bind(sock, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+    const int sock = bindSocketAt(socketPath);
+    ASSERT_GE(sock, 0) << socketPath;
     const StoreToolRun run = runStoreTool({"restore-to", archive, target});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, target + "/docs\n");

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QProgressDialog>
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -62,6 +64,21 @@ void writeFile(const std::string &path, const std::string &content)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << content;
+}
+
+int bindSocketAt(const std::string &path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path)
+        return -1;
+    std::copy(path.begin(), path.end(), address.sun_path);
+    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (sock >= 0 && ::bind(sock, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0) {
+        ::close(sock);
+        return -1;
+    }
+    return sock;
 }
 
 std::string makeRun(const std::string &hourFolder, const std::string &archive)

@@ -66,6 +66,9 @@ std::vector<std::string> textLines(const std::string &text);
 // text up to its first line break (a message whose details follow its first line).
 inline std::string firstLine(const std::string &text) { return text.substr(0, text.find('\n')); }
 bool exists(const std::string &path);
+// A Unix socket bound at path (which must fit a socket address): its descriptor, -1 when it
+// cannot be made. The caller closes it.
+int bindSocketAt(const std::string &path);
 // Every entry below root as relative paths, with a marker for links and their targets and the
 // content of regular files.
 std::set<std::string> treeListing(const std::string &root);

@@ -8,10 +8,8 @@
 
 #include <fcntl.h>
 #include <sys/mount.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -113,12 +111,8 @@ TEST(CopyTree, SparseFilesStaySparseAndSocketsAndDevicesAreNamed)
         ::close(fd);
     }
     const std::string socketPath = src + "/sock";
-    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
-    std::copy(socketPath.begin(), socketPath.end(), address.sun_path);
-    ASSERT_EQ(::bind(sock, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+    const int sock = bindSocketAt(socketPath);
+    ASSERT_GE(sock, 0) << socketPath;
     std::vector<std::string> skipped{socketPath};
     if (::mknod((src + "/null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) // root in a container may not
         skipped.insert(skipped.begin(), src + "/null");
