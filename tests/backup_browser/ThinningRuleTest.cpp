@@ -258,3 +258,23 @@ TEST_F(Thinning, AThinningThatWillNotWaitIsRefusedWhileAnotherRuns)
 }
 
 } // namespace
+
+namespace {
+
+// Paths are bytes: a store under a folder whose name is not UTF-8 is planned and thinned as any.
+TEST(ThinningBytes, AStoreUnderANameThatIsNotUtf8IsThinnedByItsBytes)
+{
+    ScratchDir scratch;
+    const std::string computer = scratch / "st\xff\xfere/PC01";
+    const std::map<QDateTime, std::string> runs = buildRuns(computer, QDate(2027, 2, 26), QDate(2027, 2, 28));
+    const ThinningPlan plan = planThinning(computer, {0, 0, 0, 0, 1}, QDateTime(QDate(2027, 3, 1), QTime(9, 0)));
+    ASSERT_EQ(plan.toDelete.size(), runs.size() - 1);
+    walk::WalkProgress progress;
+    FileSystemObject fso;
+    thinStore(fso, plan, progress);
+    EXPECT_EQ(treeListing(computer), (std::set<std::string>{"2027", "2027/2", "2027/2/28", "2027/2/28/23-30",
+                                                            "2027/2/28/23-30/archive",
+                                                            "2027/2/28/23-30/archive/details.ini = [DETAILS]\nSourceDir=/home/ann/Documents\n"}));
+}
+
+} // namespace

@@ -1,7 +1,10 @@
 // rnx10-store thin: the paths it prints, the dry run, and what it refuses.
 #include "StoreToolRun.h"
+#include "platform/FileLock.h"
 #include "support/StoreBuilder.h"
 #include "support/TestSupport.h"
+
+#include <QProcess>
 
 using namespace rnx10;
 using namespace rnx10::test;
@@ -76,6 +79,44 @@ TEST_F(ThinCommand, RefusesBadRulesAndDeletesNothing)
     }
     for (const std::string &run : runs)
         EXPECT_TRUE(exists(run)) << run;
+}
+
+} // namespace
+
+namespace {
+
+// A second thinning of the same store (the scheduled job while the window thins) waits for the
+// first, then plans again from what is left.
+TEST_F(ThinCommand, WaitsForAThinningThatIsRunning)
+{
+    std::optional<FileLock> running = FileLock::hold(computer, FileLock::Wait::No);
+    ASSERT_TRUE(running);
+    QProcess second;
+    QStringList arguments;
+    for (const std::string &argument : rule)
+        arguments << QString::fromStdString(argument);
+    second.start(QString::fromLocal8Bit(std::getenv("RNX10_BINARY_DIR")) + "/bin/rnx10-store", arguments);
+    ASSERT_TRUE(second.waitForStarted());
+    EXPECT_FALSE(second.waitForFinished(1500)) << "it did not wait";
+    EXPECT_TRUE(exists(runs[0]));
+    running.reset();
+    ASSERT_TRUE(second.waitForFinished(60000));
+    EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
+    EXPECT_FALSE(exists(runs[0]));
+    EXPECT_TRUE(exists(runs[2]));
+}
+
+// A failed backup's hour folder is no run: it keeps no year, and goes once a day old.
+TEST_F(ThinCommand, AnEmptyHourFolderIsNoRunAndIsRemovedOnceADayOld)
+{
+    const std::string failed = computer + "/2027/1/1/23-00"; // newer than every run
+    makeFolders(failed);
+    std::vector<std::string> later = rule;
+    later.back() = "2027-01-03 12:00";
+    const StoreToolRun r = runStoreTool(later);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, runs[0] + "\n" + runs[1] + "\n" + failed + "\n");
+    EXPECT_TRUE(exists(runs[2])); // the newest real run stays
 }
 
 } // namespace
