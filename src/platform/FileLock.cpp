@@ -25,7 +25,9 @@ std::optional<FileLock> FileLock::hold(const std::string &path, Wait wait)
     if (locked != 0) {
         if (errno == EWOULDBLOCK)
             return std::nullopt;
-        throw err::fromErrno(errno, path);
+        // A file system without locks (some network ones) gives none: the work goes on as before.
+        if (errno != ENOLCK && errno != EOPNOTSUPP)
+            throw err::fromErrno(errno, path);
     }
     return FileLock(std::move(held));
 }

@@ -15,7 +15,8 @@ public:
 
     // Locks path exclusively: a folder as it is, a file created (0600) when missing. With
     // Wait::No, unset when another holds it. Raises with the file system's error, naming path,
-    // when path cannot be opened.
+    // when path cannot be opened or locked; a file system that has no locks gives a lock that
+    // holds nothing back.
     static std::optional<FileLock> hold(const std::string &path, Wait wait);
 
     FileLock(FileLock &&) = default;
