@@ -255,4 +255,27 @@ TEST_F(HealthCommands, ABackupThatFailsOnAFullDiskLeavesNoRunAndStatusTellsOfIt)
     EXPECT_NE(readFile(inst.logs() + "/backup.log").find("regbak.exe failed"), std::string::npos);
 }
 
+// Two tools fill one hour folder: the one that made it fails first while the other's archive still
+// keeps it, then the other fails too. The last to fail leaves no empty hour folder, though it did
+// not make it.
+TEST_F(HealthCommands, AFailedRunRemovesTheEmptyHourFolderAnotherToolMade)
+{
+    const std::string settings = inst.root() + "/xdg/config/zorvane";
+    makeFolders(settings);
+    writeFile(settings + "/environment.ini", "[Environment]\n");
+    writeFile(settings + "/big.bin", std::string(2 * 1048576, 'x'));
+    const std::string regbak = builtProgramRoot() + "/1.0/Sys/regbak.exe";
+    StoreBuilder store(inst.store());
+    makeFolders(inst.store());
+    const std::optional<int> status = inPrivateMount(inst.store(), "size=512k", [&] {
+        makeFolders(store.hour("03-00")); // left by the tool that failed first
+        if (std::system(("'" + regbak + "' --at 03:00 >/dev/null 2>&1").c_str()) == 0)
+            return 1;
+        return treeListing(store.computer()).empty() ? 0 : 2;
+    });
+    if (!status)
+        GTEST_SKIP() << "no private mount namespace with a tmpfs here";
+    EXPECT_EQ(*status, 0) << "1: the backup did not fail, 2: it left empty folders in the store";
+}
+
 } // namespace
