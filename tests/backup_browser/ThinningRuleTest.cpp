@@ -238,9 +238,15 @@ TEST_F(Thinning, TwoThinningsPlannedAtOnceDeleteNoMoreThanEachRuleAllows)
     walk::WalkProgress progress;
     FileSystemObject fso;
     thinStore(fso, twoMonths, progress);
-    thinStore(fso, twoDays, progress);
+    // The second tells and counts only the runs it deletes itself, not those the first took.
+    std::vector<std::string> told;
+    walk::WalkProgress second;
+    thinStore(fso, twoDays, second, [&](const std::string &path) { told.push_back(path); });
     EXPECT_TRUE(exists(computer + "/2027/2/28/23-30"));
     EXPECT_TRUE(exists(computer + "/2027/1/31/23-30")); // the newest of January: two months kept it
+    for (const StoreRun &run : twoMonths.toDelete)
+        EXPECT_EQ(std::count(told.begin(), told.end(), run.path), 0) << run.path;
+    EXPECT_EQ(second.entries, told.size());
 }
 
 TEST_F(Thinning, AThinningThatWillNotWaitIsRefusedWhileAnotherRuns)
