@@ -4,6 +4,7 @@
 #include "StoreToolRun.h"
 
 #include "support/PrivateMount.h"
+#include "support/ScopedLanguage.h"
 #include "support/StoreBuilder.h"
 #include "support/TestSupport.h"
 
@@ -73,6 +74,26 @@ TEST_F(HealthCommands, StatusListsTheNewestArchiveEveryJobsNextRunAndWarnings)
     for (std::size_t i = 6; i < lines.size(); ++i) {
         EXPECT_TRUE(lines[i].starts_with("warning\t")) << lines[i];
         EXPECT_EQ(lines[i].find("backup"), lines[i].find("backups")) << lines[i];
+    }
+}
+
+// at names days and months in English whatever the user's language: a German user's status still
+// reads the queued job's time, and tells it overdue once it has passed.
+TEST_F(HealthCommands, QueuedJobTimesAreReadInEveryLanguage)
+{
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "scripts/deps --test generates this locale";
+    std::setlocale(LC_ALL, "C");
+    archiveAt("2026/12/8/21-05");
+    const std::string job = "job\tregbak\t%1 2026-12-11 22:00\t/opt/my tools/1.0/Sys/regbak.exe";
+    for (const char *language : {"C", "de_DE.UTF-8"}) {
+        const ScopedLanguage chosen(language);
+        for (const auto &[now, when] : {std::pair{"2026-12-11 03:00", "next"}, std::pair{"2026-12-12 03:00", "overdue since"}}) {
+            const StoreToolRun r = runStoreTool({"status", "--now", now});
+            ASSERT_EQ(r.exitCode, 0) << r.err;
+            const std::vector<std::string> lines = textLines(r.out);
+            const std::string expected = QString::fromStdString(job).arg(when).toStdString();
+            EXPECT_EQ(std::count(lines.begin(), lines.end(), expected), 1) << language << "\n" << r.out;
+        }
     }
 }
 
