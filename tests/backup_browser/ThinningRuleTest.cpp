@@ -75,6 +75,11 @@ std::set<QDateTime> expectedKept(const std::map<QDateTime, std::string> &runs, c
                 ++counted;
     }
     kept.insert(runs.rbegin()->first);
+    for (auto run = runs.rbegin(); run != runs.rend(); ++run)
+        if (run->first <= now) {
+            kept.insert(run->first); // the newest run not dated in the future
+            break;
+        }
     return kept;
 }
 
@@ -226,6 +231,21 @@ TEST_F(Thinning, AFailedBackupsEmptyHourFolderIsNoRunAndGoesOnceADayOld)
     EXPECT_FALSE(exists(emptyOld));
     EXPECT_TRUE(exists(emptyNewest));
     EXPECT_TRUE(exists(emptyYoung));
+}
+
+// A run dated in the future (a wrong clock) is the newest, yet the newest run made before now is
+// the last real backup, as status counts it: both stay.
+TEST_F(Thinning, AFutureDatedRunDoesNotCostTheNewestRealRun)
+{
+    const std::string newestReal = runs.rbegin()->second; // 2027-02-28 23:30
+    const std::string future = computer + "/2027/6/1/10-00";
+    makeRun(future);
+    const ThinningPlan plan = planThinning(computer, {0, 1, 0, 0, 0}, QDateTime(QDate(2027, 3, 1), QTime(9, 0)));
+    for (const StoreRun &run : plan.toDelete) {
+        EXPECT_NE(run.path, newestReal);
+        EXPECT_NE(run.path, future);
+    }
+    EXPECT_EQ(plan.toDelete.size(), runs.size() - 1);
 }
 
 // Two thinnings planned at once (the scheduled job and the window) with different rules: the
