@@ -12,6 +12,9 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstring>
 
 namespace rnx10 {
 
@@ -24,13 +27,24 @@ bool isRunning(const std::vector<std::string> &processes, std::initializer_list<
     });
 }
 
-// at's own time text, "Fri Dec 11 22:00:00 2026", as local time.
+// at's own time text, "Fri Dec 11 22:00:00 2026", as local time. at names the day and month in
+// English whatever the locale, so they are not read through it (strptime's %a and %b are).
 std::optional<std::time_t> atTime(const std::string &when)
 {
+    static constexpr std::array<const char *, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    char weekday[4] = {}, month[4] = {};
     std::tm local{};
-    const char *end = ::strptime(when.c_str(), "%a %b %d %H:%M:%S %Y", &local);
-    if (!end || *end)
+    int used = 0;
+    if (std::sscanf(when.c_str(), "%3s %3s %d %d:%d:%d %d%n", weekday, month, &local.tm_mday, &local.tm_hour,
+                    &local.tm_min, &local.tm_sec, &local.tm_year, &used) != 7 ||
+        used != static_cast<int>(when.size()))
         return std::nullopt;
+    const auto named = std::find_if(kMonths.begin(), kMonths.end(), [&](const char *name) { return std::strcmp(name, month) == 0; });
+    if (named == kMonths.end())
+        return std::nullopt;
+    local.tm_mon = static_cast<int>(named - kMonths.begin());
+    local.tm_year -= 1900;
     local.tm_isdst = -1;
     return std::mktime(&local);
 }

@@ -218,8 +218,13 @@ NewestRuns newestStoreRuns(const std::string &computerFolder, const QDateTime &n
         HourWalk walk(
             true,
             [&](const Descriptor &day, const StoreRun &run) {
-                if (!hourHoldsArchive(day, run).value_or(false))
+                // An hour folder that cannot be read is passed over alone, not the rest of its day.
+                try {
+                    if (!hourHoldsArchive(day, run).value_or(false))
+                        return true;
+                } catch (const AutomationError &) {
                     return true;
+                }
                 if (!found.newest)
                     found.newest = run;
                 if (run.time <= notAfter)

@@ -75,6 +75,11 @@ std::set<QDateTime> expectedKept(const std::map<QDateTime, std::string> &runs, c
                 ++counted;
     }
     kept.insert(runs.rbegin()->first);
+    for (auto run = runs.rbegin(); run != runs.rend(); ++run)
+        if (run->first <= now) {
+            kept.insert(run->first); // the newest run not dated in the future
+            break;
+        }
     return kept;
 }
 
@@ -228,6 +233,21 @@ TEST_F(Thinning, AFailedBackupsEmptyHourFolderIsNoRunAndGoesOnceADayOld)
     EXPECT_TRUE(exists(emptyYoung));
 }
 
+// A run dated in the future (a wrong clock) is the newest, yet the newest run made before now is
+// the last real backup, as status counts it: both stay.
+TEST_F(Thinning, AFutureDatedRunDoesNotCostTheNewestRealRun)
+{
+    const std::string newestReal = runs.rbegin()->second; // 2027-02-28 23:30
+    const std::string future = computer + "/2027/6/1/10-00";
+    makeRun(future);
+    const ThinningPlan plan = planThinning(computer, {0, 1, 0, 0, 0}, QDateTime(QDate(2027, 3, 1), QTime(9, 0)));
+    for (const StoreRun &run : plan.toDelete) {
+        EXPECT_NE(run.path, newestReal);
+        EXPECT_NE(run.path, future);
+    }
+    EXPECT_EQ(plan.toDelete.size(), runs.size() - 1);
+}
+
 // Two thinnings planned at once (the scheduled job and the window) with different rules: the
 // second plans again under the lock, so together they never delete what both rules would keep.
 TEST_F(Thinning, TwoThinningsPlannedAtOnceDeleteNoMoreThanEachRuleAllows)
@@ -238,9 +258,15 @@ TEST_F(Thinning, TwoThinningsPlannedAtOnceDeleteNoMoreThanEachRuleAllows)
     walk::WalkProgress progress;
     FileSystemObject fso;
     thinStore(fso, twoMonths, progress);
-    thinStore(fso, twoDays, progress);
+    // The second tells and counts only the runs it deletes itself, not those the first took.
+    std::vector<std::string> told;
+    walk::WalkProgress second;
+    thinStore(fso, twoDays, second, [&](const std::string &path) { told.push_back(path); });
     EXPECT_TRUE(exists(computer + "/2027/2/28/23-30"));
     EXPECT_TRUE(exists(computer + "/2027/1/31/23-30")); // the newest of January: two months kept it
+    for (const StoreRun &run : twoMonths.toDelete)
+        EXPECT_EQ(std::count(told.begin(), told.end(), run.path), 0) << run.path;
+    EXPECT_EQ(second.entries, told.size());
 }
 
 TEST_F(Thinning, AThinningThatWillNotWaitIsRefusedWhileAnotherRuns)

@@ -3,6 +3,7 @@
 #include "backup_browser/core/DesktopTrash.h"
 #include "backup_browser/core/FolderRestore.h"
 #include "platform/FileSystemObject.h"
+#include "platform/Paths.h"
 #include "support/PrivateMount.h"
 #include "support/StoreBuilder.h"
 #include "support/TestSupport.h"
@@ -74,6 +75,29 @@ TEST_F(RestoreTrash, APathThatIsNotUtf8GoesToTheTrashByItsBytes)
     ASSERT_TRUE(std::regex_match(info, found, layout)) << info;
     EXPECT_EQ(found[1].str(), trashPathValue(inst.home()) + "/bad%FFdir/Docs%FE");
     EXPECT_EQ(trashPathValue("/a b/%\xC3\xA4-._~"), "/a%20b/%25%C3%A4-._~");
+}
+
+// A name too long to take ".trashinfo" still goes to the trash, as the question promised, under a
+// shortened name; its info keeps the whole path, so the file manager puts it back as it was.
+TEST_F(RestoreTrash, AFolderWhoseNameIsNearTheLimitStillGoesToTheTrash)
+{
+    const std::string name = std::string(250, 'L');
+    const std::string source = inst.home() + "/" + name;
+    const std::string copy = archiveOf(source);
+    EXPECT_EQ(expectedFate(source), ReplacedFolder::Fate::Trashed);
+    for (int time = 1; time <= 2; ++time) {
+        const ReplacedFolder replaced = restoreFolder(fso, copy, source, inst.store());
+        ASSERT_EQ(replaced.fate, ReplacedFolder::Fate::Trashed) << time;
+        const std::string inTrash = baseName(replaced.inTrash);
+        EXPECT_EQ(replaced.inTrash, trash + "/files/" + inTrash);
+        EXPECT_LE((inTrash + ".trashinfo").size(), 255u);
+        if (time == 1)
+            EXPECT_EQ(readFile(replaced.inTrash + "/only-before.txt"), "the user's");
+        else
+            EXPECT_EQ(treeListing(replaced.inTrash), treeListing(copy));
+        EXPECT_NE(readFile(trash + "/info/" + inTrash + ".trashinfo").find("\nPath=" + trashPathValue(source) + "\n"),
+                  std::string::npos);
+    }
 }
 
 // On a file system of its own the folder goes to that mount's trash, named relative to the mount:

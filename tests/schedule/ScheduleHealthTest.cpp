@@ -9,6 +9,7 @@
 #include "services/RunningProcesses.h"
 #include "services/ScheduleHealth.h"
 #include "support/TestSupport.h"
+#include "support/Unprivileged.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -110,6 +111,23 @@ TEST(NewestArchive, IsTheNewestHourFolderHoldingAnArchiveInTheStoresOwnNames)
     const NewestArchiveTimes times = newestArchiveTimes(computer, now);
     EXPECT_EQ(shown(times.counted), "2026-12-08 09:30");
     EXPECT_EQ(shown(times.future), "2027-01-01 10:00");
+}
+
+// An hour folder an ordinary account cannot read is passed over alone: the day's other runs count.
+TEST(NewestArchive, AnUnreadableHourFolderHidesNoOtherRunOfItsDay)
+{
+    useUtc();
+    const std::optional<int> status = asOrdinaryAccount([](const std::string &home) {
+        const std::string computer = home + "/PC01";
+        makeRun(computer + "/2026/12/1/09-00");
+        makeRun(computer + "/2026/12/8/09-30");
+        makeRun(computer + "/2026/12/8/21-00");
+        ::chmod((computer + "/2026/12/8/21-00").c_str(), 0);
+        return shown(newestArchiveTime(computer, minute("2026-12-11 03:00"))) == "2026-12-08 09:30" ? 0 : 1;
+    });
+    if (!status)
+        GTEST_SKIP() << "cannot run as an ordinary account here";
+    EXPECT_EQ(*status, 0) << "the newest readable run of that day was not found";
 }
 
 TEST(LastRunFailure, IsTheNewestOutcomeLineWhenItIsAFailure)

@@ -4,6 +4,7 @@
 #include "StoreToolRun.h"
 
 #include "support/PrivateMount.h"
+#include "support/ScopedLanguage.h"
 #include "support/StoreBuilder.h"
 #include "support/TestSupport.h"
 
@@ -73,6 +74,26 @@ TEST_F(HealthCommands, StatusListsTheNewestArchiveEveryJobsNextRunAndWarnings)
     for (std::size_t i = 6; i < lines.size(); ++i) {
         EXPECT_TRUE(lines[i].starts_with("warning\t")) << lines[i];
         EXPECT_EQ(lines[i].find("backup"), lines[i].find("backups")) << lines[i];
+    }
+}
+
+// at names days and months in English whatever the user's language: a German user's status still
+// reads the queued job's time, and tells it overdue once it has passed.
+TEST_F(HealthCommands, QueuedJobTimesAreReadInEveryLanguage)
+{
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "scripts/deps --test generates this locale";
+    std::setlocale(LC_ALL, "C");
+    archiveAt("2026/12/8/21-05");
+    const std::string job = "job\tregbak\t%1 2026-12-11 22:00\t/opt/my tools/1.0/Sys/regbak.exe";
+    for (const char *language : {"C", "de_DE.UTF-8"}) {
+        const ScopedLanguage chosen(language);
+        for (const auto &[now, when] : {std::pair{"2026-12-11 03:00", "next"}, std::pair{"2026-12-12 03:00", "overdue since"}}) {
+            const StoreToolRun r = runStoreTool({"status", "--now", now});
+            ASSERT_EQ(r.exitCode, 0) << r.err;
+            const std::vector<std::string> lines = textLines(r.out);
+            const std::string expected = QString::fromStdString(job).arg(when).toStdString();
+            EXPECT_EQ(std::count(lines.begin(), lines.end(), expected), 1) << language << "\n" << r.out;
+        }
     }
 }
 
@@ -253,6 +274,29 @@ TEST_F(HealthCommands, ABackupThatFailsOnAFullDiskLeavesNoRunAndStatusTellsOfIt)
         return line.starts_with("warning\tthe last backup failed at ");
     })) << readFile(out);
     EXPECT_NE(readFile(inst.logs() + "/backup.log").find("regbak.exe failed"), std::string::npos);
+}
+
+// Two tools fill one hour folder: the one that made it fails first while the other's archive still
+// keeps it, then the other fails too. The last to fail leaves no empty hour folder, though it did
+// not make it.
+TEST_F(HealthCommands, AFailedRunRemovesTheEmptyHourFolderAnotherToolMade)
+{
+    const std::string settings = inst.root() + "/xdg/config/zorvane";
+    makeFolders(settings);
+    writeFile(settings + "/environment.ini", "[Environment]\n");
+    writeFile(settings + "/big.bin", std::string(2 * 1048576, 'x'));
+    const std::string regbak = builtProgramRoot() + "/1.0/Sys/regbak.exe";
+    StoreBuilder store(inst.store());
+    makeFolders(inst.store());
+    const std::optional<int> status = inPrivateMount(inst.store(), "size=512k", [&] {
+        makeFolders(store.hour("03-00")); // left by the tool that failed first
+        if (std::system(("'" + regbak + "' --at 03:00 >/dev/null 2>&1").c_str()) == 0)
+            return 1;
+        return treeListing(store.computer()).empty() ? 0 : 2;
+    });
+    if (!status)
+        GTEST_SKIP() << "no private mount namespace with a tmpfs here";
+    EXPECT_EQ(*status, 0) << "1: the backup did not fail, 2: it left empty folders in the store";
 }
 
 } // namespace

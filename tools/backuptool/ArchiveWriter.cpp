@@ -9,9 +9,12 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <set>
 #include <vector>
 
 namespace rnx10::backuptool {
@@ -66,12 +69,23 @@ std::vector<std::string> makeLevels(FileSystemObject &fso, const std::string &pa
     }
 }
 
-// A failed run leaves no hour folder behind for the store to count as a backup: the levels this
-// run made are removed, deepest first, while they are empty (another tool's archive keeps them).
-void removeMadeLevels(const std::vector<std::string> &made)
+// A failed run leaves no hour folder behind for the store to count as a backup: its hour folder
+// and the day, month and year folders above it go while they are empty (another tool's archive
+// keeps them), deepest first, and so do the levels this run made. The hour folder may have been
+// made by the other tool, which found it still holding this run's archive when it failed: it is
+// removed here all the same. A level already gone is passed over.
+void removeEmptyLevels(const std::string &hour, const std::vector<std::string> &made)
 {
-    for (auto level = made.rbegin(); level != made.rend(); ++level)
-        if (::rmdir(level->c_str()) != 0)
+    std::set<std::string> levels(made.begin(), made.end());
+    std::string level = hour;
+    for (int up = 0; up < 4 && !level.empty(); ++up, level = parentPath(level))
+        levels.insert(level);
+    // Every level is a leading part of hour: the longer one lies deeper.
+    std::vector<std::string> deepestFirst(levels.begin(), levels.end());
+    std::sort(deepestFirst.begin(), deepestFirst.end(),
+              [](const std::string &a, const std::string &b) { return a.size() > b.size(); });
+    for (const std::string &folder : deepestFirst)
+        if (::rmdir(folder.c_str()) != 0 && errno != ENOENT)
             return;
 }
 
@@ -156,7 +170,7 @@ std::string writeArchive(const ArchiveRequest &request)
                 fso.deleteFolder(archive, true);
         } catch (const AutomationError &) {
         }
-        removeMadeLevels(made);
+        removeEmptyLevels(hour, made);
         throw;
     }
     return archive;

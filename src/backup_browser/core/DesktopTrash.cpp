@@ -143,6 +143,25 @@ bool writeInfo(const std::string &infoPath, const std::string &text)
     return false;
 }
 
+// The name in the trash: name and suffix, name shortened (never inside a UTF-8 character) so that
+// its info file's name, name + ".trashinfo", fits a file name. The info keeps the whole path.
+std::string trashName(const std::string &name, const std::string &suffix)
+{
+    constexpr std::size_t kLongest = 255 - std::char_traits<char>::length(".trashinfo");
+    std::string base = name;
+    if (base.size() + suffix.size() > kLongest) {
+        base.resize(kLongest - suffix.size());
+        std::size_t cut = base.size();
+        while (cut > 0 && (static_cast<unsigned char>(base[cut - 1]) & 0xC0) == 0x80)
+            --cut; // continuation bytes of a character that may be cut short
+        if (cut > 0 && static_cast<unsigned char>(base[cut - 1]) >= 0xC0)
+            --cut; // and its first byte
+        if (cut > 0 && cut < base.size())
+            base.resize(cut);
+    }
+    return base + suffix;
+}
+
 } // namespace
 
 std::string trashPathValue(const std::string &path)
@@ -194,7 +213,7 @@ std::optional<std::string> moveToTrash(const std::string &entry, const std::stri
                              + "\nDeletionDate=" + localTimeText() + "\n";
     const std::string name = baseName(originalPath);
     for (int n = 1; n <= kMostNames; ++n) {
-        const std::string candidate = n == 1 ? name : name + "." + std::to_string(n);
+        const std::string candidate = trashName(name, n == 1 ? std::string() : "." + std::to_string(n));
         const std::string infoPath = trash->path + "/info/" + candidate + ".trashinfo";
         if (!writeInfo(infoPath, info)) {
             if (errno == EEXIST)

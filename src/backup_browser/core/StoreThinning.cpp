@@ -107,13 +107,15 @@ void deleteRuns(FileSystemObject &fso, const BrowserFolders &folders, const std:
         if (progress.cancel)
             throw walk::interrupted();
         const std::optional<HeldStoreFolder> held = holdStoreFolder(folders, run.path);
-        if (held) {
+        done.push_back(run.path); // its day may be left empty all the same
+        if (!held)
+            continue; // gone already (another thinning took it): not this one's to tell or count
+        {
             // A run is deleted whole: the job's Cancel is not seen inside it.
             walk::WalkProgress apart;
             walk::ScopedProgress scope(&apart);
             deleteHeldFolder(fso, *held, {});
         }
-        done.push_back(run.path);
         if (counted)
             ++progress.entries;
         if (deleted)

@@ -79,6 +79,14 @@ std::vector<bool> keptRuns(const std::vector<QDateTime> &newestFirst, const Thin
     keepPerPeriod(newestFirst, Period::Year, rule.yearly, kept);
     if (!kept.empty())
         kept.front() = true;
+    // A run dated after now was made with a wrong clock, and status never counts it as the last
+    // backup: the newest run at or before now is kept as well.
+    const QDateTime wallNow(now.date(), now.time(), Qt::UTC);
+    for (std::size_t i = 0; i < newestFirst.size(); ++i)
+        if (newestFirst[i] <= wallNow) {
+            kept[i] = true;
+            break;
+        }
     return kept;
 }
 
