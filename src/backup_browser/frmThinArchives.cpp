@@ -283,16 +283,18 @@ void frmThinArchives::cmdThin_Click()
     task.text = tr("Deleting %n runs of %1", nullptr, static_cast<int>(plan.toDelete.size())).arg(shown(m_computerFolder));
     task.cancellable = true;
     task.expectedEntries = plan.toDelete.size();
-    std::uint64_t freed = 0;
+    std::vector<std::string> gone; // what this thinning deleted itself, empty hour folders too
     std::size_t deleted = 0;
     try {
         WindowJob::run(this, task, [&](walk::WalkProgress &progress) {
-            thinStore(*fs, plan, progress, {}, ThinningWait::No);
+            thinStore(*fs, plan, progress, [&](const std::string &path) { gone.push_back(path); }, ThinningWait::No);
             deleted = progress.entries;
         });
-        for (const StoreRun &run : plan.toDelete)
-            freed += m_sizeOf.count(run.path) ? m_sizeOf[run.path].value_or(0) : 0;
-        m_thinned = deleted > 0;
+        std::uint64_t freed = 0;
+        for (const std::string &path : gone)
+            if (const auto size = m_sizeOf.find(path); size != m_sizeOf.end())
+                freed += size->second.value_or(0);
+        m_thinned = !gone.empty();
         platform().prompt->tell(tr("%n runs deleted, %1 freed.", nullptr, static_cast<int>(deleted)).arg(sizeText(freed)).toStdString(),
                                 tr(kTitle).toStdString(), Icon::Information);
     } catch (const AutomationError &e) {

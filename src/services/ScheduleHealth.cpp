@@ -77,10 +77,10 @@ struct Warnings {
 Warnings warningsOf(const HealthInputs &in, const std::vector<JobHealth> &jobs)
 {
     Warnings warnings;
-    if (const std::optional<AutomationError> &unreadable = in.schedule.crontabUnreadable) {
-        warnings.recorded.push_back("The schedule cannot be read: " + unreadable->description());
+    for (const AutomationError &unreadable : in.schedule.unreadable) {
+        warnings.recorded.push_back("The schedule cannot be read: " + unreadable.description());
         warnings.shown.push_back(
-            fillIn(tx("ScheduleHealth", "The schedule cannot be read: %1"), {shownDescription(*unreadable)}));
+            fillIn(tx("ScheduleHealth", "The schedule cannot be read: %1"), {shownDescription(unreadable)}));
     }
     for (const JobHealth &job : jobs)
         if (job.overdue) {
@@ -159,7 +159,7 @@ HealthInputs currentHealthInputs(ScheduledTaskService &service, const std::strin
     const NewestArchiveTimes newest = newestArchiveTimes(computerFolder, now);
     HealthInputs inputs;
     // A crontab that cannot be listed still leaves the at queue and the backups worth telling.
-    inputs.schedule = service.scheduleState(UnreadableCrontab::Tell);
+    inputs.schedule = service.scheduleState(UnreadableSchedule::Tell);
     inputs.newestArchive = newest.counted;
     inputs.futureArchive = newest.future;
     inputs.lastFailure = lastLoggedFailure();

@@ -152,26 +152,25 @@ std::vector<ScheduledJob> ScheduledTaskService::markedAtJobs()
     return jobs;
 }
 
-ScheduleState ScheduledTaskService::scheduleState(UnreadableCrontab crontab)
+ScheduleState ScheduledTaskService::scheduleState(UnreadableSchedule unreadable)
 {
     ScheduleState state;
-    try {
-        state.crontabLines = cron::markedJobs(cron::crontabFromListing(m_runner->run("crontab", {"-l"}, {})));
-    } catch (const AutomationError &e) {
-        if (e.number() == err::FileNotFound)
-            state.crontabMissing = true;
-        else if (crontab == UnreadableCrontab::Tell)
-            state.crontabUnreadable = e;
-        else
-            throw;
-    }
-    try {
-        state.atJobs = markedAtJobs();
-    } catch (const AutomationError &e) {
-        if (e.number() != err::FileNotFound)
-            throw;
-        state.atMissing = true;
-    }
+    // A tool that is not installed is told as missing; one that fails is raised, or told.
+    const auto reading = [&](auto &&read, bool &missing) {
+        try {
+            read();
+        } catch (const AutomationError &e) {
+            if (e.number() == err::FileNotFound)
+                missing = true;
+            else if (unreadable == UnreadableSchedule::Tell)
+                state.unreadable.push_back(e);
+            else
+                throw;
+        }
+    };
+    reading([&] { state.crontabLines = cron::markedJobs(cron::crontabFromListing(m_runner->run("crontab", {"-l"}, {}))); },
+            state.crontabMissing);
+    reading([&] { state.atJobs = markedAtJobs(); }, state.atMissing);
     return state;
 }
 

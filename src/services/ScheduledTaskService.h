@@ -39,12 +39,12 @@ struct ScheduleState {
     std::vector<ScheduledJob> atJobs;
     bool crontabMissing = false;
     bool atMissing = false;
-    std::optional<AutomationError> crontabUnreadable; // why crontab -l failed, when told, not raised
+    std::vector<AutomationError> unreadable; // why crontab -l or atq failed, when told, not raised
 };
 
-// Whether scheduleState raises when the crontab cannot be listed, or tells it in the state and
-// still reads the at queue.
-enum class UnreadableCrontab { Raise, Tell };
+// Whether scheduleState raises when the crontab or the at queue cannot be listed, or tells it in
+// the state and reads the other.
+enum class UnreadableSchedule { Raise, Tell };
 
 class ScheduledTaskService {
 public:
@@ -92,8 +92,8 @@ public:
     virtual void replaceCrontab(const std::function<std::string(const std::string &)> &change);
 
     // The schedule as it stands, for its health: a tool that is not installed is told, not raised.
-    // Raises 75 with the tool's message when crontab (unless told to tell it) or atq fails.
-    virtual ScheduleState scheduleState(UnreadableCrontab crontab = UnreadableCrontab::Raise);
+    // Raises 75 with the tool's message when crontab or atq fails, unless told to tell it.
+    virtual ScheduleState scheduleState(UnreadableSchedule unreadable = UnreadableSchedule::Raise);
 
     // Now, by the service's clock.
     std::time_t now() const { return m_clock(); }

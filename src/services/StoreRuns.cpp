@@ -182,8 +182,9 @@ bool holdsArchive(int hourFolder, const std::string &path)
     for (const std::string &name : walk::subFolderNamesAt(hourFolder, path))
     {
         struct stat details {};
-        if (::fstatat(hourFolder, (name + "/details.ini").c_str(), &details, AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISREG(details.st_mode))
+        // Any entry of that name counts (a link or a FIFO too, which the browser lists as an
+        // archive): what may hold data is never taken for a failed backup's leftover.
+        if (::fstatat(hourFolder, (name + "/details.ini").c_str(), &details, AT_SYMLINK_NOFOLLOW) == 0)
             return true;
     }
     return false;

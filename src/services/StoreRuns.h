@@ -25,7 +25,8 @@ QDateTime runTime(int year, int month, int day, const std::string &hourName);
 // exactly the number's canonical text ("7", never "07" or "7a") counts.
 std::optional<int> storeFolderNumber(const std::string &name, int lowest, int highest);
 
-// True when the hour folder holds an archive: a real sub-folder with a details.ini file in it.
+// True when the hour folder holds an archive: a real sub-folder with a details.ini in it (of any
+// kind: the browser lists it as an archive whatever it is).
 // A backup that failed may leave an hour folder with nothing, or half an archive, in it. Raises,
 // naming path, when the folder cannot be listed.
 bool holdsArchive(int hourFolder, const std::string &path);

@@ -6,6 +6,7 @@
 #include "platform/walk/WalkProgress.h"
 #include "support/TestSupport.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -216,8 +217,12 @@ TEST_F(Thinning, AFailedBackupsEmptyHourFolderIsNoRunAndGoesOnceADayOld)
     for (const std::string &hour : {emptyNewest, emptyOld, emptyYoung})
         makeFolders(hour);
     makeFolders(emptyOld + "/half-written/copy"); // no details.ini: no archive either
+    // A details.ini of another kind is still an archive, as the browser lists it: a run, not a leftover.
+    const std::string oddDetails = computer + "/2027/2/26/23-45";
+    makeFolders(oddDetails + "/odd");
+    ASSERT_EQ(::mkfifo((oddDetails + "/odd/details.ini").c_str(), 0600), 0);
     const ThinningPlan plan = planThinning(computer, {0, 1, 0, 0, 0}, QDateTime(QDate(2027, 3, 1), QTime(9, 0)));
-    EXPECT_EQ(plan.runCount, runs.size());
+    EXPECT_EQ(plan.runCount, runs.size() + 1);
     for (const StoreRun &run : plan.toDelete)
         EXPECT_NE(run.path, newestReal);
     ASSERT_EQ(plan.emptyHours.size(), 1u);
@@ -226,7 +231,7 @@ TEST_F(Thinning, AFailedBackupsEmptyHourFolderIsNoRunAndGoesOnceADayOld)
     walk::WalkProgress progress;
     FileSystemObject fso;
     thinStore(fso, plan, progress);
-    EXPECT_EQ(progress.entries, runs.size() - 1);
+    EXPECT_EQ(progress.entries, runs.size());
     EXPECT_TRUE(exists(newestReal));
     EXPECT_FALSE(exists(emptyOld));
     EXPECT_TRUE(exists(emptyNewest));

@@ -248,7 +248,7 @@ TEST(ScheduleHealth, TellsOfAFailedRunAFutureArchiveAnOverdueQueuedJobAndAnUnrea
     in.newestArchive = minute("2026-12-09 22:00");
     in.futureArchive = minute("2027-01-01 10:00");
     in.lastFailure = RunFailure{minute("2026-12-10 22:00") + 4, "/home/ann: error 70: No space left"};
-    in.schedule.crontabUnreadable = AutomationError(75, "Path/File access error: crontab: cannot open /var/spool");
+    in.schedule.unreadable = {AutomationError(75, "Path/File access error: crontab: cannot open /var/spool")};
     const ScheduleHealth health = scheduleHealth(in);
     EXPECT_EQ(health.warnings, (std::vector<std::string>{
                                    "The schedule cannot be read: Path/File access error: crontab: cannot open /var/spool",
@@ -264,7 +264,7 @@ TEST(ScheduleHealth, TellsOfAFailedRunAFutureArchiveAnOverdueQueuedJobAndAnUnrea
     // An archive made after the failure: the failure is old news.
     in.newestArchive = minute("2026-12-10 22:30");
     in.futureArchive.reset();
-    in.schedule.crontabUnreadable.reset();
+    in.schedule.unreadable.clear();
     in.schedule.atJobs.clear();
     EXPECT_TRUE(scheduleHealth(in).warnings.empty()) << scheduleHealth(in).warnings.front();
 }

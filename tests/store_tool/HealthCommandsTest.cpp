@@ -217,6 +217,12 @@ TEST_F(HealthCommands, StatusGoesOnWhenTheCrontabCannotBeReadAndTellsAnOverdueQu
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string &line) {
         return line.starts_with("warning\tThe schedule cannot be read: ") && line.find("Input/output error") != std::string::npos;
     })) << r.out;
+    // The at queue that cannot be listed is told the same way.
+    tool("atq", "echo 'atq: cannot read the queue: Input/output error' >&2\nexit 1\n");
+    const StoreToolRun noQueue = runStoreTool({"status", "--now", "2026-12-12 03:00"});
+    ASSERT_EQ(noQueue.exitCode, 0) << noQueue.err;
+    EXPECT_EQ(textLines(noQueue.out).front(), "last\t2026-12-08 21:05\t3 days");
+    EXPECT_NE(noQueue.out.find("cannot read the queue"), std::string::npos) << noQueue.out;
     inst.env.set("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");
     EXPECT_EQ(runStoreTool({"status", "--now", "2027-03-28 02:30"}).exitCode, 2); // the clock skips that time
 }
