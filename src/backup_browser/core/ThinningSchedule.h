@@ -1,5 +1,5 @@
-// Thinning after the scheduled backups: one marked line of the user's crontab running
-// "rnx10-store thin" with the rule.
+// Thinning after the scheduled backups: marked lines of the user's crontab running
+// "rnx10-store thin" with the rule, half an hour after each backup time.
 #pragma once
 
 #include "backup_browser/core/ThinningRule.h"
@@ -19,7 +19,7 @@ std::string withThinningJob(const std::string &crontab, const ThinningRule &rule
 
 // Puts the lines in the crontab in place of earlier ones; raises as withThinningJob and the service do.
 void scheduleThinning(ScheduledTaskService &service, const ThinningRule &rule, const std::string &program);
-// Takes it out; none is no error.
+// Takes them out; none is no error.
 void unscheduleThinning(ScheduledTaskService &service);
 
 // rnx10-store beside the library (<lib>/../bin, as installed and as built), else the one on PATH.
