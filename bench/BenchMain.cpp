@@ -14,8 +14,8 @@
 #include "ToolRun.h"
 
 #include "automation/AutomationError.h"
-#include "backup_browser/core/FolderRestore.h"
-#include "backup_browser/core/StoreReport.h"
+#include "store/FolderRestore.h"
+#include "store/StoreReport.h"
 #include "platform/FileSystemObject.h"
 #include "platform/walk/FolderWalk.h"
 

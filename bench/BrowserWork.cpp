@@ -1,8 +1,8 @@
 #include "BrowserWork.h"
 
-#include "backup_browser/core/ArchiveList.h"
-#include "backup_browser/core/StoreReport.h"
-#include "backup_browser/core/StoreScan.h"
+#include "store/ArchiveList.h"
+#include "store/StoreReport.h"
+#include "store/StoreScan.h"
 #include "component/clsRNX10A.h"
 #include "platform/FileSystemObject.h"
 

@@ -4,8 +4,8 @@
 #include "SideBySide.h"
 #include "ToolRun.h"
 
-#include "backup_browser/FindFilesWindow.h"
-#include "backup_browser/core/ArchiveSearch.h"
+#include "recovery/FindFilesWindow.h"
+#include "store/ArchiveSearch.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>

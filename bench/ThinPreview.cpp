@@ -3,7 +3,7 @@
 #include "SideBySide.h"
 #include "ToolRun.h"
 
-#include "backup_browser/core/StoreThinning.h"
+#include "store/StoreThinning.h"
 
 #include <QDateTime>
 

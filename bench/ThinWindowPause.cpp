@@ -2,7 +2,7 @@
 
 #include "EventLoopPause.h"
 
-#include "backup_browser/frmThinArchives.h"
+#include "thinning/frmThinArchives.h"
 
 #include <QApplication>
 #include <QDate>

@@ -1,7 +1,7 @@
 // Store folder names against the calendar's year, month and day.
 #include "FuzzInput.h"
 
-#include "backup_browser/core/LeadingNumber.h"
+#include "store/LeadingNumber.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "backup_browser/core/SizeText.h"
+#include "store/SizeText.h"
 #include <cstring>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)

@@ -1,13 +1,15 @@
 // The error every operation of the component raises: a classic automation error number and text.
 #pragma once
 
+#include "Export.h"
+
 #include <optional>
 #include <stdexcept>
 #include <string>
 
 namespace rnx10 {
 
-class AutomationError : public std::runtime_error {
+class RNX10_EXPORT AutomationError : public std::runtime_error {
 public:
     AutomationError(int number, std::string description)
         : std::runtime_error(description), m_number(number), m_description(std::move(description)) {}
@@ -34,18 +36,18 @@ constexpr int CantCreateObject = 429;
 // The host cannot show the component's windows: here, no display can be reached.
 constexpr int NoDisplay = 406;
 
-AutomationError invalidCall(const std::string &detail = {});
-AutomationError fileNotFound(const std::string &detail = {});
-AutomationError fileExists(const std::string &detail = {});
-AutomationError permissionDenied(const std::string &detail = {});
-AutomationError pathFileAccess(const std::string &detail = {});
-AutomationError pathNotFound(const std::string &detail = {});
-AutomationError objectNotSet();
-AutomationError cantCreateObject(const std::string &detail = {});
-AutomationError noDisplay(const std::string &detail = {});
+RNX10_EXPORT AutomationError invalidCall(const std::string &detail = {});
+RNX10_EXPORT AutomationError fileNotFound(const std::string &detail = {});
+RNX10_EXPORT AutomationError fileExists(const std::string &detail = {});
+RNX10_EXPORT AutomationError permissionDenied(const std::string &detail = {});
+RNX10_EXPORT AutomationError pathFileAccess(const std::string &detail = {});
+RNX10_EXPORT AutomationError pathNotFound(const std::string &detail = {});
+RNX10_EXPORT AutomationError objectNotSet();
+RNX10_EXPORT AutomationError cantCreateObject(const std::string &detail = {});
+RNX10_EXPORT AutomationError noDisplay(const std::string &detail = {});
 
 // Maps an errno value from a file-system call to the matching error, naming the path.
-AutomationError fromErrno(int errnoValue, const std::string &path);
+RNX10_EXPORT AutomationError fromErrno(int errnoValue, const std::string &path);
 
 // Runs work and hands back what it raised instead of raising it: nothing when it ended well; any
 // other exception as error 75 with its text. For results that keep what was found before a failure.

@@ -1,6 +1,8 @@
 // The automation variant: the value kinds the component's interface passes around.
 #pragma once
 
+#include "Export.h"
+
 #include <cstdint>
 #include <string>
 #include <variant>
@@ -12,7 +14,7 @@ struct MissingArgument {
     bool operator==(const MissingArgument &) const = default;
 };
 
-class Variant {
+class RNX10_EXPORT Variant {
 public:
     enum class Kind { Empty, Missing, Text, Integer, Boolean, Double };
 

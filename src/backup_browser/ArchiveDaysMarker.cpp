@@ -1,6 +1,6 @@
 #include "backup_browser/ArchiveDaysMarker.h"
 
-#include "backup_browser/core/ArchiveDays.h"
+#include "store/ArchiveDays.h"
 #include "platform/FileSystemObject.h"
 #include "services/ServiceSet.h"
 #include "ui/BusyGuard.h"

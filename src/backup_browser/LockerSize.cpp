@@ -1,7 +1,7 @@
 #include "backup_browser/LockerSize.h"
 
 #include "automation/AutomationError.h"
-#include "backup_browser/core/StoreScan.h"
+#include "store/StoreScan.h"
 #include "platform/FileSystemObject.h"
 #include "platform/Translation.h"
 #include "platform/walk/WorkerPriority.h"

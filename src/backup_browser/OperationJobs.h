@@ -3,7 +3,7 @@
 // raises error 18 (walk::UserInterrupt).
 #pragma once
 
-#include "backup_browser/core/ReplacedFolderFate.h"
+#include "store/ReplacedFolderFate.h"
 
 #include <cstdint>
 #include <optional>

@@ -2,7 +2,7 @@
 // with Cancel; a cancelled walk raises error 18 like any failing walk.
 #pragma once
 
-#include "backup_browser/core/FolderMeasure.h"
+#include "store/FolderMeasure.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #include "backup_browser/frmBackUpRestoreA.h"
 
-#include "backup_browser/BrowserPictures.h"
+#include "store_views/BrowserPictures.h"
 #include "backup_browser/StatusPanel.h"
 #include "ui/CloseOnEscape.h"
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "automation/Variant.h"
-#include "backup_browser/core/BrowserFolders.h"
+#include "store/BrowserFolders.h"
 
 #include <QWidget>
 

@@ -1,10 +1,10 @@
 // The browser's way into the search of its archives.
 #include "backup_browser/frmBackUpRestoreA.h"
 
-#include "backup_browser/FindFilesWindow.h"
-#include "backup_browser/RecoverJobs.h"
+#include "recovery/FindFilesWindow.h"
+#include "recovery/RecoverJobs.h"
 #include "ui/TellFailure.h"
-#include "backup_browser/core/StoreLocation.h"
+#include "store/StoreLocation.h"
 
 namespace rnx10 {
 

@@ -3,7 +3,7 @@
 
 #include "backup_browser/ArchiveDaysMarker.h"
 #include "backup_browser/ArchiveListView.h"
-#include "backup_browser/BrowserPictures.h"
+#include "store_views/BrowserPictures.h"
 #include "backup_browser/StatusPanel.h"
 #include "ui/Accessibility.h"
 #include "ui/ActionPicture.h"

@@ -2,9 +2,9 @@
 // comparing it with its source folder.
 #include "backup_browser/frmBackUpRestoreA.h"
 
-#include "backup_browser/CompareWindow.h"
-#include "backup_browser/RecoverJobs.h"
-#include "backup_browser/core/ArchiveDeletion.h"
+#include "recovery/CompareWindow.h"
+#include "recovery/RecoverJobs.h"
+#include "store/ArchiveDeletion.h"
 #include "platform/Platform.h"
 #include "platform/Translation.h"
 #include "services/ServiceSet.h"

@@ -2,10 +2,10 @@
 #include "backup_browser/frmBackUpRestoreA.h"
 
 #include "backup_browser/ArchiveDaysMarker.h"
-#include "backup_browser/ArchiveItems.h"
+#include "store_views/ArchiveItems.h"
 #include "backup_browser/ArchiveListView.h"
-#include "backup_browser/core/ArchiveList.h"
-#include "backup_browser/core/StoreScan.h"
+#include "store/ArchiveList.h"
+#include "store/StoreScan.h"
 #include "backup_browser/LockerSize.h"
 #include "backup_browser/ProgressMeasure.h"
 #include "platform/FileSystemObject.h"

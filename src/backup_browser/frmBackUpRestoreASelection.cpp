@@ -1,9 +1,9 @@
 // What the user does with the archive list: click, open, F7, the popup, and the status panels.
 #include "backup_browser/frmBackUpRestoreA.h"
 
-#include "backup_browser/ArchiveItems.h"
+#include "store_views/ArchiveItems.h"
 #include "backup_browser/ArchiveListView.h"
-#include "backup_browser/core/SelectionSizes.h"
+#include "store/SelectionSizes.h"
 #include "backup_browser/ProgressMeasure.h"
 #include "backup_browser/StatusPanel.h"
 #include "common/Launching.h"

@@ -1,8 +1,8 @@
 // The browser's "Thin Old Archives..." entry.
 #include "backup_browser/frmBackUpRestoreA.h"
 
-#include "backup_browser/core/StoreLocation.h"
-#include "backup_browser/frmThinArchives.h"
+#include "store/StoreLocation.h"
+#include "thinning/frmThinArchives.h"
 #include "ui/BusyGuard.h"
 #include "ui/TellFailure.h"
 

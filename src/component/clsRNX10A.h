@@ -18,7 +18,7 @@
 
 namespace rnx10 {
 
-class clsRNX10A {
+class RNX10_EXPORT clsRNX10A {
 public:
     // Creates the thread's service set; raises the error of the first service that cannot be made.
     clsRNX10A();

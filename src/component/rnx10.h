@@ -11,6 +11,13 @@
 
 #include <stdint.h>
 
+/* Installed, the headers lie side by side; in the source tree each in its folder. */
+#if defined(__has_include) && __has_include("Export.h")
+#include "Export.h"
+#else
+#include "automation/Export.h"
+#endif
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -26,21 +33,21 @@ typedef struct rnx10_error {
 } rnx10_error;
 
 /* Creates an instance of the support-centre class (and the thread's service set). */
-int rnx10_create(rnx10_instance **instance, rnx10_error *error);
+RNX10_EXPORT int rnx10_create(rnx10_instance **instance, rnx10_error *error);
 /* Releases an instance; NULL is allowed. */
-void rnx10_release(rnx10_instance *instance);
+RNX10_EXPORT void rnx10_release(rnx10_instance *instance);
 
-int rnx10_run_support_center(rnx10_instance *instance, rnx10_error *error);
+RNX10_EXPORT int rnx10_run_support_center(rnx10_instance *instance, rnx10_error *error);
 /* key and the parameters may be NULL (omitted). */
-int rnx10_execute_support_center(rnx10_instance *instance, int32_t *lhWnd, const char *key, const char *parametersA,
+RNX10_EXPORT int rnx10_execute_support_center(rnx10_instance *instance, int32_t *lhWnd, const char *key, const char *parametersA,
                                  const char *parametersB, const char *parametersC, const char *parametersD,
                                  rnx10_error *error);
 /* lhWnd may be NULL (omitted). */
-int rnx10_run_backup_computer(rnx10_instance *instance, const int32_t *lhWnd, rnx10_error *error);
+RNX10_EXPORT int rnx10_run_backup_computer(rnx10_instance *instance, const int32_t *lhWnd, rnx10_error *error);
 
 /* Serves the component's windows (such as the modeless browser) until the last one is closed;
  * returns at once when none is open. */
-int rnx10_run_event_loop(void);
+RNX10_EXPORT int rnx10_run_event_loop(void);
 
 #ifdef __cplusplus
 }

@@ -2,7 +2,7 @@
 // month and day folders alone, looked at again after a scan, a deletion and a backup.
 #include "UnreadableFileSystem.h"
 
-#include "backup_browser/core/ArchiveDays.h"
+#include "store/ArchiveDays.h"
 #include "backup_browser/frmBackUpRestoreA.h"
 #include "support/BrowserFixture.h"
 

@@ -2,7 +2,7 @@
 #include "LateFifoPeer.h"
 #include "UnreadableFileSystem.h"
 
-#include "backup_browser/core/ArchiveList.h"
+#include "store/ArchiveList.h"
 #include "support/ScopedFactory.h"
 #include "support/StoreFixture.h"
 

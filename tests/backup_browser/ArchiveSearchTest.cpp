@@ -1,6 +1,6 @@
 // The search of the archives by name and the versions of one path, on small stores.
-#include "backup_browser/core/ArchiveSearch.h"
-#include "backup_browser/core/FileVersions.h"
+#include "store/ArchiveSearch.h"
+#include "store/FileVersions.h"
 
 #include "platform/walk/FolderWalk.h"
 #include "support/ExpectError.h"

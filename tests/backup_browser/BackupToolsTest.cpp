@@ -1,7 +1,7 @@
 // The stand-in backup tools write archives that the browser lists with all five values.
-#include "backup_browser/core/ArchiveList.h"
-#include "backup_browser/core/FolderRestore.h"
-#include "backup_browser/core/StoreScan.h"
+#include "store/ArchiveList.h"
+#include "store/FolderRestore.h"
+#include "store/StoreScan.h"
 #include "component/clsRNX10A.h"
 #include "platform/ComputerName.h"
 #include "platform/FileSystemObject.h"

@@ -1,6 +1,6 @@
 // The Find Files and Versions windows, opened from the browser's popup and driven by keys and clicks.
-#include "backup_browser/FindFilesWindow.h"
-#include "backup_browser/VersionsWindow.h"
+#include "recovery/FindFilesWindow.h"
+#include "recovery/VersionsWindow.h"
 #include "backup_browser/frmBackUpRestoreA.h"
 
 #include "support/Appearance.h"

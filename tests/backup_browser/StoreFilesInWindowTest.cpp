@@ -2,10 +2,10 @@
 // report belongs, and details values of kilobytes. Nothing waits on them and nothing shows them whole.
 #include "LateFifoPeer.h"
 
-#include "backup_browser/ArchiveItems.h"
+#include "store_views/ArchiveItems.h"
 #include "backup_browser/ArchiveListView.h"
-#include "backup_browser/core/ShownValue.h"
-#include "backup_browser/core/StoreReport.h"
+#include "store/ShownValue.h"
+#include "store/StoreReport.h"
 #include "backup_browser/frmBackUpRestoreA.h"
 #include "support/BrowserFixture.h"
 

@@ -1,9 +1,9 @@
 // Folder procedures, leading-number matching, the backup drive and the selection sizes.
 #include "automation/AutomationError.h"
-#include "backup_browser/core/DirStructure.h"
-#include "backup_browser/core/LeadingNumber.h"
-#include "backup_browser/core/MountPoint.h"
-#include "backup_browser/core/SelectionSizes.h"
+#include "store/DirStructure.h"
+#include "store/LeadingNumber.h"
+#include "store/MountPoint.h"
+#include "store/SelectionSizes.h"
 #include "support/StoreFixture.h"
 
 #include <sys/stat.h>

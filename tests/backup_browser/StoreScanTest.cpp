@@ -1,9 +1,9 @@
 // The scan of the store for one date.
 #include "UnreadableFileSystem.h"
 
-#include "backup_browser/core/ArchiveList.h"
-#include "backup_browser/core/MountPoint.h"
-#include "backup_browser/core/StoreScan.h"
+#include "store/ArchiveList.h"
+#include "store/MountPoint.h"
+#include "store/StoreScan.h"
 #include "platform/ComputerName.h"
 #include "support/ScopedFactory.h"
 #include "support/StoreFixture.h"

@@ -1,9 +1,9 @@
 // The "Thin Old Archives" window as a user drives it: numbers typed, the preview, Thin and its
 // confirmation, the settings kept and the crontab line after the backups.
 #include "../schedule/FakeTools.h"
-#include "backup_browser/core/ThinningSettings.h"
+#include "store/ThinningSettings.h"
 #include "backup_browser/frmBackUpRestoreA.h"
-#include "backup_browser/frmThinArchives.h"
+#include "thinning/frmThinArchives.h"
 #include "component/clsRNX10A.h"
 #include "services/IniFile.h"
 #include "services/ProgIds.h"

@@ -1,6 +1,6 @@
 // The thinning rule on two years of runs every six hours, against a computation of its own, and
 // the guarded deletion of what it picks.
-#include "backup_browser/core/StoreThinning.h"
+#include "store/StoreThinning.h"
 #include "platform/FileLock.h"
 #include "platform/FileSystemObject.h"
 #include "platform/walk/WalkProgress.h"

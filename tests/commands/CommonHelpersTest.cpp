@@ -1,4 +1,4 @@
-#include "backup_browser/core/SizeText.h"
+#include "store/SizeText.h"
 #include "common/GeneralDate.h"
 #include "support/TestSupport.h"
 

@@ -4,8 +4,8 @@
 #include "DesktopWindows.h"
 #include "ShownTexts.h"
 
-#include "backup_browser/VersionsWindow.h"
-#include "backup_browser/frmThinArchives.h"
+#include "recovery/VersionsWindow.h"
+#include "thinning/frmThinArchives.h"
 #include "backup_browser/frmBackUpRestoreA.h"
 #include "platform/Application.h"
 #include "support/Appearance.h"

@@ -1,5 +1,5 @@
 #include "automation/AutomationError.h"
-#include "backup_browser/core/ArchiveDeletion.h"
+#include "store/ArchiveDeletion.h"
 #include "platform/FileSystemObject.h"
 #include "support/StoreBuilder.h"
 #include "support/TestSupport.h"

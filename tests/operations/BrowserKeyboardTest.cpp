@@ -4,7 +4,7 @@
 #include "support/BrowserFixture.h"
 
 #include "backup_browser/ArchiveListView.h"
-#include "backup_browser/FindFilesWindow.h"
+#include "recovery/FindFilesWindow.h"
 #include "backup_browser/frmBackUpRestoreA.h"
 #include "schedule/frmBackUpScheduleA.h"
 

@@ -1,7 +1,7 @@
 #include "FailingCopyFileSystem.h"
 
 #include "automation/AutomationError.h"
-#include "backup_browser/core/FolderRestore.h"
+#include "store/FolderRestore.h"
 #include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
 #include "platform/walk/WalkProgress.h"

@@ -2,7 +2,7 @@
 // for a link (on disk, after the scan or while the deletion measures) is refused and nothing of it
 // or of the link's target is deleted.
 #include "automation/AutomationError.h"
-#include "backup_browser/core/HeldStoreFolder.h"
+#include "store/HeldStoreFolder.h"
 #include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
 #include "platform/walk/WalkProgress.h"

@@ -1,12 +1,12 @@
 // Restoring into another folder: whole archives and single entries under free names, nothing
 // existing replaced, and the folders it must never write into.
 #include "automation/AutomationError.h"
-#include "backup_browser/core/RestoreTo.h"
+#include "store/RestoreTo.h"
 #include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
 #include "platform/walk/WalkProgress.h"
 #include "services/ServiceSet.h"
-#include "backup_browser/core/FolderRestore.h"
+#include "store/FolderRestore.h"
 #include "support/InChild.h"
 #include "support/RefusedRenameFlags.h"
 #include "support/StoreBuilder.h"

@@ -1,7 +1,7 @@
 // Undoing a restore: the folder a restore replaces goes to the desktop trash, recorded as coming
 // from the source, unless no trash on its file system can take it; then it is deleted as before.
-#include "backup_browser/core/DesktopTrash.h"
-#include "backup_browser/core/FolderRestore.h"
+#include "store/DesktopTrash.h"
+#include "store/FolderRestore.h"
 #include "platform/FileSystemObject.h"
 #include "platform/Paths.h"
 #include "support/PrivateMount.h"

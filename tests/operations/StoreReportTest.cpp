@@ -1,5 +1,5 @@
 #include "automation/AutomationError.h"
-#include "backup_browser/core/StoreReport.h"
+#include "store/StoreReport.h"
 #include "component/clsRNX10A.h"
 #include "platform/ComputerName.h"
 #include "platform/FileSystemObject.h"

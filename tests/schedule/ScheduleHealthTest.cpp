@@ -3,11 +3,11 @@
 #include "FakeTools.h"
 #include "FixedClock.h"
 
-#include "services/CatchUp.h"
+#include "health/CatchUp.h"
 #include "services/CronTimes.h"
-#include "services/NewestArchive.h"
+#include "store/NewestArchive.h"
 #include "services/RunningProcesses.h"
-#include "services/ScheduleHealth.h"
+#include "health/ScheduleHealth.h"
 #include "support/TestSupport.h"
 #include "support/Unprivileged.h"
 

@@ -7,11 +7,11 @@
 #include "platform/SpawnCommandRunner.h"
 #include "platform/TerminalText.h"
 #include "platform/Translation.h"
-#include "services/CatchUp.h"
+#include "health/CatchUp.h"
 #include "services/EnvironmentKeys.h"
 #include "services/MinuteText.h"
-#include "services/ScheduleHealth.h"
-#include "services/StoreLocation.h"
+#include "health/ScheduleHealth.h"
+#include "store/StoreLocation.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #include "CompareCommand.h"
 
-#include "backup_browser/core/ArchiveComparison.h"
-#include "backup_browser/core/ArchiveCopy.h"
+#include "store/ArchiveComparison.h"
+#include "store/ArchiveCopy.h"
 #include "platform/Translation.h"
 
 namespace rnx10::store {

@@ -3,7 +3,7 @@
 
 #include "CommandArguments.h"
 
-#include "backup_browser/core/StoreArchives.h"
+#include "store/StoreArchives.h"
 
 namespace rnx10::store {
 

@@ -2,8 +2,8 @@
 
 #include "DateOption.h"
 
-#include "backup_browser/core/ArchiveSearch.h"
-#include "backup_browser/core/StoreLocation.h"
+#include "store/ArchiveSearch.h"
+#include "store/StoreLocation.h"
 #include "platform/Translation.h"
 
 namespace rnx10::store {

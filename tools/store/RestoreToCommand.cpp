@@ -1,6 +1,6 @@
 #include "RestoreToCommand.h"
 
-#include "backup_browser/core/RestoreTo.h"
+#include "store/RestoreTo.h"
 #include "platform/TerminalText.h"
 #include "platform/Translation.h"
 #include "services/ServiceSet.h"

@@ -4,8 +4,8 @@
 #include "platform/SpawnCommandRunner.h"
 #include "platform/Translation.h"
 #include "services/MinuteText.h"
-#include "services/ScheduleHealth.h"
-#include "services/StoreLocation.h"
+#include "health/ScheduleHealth.h"
+#include "store/StoreLocation.h"
 
 #include <memory>
 

@@ -2,8 +2,8 @@
 
 #include "NowOption.h"
 
-#include "backup_browser/core/StoreLocation.h"
-#include "backup_browser/core/StoreThinning.h"
+#include "store/StoreLocation.h"
+#include "store/StoreThinning.h"
 #include "platform/Translation.h"
 #include "platform/walk/WalkProgress.h"
 #include "services/ServiceSet.h"

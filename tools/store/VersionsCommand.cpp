@@ -1,7 +1,7 @@
 #include "VersionsCommand.h"
 
-#include "backup_browser/core/FileVersions.h"
-#include "backup_browser/core/StoreLocation.h"
+#include "store/FileVersions.h"
+#include "store/StoreLocation.h"
 #include "platform/Translation.h"
 
 namespace rnx10::store {
