@@ -45,7 +45,7 @@ void unscheduleThinning(ScheduledTaskService &service)
 std::string storeToolProgram()
 {
     if (const std::string folder = libraryFolder(); !folder.empty()) {
-        const QFileInfo beside(QString::fromStdString(folder) + "/../bin/rnx10-store");
+        const QFileInfo beside(QString::fromStdString(folder) + "/" RNX10_PROGRAMS_FROM_LIBRARY "/rnx10-store");
         if (beside.isExecutable())
             return beside.canonicalFilePath().toStdString();
     }

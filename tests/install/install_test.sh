@@ -50,7 +50,7 @@ sys=$libdir/zorvane/1.0/Sys
 
 headers=$(cd "$tree/include" && find . ! -type d -printf '%P\n' | sort | tr '\n' ' ')
 check "public headers only, under include/rnx10 (got: $headers)" \
-  [ "$headers" = "rnx10/AutomationError.h rnx10/Variant.h rnx10/clsRNX10A.h rnx10/rnx10.h " ]
+  [ "$headers" = "rnx10/AutomationError.h rnx10/Export.h rnx10/Variant.h rnx10/clsRNX10A.h rnx10/rnx10.h " ]
 check "the public headers include no Qt" bash -c "! grep -n '#include <Q' '$tree'/include/rnx10/*.h"
 check "1.0/sys is a link to Sys" [ "$(readlink "$tree/$libdir/zorvane/1.0/sys")" = Sys ]
 for program in bin/rnx10 "$sys"/regbak.exe "$sys"/shellbak.exe "$sys"/rnx.exe "$sys"/tvqs.exe "$sys"/kev.exe; do
