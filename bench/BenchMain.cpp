@@ -78,7 +78,7 @@ Row sizeRow(const Store &store, int runs, Results &results)
                             std::to_string(du) + " bytes: du also counts every folder's own size and each link's " +
                             "length (" + std::to_string(du - ours) + " bytes more here, " +
                             std::to_string(store.folders) + " folders, " + std::to_string(store.links) + " links).");
-    return compared("folder size (store root)", "du -s --apparent-size -B1", t.oursMedian(), t.toolMedian(), 0.4);
+    return compared("folder size (store root)", "du -s --apparent-size -B1", t.ours, t.tool, 0.4);
 }
 
 Row reportRow(const Store &store, const std::string &scratch, int runs)
@@ -88,7 +88,7 @@ Row reportRow(const Store &store, const std::string &scratch, int runs)
                           {[&] { checked(runTool({"find", store.root, "-mindepth", "1", "-type", "d"}, tool), "find"); }},
                           runs, store.root.c_str());
     return compared("report walk (every folder, parents first, to a file)", "find ROOT -mindepth 1 -type d > FILE",
-                    t.oursMedian(), t.toolMedian(), 0.5);
+                    t.ours, t.tool, 0.5);
 }
 
 // Each run's copy is set aside and all are removed after the row. Removed right away, they would
@@ -108,7 +108,7 @@ Row copyRow(const Store &store, const std::string &scratch, int runs)
                           {[&] { checked(runTool({"cp", "-a", store.root, tool}), "cp"); }, {}, [&] { setAside(tool); }},
                           runs, store.root.c_str());
     removeIfThere(spent);
-    return compared("restore's copy (whole store)", "cp -a", t.oursMedian(), t.toolMedian(), 0.6);
+    return compared("restore's copy (whole store)", "cp -a", t.ours, t.tool, 0.6);
 }
 
 Row deleteRow(const Store &store, const std::string &scratch, int runs)
@@ -117,7 +117,7 @@ Row deleteRow(const Store &store, const std::string &scratch, int runs)
     auto prepare = [&] { walk::copyTree(store.root, victim, false); };
     Timing t = sideBySide({[&] { FileSystemObject().deleteFolder(victim, true); }, prepare},
                           {[&] { checked(runTool({"rm", "-rf", victim}), "rm"); }, prepare}, runs, store.root.c_str());
-    return compared("forced delete (copy of the store)", "rm -rf", t.oursMedian(), t.toolMedian(), 0.5);
+    return compared("forced delete (copy of the store)", "rm -rf", t.ours, t.tool, 0.5);
 }
 
 Row scanRow(const Store &store, int runs)
@@ -126,7 +126,7 @@ Row scanRow(const Store &store, int runs)
                           {[&] { checked(runTool({"du", "-s", "--apparent-size", "-B1", store.computer}), "du"); }}, runs,
                           store.root.c_str());
     Row row = compared("browser scan of one day (computer folder's size included)", "du -s --apparent-size -B1 COMPUTER",
-                       t.oursMedian(), t.toolMedian());
+                       t.ours, t.tool);
     row.note = "reference only: du does the scan's dominant work, the computer folder's size";
     return row;
 }
@@ -134,7 +134,7 @@ Row scanRow(const Store &store, int runs)
 Row fillRow(const Store &store, int runs)
 {
     Timing t = sideBySide({[&] { fillHour(store); }}, {[] {}}, runs, store.root.c_str());
-    Row row = alone("archive-list fill of one hour (two size walks, 5 details reads a row)", t.oursMedian(), "s");
+    Row row = alone("archive-list fill of one hour (two size walks, 5 details reads a row)", t.ours, "s");
     row.note = "no standard tool does this";
     return row;
 }
@@ -154,12 +154,6 @@ Row memoryRow(const Store &store, const std::string &self)
         std::snprintf(note, sizeof note, "du's peak for the same walk: %.1f MB", du / 1024.0);
     row.note = note;
     return row;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
 // The date click on the large store against the same click on a small one: the click lists the
@@ -186,8 +180,8 @@ void clickRows(const Store &store, const std::string &scratch, int runs, Results
     removeIfThere(small.root);
     Row ratio = compared("date click (day, month, year and hour folders listed), store of " + std::to_string(store.files) +
                              " files",
-                         "same click, store of " + std::to_string(small.files) + " files", median(large.seconds),
-                         median(little.seconds), 1.5);
+                         "same click, store of " + std::to_string(small.files) + " files", large.seconds,
+                         little.seconds, 1.5);
     ratio.note = "median of " + std::to_string(runs) +
                  " clicks, each in a fresh window; the computer folder's size follows on a worker";
     results.rows.push_back(ratio);
@@ -348,6 +342,8 @@ Results measureAll(const Store &store, const std::string &scratch, const BenchOp
     clickRows(store, scratch, o.runs, r);
     say("archive search");
     searchRows(store, o.runs, r);
+    say("archive search, many small archives");
+    manyArchivesSearchRow(scratch, o.runs, r);
     say("memory");
     r.rows.push_back(memoryRow(store, self));
     if (!o.skipWrites) {

@@ -1,5 +1,6 @@
 #include "ResultTable.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 
@@ -19,6 +20,14 @@ std::string number(double v, const std::string &unit)
     else
         std::snprintf(buf, sizeof buf, "%.1f %s", v, unit.c_str());
     return buf;
+}
+
+// A figure with its runs' spread: "median (lowest-highest)".
+std::string spread(double v, const std::optional<Spread> &s, const std::string &unit)
+{
+    if (!s)
+        return number(v, unit);
+    return number(v, unit) + " (" + number(s->lowest, unit) + "–" + number(s->highest, unit) + ")";
 }
 
 std::string fixed(double v, int digits)
@@ -56,6 +65,40 @@ Row compared(std::string name, std::string tool, double ours, double toolValue, 
     return row;
 }
 
+namespace {
+
+double middle(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n == 0 ? 0 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+std::optional<Spread> spreadOf(const std::vector<double> &v)
+{
+    if (v.size() < 2)
+        return std::nullopt;
+    return Spread{*std::min_element(v.begin(), v.end()), *std::max_element(v.begin(), v.end())};
+}
+
+} // namespace
+
+Row compared(std::string name, std::string tool, const std::vector<double> &ours, const std::vector<double> &tool_,
+             std::optional<double> target)
+{
+    Row row = compared(std::move(name), std::move(tool), middle(ours), middle(tool_), target);
+    row.oursSpread = spreadOf(ours);
+    row.toolSpread = spreadOf(tool_);
+    return row;
+}
+
+Row alone(std::string name, const std::vector<double> &ours, std::string unit, std::optional<double> target)
+{
+    Row row = alone(std::move(name), middle(ours), std::move(unit), target);
+    row.oursSpread = spreadOf(ours);
+    return row;
+}
+
 Row alone(std::string name, double ours, std::string unit, std::optional<double> target)
 {
     Row row;
@@ -86,12 +129,13 @@ std::string asTable(const Results &r)
 {
     std::ostringstream out;
     out << r.header << "\n\n";
-    out << "| operation | ours | standard tool | tool | ratio | target | met |\n";
+    out << "| operation | ours: median (lowest–highest) | standard tool | tool | ratio of medians | target | met |\n";
     out << "|---|---|---|---|---|---|---|\n";
     for (const Row &row : r.rows) {
         std::string target = !row.target ? "-" : row.toolValue ? "<= " + fixed(*row.target, 1) : (row.unit == "s" ? "<= " + number(*row.target, row.unit) : "< " + number(*row.target, row.unit));
-        out << "| " << row.name << " | " << number(row.ours, row.unit) << " | " << (row.tool.empty() ? "-" : "`" + row.tool + "`")
-            << " | " << (row.toolValue ? number(*row.toolValue, row.unit) : "-") << " | "
+        out << "| " << row.name << " | " << spread(row.ours, row.oursSpread, row.unit) << " | "
+            << (row.tool.empty() ? "-" : "`" + row.tool + "`") << " | "
+            << (row.toolValue ? spread(*row.toolValue, row.toolSpread, row.unit) : "-") << " | "
             << (row.ratio() ? fixed(*row.ratio(), 2) : "-") << " | " << target << " | "
             << (row.met() ? (*row.met() ? "yes" : "NO") : "-") << " |\n";
     }
@@ -113,6 +157,10 @@ std::string asJson(const Results &r)
         out << "    {\"operation\": " << jsonText(row.name) << ", \"unit\": " << jsonText(row.unit)
             << ", \"ours\": " << fixed(row.ours, 6) << ", \"tool\": " << jsonText(row.tool)
             << ", \"tool_value\": " << (row.toolValue ? fixed(*row.toolValue, 6) : "null")
+            << ", \"ours_lowest\": " << (row.oursSpread ? fixed(row.oursSpread->lowest, 6) : "null")
+            << ", \"ours_highest\": " << (row.oursSpread ? fixed(row.oursSpread->highest, 6) : "null")
+            << ", \"tool_lowest\": " << (row.toolSpread ? fixed(row.toolSpread->lowest, 6) : "null")
+            << ", \"tool_highest\": " << (row.toolSpread ? fixed(row.toolSpread->highest, 6) : "null")
             << ", \"ratio\": " << (row.ratio() ? fixed(*row.ratio(), 4) : "null")
             << ", \"target\": " << (row.target ? fixed(*row.target, 4) : "null")
             << ", \"met\": " << (row.met() ? (*row.met() ? "true" : "false") : "null")

@@ -7,11 +7,17 @@
 
 namespace rnx10::bench {
 
+// The lowest and highest of a row's runs; its figure is their median.
+struct Spread {
+    double lowest = 0, highest = 0;
+};
+
 struct Row {
     std::string name;
     std::string tool;                 // the command it is measured against ("" for none)
-    double ours = 0;                  // seconds (or the row's unit)
+    double ours = 0;                  // seconds (or the row's unit): the median of the runs
     std::optional<double> toolValue;  // the tool's, same unit
+    std::optional<Spread> oursSpread, toolSpread; // when the row was run more than once
     std::optional<double> target;     // most allowed: ratio ours/tool, or ours itself without a tool
     std::string unit = "s";
     std::string note;
@@ -22,6 +28,11 @@ struct Row {
 
 // A row against a standard tool, its target a ratio; and a row of our figure alone.
 Row compared(std::string name, std::string tool, double ours, double toolValue, std::optional<double> target = {});
+// A row against a tool from every run of both: medians, their ratio, and each side's spread.
+Row compared(std::string name, std::string tool, const std::vector<double> &ours, const std::vector<double> &tool_,
+             std::optional<double> target = {});
+// A row of our figure alone, from every run.
+Row alone(std::string name, const std::vector<double> &ours, std::string unit, std::optional<double> target = {});
 Row alone(std::string name, double ours, std::string unit, std::optional<double> target = {});
 
 struct Results {

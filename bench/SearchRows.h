@@ -11,4 +11,8 @@ namespace rnx10::bench {
 // longest pause meanwhile.
 void searchRows(const Store &store, int runs, Results &results);
 
+// Appends the search of a store of many small archives (two years of hourly runs, ten files each,
+// built in scratch and removed after) against find -iname: there the cost of each archive counts.
+void manyArchivesSearchRow(const std::string &scratch, int runs, Results &results);
+
 } // namespace rnx10::bench

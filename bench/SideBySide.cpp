@@ -9,8 +9,6 @@
 
 namespace rnx10::bench {
 
-namespace {
-
 double median(std::vector<double> v)
 {
     if (v.empty())
@@ -19,6 +17,11 @@ double median(std::vector<double> v)
     std::size_t n = v.size();
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
+
+double lowest(const std::vector<double> &v) { return v.empty() ? 0 : *std::min_element(v.begin(), v.end()); }
+double highest(const std::vector<double> &v) { return v.empty() ? 0 : *std::max_element(v.begin(), v.end()); }
+
+namespace {
 
 double timedRun(const Contender &c, const char *syncFolder)
 {

@@ -18,6 +18,11 @@ struct Timing {
     double toolMedian() const;
 };
 
+// The median of the figures, and the lowest and highest.
+double median(std::vector<double> v);
+double lowest(const std::vector<double> &v);
+double highest(const std::vector<double> &v);
+
 // One untimed warm-up of each, then runs rounds alternating which goes first. Before every timed
 // run the file system's dirty data is written out (syncFolder's file system), so no run pays for
 // the one before.

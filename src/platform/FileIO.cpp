@@ -138,8 +138,13 @@ std::optional<std::string> readFileIfExists(const std::string &path)
 
 SmallFileText readSmallFile(const std::string &path, std::size_t maxBytes, Links links)
 {
+    return readSmallFileAt(AT_FDCWD, path.c_str(), maxBytes, links);
+}
+
+SmallFileText readSmallFileAt(int dirFd, const char *name, std::size_t maxBytes, Links links)
+{
     const int noFollow = links == Links::NoFollow ? O_NOFOLLOW : 0;
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | noFollow));
+    Descriptor fd(::openat(dirFd, name, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | noFollow));
     if (!fd.valid()) {
         if (errno == ENOENT)
             return {SmallFile::Missing};
@@ -154,7 +159,8 @@ SmallFileText readSmallFile(const std::string &path, std::size_t maxBytes, Links
         return {SmallFile::NotRegular};
     if (static_cast<std::uintmax_t>(st.st_size) > maxBytes)
         return {SmallFile::TooLarge};
-    // The file may grow after the fstat: the read stops one byte past the bound.
+    // The file may grow after the fstat: the read stops one byte past the bound. Once it has given
+    // the size the fstat saw, the file is read as it was then, without the read that finds its end.
     SmallFileText result{SmallFile::Read};
     result.text.reserve(static_cast<std::size_t>(st.st_size));
     char buffer[1 << 14];
@@ -167,6 +173,8 @@ SmallFileText readSmallFile(const std::string &path, std::size_t maxBytes, Links
         if (n == 0)
             return result;
         result.text.append(buffer, static_cast<std::size_t>(n));
+        if (st.st_size > 0 && result.text.size() == static_cast<std::size_t>(st.st_size))
+            return result;
     }
     return {SmallFile::TooLarge};
 }

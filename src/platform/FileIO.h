@@ -78,6 +78,8 @@ enum class Links { Follow, NoFollow };
 // Reads a regular file of at most maxBytes without ever waiting on a writer: it is opened
 // non-blocking (a FIFO or device never holds the caller) and checked after the open. Never raises.
 SmallFileText readSmallFile(const std::string &path, std::size_t maxBytes, Links links = Links::Follow);
+// The same for name in the open folder dirFd (a path is taken from the current folder with AT_FDCWD).
+SmallFileText readSmallFileAt(int dirFd, const char *name, std::size_t maxBytes, Links links = Links::Follow);
 
 // What atomicReplace does with a link at its path.
 enum class LinkAtPath {

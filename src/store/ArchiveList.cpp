@@ -7,9 +7,10 @@
 
 namespace rnx10 {
 
-DetailsFile readDetails(const std::string &path, std::array<std::string, 5> &values)
+namespace {
+
+DetailsFile detailsOf(const SmallFileText &file, std::array<std::string, 5> &values)
 {
-    const SmallFileText file = readSmallFile(path, kMostDetailsBytes, Links::NoFollow);
     if (file.status == SmallFile::Missing || file.status == SmallFile::NotRegular)
         return DetailsFile::Missing;
     if (file.status != SmallFile::Read)
@@ -18,6 +19,18 @@ DetailsFile readDetails(const std::string &path, std::array<std::string, 5> &val
     for (std::size_t i = 0; i < values.size(); ++i)
         values[i] = found[i].value_or(std::string());
     return DetailsFile::Read;
+}
+
+} // namespace
+
+DetailsFile readDetails(const std::string &path, std::array<std::string, 5> &values)
+{
+    return detailsOf(readSmallFile(path, kMostDetailsBytes, Links::NoFollow), values);
+}
+
+DetailsFile readDetailsAt(int archiveFd, std::array<std::string, 5> &values)
+{
+    return detailsOf(readSmallFileAt(archiveFd, "details.ini", kMostDetailsBytes, Links::NoFollow), values);
 }
 
 namespace {

@@ -34,6 +34,8 @@ struct ArchiveRow {
 // The five values of the details.ini at path, in one bounded read that never follows a link at it
 // or opens a FIFO or device for reading. Never raises.
 DetailsFile readDetails(const std::string &path, std::array<std::string, 5> &values);
+// The same for the details.ini of the archive folder open as archiveFd.
+DetailsFile readDetailsAt(int archiveFd, std::array<std::string, 5> &values);
 
 struct ArchiveListResult {
     std::string hourFolder;                  // empty when no hour was picked

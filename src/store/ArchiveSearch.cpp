@@ -14,6 +14,7 @@
 #include <condition_variable>
 #include <deque>
 #include <exception>
+#include <iterator>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -24,8 +25,10 @@ namespace rnx10 {
 
 namespace {
 
-constexpr std::size_t kArchivesPerHelper = 4; // archives searched ahead of the one handed out, per helper
-constexpr std::size_t kMostHeld = 4096;       // finds an archive holds before its helper waits
+constexpr std::size_t kArchivesPerShare = 8;   // archives a share takes at most
+constexpr std::size_t kArchivesPerHelper = 4;  // shares searched ahead of the one handed out, per helper
+constexpr std::size_t kMostHeld = 4096;        // finds a share holds before its helper waits
+constexpr std::size_t kBatch = 256;            // finds a helper gathers before it passes them on
 constexpr int kFoldersPerHelper = 16;         // folders a helper's walk holds open at most
 
 // Reports the matching names of one copy; a sub-folder that cannot be opened is told and skipped.
@@ -99,21 +102,31 @@ struct Unreadable {
 };
 using Event = std::variant<FoundEntry, Unreadable>;
 
-// One archive's part of the search: its copy searched on a helper, what it finds held until every
-// archive before it has been handed out.
-struct Share {
+// An archive to search, its folder held open for whoever searches it.
+struct HeldArchive {
     StoreArchive archive;
-    Descriptor folder;         // the archive folder, held for the helper
+    Descriptor folder;
+};
+
+// A few archives' part of the search, in the walk's order: their copies searched on a helper, what
+// they find held until every archive before them has been handed out. Small archives cost more in
+// the hand-off than in the search, so a share takes up to kArchivesPerShare of them.
+struct Share {
+    std::vector<HeldArchive> archives;
     std::vector<Event> events; // not handed out yet, in the order found
-    bool taken = false;        // a helper has started on it
+    bool closed = false;       // takes no more archives: a helper may start on it
+    bool taken = false;        // a helper (or the calling thread) has started on it
     bool done = false;
     std::exception_ptr error;  // the search was stopped (error 18)
 };
 
-// Copies are searched on helper threads, a few archives ahead; their finds are handed to the
-// receiver on the calling thread, archive by archive in the walk's order, those of the first
-// archive as they come. Each archive holds at most kMostHeld finds not yet handed out: a helper
-// that gets that far ahead waits.
+// Copies are searched on helper threads, a number of shares ahead; their finds are handed to the
+// receiver on the calling thread, archive by archive in the walk's order. What it costs is the
+// waking: so a helper passes its finds on in batches, and at once only for the share being handed
+// out; each thread is woken only when there is something for it; and the calling thread, rather
+// than wait for a share no helper has started, searches it itself and hands its finds straight
+// out. Each share holds at most kMostHeld finds not yet handed out: a helper that gets that far
+// ahead waits.
 class OrderedSearch {
 public:
     OrderedSearch(const std::string &pattern, const SearchReceiver &receiver, walk::WalkProgress *progress)
@@ -135,22 +148,33 @@ public:
             m_stop = true;
             m_stopFlag = true;
         }
-        m_changed.notify_all();
+        m_work.notify_all();
+        m_room.notify_all();
         for (std::thread &t : m_helpers)
             t.join();
     }
 
     void addArchive(const StoreArchive &archive)
     {
-        auto share = std::make_unique<Share>();
-        share->folder.reset(::fcntl(archive.fd, F_DUPFD_CLOEXEC, 0));
-        if (!share->folder.valid()) {
+        HeldArchive held;
+        held.folder.reset(::fcntl(archive.fd, F_DUPFD_CLOEXEC, 0));
+        if (!held.folder.valid()) {
             addEvent(Unreadable{archive.folder, err::fromErrno(errno, archive.folder)});
             return;
         }
-        share->archive = archive;
-        share->archive.fd = share->folder.get();
-        add(std::move(share));
+        held.archive = archive;
+        held.archive.fd = held.folder.get();
+        std::unique_lock lock(m_mutex);
+        Share *last = m_shares.empty() ? nullptr : m_shares.back().get();
+        if (last && !last->closed) {
+            last->archives.push_back(std::move(held));
+            if (last->archives.size() == kArchivesPerShare)
+                close(*last);
+            return;
+        }
+        auto share = std::make_unique<Share>();
+        share->archives.push_back(std::move(held));
+        add(std::move(share), lock);
     }
 
     // A store folder the archive walk could not read, told in its place among the archives.
@@ -158,40 +182,85 @@ public:
     {
         auto share = std::make_unique<Share>();
         share->events.push_back(std::move(event));
-        share->taken = share->done = true;
-        add(std::move(share));
+        share->closed = share->taken = share->done = true;
+        std::unique_lock lock(m_mutex);
+        add(std::move(share), lock);
     }
 
     void finish()
     {
         std::unique_lock lock(m_mutex);
+        if (!m_shares.empty())
+            close(*m_shares.back());
         while (!m_shares.empty())
             handOutFirst(lock);
     }
 
 private:
-    void add(std::unique_ptr<Share> share)
+    void add(std::unique_ptr<Share> share, std::unique_lock<std::mutex> &lock)
     {
-        std::unique_lock lock(m_mutex);
+        if (!m_shares.empty())
+            close(*m_shares.back());
         while (m_shares.size() >= m_window)
             handOutFirst(lock);
+        const bool first = m_shares.empty();
         m_shares.push_back(std::move(share));
-        m_changed.notify_all();
+        if (first)
+            m_first.store(m_shares.front().get(), std::memory_order_release);
     }
 
-    // Waits for news of the first share and hands it to the receiver, without the lock.
+    // The share takes no more archives; an idle helper may start on it.
+    void close(Share &share)
+    {
+        if (share.closed)
+            return;
+        share.closed = true;
+        if (m_idleHelpers > 0)
+            m_work.notify_one();
+    }
+
+    // Hands the first share's finds to the receiver, without the lock; searches it here when no
+    // helper has started on it, else waits for news of it.
     void handOutFirst(std::unique_lock<std::mutex> &lock)
     {
         Share &first = *m_shares.front();
-        m_changed.wait(lock, [&] { return first.done || !first.events.empty(); });
+        if (!first.taken) {
+            first.taken = true;
+            lock.unlock();
+            searchHere(first);
+            lock.lock();
+            popFirst();
+            return;
+        }
+        ++m_waitingForNews;
+        m_news.wait(lock, [&] { return first.done || !first.events.empty(); });
+        --m_waitingForNews;
         std::vector<Event> events = std::move(first.events);
         first.events.clear();
         const bool done = first.done;
         const std::exception_ptr error = first.error;
         if (done)
-            m_shares.pop_front();
-        m_changed.notify_all();
+            popFirst();
+        else if (m_waitingForRoom > 0)
+            m_room.notify_all();
         lock.unlock();
+        handOut(events);
+        if (error)
+            std::rethrow_exception(error);
+        lock.lock();
+    }
+
+    void popFirst()
+    {
+        m_shares.pop_front();
+        m_first.store(m_shares.empty() ? nullptr : m_shares.front().get(), std::memory_order_release);
+        // The new first share's helper may be waiting for room, which the first share always has.
+        if (m_waitingForRoom > 0)
+            m_room.notify_all();
+    }
+
+    void handOut(const std::vector<Event> &events)
+    {
         for (const Event &event : events) {
             // Nothing is handed out after a cancel, whatever the helpers found ahead.
             if (m_progress && m_progress->cancel.load(std::memory_order_relaxed))
@@ -201,9 +270,22 @@ private:
             else if (m_receiver.unreadable)
                 m_receiver.unreadable(std::get<Unreadable>(event).path, std::get<Unreadable>(event).error);
         }
-        if (error)
-            std::rethrow_exception(error);
-        lock.lock();
+    }
+
+    // The first share, searched on the calling thread: its finds go straight to the receiver.
+    void searchHere(Share &share)
+    {
+        SearchReceiver direct;
+        direct.found = [&](const FoundEntry &f) {
+            if (m_progress && m_progress->cancel.load(std::memory_order_relaxed))
+                throw walk::interrupted();
+            m_receiver.found(f);
+        };
+        direct.unreadable = m_receiver.unreadable;
+        for (HeldArchive &held : share.archives) {
+            searchCopy(held.archive, m_pattern, direct, m_progress, nullptr);
+            held.folder.reset();
+        }
     }
 
     // Helpers run at the calling thread's priority: a window's worker has stepped back already.
@@ -212,7 +294,9 @@ private:
         for (;;) {
             std::unique_lock lock(m_mutex);
             Share *share = nullptr;
-            m_changed.wait(lock, [&] { return m_stop || (share = nextUntaken()) != nullptr; });
+            ++m_idleHelpers;
+            m_work.wait(lock, [&] { return m_stop || (share = nextUntaken()) != nullptr; });
+            --m_idleHelpers;
             if (m_stop)
                 return;
             share->taken = true;
@@ -224,38 +308,59 @@ private:
     Share *nextUntaken() const
     {
         for (const auto &share : m_shares)
-            if (!share->taken)
+            if (share->closed && !share->taken)
                 return share.get();
         return nullptr;
     }
 
     void search(Share &share)
     {
+        std::vector<Event> batch;
         SearchReceiver collect;
-        collect.found = [&](const FoundEntry &f) { keep(share, f); };
-        collect.unreadable = [&](const std::string &path, const AutomationError &e) { keep(share, Unreadable{path, e}); };
+        collect.found = [&](const FoundEntry &f) { keep(share, batch, f); };
+        collect.unreadable = [&](const std::string &path, const AutomationError &e) { keep(share, batch, Unreadable{path, e}); };
         std::exception_ptr error;
         try {
-            searchCopy(share.archive, m_pattern, collect, m_progress, &m_stopFlag);
+            for (HeldArchive &held : share.archives) {
+                searchCopy(held.archive, m_pattern, collect, m_progress, &m_stopFlag);
+                held.folder.reset();
+            }
         } catch (...) {
             error = std::current_exception();
         }
         std::lock_guard lock(m_mutex);
+        moveInto(share, batch);
         share.error = error;
         share.done = true;
-        share.folder.reset();
-        m_changed.notify_all();
+        if (isFirst(share) && m_waitingForNews > 0)
+            m_news.notify_one();
     }
 
-    void keep(Share &share, Event event)
+    // Gathers a find; passes the batch on when it is full, or at once while the archive is the one
+    // being handed out.
+    void keep(Share &share, std::vector<Event> &batch, Event event)
     {
+        batch.push_back(std::move(event));
+        if (batch.size() < kBatch && m_first.load(std::memory_order_acquire) != &share)
+            return;
         std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [&] { return m_stop || share.events.size() < kMostHeld || isFirst(share); });
+        ++m_waitingForRoom;
+        m_room.wait(lock, [&] { return m_stop || share.events.size() < kMostHeld || isFirst(share); });
+        --m_waitingForRoom;
         if (m_stop)
             throw walk::interrupted();
-        share.events.push_back(std::move(event));
-        if (isFirst(share))
-            m_changed.notify_all();
+        moveInto(share, batch);
+        if (isFirst(share) && m_waitingForNews > 0)
+            m_news.notify_one();
+    }
+
+    static void moveInto(Share &share, std::vector<Event> &batch)
+    {
+        if (share.events.empty())
+            share.events.swap(batch);
+        else
+            std::move(batch.begin(), batch.end(), std::back_inserter(share.events));
+        batch.clear();
     }
 
     bool isFirst(const Share &share) const { return !m_shares.empty() && m_shares.front().get() == &share; }
@@ -265,8 +370,12 @@ private:
     walk::WalkProgress *m_progress;
     std::size_t m_window = 0;
     std::mutex m_mutex;
-    std::condition_variable m_changed;
+    std::condition_variable m_work; // a share to search, or the end
+    std::condition_variable m_news; // finds of the first share, or its end
+    std::condition_variable m_room; // a share's finds were taken
+    int m_idleHelpers = 0, m_waitingForNews = 0, m_waitingForRoom = 0;
     std::deque<std::unique_ptr<Share>> m_shares;
+    std::atomic<const Share *> m_first{nullptr}; // read without the lock: only whether to pass finds on now
     bool m_stop = false;
     std::atomic<bool> m_stopFlag{false};
     std::vector<std::thread> m_helpers;

@@ -115,7 +115,7 @@ private:
     void archive(int fd, const std::string &folder, const ArchiveDate &date, const std::string &hour)
     {
         std::array<std::string, 5> values;
-        readDetails(folder + "/details.ini", values);
+        readDetailsAt(fd, values);
         StoreArchive a;
         a.date = date;
         a.hour = hour;

@@ -19,6 +19,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <future>
+#include <map>
+#include <set>
 #include <thread>
 
 using namespace rnx10;
@@ -189,6 +191,41 @@ namespace {
 
 // On a system that refuses every new thread the search does its work on the calling thread and
 // finds what it finds with helpers, in the same order; it must not wait for helpers that never came.
+// The finds of each archive come together, archive after archive newest first, whatever the helpers
+// found ahead: archives with more finds than a helper passes on at once among archives with one,
+// and a receiver slow enough for the helpers to run ahead.
+TEST_F(ArchiveSearchTest, ManyArchivesComeWholeAndInTheirOrderWhileHelpersRunAhead)
+{
+    std::vector<std::string> newestFirst;
+    std::map<std::string, std::set<std::string>> expected;
+    for (int day = 1; day <= 6; ++day)
+        for (const char *hour : {"08", "13", "20"}) {
+            StoreBuilder::Files files{{"sub/one.dat", "x"}, {"skip.txt", "x"}};
+            if ((day + hour[0]) % 3 == 0)
+                for (int i = 0; i < 700; ++i)
+                    files["many/f" + std::to_string(i) + ".DAT"] = "";
+            const std::string a = archive(QDate(2026, 3, day), hour, files);
+            newestFirst.insert(newestFirst.begin(), a);
+            for (const auto &[path, content] : files)
+                if (path.ends_with(".dat") || path.ends_with(".DAT"))
+                    expected[a].insert(a + "/copy/" + path);
+        }
+    std::vector<std::string> order;
+    std::map<std::string, std::set<std::string>> got;
+    int count = 0;
+    SearchReceiver receiver;
+    receiver.found = [&](const FoundEntry &f) {
+        if (order.empty() || order.back() != f.archive)
+            order.push_back(f.archive);
+        got[f.archive].insert(f.storePath);
+        if (++count % 100 == 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    };
+    searchArchives(store.computer(), "*.dat", {}, receiver);
+    EXPECT_EQ(order, newestFirst); // each archive once: its finds were never split by another's
+    EXPECT_EQ(got, expected);
+}
+
 TEST_F(ArchiveSearchTest, FindsEverythingOnTheCallingThreadWhenNoHelperCanStart)
 {
     archive(jan5, "10", {{"report.odt", "1"}});

@@ -27,6 +27,8 @@ std::uint64_t fileSize(const Folder &at, const char *name)
     return S_ISREG(st.stx_mode) ? st.stx_size : 0;
 }
 
+// Sizes go to the progress a few dozen files at a time: an atomic shared by every worker, added to
+// for each file, costs the workers more than the statx does.
 class SizeVisitor : public SplitVisitor {
 public:
     explicit SizeVisitor(WalkProgress *progress) : m_progress(progress) {}
@@ -38,18 +40,42 @@ public:
             return;
         std::uint64_t n = fileSize(at, name);
         m_total = addBytes(m_total, n);
-        if (m_progress)
-            m_progress->bytes.fetch_add(n, std::memory_order_relaxed);
+        m_unreported += n;
+        if (++m_unreportedFiles == kFilesPerReport)
+            report();
     }
 
-    std::unique_ptr<SplitVisitor> fork() const override { return std::make_unique<SizeVisitor>(m_progress); }
-    void merge(SplitVisitor &part) override { m_total = addBytes(m_total, static_cast<SizeVisitor &>(part).m_total); }
+    void leave(const Folder &, const char *) override { report(); }
 
-    std::uint64_t total() const { return m_total; }
+    std::unique_ptr<SplitVisitor> fork() const override { return std::make_unique<SizeVisitor>(m_progress); }
+    void merge(SplitVisitor &part) override
+    {
+        auto &size = static_cast<SizeVisitor &>(part);
+        size.report();
+        m_total = addBytes(m_total, size.m_total);
+    }
+
+    std::uint64_t total()
+    {
+        report();
+        return m_total;
+    }
 
 private:
+    static constexpr int kFilesPerReport = 64;
+
+    void report()
+    {
+        if (m_progress && m_unreported)
+            m_progress->bytes.fetch_add(m_unreported, std::memory_order_relaxed);
+        m_unreported = 0;
+        m_unreportedFiles = 0;
+    }
+
     WalkProgress *m_progress;
     std::uint64_t m_total = 0;
+    std::uint64_t m_unreported = 0;
+    int m_unreportedFiles = 0;
 };
 
 } // namespace
