@@ -312,41 +312,57 @@ Results measureAll(const Store &store, const std::string &scratch, const BenchOp
     r.header = describe(store, o);
     say("warming the cache");
     walk::treeSize(store.root);
-    say("folder size");
-    r.rows.push_back(sizeRow(store, o.runs, r));
-    say("report walk");
-    r.rows.push_back(reportRow(store, scratch, o.runs));
-    if (!o.skipWrites) {
+    if (o.wants("size")) {
+        say("folder size");
+        r.rows.push_back(sizeRow(store, o.runs, r));
+    }
+    if (o.wants("report")) {
+        say("report walk");
+        r.rows.push_back(reportRow(store, scratch, o.runs));
+    }
+    if (!o.skipWrites && o.wants("copy")) {
         say("copy");
         r.rows.push_back(copyRow(store, scratch, o.runs));
+    }
+    if (!o.skipWrites && o.wants("delete")) {
         say("delete");
         r.rows.push_back(deleteRow(store, scratch, o.runs));
+    }
+    if (!o.skipWrites && o.wants("compare")) {
         say("compare with current");
         if (std::optional<Row> compare = compareRow(store, scratch, o.runs))
             r.rows.push_back(*compare);
         else
             r.notes.push_back("Compare with current not measured: rsync is not on PATH.");
     }
-    say("browser scan and list fill");
-    {
+    if (o.wants("scan")) {
+        say("browser scan and list fill");
         BrowserSetting setting(store, scratch + "/locker");
         r.rows.push_back(scanRow(store, o.runs));
         r.rows.push_back(fillRow(store, o.runs));
     }
-    r.rows.push_back(thinPreviewRow(store, o.runs));
-    if (!o.skipWrites) {
-        say("thinning window on 5,000 runs");
-        r.rows.push_back(thinWindowPauseRow(scratch, 5000, 60));
+    if (o.wants("thin")) {
+        r.rows.push_back(thinPreviewRow(store, o.runs));
+        if (!o.skipWrites) {
+            say("thinning window on 5,000 runs");
+            r.rows.push_back(thinWindowPauseRow(scratch, 5000, 60));
+        }
     }
-    say("date clicks");
-    clickRows(store, scratch, o.runs, r);
-    say("archive search");
-    searchRows(store, o.runs, r);
-    say("archive search, many small archives");
-    manyArchivesSearchRow(scratch, o.runs, r);
-    say("memory");
-    r.rows.push_back(memoryRow(store, self));
-    if (!o.skipWrites) {
+    if (o.wants("click")) {
+        say("date clicks");
+        clickRows(store, scratch, o.runs, r);
+    }
+    if (o.wants("search")) {
+        say("archive search");
+        searchRows(store, o.runs, r);
+        say("archive search, many small archives");
+        manyArchivesSearchRow(scratch, o.runs, r);
+    }
+    if (o.wants("memory")) {
+        say("memory");
+        r.rows.push_back(memoryRow(store, self));
+    }
+    if (!o.skipWrites && o.wants("restore")) {
         say("event loop during a restore");
         r.rows.push_back(pauseRow(store, scratch, o.load));
     }

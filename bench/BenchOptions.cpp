@@ -1,5 +1,7 @@
 #include "BenchOptions.h"
 
+#include <algorithm>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -12,13 +14,15 @@ namespace {
 {
     std::fprintf(status ? stderr : stdout,
                  "usage: rnx10-bench [--files N] [--runs N] [--dir PATH] [--json] [--keep] [--skip-writes]\n"
-                 "                   [--load N] [--syscalls]\n"
+                 "                   [--load N] [--syscalls] [--only GROUP,...]\n"
                  "  Builds a synthetic backup store of about N files (default 200000) in a scratch\n"
                  "  folder below PATH (default $TMPDIR or /tmp) and times the library's walks against\n"
                  "  du, find, cp -a, rm -rf and rsync -n: the median of N alternating runs (default 5), warm cache.\n"
                  "  --skip-writes leaves out copy, delete and restore (for very large stores).\n"
                  "  --load N starts N busy processes (at most 16) for the whole run.\n"
-                 "  --syscalls also counts each walk's system calls per file, and the tool's, with strace.\n");
+                 "  --syscalls also counts each walk's system calls per file, and the tool's, with strace.\n"
+                 "  --only measures these groups of rows alone: size, report, copy, delete, compare, scan,\n"
+                 "  thin, click, search, memory, restore.\n");
     std::exit(status);
 }
 
@@ -32,6 +36,11 @@ std::uint64_t count(const char *text)
 }
 
 } // namespace
+
+bool BenchOptions::wants(const std::string &group) const
+{
+    return only.empty() || std::find(only.begin(), only.end(), group) != only.end();
+}
 
 BenchOptions parseOptions(int argc, char **argv)
 {
@@ -64,6 +73,14 @@ BenchOptions parseOptions(int argc, char **argv)
             o.skipWrites = true;
         else if (a == "--keep")
             o.keep = true;
+        else if (a == "--only" && hasValue) {
+            std::string list = argv[++i];
+            for (std::size_t start = 0; start <= list.size();) {
+                const std::size_t end = std::min(list.find(',', start), list.size());
+                o.only.push_back(list.substr(start, end - start));
+                start = end + 1;
+            }
+        }
         else if (a == "--help" || a == "-h")
             usage(0);
         else

@@ -16,6 +16,10 @@ struct BenchOptions {
     bool skipWrites = false; // measure only the reading walks (for very large stores)
     bool syscalls = false;   // also count each walk's system calls per file under strace
     int load = 0;            // busy processes started for the whole run
+    std::vector<std::string> only; // the groups of rows to measure; all when empty
+
+    // Whether the group of rows named so is measured.
+    bool wants(const std::string &group) const;
     std::string sizeOnly;   // internal: measure this folder and report peak memory
     std::vector<std::string> walk; // internal: one walk alone (operation, folder[, destination])
 };

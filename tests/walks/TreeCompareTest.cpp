@@ -8,6 +8,10 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
 using namespace rnx10;
 using namespace rnx10::test;
 
@@ -113,6 +117,43 @@ TEST_F(TreeCompare, AnEntryThatVanishedAfterTheListingIsSkippedAndTheRestCompare
                 ::unlink((current + "/b\xff").c_str());
         });
     });
+}
+
+// Sub-trees compared on other cores are told in their place: a tree three levels deep with
+// changes in most of its folders, on every level, comes out in the order of one depth-first walk
+// and whole (names of one length: that order is the paths' sorted order).
+TEST_F(TreeCompare, SubtreesComparedAsideComeInDepthFirstOrder)
+{
+    std::vector<std::string> expected;
+    for (const std::string &side : {archive, current})
+        makeFolders(side);
+    for (int y = 0; y < 4; ++y)
+        for (int m = 0; m < 6; ++m)
+            for (int d = 0; d < 3; ++d) {
+                const std::string rel = "y" + std::to_string(y) + "/m" + std::to_string(m) + "/d" + std::to_string(d);
+                makeFolders(archive + "/" + rel);
+                makeFolders(current + "/" + rel);
+                writeFile(archive + "/" + rel + "/same.txt", "x");
+                writeFile(current + "/" + rel + "/same.txt", "x");
+                if ((y + m + d) % 2 == 0) {
+                    writeFile(archive + "/" + rel + "/gone.txt", "x");
+                    expected.push_back("+ " + rel + "/gone.txt");
+                }
+            }
+    writeFile(current + "/y1/added.txt", "x");
+    expected.push_back("- y1/added.txt");
+    writeFile(archive + "/y2/m3/d9.txt", "x");
+    expected.push_back("+ y2/m3/d9.txt");
+    std::sort(expected.begin(), expected.end(), [](const std::string &a, const std::string &b) {
+        return a.substr(2) < b.substr(2);
+    });
+    std::vector<std::string> lines;
+    walk::compareTrees(archive, current, [&](const walk::TreeChange &c) {
+        lines.push_back(std::string(1, static_cast<char>(c.kind)) + " " + c.path);
+        if (lines.size() % 4 == 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1)); // the helpers run ahead
+    });
+    EXPECT_EQ(lines, expected);
 }
 
 TEST_F(TreeCompare, DeepTreesNeedABoundedNumberOfDescriptors)

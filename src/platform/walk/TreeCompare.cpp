@@ -7,13 +7,23 @@
 #include "platform/walk/DirListing.h"
 #include "platform/walk/SameContent.h"
 #include "platform/walk/SameEntry.h"
+#include "platform/walk/SubtreeSplit.h"
 #include "platform/walk/TreeWalker.h"
+#include "platform/walk/WorkerThreads.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <variant>
 #include <vector>
 
 namespace rnx10::walk {
@@ -37,20 +47,31 @@ std::vector<std::string> sortedNames(DirListing &listing, int fd, const std::str
 // through ".." on the way back, so any depth needs a bounded number of descriptors.
 constexpr std::size_t kOpenLevels = 32;
 
+// The sub-trees a comparison hands to other cores: the folders this deep below the roots, at most
+// kMostSubtrees of them (each holds a descriptor on each side until it is compared).
+constexpr std::size_t kSplitDepth = 2;
+constexpr std::size_t kMostSubtrees = 128;
+
+// A folder on both sides whose comparison is taken elsewhere: descend() hands it over and goes on.
+using SubtreeTaker = std::function<bool(Descriptor &archive, Descriptor &current, const std::string &rel)>;
+
 class Comparer {
 public:
     Comparer(std::string archive, std::string current, const std::function<void(const TreeChange &)> &report,
-             WalkProgress *progress, const CompareOptions &options)
+             WalkProgress *progress, const CompareOptions &options, std::string rel = {},
+             const std::atomic<bool> *stop = nullptr)
         : m_archiveRoot(std::move(archive)), m_currentRoot(std::move(current)), m_report(report), m_progress(progress),
-          m_options(options)
+          m_options(options), m_rel(std::move(rel)), m_depth(depthOf(m_rel)), m_stop(stop)
     {
     }
+
+    void takeSubtrees(SubtreeTaker taker) { m_taker = std::move(taker); }
 
     // Both folders at m_rel; current is not valid when the current side has no such folder. Either
     // may be closed and opened again (the same folder) while the walk is below it.
     void compareFolders(Descriptor &archive, Descriptor &current)
     {
-        if (m_progress && m_progress->cancel)
+        if ((m_progress && m_progress->cancel) || (m_stop && m_stop->load(std::memory_order_relaxed)))
             throw interrupted();
         std::vector<std::string> inArchive, inCurrent;
         // A root that cannot be listed leaves nothing to compare; a folder below it is passed over.
@@ -78,6 +99,11 @@ public:
     ChangeCounts counts() const { return m_counts; }
 
 private:
+    static std::size_t depthOf(const std::string &rel)
+    {
+        return rel.empty() ? 0 : 1 + static_cast<std::size_t>(std::count(rel.begin(), rel.end(), '/'));
+    }
+
     std::string archivePath() const { return m_rel.empty() ? m_archiveRoot : m_archiveRoot + "/" + m_rel; }
     std::string currentPath() const { return m_rel.empty() ? m_currentRoot : m_currentRoot + "/" + m_rel; }
 
@@ -155,6 +181,10 @@ private:
             return;
         const std::size_t length = m_rel.size();
         m_rel = m_rel.empty() ? name : m_rel + "/" + name;
+        if (m_depth + 1 == kSplitDepth && m_taker && m_taker(archiveChild, currentChild, m_rel)) {
+            m_rel.resize(length);
+            return;
+        }
         const bool closeParents = ++m_depth > kOpenLevels;
         struct stat archiveId{}, currentId{};
         if (closeParents) {
@@ -181,7 +211,193 @@ private:
     std::string m_rel;
     std::string m_failed; // the path the step under way reads, for a warning when it fails
     std::size_t m_depth = 0;
+    const std::atomic<bool> *m_stop;
+    SubtreeTaker m_taker;
     ChangeCounts m_counts;
+};
+
+// What a comparison tells, in its order: a change, an entry passed over, or the place of a
+// sub-tree compared elsewhere.
+struct Skipped {
+    std::string path;
+    AutomationError error;
+};
+using Told = std::variant<TreeChange, Skipped, std::size_t>;
+
+// A folder on both sides compared on another core; what it tells is held until its turn.
+struct Subtree {
+    Descriptor archive, current;
+    std::string rel;
+    std::vector<Told> told;
+    ChangeCounts counts;
+    std::exception_ptr error;
+    bool taken = false, done = false;
+};
+
+// Compares the top levels on the calling thread, handing the folders kSplitDepth below the roots
+// to helpers, then tells everything in the order of one depth-first walk: what comes before the
+// first of those folders at once, the rest once the top levels are done; the calling thread
+// compares itself any sub-tree no helper has started when its turn comes. Each thread runs a
+// Comparer of its own; only the hand-over of sub-trees is shared.
+class SplitComparison {
+public:
+    SplitComparison(const std::string &archive, const std::string &current,
+                    const std::function<void(const TreeChange &)> &report, WalkProgress *progress,
+                    const CompareOptions &options)
+        : m_archive(archive), m_current(current), m_report(report), m_progress(progress), m_options(options)
+    {
+    }
+
+    ~SplitComparison()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_stop = true;
+            m_stopFlag = true;
+        }
+        m_changed.notify_all();
+        for (std::thread &t : m_helpers)
+            t.join();
+    }
+
+    ChangeCounts run(Descriptor &archiveRoot, Descriptor &currentRoot)
+    {
+        // The top levels, told into m_told; the sub-trees kSplitDepth down only placed there.
+        // Until the first sub-tree is handed over, what the top levels find is told at once.
+        CompareOptions planning = m_options;
+        if (m_options.skipped)
+            planning.skipped = [&](const std::string &path, const AutomationError &e) {
+                if (m_subtrees.empty())
+                    m_options.skipped(path, e);
+                else
+                    m_told.push_back(Skipped{path, e});
+            };
+        const std::function<void(const TreeChange &)> tell = [&](const TreeChange &c) {
+            if (m_subtrees.empty())
+                m_report(c);
+            else
+                m_told.push_back(c);
+        };
+        Comparer top(m_archive, m_current, tell, m_progress, planning);
+        top.takeSubtrees([&](Descriptor &a, Descriptor &c, const std::string &rel) {
+            if (m_subtrees.size() == kMostSubtrees)
+                return false;
+            auto subtree = std::make_unique<Subtree>();
+            subtree->archive = std::move(a);
+            subtree->current = std::move(c);
+            subtree->rel = rel;
+            m_told.push_back(m_subtrees.size());
+            m_subtrees.push_back(std::move(subtree));
+            return true;
+        });
+        top.compareFolders(archiveRoot, currentRoot);
+        ChangeCounts counts = top.counts();
+        // The changes the top levels found are counted there already; the sub-trees' are added.
+        const unsigned helpers = m_subtrees.size() > 1 ? coreCount() - 1 : 0;
+        for (unsigned i = 0; i < helpers; ++i)
+            tryAddThread(m_helpers, [this] { help(); });
+        for (const Told &told : m_told) {
+            if (const auto *change = std::get_if<TreeChange>(&told))
+                m_report(*change);
+            else if (const auto *skipped = std::get_if<Skipped>(&told))
+                m_options.skipped(skipped->path, skipped->error);
+            else
+                add(counts, tellSubtree(*m_subtrees[std::get<std::size_t>(told)]));
+        }
+        return counts;
+    }
+
+private:
+    static void add(ChangeCounts &to, const ChangeCounts &from)
+    {
+        to.onlyCurrent += from.onlyCurrent;
+        to.onlyArchive += from.onlyArchive;
+        to.differs += from.differs;
+        to.skipped += from.skipped;
+    }
+
+    // The sub-tree's changes at its turn: compared here when no helper has taken it.
+    ChangeCounts tellSubtree(Subtree &subtree)
+    {
+        std::unique_lock lock(m_mutex);
+        if (!subtree.taken) {
+            subtree.taken = true;
+            lock.unlock();
+            Comparer here(m_archive, m_current, m_report, m_progress, m_options, subtree.rel);
+            here.compareFolders(subtree.archive, subtree.current);
+            subtree.archive.reset();
+            subtree.current.reset();
+            return here.counts();
+        }
+        m_changed.wait(lock, [&] { return subtree.done; });
+        lock.unlock();
+        for (const Told &told : subtree.told) {
+            if (m_progress && m_progress->cancel.load(std::memory_order_relaxed))
+                throw interrupted();
+            if (const auto *change = std::get_if<TreeChange>(&told))
+                m_report(*change);
+            else if (const auto *skipped = std::get_if<Skipped>(&told))
+                m_options.skipped(skipped->path, skipped->error);
+        }
+        if (subtree.error)
+            std::rethrow_exception(subtree.error);
+        return subtree.counts;
+    }
+
+    void help()
+    {
+        for (;;) {
+            Subtree *subtree = nullptr;
+            {
+                std::lock_guard lock(m_mutex);
+                if (m_stop)
+                    return;
+                for (const auto &s : m_subtrees)
+                    if (!s->taken) {
+                        subtree = s.get();
+                        break;
+                    }
+                if (!subtree)
+                    return;
+                subtree->taken = true;
+            }
+            compareAside(*subtree);
+            {
+                std::lock_guard lock(m_mutex);
+                subtree->done = true;
+            }
+            m_changed.notify_all();
+        }
+    }
+
+    void compareAside(Subtree &subtree)
+    {
+        CompareOptions aside = m_options;
+        if (m_options.skipped)
+            aside.skipped = [&](const std::string &path, const AutomationError &e) { subtree.told.push_back(Skipped{path, e}); };
+        const std::function<void(const TreeChange &)> keep = [&](const TreeChange &c) { subtree.told.push_back(c); };
+        try {
+            Comparer comparer(m_archive, m_current, keep, m_progress, aside, subtree.rel, &m_stopFlag);
+            comparer.compareFolders(subtree.archive, subtree.current);
+            subtree.counts = comparer.counts();
+        } catch (...) {
+            subtree.error = std::current_exception();
+        }
+        subtree.archive.reset();
+        subtree.current.reset();
+    }
+
+    const std::string &m_archive, &m_current;
+    const std::function<void(const TreeChange &)> &m_report;
+    WalkProgress *m_progress;
+    const CompareOptions &m_options;
+    std::vector<Told> m_told;
+    std::vector<std::unique_ptr<Subtree>> m_subtrees;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_stop = false;
+    std::atomic<bool> m_stopFlag{false};
+    std::vector<std::thread> m_helpers;
 };
 
 // The current root, or none when it is missing.
@@ -205,9 +421,14 @@ ChangeCounts compareTrees(const std::string &archive, const std::string &current
 {
     Descriptor archiveRoot = openFolderAt(AT_FDCWD, archive.c_str(), archive);
     Descriptor currentRoot = openCurrentRoot(current);
-    Comparer comparer(archive, current, report, progressOrThread(progress), options);
-    comparer.compareFolders(archiveRoot, currentRoot);
-    return comparer.counts();
+    // Without a current side there is nothing to compare but names: one walk does it.
+    if (!currentRoot.valid()) {
+        Comparer comparer(archive, current, report, progressOrThread(progress), options);
+        comparer.compareFolders(archiveRoot, currentRoot);
+        return comparer.counts();
+    }
+    SplitComparison split(archive, current, report, progressOrThread(progress), options);
+    return split.run(archiveRoot, currentRoot);
 }
 
 } // namespace rnx10::walk
