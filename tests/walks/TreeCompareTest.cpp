@@ -133,8 +133,10 @@ TEST_F(TreeCompare, SubtreesComparedAsideComeInDepthFirstOrder)
                 const std::string rel = "y" + std::to_string(y) + "/m" + std::to_string(m) + "/d" + std::to_string(d);
                 makeFolders(archive + "/" + rel);
                 makeFolders(current + "/" + rel);
-                writeFile(archive + "/" + rel + "/same.txt", "x");
-                writeFile(current + "/" + rel + "/same.txt", "x");
+                for (const std::string &side : {archive, current}) {
+                    writeFile(side + "/" + rel + "/same.txt", "x");
+                    setModified(side + "/" + rel + "/same.txt", 1700000000);
+                }
                 if ((y + m + d) % 2 == 0) {
                     writeFile(archive + "/" + rel + "/gone.txt", "x");
                     expected.push_back("+ " + rel + "/gone.txt");
