@@ -27,8 +27,8 @@ std::uint64_t fileSize(const Folder &at, const char *name)
     return S_ISREG(st.stx_mode) ? st.stx_size : 0;
 }
 
-// Sizes go to the progress a few dozen files at a time: an atomic shared by every worker, added to
-// for each file, costs the workers more than the statx does.
+// Sizes go to the progress a few dozen files at a time rather than with each file: every worker
+// adds to the same atomic, and adding for each file makes the cores contend for it.
 class SizeVisitor : public SplitVisitor {
 public:
     explicit SizeVisitor(WalkProgress *progress) : m_progress(progress) {}
